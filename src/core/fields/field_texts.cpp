@@ -1,0 +1,37 @@
+#include "field_texts.h"
+
+#include "numbers.h"
+
+namespace vorlo {
+
+std::optional<double> CamposTexto::valor(const QString &campo) const {
+    const QString t = texto(campo);
+    if (t.isEmpty())
+        return std::nullopt;
+    return leerNumero(t);
+}
+
+void CamposMapa::escribir(const QString &campo, const QString &texto) {
+    QString &actual = m_textos[campo];
+    if (actual != texto) {
+        actual = texto;
+        ++m_cambios;
+    }
+}
+
+void CamposMapa::escribirColor(const QString &campo, ColorNota color) {
+    m_colores[campo] = color;
+}
+
+std::optional<int> settle(CamposMapa &campos, const std::function<void(CamposTexto &)> &pasada,
+                          int cota) {
+    for (int n = 1; n <= cota; ++n) {
+        const int antes = campos.cambios();
+        pasada(campos);
+        if (campos.cambios() == antes)
+            return n;
+    }
+    return std::nullopt;
+}
+
+} // namespace vorlo

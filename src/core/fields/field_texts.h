@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace vorlo {
+
+// Colour of a note written by a calculation: the window's normal text colour, or red.
+enum class ColorNota { Normal, Rojo };
+
+// The named texts a calculation reads and writes. The windows implement it over their widgets
+// (a write that changes a text raises the field's change event, which may run the calculation
+// again, nested); CamposMapa implements it over a plain map.
+class CamposTexto {
+public:
+    virtual ~CamposTexto() = default;
+    virtual QString texto(const QString &campo) const = 0;
+    virtual void escribir(const QString &campo, const QString &texto) = 0;
+    virtual bool opcion(const QString &nombre) const = 0;
+    virtual void escribirColor(const QString &campo, ColorNota color) = 0;
+
+    bool presente(const QString &campo) const { return !texto(campo).isEmpty(); }
+    // The value of a field, or nullopt when it is empty or not a number.
+    std::optional<double> valor(const QString &campo) const;
+};
+
+// Map-backed field texts for library callers and tests. Counts every write that changes a text.
+class CamposMapa : public CamposTexto {
+public:
+    CamposMapa() = default;
+    explicit CamposMapa(const QHash<QString, QString> &textos) : m_textos(textos) {}
+
+    QString texto(const QString &campo) const override { return m_textos.value(campo); }
+    void escribir(const QString &campo, const QString &texto) override;
+    bool opcion(const QString &nombre) const override { return m_opciones.value(nombre); }
+    void escribirColor(const QString &campo, ColorNota color) override;
+
+    void fijarOpcion(const QString &nombre, bool valor) { m_opciones[nombre] = valor; }
+    ColorNota color(const QString &campo) const { return m_colores.value(campo); }
+    const QHash<QString, QString> &textos() const { return m_textos; }
+    int cambios() const { return m_cambios; }
+
+private:
+    QHash<QString, QString> m_textos;
+    QHash<QString, bool> m_opciones;
+    QHash<QString, ColorNota> m_colores;
+    int m_cambios = 0;
+};
+
+// Repeats a pass until one changes no text. Returns the number of passes run, the last being
+// the one that changed nothing, or nullopt when the bound was reached first.
+std::optional<int> settle(CamposMapa &campos, const std::function<void(CamposTexto &)> &pasada,
+                          int cota = 16);
+
+} // namespace vorlo

@@ -1,0 +1,230 @@
+#include "numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace vorlo {
+
+std::optional<QChar> filtrarTecla(QChar c) {
+    if (c == u'.')
+        return QChar(u',');
+    if ((c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c.unicode() == kRetroceso)
+        return c;
+    return std::nullopt;
+}
+
+namespace {
+
+bool esDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Integer part with optional grouping: either plain digits, or 1-3 digits followed by groups
+// of ".ddd". Appends the digits to out; returns the position after the part.
+qsizetype leerEntero(QStringView s, qsizetype i, std::string &out, bool &hayDigitos) {
+    const qsizetype inicio = i;
+    while (i < s.size() && esDigito(s[i]))
+        out.push_back(char(s[i++].unicode()));
+    const qsizetype primeros = i - inicio;
+    if (i < s.size() && s[i] == u'.') {
+        // A point separates groups of three only, after one to three leading digits.
+        if (primeros < 1 || primeros > 3)
+            return -1;
+        while (i < s.size() && s[i] == u'.') {
+            ++i;
+            for (int k = 0; k < 3; ++k, ++i) {
+                if (i >= s.size() || !esDigito(s[i]))
+                    return -1;
+                out.push_back(char(s[i].unicode()));
+            }
+        }
+        if (i < s.size() && esDigito(s[i]))
+            return -1;
+    }
+    hayDigitos = hayDigitos || i > inicio;
+    return i;
+}
+
+} // namespace
+
+std::optional<double> leerNumero(QStringView texto) {
+    const QStringView s = texto.trimmed();
+    std::string num;
+    qsizetype i = 0;
+    if (i < s.size() && s[i] == u'-') {
+        num.push_back('-');
+        ++i;
+    }
+    bool hayDigitos = false;
+    std::string entero;
+    i = leerEntero(s, i, entero, hayDigitos);
+    if (i < 0)
+        return std::nullopt;
+    num += entero.empty() ? std::string("0") : entero;
+    std::string fraccion;
+    if (i < s.size() && s[i] == u',') {
+        ++i;
+        while (i < s.size() && esDigito(s[i])) {
+            fraccion.push_back(char(s[i++].unicode()));
+            hayDigitos = true;
+        }
+    }
+    if (!hayDigitos)
+        return std::nullopt;
+    if (!fraccion.empty())
+        num += "." + fraccion;
+    long long exponente = 0;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        std::string exp;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            exp.push_back(char(s[i++].unicode()));
+        const qsizetype inicioExp = i;
+        while (i < s.size() && esDigito(s[i]))
+            exp.push_back(char(s[i++].unicode()));
+        if (i == inicioExp)
+            return std::nullopt;
+        // Clamp absurd exponents; their outcome (zero or overflow) is the same.
+        const std::string digitos = exp.substr(exp[0] == '+' || exp[0] == '-' ? 1 : 0);
+        const bool negativo = exp[0] == '-';
+        exponente = digitos.size() > 6 ? 999999 : std::stoll(digitos);
+        if (negativo)
+            exponente = -exponente;
+        num += "e" + std::to_string(exponente);
+    }
+    if (i != s.size())
+        return std::nullopt;
+
+    double valor = 0;
+    const char *primero = num.data();
+    const char *ultimo = num.data() + num.size();
+    const auto [ptr, ec] = std::from_chars(primero, ultimo, valor);
+    if (ec == std::errc::result_out_of_range) {
+        // Tell underflow from overflow by the decimal magnitude of the text.
+        const std::string digitos = entero + fraccion;
+        const auto nz = digitos.find_first_not_of('0');
+        if (nz == std::string::npos)
+            return num[0] == '-' ? -0.0 : 0.0;
+        const long long magnitud = static_cast<long long>(entero.size()) - 1 -
+                                   static_cast<long long>(nz) + exponente;
+        if (magnitud < 0)
+            return num[0] == '-' ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (ec != std::errc() || ptr != ultimo || !std::isfinite(valor))
+        return std::nullopt;
+    return valor;
+}
+
+namespace {
+
+// Groups the integer digits of a C-formatted number by three with points and turns its decimal
+// point into a comma.
+QString agruparConComa(const std::string &c) {
+    std::string signo, entero, resto;
+    std::size_t i = 0;
+    if (!c.empty() && c[0] == '-') {
+        signo = "-";
+        i = 1;
+    }
+    const std::size_t punto = c.find('.', i);
+    entero = c.substr(i, punto == std::string::npos ? std::string::npos : punto - i);
+    if (punto != std::string::npos)
+        resto = "," + c.substr(punto + 1);
+    std::string agrupado;
+    const std::size_t n = entero.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k > 0 && (n - k) % 3 == 0)
+            agrupado.push_back('.');
+        agrupado.push_back(entero[k]);
+    }
+    return QString::fromLatin1(signo + agrupado + resto);
+}
+
+bool todoCeros(const std::string &s) {
+    for (char ch : s)
+        if (ch != '0' && ch != '.' && ch != '-')
+            return false;
+    return true;
+}
+
+std::string imprimir(const char *formato, int precision, double x) {
+    std::array<char, 512> buf{};
+    const int n = std::snprintf(buf.data(), buf.size(), formato, precision, x);
+    if (n > 0 && static_cast<std::size_t>(n) < buf.size())
+        return std::string(buf.data(), static_cast<std::size_t>(n));
+    std::string grande(static_cast<std::size_t>(n) + 1, '\0');
+    std::snprintf(grande.data(), grande.size(), formato, precision, x);
+    grande.resize(static_cast<std::size_t>(n));
+    return grande;
+}
+
+// "1.23450e+04" -> "1,23450e+4": decimal comma, exponent with as few digits as it needs.
+QString cientifico(double x) {
+    std::string c = imprimir("%.*e", 5, x);
+    const std::size_t e = c.find('e');
+    std::string mantisa = c.substr(0, e);
+    const char signo = c[e + 1];
+    std::string exp = c.substr(e + 2);
+    const std::size_t nz = exp.find_first_not_of('0');
+    exp = nz == std::string::npos ? "0" : exp.substr(nz);
+    if (todoCeros(mantisa) && mantisa[0] == '-')
+        mantisa.erase(0, 1);
+    for (char &ch : mantisa)
+        if (ch == '.')
+            ch = ',';
+    return QString::fromLatin1(mantisa + "e" + signo + exp);
+}
+
+} // namespace
+
+std::optional<QString> formatoFijo(double x, int decimales) {
+    if (!std::isfinite(x))
+        return std::nullopt;
+    std::string c = imprimir("%.*f", decimales, x);
+    if (todoCeros(c) && c[0] == '-')
+        c.erase(0, 1); // a value that rounds to zero shows no sign
+    const bool negativo = c[0] == '-';
+    const std::size_t d = negativo ? 1 : 0;
+    if (c.size() > d + 1 && c[d] == '0' && c[d + 1] == '.')
+        c.erase(d, 1); // no leading zero below 1
+    return agruparConComa(c);
+}
+
+std::optional<QString> formatoPlano(double x) {
+    if (!std::isfinite(x))
+        return std::nullopt;
+    if (x == 0)
+        return QStringLiteral("0");
+    std::string c = imprimir("%.*G", 15, x);
+    for (char &ch : c)
+        if (ch == '.')
+            ch = ',';
+    return QString::fromLatin1(c);
+}
+
+QString FormatoResultado(double x) {
+    if (!std::isfinite(x))
+        return {};
+    int decimales = -1;
+    if (x >= 10000)
+        decimales = -1;
+    else if (x >= 1000)
+        decimales = 3;
+    else if (x >= 100)
+        decimales = 4;
+    else if (x >= 1)
+        decimales = 5;
+    else if (x >= 0.1)
+        decimales = 6;
+    if (decimales < 0)
+        return cientifico(x);
+    std::string c = imprimir("%.*f", decimales, x);
+    for (char &ch : c)
+        if (ch == '.')
+            ch = ',';
+    return QString::fromLatin1(c);
+}
+
+} // namespace vorlo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// The program's number conventions: a decimal comma and a point grouping every three digits
+// ("1.234,50"), whatever the machine's locale.
+namespace vorlo {
+
+inline constexpr char16_t kRetroceso = 8; // Backspace as the key filter sees it
+
+// Key filter of the numeric fields: a typed point becomes a comma; digits, comma, point, minus
+// and Backspace pass; every other character is dropped (nullopt).
+std::optional<QChar> filtrarTecla(QChar c);
+
+// Reads a field text. Accepts every text the formats below write: grouping by three with
+// points, no leading zero (",5", "-,5"), a trailing comma ("5,"), and an exponent ("1,8E-05",
+// "1,23450e+4"); surrounding blanks are ignored. Anything else, and any value outside the
+// range of a double, is not a number (nullopt). Values too small for a double read as zero.
+std::optional<double> leerNumero(QStringView texto);
+
+// Fixed n decimals with grouping and no leading zero below 1 (",5000"). nullopt when x is not
+// finite, so that a result that overflows is never written.
+std::optional<QString> formatoFijo(double x, int decimales);
+
+// The plain form: up to 15 significant digits, no grouping, an exponent ("1,8198E-05") below
+// 1e-4 and from 1e15 on. Also the "general text form" used for catalogue values and K totals.
+std::optional<QString> formatoPlano(double x);
+
+// The converter's display format, a pattern chosen by magnitude. Empty for a value that is not
+// finite.
+QString FormatoResultado(double x);
+
+} // namespace vorlo

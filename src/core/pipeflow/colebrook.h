@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+namespace vorlo {
+
+// Darcy friction factor from the Colebrook-White equation, by a scan of the grid
+// f = 0.01, 0.01001, ... <= 0.1 (built by repeated addition) for the point whose residual is
+// smallest in magnitude; ties keep the smaller f. Roughness and diameter in mm.
+// Empty for a zero diameter, and where the residual cannot be evaluated at some grid point
+// (the logarithm's argument not positive, or not finite), instead of an arbitrary grid point.
+std::optional<double> Colebrook(double rugosidad, double dint, double re);
+
+// The literal scan over all grid points; the reference the fast path is checked against.
+std::optional<double> ColebrookBarrido(double rugosidad, double dint, double re);
+
+} // namespace vorlo

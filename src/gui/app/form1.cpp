@@ -1,0 +1,92 @@
+#include "form1.h"
+
+#include "app/colours.h"
+#include "app/form1_texts.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/open_windows.h"
+#include "fields/language.h"
+#include "ui_form1.h"
+
+#include <QIcon>
+#include <QMouseEvent>
+
+namespace vorlo {
+
+namespace {
+const QColor kGrisEnlace(0xC0, 0xC0, 0xC0);
+}
+
+Form1::Form1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form1>()) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+    ui->Image1->setPixmap(icono(QStringLiteral("vorlo")).pixmap(56, 56));
+    ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
+    ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
+    connect(ui->Picture1, &QToolButton::clicked, this, &Form1::Picture1_Click);
+    connect(ui->Spain, &QToolButton::clicked, this, &Form1::Spain_Click);
+
+    setMouseTracking(true);
+    for (QWidget *w : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->Label3),
+                       static_cast<QWidget *>(ui->Shape1), static_cast<QWidget *>(ui->Shape2)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+
+    // Load: English unless a language is already set.
+    if (Idioma.isEmpty())
+        Idioma = kIngles;
+    if (Idioma == kEspanol)
+        Spain_Click();
+    else if (Idioma == kIngles)
+        Picture1_Click();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Picture1_Click() {
+    aplicarTextos(this, textosForm1(), Lengua::Ingles);
+    Idioma = kIngles;
+}
+
+void Form1::Spain_Click() {
+    aplicarTextos(this, textosForm1(), Lengua::Espanol);
+    Idioma = kEspanol;
+}
+
+void Form1::Label2_Click() { abrirForm2(); }
+
+void Form1::Label3_Click() { abrirFormReynolds(); }
+
+void Form1::colorEnlaces(const QColor &label2, const QColor &label3) {
+    fijarColorTexto(ui->Label2, label2);
+    fijarColorTexto(ui->Label3, label3);
+}
+
+bool Form1::eventFilter(QObject *obj, QEvent *ev) {
+    if (ev->type() == QEvent::MouseMove) {
+        const QColor normal = palette().color(QPalette::ButtonText);
+        if (obj == ui->Label2)
+            fijarColorTexto(ui->Label2, kGrisEnlace);
+        else if (obj == ui->Label3)
+            fijarColorTexto(ui->Label3, kGrisEnlace);
+        else
+            colorEnlaces(normal, normal);
+    } else if (ev->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent *>(ev)->button() == Qt::LeftButton) {
+        if (obj == ui->Label2)
+            Label2_Click();
+        else if (obj == ui->Label3)
+            Label3_Click();
+    }
+    return QWidget::eventFilter(obj, ev);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *ev) {
+    const QColor normal = palette().color(QPalette::ButtonText);
+    colorEnlaces(normal, normal);
+    QWidget::mouseMoveEvent(ev);
+}
+
+} // namespace vorlo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <array>
+
+// The program's shared state, through which windows hand values to each other. Alive from
+// start to end; the language and every value live only while the program runs.
+namespace vorlo {
+
+// Current language: "ESPAÑOL" or "INGLÉS"; empty only before the start screen has loaded.
+inline QString Idioma;
+// Quantity kind the unit converter is opened for ("PRESION", "TEMPERATURA", ...).
+inline QString MagnitudConversor;
+// Value handed back by the converter, in the kind's base unit; 0 means nothing to hand back.
+inline double ValorConvertido = 0;
+// Set beside ValorConvertido when a value was accepted, so that an accepted 0 (0 ºC, a real
+// temperature) can be told from "nothing waiting".
+inline bool ValorConvertidoEsperando = false;
+// Catalogue scratch tables, filled by the catalogue windows as they load.
+inline std::array<double, 101> TablaRugosidad{};
+inline std::array<QVariant, 501> TablaViscosidad{};
+inline std::array<QVariant, 501> TablaDensidad{};
+
+// Back to the state at program start (for tests).
+void reiniciarGlobales();
+
+} // namespace vorlo

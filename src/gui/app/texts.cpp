@@ -1,0 +1,57 @@
+#include "texts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QWidget>
+
+namespace vorlo {
+
+namespace {
+
+void fijarTexto(QObject *o, const QString &t) {
+    if (auto *a = qobject_cast<QAction *>(o))
+        a->setText(t);
+    else if (auto *m = qobject_cast<QMenu *>(o))
+        m->setTitle(t);
+    else if (auto *b = qobject_cast<QAbstractButton *>(o))
+        b->setText(t);
+    else if (auto *l = qobject_cast<QLabel *>(o))
+        l->setText(t);
+    else if (auto *e = qobject_cast<QLineEdit *>(o))
+        e->setText(t);
+}
+
+void fijarTooltip(QObject *o, const QString &t) {
+    if (auto *a = qobject_cast<QAction *>(o))
+        a->setToolTip(t);
+    else if (auto *w = qobject_cast<QWidget *>(o))
+        w->setToolTip(t);
+}
+
+} // namespace
+
+void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
+    for (const TextoControl &t : tabla) {
+        const QString &texto = lengua == Lengua::Espanol ? t.espanol : t.ingles;
+        QObject *o = t.control.isEmpty() ? ventana : ventana->findChild<QObject *>(t.control);
+        if (!o)
+            continue;
+        switch (t.propiedad) {
+        case TextoControl::Titulo:
+            if (auto *w = qobject_cast<QWidget *>(o))
+                w->setWindowTitle(texto);
+            break;
+        case TextoControl::Tooltip:
+            fijarTooltip(o, texto);
+            break;
+        case TextoControl::Texto:
+            fijarTexto(o, texto);
+            break;
+        }
+    }
+}
+
+} // namespace vorlo

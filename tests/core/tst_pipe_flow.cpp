@@ -1,0 +1,257 @@
+#include "fields/language.h"
+#include "pipeflow/colebrook.h"
+#include "pipeflow/pipe_flow.h"
+
+#include <QTest>
+
+using namespace vorlo;
+namespace t = vorlo::tuberia;
+
+namespace {
+
+CamposMapa ejemplo() {
+    CamposMapa c({{t::Qproceso, "36"},
+                  {t::dproceso, "998"},
+                  {t::vdinamica, "0,001"},
+                  {t::dint, "100"},
+                  {t::Rugosidad, "0,05"},
+                  {t::L, "100"},
+                  {t::Desnivel, "5"},
+                  {t::ktotal, "2"}});
+    c.fijarOpcion(t::Option3, true);
+    return c;
+}
+
+std::optional<int> asentar(CamposMapa &c, const QString &idioma = kEspanol) {
+    return settle(c, [&](CamposTexto &x) { CalcularTuberia(x, idioma); });
+}
+
+} // namespace
+
+class TestPipeFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void worked_example_settles_to_the_published_results() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c).has_value());
+        QCOMPARE(c.texto(t::Vproceso), "1,2732");
+        QCOMPARE(c.texto(t::Re), "127.065");
+        QCOMPARE(c.texto(t::ffinal), ",0197");
+        QCOMPARE(c.texto(t::DP), ",16");
+        QCOMPARE(c.texto(t::DPbar), ",00159353");
+        QCOMPARE(c.texto(t::DPtotalm), "6,62764798");
+        QCOMPARE(c.texto(t::DPbarTotal), "0,648703017651904");
+        QCOMPARE(c.texto(t::PerdidaAccesorios), ",0161780");
+        QCOMPARE(c.texto(t::PcargaTuberiaYaccesorios), ",6648810");
+        QCOMPARE(c.texto(t::laminarturbulento), "Turbulento");
+        QCOMPARE(c.texto(t::Labelffriccion), "   Factor de fricción de Colebrook (flujo turbulento)");
+        QCOMPARE(c.color(t::Labelffriccion), ColorNota::Normal);
+
+        QVERIFY(!PerdidaTramoTotal(c, kEspanol).has_value());
+        QCOMPARE(c.texto(t::DP), "15935,292210672");
+        QCOMPARE(c.texto(t::DPbar), "0,15935292210672");
+    }
+
+    void one_input_change_settles_on_the_second_pass() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c));
+        c.escribir(t::Qproceso, "40");
+        const auto n = asentar(c);
+        QVERIFY(n.has_value());
+        QVERIFY(*n <= 3);
+        QCOMPARE(c.texto(t::Vproceso), "1,4147");
+    }
+
+    void velocity_below_one_has_no_leading_zero() {
+        CamposMapa c({{t::Qproceso, "23,28"}, {t::dint, "100"}});
+        QVERIFY(asentar(c));
+        QCOMPARE(c.texto(t::Vproceso), ",8234");
+    }
+
+    void regime_and_friction_boundaries_data() {
+        QTest::addColumn<QString>("re");
+        QTest::addColumn<QString>("regimen");
+        QTest::addColumn<QString>("ffinal");
+        QTest::addColumn<QString>("nota");
+        QTest::addColumn<bool>("rojo");
+        const QString transicion =
+            "Zona de Transición. Factor de Fricción indeterminado. Se considerará flujo "
+            "turbulento (caso más desfavorable)";
+        QTest::newRow("laminar 1000") << "1000" << "Flujo Laminar" << ",0640"
+                                      << "Factor de fricción flujo laminar" << false;
+        QTest::newRow("2000 laminar regime, transition factor")
+            << "2.000" << "Flujo Laminar" << ",0498" << transicion << true;
+        QTest::newRow("3000 critical") << "3.000" << "Zona Crítica" << ",0440" << transicion
+                                       << true;
+        QTest::newRow("4000 turbulent regime, transition factor")
+            << "4.000" << "Turbulento" << ",0404" << transicion << true;
+        QTest::newRow("4001 turbulent")
+            << "4.001" << "Turbulento" << ",0404"
+            << "   Factor de fricción de Colebrook (flujo turbulento)" << false;
+    }
+    void regime_and_friction_boundaries() {
+        QFETCH(QString, re);
+        QFETCH(QString, regimen);
+        QFETCH(QString, ffinal);
+        QFETCH(QString, nota);
+        QFETCH(bool, rojo);
+        // Expected factors: the grid point nearest the root found by an independent bisection
+        // (0.049833, 0.043967, 0.040412, 0.040409).
+        // A typed Reynolds number with a viscosity and velocity present but no density: no
+        // step recomputes it.
+        CamposMapa c({{t::Re, re},
+                      {t::dint, "100"},
+                      {t::Rugosidad, "0,05"},
+                      {t::Vproceso, "1"},
+                      {t::vdinamica, "0,001"}});
+        c.fijarOpcion(t::Option3, true);
+        QVERIFY(asentar(c));
+        QCOMPARE(c.texto(t::Re), re);
+        QCOMPARE(c.texto(t::laminarturbulento), regimen);
+        QCOMPARE(c.texto(t::ffinal), ffinal);
+        QCOMPARE(c.texto(t::Labelffriccion), nota);
+        QCOMPARE(c.color(t::Labelffriccion), rojo ? ColorNota::Rojo : ColorNota::Normal);
+    }
+
+    void reynolds_zero_leaves_friction_and_regime_unchanged() {
+        CamposMapa c({{t::Re, "0"},
+                      {t::dint, "100"},
+                      {t::Rugosidad, "0,05"},
+                      {t::Vproceso, "1"},
+                      {t::vdinamica, "0,001"},
+                      {t::ffinal, ",0300"},
+                      {t::laminarturbulento, "Turbulento"}});
+        QVERIFY(asentar(c));
+        QCOMPARE(c.texto(t::ffinal), ",0300");
+        QCOMPARE(c.texto(t::laminarturbulento), "Turbulento");
+    }
+
+    void notes_follow_the_language() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c, kIngles));
+        QCOMPARE(c.texto(t::laminarturbulento), "Turbulent Flow");
+        QCOMPARE(c.texto(t::Labelffriccion), "   Colebrook Friction Factor (turbulent flow)");
+        CamposMapa d = ejemplo();
+        QVERIFY(asentar(d, QStringLiteral("KLINGON")));
+        QCOMPARE(d.texto(t::laminarturbulento), QString());
+        QCOMPARE(d.texto(t::ffinal), ",0197");
+    }
+
+    void colebrook_grid_data() {
+        QTest::addColumn<double>("rug");
+        QTest::addColumn<double>("dint");
+        QTest::addColumn<double>("re");
+        QTest::addColumn<double>("f");
+        QTest::newRow("nearest grid point") << 0.05 << 100.0 << 100000.0 << 0.02033;
+        QTest::newRow("worked example") << 0.05 << 100.0 << 127065.0 << 0.01973;
+        QTest::newRow("smooth, high Re: lower end") << 0.0 << 100.0 << 1e9 << 0.01;
+    }
+    void colebrook_grid() {
+        QFETCH(double, rug);
+        QFETCH(double, dint);
+        QFETCH(double, re);
+        QFETCH(double, f);
+        const auto r = Colebrook(rug, dint, re);
+        QVERIFY(r.has_value());
+        QVERIFY2(std::fabs(*r - f) < 1e-9, qPrintable(QString::number(*r, 'g', 17)));
+    }
+
+    void colebrook_very_rough_pipe_returns_the_last_grid_point() {
+        const auto r = Colebrook(50, 100, 2000);
+        QVERIFY(r.has_value());
+        QVERIFY(std::fabs(*r - 0.1) < 1e-6);
+        QVERIFY(*r <= 0.1 + 1e-12);
+    }
+
+    void colebrook_has_no_answer_without_a_valid_logarithm_data() {
+        QTest::addColumn<double>("rug");
+        QTest::addColumn<double>("dint");
+        QTest::addColumn<double>("re");
+        QTest::newRow("zero diameter") << 0.05 << 0.0 << 1e5;
+        QTest::newRow("negative roughness") << -50.0 << 100.0 << 1e5;
+        QTest::newRow("negative diameter") << 0.05 << -100.0 << 1e5;
+        QTest::newRow("zero Re") << 0.05 << 100.0 << 0.0;
+    }
+    void colebrook_has_no_answer_without_a_valid_logarithm() {
+        QFETCH(double, rug);
+        QFETCH(double, dint);
+        QFETCH(double, re);
+        QVERIFY(!Colebrook(rug, dint, re).has_value());
+    }
+
+    void clearing_rules() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c));
+        c.escribir(t::dint, QString());
+        QVERIFY(asentar(c));
+        for (const QString &campo : {t::Vproceso, t::Re, t::ffinal, t::DP, t::DPbar, t::DPtotalm,
+                                     t::DPbarTotal, t::PerdidaAccesorios,
+                                     t::PcargaTuberiaYaccesorios, t::laminarturbulento,
+                                     t::Labelffriccion})
+            QVERIFY2(c.texto(campo).isEmpty(), qPrintable(campo));
+    }
+
+    void zero_diameter_is_emptied() {
+        for (const char *cero : {"0", "0,0", "-0"}) {
+            CamposMapa c = ejemplo();
+            c.escribir(t::dint, QString::fromLatin1(cero));
+            QVERIFY(asentar(c));
+            QCOMPARE(c.texto(t::dint), QString());
+            QCOMPARE(c.texto(t::Vproceso), QString());
+        }
+    }
+
+    void empty_elevation_counts_as_zero_for_head_but_empties_the_total() {
+        CamposMapa c = ejemplo();
+        c.escribir(t::Desnivel, QString());
+        QVERIFY(asentar(c));
+        QCOMPARE(c.texto(t::DPtotalm), "1,62764798");
+        QCOMPARE(c.texto(t::DPbarTotal), QString());
+        QCOMPARE(c.texto(t::PcargaTuberiaYaccesorios), QString());
+    }
+
+    void texts_that_are_not_numbers_skip_their_steps() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c));
+        const auto antes = c.textos();
+        for (const char *malo : {"-", ",", "1,2,3", "1-2"}) {
+            CamposMapa d = c;
+            d.escribir(t::Qproceso, QString::fromLatin1(malo));
+            QVERIFY(asentar(d));
+            QCOMPARE(d.texto(t::Vproceso), antes.value(t::Vproceso));
+            QCOMPARE(d.texto(t::Re), antes.value(t::Re));
+        }
+        CamposMapa e = c;
+        e.escribir(t::ktotal, QStringLiteral("-"));
+        QVERIFY(asentar(e));
+        QCOMPARE(e.texto(t::PerdidaAccesorios), ",0161780");
+    }
+
+    void overflowing_results_are_not_written() {
+        CamposMapa c = ejemplo();
+        c.escribir(t::Qproceso, QStringLiteral("1E300"));
+        c.escribir(t::dint, QStringLiteral("1E-300"));
+        QVERIFY(asentar(c));
+        for (const QString &v : c.textos())
+            QVERIFY2(!v.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                         !v.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+                     qPrintable(v));
+    }
+
+    void total_over_length_needs_its_five_inputs() {
+        CamposMapa c = ejemplo();
+        QVERIFY(asentar(c));
+        c.escribir(t::L, QString());
+        const auto m = PerdidaTramoTotal(c, kIngles);
+        QVERIFY(m.has_value());
+        QCOMPARE(m->texto, "For automatic computing, all field in red must be completed");
+        QCOMPARE(m->titulo, "Faltan datos");
+        QCOMPARE(c.texto(t::DP), ",16");
+        const auto es = PerdidaTramoTotal(c, kEspanol);
+        QCOMPARE(es->texto, "Para poder calcular automáticamente, todos los campos en rojo deben "
+                            "de cumplimentarse previamente");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPipeFlow)
+#include "tst_pipe_flow.moc"
