@@ -55,9 +55,13 @@ void Form1::Spain_Click() {
     Idioma = kEspanol;
 }
 
-void Form1::Label2_Click() { abrirForm2(); }
+void Form1::Label2_Click() {
+    abrirForm2();
+}
 
-void Form1::Label3_Click() { abrirFormReynolds(); }
+void Form1::Label3_Click() {
+    abrirFormReynolds();
+}
 
 void Form1::colorEnlaces(const QColor &label2, const QColor &label3) {
     fijarColorTexto(ui->Label2, label2);
@@ -67,12 +71,16 @@ void Form1::colorEnlaces(const QColor &label2, const QColor &label3) {
 bool Form1::eventFilter(QObject *obj, QEvent *ev) {
     if (ev->type() == QEvent::MouseMove) {
         const QColor normal = palette().color(QPalette::ButtonText);
-        if (obj == ui->Label2)
+        // Consumed, so that the move does not reach the surface behind the link.
+        if (obj == ui->Label2) {
             fijarColorTexto(ui->Label2, kGrisEnlace);
-        else if (obj == ui->Label3)
+            return true;
+        }
+        if (obj == ui->Label3) {
             fijarColorTexto(ui->Label3, kGrisEnlace);
-        else
-            colorEnlaces(normal, normal);
+            return true;
+        }
+        colorEnlaces(normal, normal);
     } else if (ev->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent *>(ev)->button() == Qt::LeftButton) {
         if (obj == ui->Label2)

@@ -1,0 +1,397 @@
+#include "form_reynolds.h"
+
+#include "app/colours.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/key_filter.h"
+#include "app/message_boxes.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "fields/numbers.h"
+#include "pipeflow/form_reynolds_tables.h"
+#include "pipeflow/form_reynolds_texts.h"
+#include "pipeflow/pipe_flow.h"
+#include "ui_form_reynolds.h"
+
+#include <QButtonGroup>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace vorlo {
+
+namespace {
+// Nested passes end when a write no longer changes a text; this only guards against a chain
+// that would not end.
+constexpr int kProfundidadMaxima = 64;
+
+const QString &segun(const PistaAyuda &p) {
+    return Idioma == kEspanol ? p.espanol : p.ingles;
+}
+} // namespace
+
+FormReynolds::FormReynolds(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::FormReynolds>()) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("FormReynolds"));
+    ui->Edicion->setObjectName(QStringLiteral("Edición"));
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        m_campos.insert(e->objectName(), e);
+    for (QLabel *l : findChildren<QLabel *>())
+        m_etiquetas.insert(l->objectName(), l);
+
+    ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
+    ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
+    ui->Command18->setIcon(icono(QStringLiteral("clear")));
+    ui->Command4->setIcon(icono(QStringLiteral("liquids")));
+    ui->Command5->setIcon(icono(QStringLiteral("gases")));
+    ui->Command6->setIcon(icono(QStringLiteral("material")));
+    ui->ktotal->setToolTip(
+        QStringLiteral("Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal"));
+    ui->MensajeAyuda->setFrameShape(QFrame::StyledPanel);
+
+    // The mode and the viscosity choice are two independent pairs.
+    auto *modo = new QButtonGroup(this);
+    modo->addButton(ui->Option1);
+    modo->addButton(ui->Option2);
+    auto *viscosidad = new QButtonGroup(this);
+    viscosidad->addButton(ui->Option3);
+    viscosidad->addButton(ui->Option4);
+    ui->Option1->setChecked(true);
+    ui->Option3->setChecked(true);
+
+    // Design state: liquids, dynamic viscosity, elevation 0.
+    ui->Desnivel->setText(QStringLiteral("0"));
+    for (const QString &n :
+         {QStringLiteral("Label25"), QStringLiteral("Vcinematica"), QStringLiteral("Command17"),
+          QStringLiteral("Command5"), QStringLiteral("Command7")})
+        findChild<QWidget *>(n)->hide();
+
+    m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
+    for (const QString &n : reynolds::kConFiltro)
+        m_filtro->instalar(campo(n));
+
+    restablecerColores();
+    conectarEventos();
+
+    // Load: the language as by the flags.
+    if (Idioma == kEspanol)
+        Spain_Click();
+    else if (Idioma == kIngles)
+        Picture1_Click();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(200);
+    connect(m_timer1, &QTimer::timeout, this, &FormReynolds::calcularSiCambio);
+    m_timer1->start();
+
+    // Initialize.
+    CalcularTuberia();
+}
+
+FormReynolds::~FormReynolds() = default;
+
+void FormReynolds::conectarEventos() {
+    for (const QString &n : reynolds::kRecalculanAlCambiar)
+        connect(campo(n), &QLineEdit::textChanged, this, [this] { CalcularTuberia(); });
+    connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (t != QLatin1String("0") && !t.isEmpty()) {
+            CalcularTuberia();
+            // The K factors depend on the diameter and must be selected again.
+            escribir(tuberia::ktotal, QString());
+        }
+    });
+
+    for (QLineEdit *e : std::as_const(m_campos)) {
+        e->installEventFilter(this);
+        e->setMouseTracking(true);
+    }
+    for (const QString &n : reynolds::kCalculables) {
+        if (QLabel *l = etiqueta(n)) {
+            l->installEventFilter(this);
+            l->setMouseTracking(true);
+        }
+    }
+    ui->Command3->installEventFilter(this);
+    ui->Command3->setMouseTracking(true);
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->centralwidget), static_cast<QWidget *>(ui->MarcoDatos),
+          static_cast<QWidget *>(ui->MarcoFriccion), static_cast<QWidget *>(ui->MarcoAccesorios)}) {
+        w->installEventFilter(this);
+        w->setMouseTracking(true);
+    }
+    setMouseTracking(true);
+
+    connect(ui->Option1, &QRadioButton::clicked, this, &FormReynolds::Option1_Click);
+    connect(ui->Option2, &QRadioButton::clicked, this, &FormReynolds::Option2_Click);
+    connect(ui->Option3, &QRadioButton::clicked, this, &FormReynolds::Option3_Click);
+    connect(ui->Option4, &QRadioButton::clicked, this, &FormReynolds::Option4_Click);
+    connect(ui->Picture1, &QToolButton::clicked, this, &FormReynolds::Picture1_Click);
+    connect(ui->Spain, &QToolButton::clicked, this, &FormReynolds::Spain_Click);
+    connect(ui->Command18, &QToolButton::clicked, this, &FormReynolds::Borrar);
+    connect(ui->Borrar_Pantalla, &QAction::triggered, this, &FormReynolds::Borrar);
+    connect(ui->Guardar, &QAction::triggered, this, [] { abrirGuardar(); });
+    connect(ui->Abrir, &QAction::triggered, this, [] { abrirArchivo(); });
+    connect(ui->Command3, &QPushButton::clicked, this, &FormReynolds::Command3_Click);
+    connect(ui->Command4, &QToolButton::clicked, this, &FormReynolds::Command4_Click);
+    connect(ui->Command5, &QToolButton::clicked, this, [] { abrirViscosidadGases(); });
+    connect(ui->Command6, &QToolButton::clicked, this, [] { abrirMateriales(); });
+    connect(ui->Command7, &QPushButton::clicked, this, &FormReynolds::Command7_Click);
+
+    const auto edicion = ModoConversor::Edicion;
+    conectarBotonUnidad(ui->Command10, ui->Qproceso, QStringLiteral("CAUDAL"), edicion);
+    conectarBotonUnidad(ui->Command11, ui->dproceso, QStringLiteral("DENSIDAD"), edicion);
+    conectarBotonUnidad(ui->Command12, ui->vdinamica, QStringLiteral("VISCOSIDAD"), edicion);
+    conectarBotonUnidad(ui->Command17, ui->Vcinematica, QStringLiteral("VISCOSIDADCINEMATICA"),
+                        edicion);
+    const auto vista = ModoConversor::Vista;
+    conectarBotonUnidad(ui->Command13, ui->DPbar, QStringLiteral("PRESION"), vista);
+    conectarBotonUnidad(ui->Command14, ui->PerdidaAccesorios, QStringLiteral("PRESION"), vista);
+    conectarBotonUnidad(ui->Command15, ui->PcargaTuberiaYaccesorios, QStringLiteral("PRESION"),
+                        vista);
+    conectarBotonUnidad(ui->Command8, ui->DPbarTotal, QStringLiteral("PRESION"), vista);
+}
+
+QLineEdit *FormReynolds::campo(const QString &nombre) const {
+    return m_campos.value(nombre);
+}
+
+QLabel *FormReynolds::etiqueta(const QString &nombre) const {
+    return m_etiquetas.value(nombre);
+}
+
+QString FormReynolds::texto(const QString &nombre) const {
+    if (QLineEdit *e = campo(nombre))
+        return e->text();
+    if (QLabel *l = etiqueta(nombre))
+        return l->text();
+    return {};
+}
+
+void FormReynolds::escribir(const QString &nombre, const QString &t) {
+    if (QLineEdit *e = campo(nombre)) {
+        // An identical text is no change and raises no change event.
+        if (e->text() != t)
+            e->setText(t);
+    } else if (QLabel *l = etiqueta(nombre)) {
+        if (l->text() != t)
+            l->setText(t);
+    }
+}
+
+bool FormReynolds::opcion(const QString &nombre) const {
+    const auto *b = findChild<QRadioButton *>(nombre);
+    return b && b->isChecked();
+}
+
+void FormReynolds::escribirColor(const QString &nombre, ColorNota color) {
+    if (QLabel *l = etiqueta(nombre))
+        fijarColorTexto(l, color == ColorNota::Rojo ? kColorRojo
+                                                    : QPalette().color(QPalette::WindowText));
+}
+
+void FormReynolds::CalcularTuberia() {
+    if (m_profundidad >= kProfundidadMaxima)
+        return;
+    ++m_profundidad;
+    vorlo::CalcularTuberia(*this, Idioma);
+    --m_profundidad;
+    m_ultimoEstado = estadoEntradas();
+}
+
+QStringList FormReynolds::estadoEntradas() const {
+    QStringList estado;
+    for (const QString &n : tuberia::entradas()) {
+        if (n == tuberia::Option3 || n == tuberia::Option4)
+            estado << (opcion(n) ? QStringLiteral("1") : QStringLiteral("0"));
+        else
+            estado << texto(n);
+    }
+    return estado;
+}
+
+bool FormReynolds::entradasCambiadas() const {
+    return estadoEntradas() != m_ultimoEstado;
+}
+
+// The timer and the focus run a pass only when an input changed since the last one: the totals
+// a double click on DPbar shows then stay readable, and an idle window costs nothing.
+void FormReynolds::calcularSiCambio() {
+    if (entradasCambiadas())
+        CalcularTuberia();
+}
+
+void FormReynolds::changeEvent(QEvent *ev) {
+    if (ev->type() == QEvent::ActivationChange && isActiveWindow())
+        calcularSiCambio();
+    QMainWindow::changeEvent(ev);
+}
+
+void FormReynolds::aplicarModo(bool liquidos) {
+    ui->Option1->setChecked(liquidos);
+    ui->Option2->setChecked(!liquidos);
+    ui->Command4->setVisible(liquidos);
+    ui->Command7->setVisible(!liquidos);
+    ui->Command5->setVisible(!liquidos);
+    for (const QString &n : reynolds::kSoloLiquidos)
+        findChild<QWidget *>(n)->setVisible(liquidos);
+}
+
+void FormReynolds::aplicarViscosidad(bool dinamica) {
+    ui->Option3->setChecked(dinamica);
+    ui->Option4->setChecked(!dinamica);
+    ui->Label3->setVisible(dinamica);
+    ui->vdinamica->setVisible(dinamica);
+    ui->Command12->setVisible(dinamica);
+    ui->Label25->setVisible(!dinamica);
+    ui->Vcinematica->setVisible(!dinamica);
+    ui->Command17->setVisible(!dinamica);
+}
+
+void FormReynolds::Option1_Click() {
+    aplicarModo(true);
+    for (const QString &n : reynolds::kVaciadosAlCambiarModo)
+        escribir(n, QString());
+}
+
+void FormReynolds::Option2_Click() {
+    aplicarModo(false);
+    for (const QString &n : reynolds::kVaciadosAlCambiarModo)
+        escribir(n, QString());
+}
+
+void FormReynolds::Option3_Click() {
+    aplicarViscosidad(true);
+}
+
+void FormReynolds::Option4_Click() {
+    aplicarViscosidad(false);
+}
+
+void FormReynolds::Picture1_Click() {
+    aplicarTextos(this, textosFormReynolds(), Lengua::Ingles);
+    Idioma = kIngles;
+}
+
+void FormReynolds::Spain_Click() {
+    aplicarTextos(this, textosFormReynolds(), Lengua::Espanol);
+    Idioma = kEspanol;
+}
+
+void FormReynolds::Borrar() {
+    for (const QString &n : reynolds::kVaciadosAlBorrar)
+        escribir(n, QString());
+}
+
+void FormReynolds::DPbar_DblClick() {
+    if (const auto m = PerdidaTramoTotal(*this, Idioma))
+        mensajes().aviso(this, m->texto, m->titulo, Mensajes::Icono::Exclamacion);
+}
+
+void FormReynolds::Command3_Click() {
+    if (ui->dint->text().isEmpty()) {
+        if (const auto t = segunIdioma(Idioma, QStringLiteral("Seleccione primero el diámetro"),
+                                       QStringLiteral("Enter diameter first")))
+            mensajes().aviso(this, *t);
+        return;
+    }
+    abrirAccesorios(ui->dint->text());
+}
+
+void FormReynolds::Command4_Click() {
+    ui->Option3->click();
+    if (ui->Option1->isChecked())
+        abrirLiquidos();
+}
+
+void FormReynolds::Command7_Click() {
+    if (ui->Option2->isChecked())
+        abrirForm2();
+    close();
+}
+
+void FormReynolds::restablecerColores() {
+    for (const QString &n : reynolds::kEntradas)
+        fijarFondo(campo(n), kColorEntrada);
+    for (const QString &n : reynolds::kCalculables) {
+        if (QLineEdit *e = campo(n))
+            fijarFondo(e, kColorCalculable);
+        else if (QLabel *l = etiqueta(n))
+            fijarFondo(l, kColorCalculable);
+    }
+}
+
+bool FormReynolds::esSuperficie(const QObject *obj) const {
+    return obj == ui->centralwidget || obj == ui->MarcoDatos || obj == ui->MarcoFriccion ||
+           obj == ui->MarcoAccesorios;
+}
+
+void FormReynolds::alPasarRaton(QObject *obj) {
+    const QString nombre = obj->objectName();
+    if (esSuperficie(obj)) {
+        restablecerColores();
+        if (Idioma == kEspanol || Idioma == kIngles)
+            ui->MensajeAyuda->setText(segun(pistaGeneral()));
+        return;
+    }
+    if (nombre == tuberia::Qproceso || nombre == tuberia::dproceso) {
+        if (Idioma == kEspanol || Idioma == kIngles)
+            ui->MensajeAyuda->setText(
+                segun(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad()));
+        return;
+    }
+    const auto re = leerNumero(ui->Re->text());
+    const QStringList rojos = reynolds::necesarios(nombre, ui->Option3->isChecked(),
+                                                   ui->Option4->isChecked(), !re || *re < 2000);
+    for (const QString &n : rojos) {
+        if (QLineEdit *e = campo(n))
+            fijarFondo(e, kColorRojo);
+        else if (QLabel *l = etiqueta(n))
+            fijarFondo(l, kColorRojo);
+    }
+}
+
+void FormReynolds::alPerderFoco(QObject *obj) {
+    const QString nombre = obj->objectName();
+    if (nombre == tuberia::dproceso) {
+        if (!ui->dproceso->text().isEmpty()) {
+            if (const auto v = leerNumero(ui->dproceso->text()))
+                if (const auto t = formatoFijo(*v, 2))
+                    escribir(tuberia::dproceso, *t);
+        }
+        CalcularTuberia();
+    } else if (nombre == tuberia::Re) {
+        ui->Labelffriccion->clear();
+        CalcularTuberia();
+    } else if (reynolds::kRecalculanAlSalir.contains(nombre)) {
+        CalcularTuberia();
+    }
+}
+
+bool FormReynolds::eventFilter(QObject *obj, QEvent *ev) {
+    switch (ev->type()) {
+    case QEvent::MouseMove:
+        alPasarRaton(obj);
+        // A move over a field stops there: the surface behind it would reset the colours.
+        if (!esSuperficie(obj) && static_cast<QMouseEvent *>(ev)->buttons() == Qt::NoButton)
+            return true;
+        break;
+    case QEvent::FocusOut:
+        if (qobject_cast<QLineEdit *>(obj))
+            alPerderFoco(obj);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (obj == ui->DPbar)
+            DPbar_DblClick();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(obj, ev);
+}
+
+} // namespace vorlo

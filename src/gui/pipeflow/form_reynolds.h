@@ -1,0 +1,86 @@
+#pragma once
+
+#include "fields/field_texts.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTimer;
+
+namespace Ui {
+class FormReynolds;
+}
+
+namespace vorlo {
+
+class FiltroTeclas;
+
+// The pipe flow window: holds the fields of the pipe flow calculation and recalculates them
+// live. Other windows write into it through the CamposTexto interface (a write that changes an
+// input's text runs the calculation at once, as typing does).
+class FormReynolds : public QMainWindow, public CamposTexto {
+    Q_OBJECT
+  public:
+    explicit FormReynolds(QWidget *parent = nullptr);
+    ~FormReynolds() override;
+
+    // CamposTexto over the window's text boxes and result labels.
+    QString texto(const QString &campo) const override;
+    void escribir(const QString &campo, const QString &texto) override;
+    bool opcion(const QString &nombre) const override;
+    void escribirColor(const QString &campo, ColorNota color) override;
+
+    // One pass of the calculation, nested when a write changes a field.
+    void CalcularTuberia();
+
+    // The options as a user's click sets them (with their show/hide and emptying).
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    // Only the show/hide effects of the mode and viscosity choice, without emptying any field
+    // (used when a saved calculation is opened).
+    void aplicarModo(bool liquidos);
+    void aplicarViscosidad(bool dinamica);
+
+    void Picture1_Click(); // English texts
+    void Spain_Click();    // Spanish texts
+    void Borrar();         // Command18 and Borrar_Pantalla
+    void DPbar_DblClick();
+    void Command3_Click();
+    void Command4_Click();
+    void Command7_Click();
+
+    // The texts and options as they stood after the last pass, for the timer's change test.
+    bool entradasCambiadas() const;
+
+  protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override;
+    void changeEvent(QEvent *ev) override;
+
+  private:
+    void conectarEventos();
+    void alPerderFoco(QObject *obj);
+    void alPasarRaton(QObject *obj);
+    bool esSuperficie(const QObject *obj) const;
+    void restablecerColores();
+    void calcularSiCambio();
+    QStringList estadoEntradas() const;
+    QLineEdit *campo(const QString &nombre) const;
+    QLabel *etiqueta(const QString &nombre) const;
+
+    std::unique_ptr<Ui::FormReynolds> ui;
+    QTimer *m_timer1 = nullptr;
+    FiltroTeclas *m_filtro = nullptr;
+    QHash<QString, QLineEdit *> m_campos;
+    QHash<QString, QLabel *> m_etiquetas;
+    QStringList m_ultimoEstado;
+    int m_profundidad = 0;
+};
+
+} // namespace vorlo

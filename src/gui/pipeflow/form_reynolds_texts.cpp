@@ -1,0 +1,100 @@
+#include "form_reynolds_texts.h"
+
+namespace vorlo {
+
+namespace {
+using T = TextoControl;
+const QString kUnidades = QStringLiteral("Pulsar para otras unidades");
+const QString kUnits = QStringLiteral("Press for other units");
+const QString kTituloEs =
+    QStringLiteral("CÁLCULO DEL NÚMERO DE REYNOLDS, VELOCIDAD, F.FRICCIÓN Y PÉRDIDA DE CARGA ");
+const QString kTituloEn =
+    QStringLiteral("REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
+} // namespace
+
+const QList<TextoControl> &textosFormReynolds() {
+    static const QList<TextoControl> tabla = {
+        {QString(), T::Titulo, kTituloEs, kTituloEn},
+        {"Label28", T::Texto, kTituloEs, kTituloEn},
+        {"Label17", T::Texto, "DATOS INICIALES (En condiciones de proceso)",
+         "INITIAL DATA (actual conditions)"},
+        {"Label18", T::Texto, "FACTOR DE FRICCIÓN Y PÉRDIDA DE CARGA",
+         "FRICTION FACTOR AND PRESSURE DROP"},
+        {"Label7", T::Texto, "PÉRDIDA DE CARGA EN ACCESORIOS", "PRESSURE DROP IN FITTINGS"},
+        {"Option1", T::Texto, "Líquidos", "Liquids"},
+        {"Option2", T::Texto, "Gases", "Gases"},
+        {"Command4", T::Tooltip, "Base Datos Líquidos", "Liquids Data Base"},
+        {"Label1", T::Texto, "Caudal", "Flow Rate"},
+        {"Label2", T::Texto, "Densidad", "Density"},
+        {"Command7", T::Texto, "Calcular Densidad y Caudal", "Calculate density, flow"},
+        {"Label26", T::Texto, "Viscosidad", "Viscosity"},
+        {"Option3", T::Texto, "V.Dinámica (µ)", "Dynamic v.(µ)"},
+        {"Option4", T::Texto, "V. Cinemática", "Kinematic v."},
+        {"Command5", T::Tooltip, "Datos Gases", "Gases data"},
+        {"Label3", T::Texto, "V.Dinámica (µ)", "Dynamic v.(µ)"},
+        {"Label25", T::Texto, "V.Cinemática", "Kinematic v."},
+        {"Label4", T::Texto, "Diámetro Interior", "Internal Diameter"},
+        {"Label9", T::Texto, "Velocidad", "Velocity"},
+        {"Label10", T::Texto, "Reynolds", "Reynolds"},
+        {"Command6", T::Tooltip, "Ver Rugosidades por tipo de material", "Rugosity table"},
+        {"Label12", T::Texto, "Rugosidad", "Rugosity"},
+        {"Label16", T::Texto, "Factor de fricción f", "Friction factor, f"},
+        {"Label20", T::Texto, "Pérdida de Carga en tramos rectos de tubería",
+         "Pressure drop per meter of straigth pipe length"},
+        {"Label19", T::Texto, "Por metro de tubería", "Per meter of pipe"},
+        {"Label15", T::Texto, "Longitud", "Length"},
+        {"Label22", T::Texto, "Desnivel", "Change of elevation"},
+        {"Label14", T::Texto, "Pérdida de Carga Total", "Total pressure drop"},
+        {"Command3", T::Texto, "Seleccionar Accesorios", "Fittings"},
+        {"Label6", T::Texto, "Pérdida Carga en Accesorios", "Pressure drop in fittingss"},
+        {"Label21", T::Texto, "P.Carga Tubería+Accesorios", "P.Drop pipe+fittings"},
+        {"Archivo", T::Texto, "Archivo", "File"},
+        {"Abrir", T::Texto, "Abrir", "Open"},
+        {"Guardar", T::Texto, "Guardar", "Save"},
+        {"Edición", T::Texto, "Editar", "Edition"},
+        {"Borrar_Pantalla", T::Texto, "Borrar Pantalla", "Delete"},
+        {"Command10", T::Tooltip, kUnidades, kUnits},
+        {"Command11", T::Tooltip, kUnidades, kUnits},
+        {"Command17", T::Tooltip, kUnidades, kUnits},
+        {"Command13", T::Tooltip, kUnidades, kUnits},
+        {"Command8", T::Tooltip, kUnidades, kUnits},
+        {"Command14", T::Tooltip, kUnidades, kUnits},
+        {"Command15", T::Tooltip, kUnidades, kUnits},
+    };
+    return tabla;
+}
+
+const PistaAyuda &pistaGeneral() {
+    static const PistaAyuda p{
+        "Los campos que podemos calcular figuran en AZUL. Pase el ratón sobre ellos y se "
+        "marcaran en rojo aquellos campos necesarios para su cálculo",
+        "Fields that can be calculated are in BLUE. Move the mouser over them and the fields "
+        "required for the calculation will be displayed in RED"};
+    return p;
+}
+
+const PistaAyuda &pistaCaudal() {
+    static const PistaAyuda p{
+        "Introduzca el caudal. Tenga en cuenta que si se trata de un gas este caudal debe de ser "
+        "el real en las condiciones de presión y temperatura existentes en la tubería. Si no "
+        "conoce esta densidad pulse la opción  - Gases - y luego pulse -Calcular Densidad y "
+        "Caudal-",
+        "Enter the Flow Rate. In case of gases it shall be the actual flow-rate (meassured in "
+        "process conditions). Si case it is unkown select the option 'Gases' and then -calculate "
+        "density and flow rate-"};
+    return p;
+}
+
+const PistaAyuda &pistaDensidad() {
+    static const PistaAyuda p{
+        "Introduzca la densidad. Tenga en cuenta que si se trata de un gas esta densidad debe de "
+        "ser la real en las condiciones de presión y temperatura existentes en la tubería. Si no "
+        "conoce esta densidad pulse la opción  - Gases - y luego pulse -Calcular Densidad y "
+        "Caudal-",
+        "Enter the density. Take into account that if the fluid is a gas this density shall be "
+        "the actual density at the process temperature and pressure conditions in the pipe. If "
+        "this density is not known press - Gases - and then press -Calculate Density, Flow-"};
+    return p;
+}
+
+} // namespace vorlo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/texts.h"
+
+namespace vorlo {
+
+// Every text the pipe flow window's flags switch.
+const QList<TextoControl> &textosFormReynolds();
+
+// Help-line hints.
+struct PistaAyuda {
+    QString espanol;
+    QString ingles;
+};
+const PistaAyuda &pistaGeneral();
+const PistaAyuda &pistaCaudal();
+const PistaAyuda &pistaDensidad();
+
+} // namespace vorlo

@@ -1,0 +1,81 @@
+#include "app/form1.h"
+#include "app/globals.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "pipeflow/form_reynolds.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vorlo;
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        ventanas().cerrarTodas();
+        reiniciarGlobales();
+    }
+
+    void first_start_is_english() {
+        auto *f = ventanas().mostrar<Form1>();
+        QCOMPARE(Idioma, kIngles);
+        QCOMPARE(f->windowTitle(), "Vorlo");
+        QCOMPARE(f->findChild<QLabel *>("Label2")->text(), "Gas calculations. P, T & Z");
+        QCOMPARE(f->findChild<QLabel *>("Label3")->text(),
+                 "Reynolds Number, Friction Factor, Pressure Drop");
+        QCOMPARE(f->findChild<QLabel *>("Label4")->text(), "Vorlo v3.5");
+    }
+
+    void flags_switch_the_language() {
+        auto *f = ventanas().mostrar<Form1>();
+        QTest::mouseClick(f->findChild<QToolButton *>("Spain"), Qt::LeftButton);
+        QCOMPARE(Idioma, kEspanol);
+        QCOMPARE(f->findChild<QLabel *>("Label2")->text(),
+                 "Cálculo de gases en distintas condiciones de P, T y Z");
+        QCOMPARE(f->findChild<QLabel *>("Label3")->text(),
+                 "Número de Reynolds, Factor de Fricción y Pérdida de Carga");
+        QTest::mouseClick(f->findChild<QToolButton *>("Picture1"), Qt::LeftButton);
+        QCOMPARE(Idioma, kIngles);
+        QCOMPARE(f->findChild<QLabel *>("Label2")->text(), "Gas calculations. P, T & Z");
+    }
+
+    void a_set_language_is_kept_at_load() {
+        Idioma = kEspanol;
+        auto *f = ventanas().mostrar<Form1>();
+        QCOMPARE(Idioma, kEspanol);
+        QCOMPARE(f->findChild<QLabel *>("Label2")->text(),
+                 "Cálculo de gases en distintas condiciones de P, T y Z");
+    }
+
+    void label3_twice_gives_the_same_pipe_window() {
+        auto *f = ventanas().mostrar<Form1>();
+        auto *label3 = f->findChild<QLabel *>("Label3");
+        QTest::mouseClick(label3, Qt::LeftButton);
+        auto *primera = ventanas().existente<FormReynolds>();
+        QVERIFY(primera);
+        primera->escribir("Qproceso", "36");
+        QTest::mouseClick(label3, Qt::LeftButton);
+        QCOMPARE(ventanas().existente<FormReynolds>(), primera);
+        QCOMPARE(primera->texto("Qproceso"), "36");
+        QVERIFY(f->isVisible());
+    }
+
+    void hover_paints_links_grey_and_back() {
+        auto *f = ventanas().mostrar<Form1>();
+        auto *label2 = f->findChild<QLabel *>("Label2");
+        QMouseEvent sobre(QEvent::MouseMove, QPointF(5, 5), label2->mapToGlobal(QPointF(5, 5)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label2, &sobre);
+        QCOMPARE(label2->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xC0));
+        QMouseEvent fuera(QEvent::MouseMove, QPointF(2, 2), f->mapToGlobal(QPointF(2, 2)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &fuera);
+        QCOMPARE(label2->palette().color(QPalette::WindowText),
+                 f->palette().color(QPalette::ButtonText));
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
