@@ -9,7 +9,7 @@ using namespace vorlo;
 
 class TestNumbers : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void key_filter_data() {
         QTest::addColumn<QChar>("typed");
         QTest::addColumn<QString>("result"); // empty: dropped
@@ -63,9 +63,10 @@ private slots:
 
     void refuses_non_numbers_data() {
         QTest::addColumn<QString>("text");
-        for (const char *t : {"", "-", ",", "-,", "1,2,3", "1-2", "--1", "1.5", "1.23", "1.2345",
-                              ".5", "12.34.567", "1234.567", "abc", "1e", "1e+", "E5", "1 2",
-                              "1E999", "nan", "inf", "+5", "5-", "1,5e", "0x10"})
+        for (const char *t :
+             {"",       "-",   ",",         "-,",       "1,2,3", "1-2",  "--1", "1.5", "1.23",
+              "1.2345", ".5",  "12.34.567", "1234.567", "abc",   "1e",   "1e+", "E5",  "1 2",
+              "1E999",  "nan", "inf",       "+5",       "5-",    "1,5e", "0x10"})
             QTest::newRow(t[0] ? t : "empty") << QString::fromLatin1(t);
         QTest::newRow("huge digits") << QString(QLatin1Char('9')).repeated(10000);
         QTest::newRow("unicode digits") << QStringLiteral("١٢");
@@ -170,8 +171,8 @@ private slots:
                 const auto back = leerNumero(t);
                 QVERIFY2(back.has_value(), qPrintable(t));
                 // The text stands for x rounded to n decimals, and writes itself again.
-                QVERIFY2(std::fabs(*back - x) <= 0.5 * std::pow(10.0, -n) * (1 + 1e-9) +
-                                                      std::fabs(x) * 1e-15,
+                QVERIFY2(std::fabs(*back - x) <=
+                             0.5 * std::pow(10.0, -n) * (1 + 1e-9) + std::fabs(x) * 1e-15,
                          qPrintable(t));
                 QCOMPARE(*formatoFijo(*back, n), t);
             }

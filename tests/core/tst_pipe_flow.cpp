@@ -30,7 +30,7 @@ std::optional<int> asentar(CamposMapa &c, const QString &idioma = kEspanol) {
 
 class TestPipeFlow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void worked_example_settles_to_the_published_results() {
         CamposMapa c = ejemplo();
         QVERIFY(asentar(c).has_value());
@@ -44,7 +44,8 @@ private slots:
         QCOMPARE(c.texto(t::PerdidaAccesorios), ",0161780");
         QCOMPARE(c.texto(t::PcargaTuberiaYaccesorios), ",6648810");
         QCOMPARE(c.texto(t::laminarturbulento), "Turbulento");
-        QCOMPARE(c.texto(t::Labelffriccion), "   Factor de fricción de Colebrook (flujo turbulento)");
+        QCOMPARE(c.texto(t::Labelffriccion),
+                 "   Factor de fricción de Colebrook (flujo turbulento)");
         QCOMPARE(c.color(t::Labelffriccion), ColorNota::Normal);
 
         QVERIFY(!PerdidaTramoTotal(c, kEspanol).has_value());
@@ -77,16 +78,23 @@ private slots:
         const QString transicion =
             "Zona de Transición. Factor de Fricción indeterminado. Se considerará flujo "
             "turbulento (caso más desfavorable)";
-        QTest::newRow("laminar 1000") << "1000" << "Flujo Laminar" << ",0640"
+        QTest::newRow("laminar 1000") << "1000"
+                                      << "Flujo Laminar"
+                                      << ",0640"
                                       << "Factor de fricción flujo laminar" << false;
-        QTest::newRow("2000 laminar regime, transition factor")
-            << "2.000" << "Flujo Laminar" << ",0498" << transicion << true;
-        QTest::newRow("3000 critical") << "3.000" << "Zona Crítica" << ",0440" << transicion
-                                       << true;
-        QTest::newRow("4000 turbulent regime, transition factor")
-            << "4.000" << "Turbulento" << ",0404" << transicion << true;
+        QTest::newRow("2000 laminar regime, transition factor") << "2.000"
+                                                                << "Flujo Laminar"
+                                                                << ",0498" << transicion << true;
+        QTest::newRow("3000 critical") << "3.000"
+                                       << "Zona Crítica"
+                                       << ",0440" << transicion << true;
+        QTest::newRow("4000 turbulent regime, transition factor") << "4.000"
+                                                                  << "Turbulento"
+                                                                  << ",0404" << transicion << true;
         QTest::newRow("4001 turbulent")
-            << "4.001" << "Turbulento" << ",0404"
+            << "4.001"
+            << "Turbulento"
+            << ",0404"
             << "   Factor de fricción de Colebrook (flujo turbulento)" << false;
     }
     void regime_and_friction_boundaries() {
@@ -184,10 +192,10 @@ private slots:
         QVERIFY(asentar(c));
         c.escribir(t::dint, QString());
         QVERIFY(asentar(c));
-        for (const QString &campo : {t::Vproceso, t::Re, t::ffinal, t::DP, t::DPbar, t::DPtotalm,
-                                     t::DPbarTotal, t::PerdidaAccesorios,
-                                     t::PcargaTuberiaYaccesorios, t::laminarturbulento,
-                                     t::Labelffriccion})
+        for (const QString &campo :
+             {t::Vproceso, t::Re, t::ffinal, t::DP, t::DPbar, t::DPtotalm, t::DPbarTotal,
+              t::PerdidaAccesorios, t::PcargaTuberiaYaccesorios, t::laminarturbulento,
+              t::Labelffriccion})
             QVERIFY2(c.texto(campo).isEmpty(), qPrintable(campo));
     }
 

@@ -15,7 +15,7 @@ enum class ColorNota { Normal, Rojo };
 // (a write that changes a text raises the field's change event, which may run the calculation
 // again, nested); CamposMapa implements it over a plain map.
 class CamposTexto {
-public:
+  public:
     virtual ~CamposTexto() = default;
     virtual QString texto(const QString &campo) const = 0;
     virtual void escribir(const QString &campo, const QString &texto) = 0;
@@ -29,7 +29,7 @@ public:
 
 // Map-backed field texts for library callers and tests. Counts every write that changes a text.
 class CamposMapa : public CamposTexto {
-public:
+  public:
     CamposMapa() = default;
     explicit CamposMapa(const QHash<QString, QString> &textos) : m_textos(textos) {}
 
@@ -43,7 +43,7 @@ public:
     const QHash<QString, QString> &textos() const { return m_textos; }
     int cambios() const { return m_cambios; }
 
-private:
+  private:
     QHash<QString, QString> m_textos;
     QHash<QString, bool> m_opciones;
     QHash<QString, ColorNota> m_colores;

@@ -18,7 +18,9 @@ std::optional<QChar> filtrarTecla(QChar c) {
 
 namespace {
 
-bool esDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+bool esDigito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Integer part with optional grouping: either plain digits, or 1-3 digits followed by groups
 // of ".ddd". Appends the digits to out; returns the position after the part.
@@ -106,8 +108,8 @@ std::optional<double> leerNumero(QStringView texto) {
         const auto nz = digitos.find_first_not_of('0');
         if (nz == std::string::npos)
             return num[0] == '-' ? -0.0 : 0.0;
-        const long long magnitud = static_cast<long long>(entero.size()) - 1 -
-                                   static_cast<long long>(nz) + exponente;
+        const long long magnitud =
+            static_cast<long long>(entero.size()) - 1 - static_cast<long long>(nz) + exponente;
         if (magnitud < 0)
             return num[0] == '-' ? -0.0 : 0.0;
         return std::nullopt;

@@ -7,8 +7,8 @@
 namespace vorlo::tuberia {
 
 QStringList entradas() {
-    return {Qproceso, dproceso, vdinamica, Vcinematica, dint,    Rugosidad, L,
-            Desnivel, ktotal,   Vproceso,  Re,          ffinal,  Option3,   Option4};
+    return {Qproceso, dproceso, vdinamica, Vcinematica, dint,   Rugosidad, L,
+            Desnivel, ktotal,   Vproceso,  Re,          ffinal, Option3,   Option4};
 }
 
 QStringList etiquetasResultado() {
@@ -137,8 +137,7 @@ void CalcularTuberia(CamposTexto &c, const QString &idioma) {
             escribirSiFinito(c, Re, formatoFijo((*d * *v) * *rho / (*mu * 1000), 0));
     }
     // 7. Reynolds number, kinematic viscosity.
-    if (c.opcion(Option4) && c.presente(Vcinematica) && c.presente(dint) &&
-        c.presente(Vproceso)) {
+    if (c.opcion(Option4) && c.presente(Vcinematica) && c.presente(dint) && c.presente(Vproceso)) {
         const auto d = c.valor(dint);
         const auto v = c.valor(Vproceso);
         const auto nu = c.valor(Vcinematica);
@@ -181,9 +180,9 @@ void CalcularTuberia(CamposTexto &c, const QString &idioma) {
         const auto v = c.valor(Vproceso);
         const auto l = c.valor(L);
         if (f && d && v && l && h && *d != 0)
-            escribirSiFinito(c, DPtotalm,
-                             formatoFijo(*h + (((*f / *d) * *l * (*v * *v)) / 2 / 100 / 0.0000981),
-                                         8));
+            escribirSiFinito(
+                c, DPtotalm,
+                formatoFijo(*h + (((*f / *d) * *l * (*v * *v)) / 2 / 100 / 0.0000981), 8));
     } else {
         c.escribir(DPtotalm, QString());
     }

@@ -25,7 +25,9 @@ void fijarFondo(QWidget *w, const QColor &color) {
         w->setAutoFillBackground(true);
 }
 
-QColor fondo(const QWidget *w) { return w->palette().color(rolFondo(w)); }
+QColor fondo(const QWidget *w) {
+    return w->palette().color(rolFondo(w));
+}
 
 void fijarColorTexto(QWidget *w, const QColor &color) {
     QPalette p = w->palette();

@@ -12,7 +12,7 @@ namespace vorlo {
 // The start screen: opens the two calculators and holds the language switch.
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -21,11 +21,11 @@ public:
     void Label2_Click();   // gas window
     void Label3_Click();   // pipe flow window
 
-protected:
+  protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
     void mouseMoveEvent(QMouseEvent *ev) override;
 
-private:
+  private:
     void colorEnlaces(const QColor &label2, const QColor &label3);
 
     std::unique_ptr<Ui::Form1> ui;

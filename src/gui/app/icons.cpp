@@ -3,7 +3,9 @@
 #include <QFile>
 
 // The resources live in a static library: register them once before first use.
-static void registrarRecursos() { Q_INIT_RESOURCE(vorlo); }
+static void registrarRecursos() {
+    Q_INIT_RESOURCE(vorlo);
+}
 
 namespace vorlo {
 

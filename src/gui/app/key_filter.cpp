@@ -10,9 +10,13 @@ namespace vorlo {
 FiltroTeclas::FiltroTeclas(Regla regla, QObject *parent)
     : QObject(parent), m_regla(std::move(regla)) {}
 
-void FiltroTeclas::instalar(QLineEdit *campo) { campo->installEventFilter(this); }
+void FiltroTeclas::instalar(QLineEdit *campo) {
+    campo->installEventFilter(this);
+}
 
-FiltroTeclas::Regla FiltroTeclas::reglaNumerica() { return &filtrarTecla; }
+FiltroTeclas::Regla FiltroTeclas::reglaNumerica() {
+    return &filtrarTecla;
+}
 
 FiltroTeclas::Regla FiltroTeclas::reglaEnteros() {
     return [](QChar c) -> std::optional<QChar> {

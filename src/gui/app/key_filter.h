@@ -13,7 +13,7 @@ namespace vorlo {
 // may replace the character or drop it. Keys without a character (arrows, shortcuts) pass.
 class FiltroTeclas : public QObject {
     Q_OBJECT
-public:
+  public:
     using Regla = std::function<std::optional<QChar>(QChar)>;
     FiltroTeclas(Regla regla, QObject *parent);
 
@@ -24,10 +24,10 @@ public:
     // Digits and Backspace only (counts of fittings).
     static Regla reglaEnteros();
 
-protected:
+  protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
 
-private:
+  private:
     Regla m_regla;
 };
 

@@ -7,20 +7,17 @@ namespace vorlo {
 namespace {
 
 class MensajesQt : public Mensajes {
-public:
+  public:
     void aviso(QWidget *padre, const QString &texto, const std::optional<QString> &titulo,
                Icono icono) override {
-        QMessageBox caja(icono == Icono::Exclamacion ? QMessageBox::Warning
-                                                     : QMessageBox::NoIcon,
+        QMessageBox caja(icono == Icono::Exclamacion ? QMessageBox::Warning : QMessageBox::NoIcon,
                          tituloFinal(titulo), texto, QMessageBox::Ok, padre);
         caja.exec();
     }
     Respuesta pregunta(QWidget *padre, const QString &texto, const std::optional<QString> &titulo,
                        Icono icono) override {
-        QMessageBox caja(icono == Icono::Exclamacion ? QMessageBox::Warning
-                                                     : QMessageBox::NoIcon,
-                         tituloFinal(titulo), texto, QMessageBox::Ok | QMessageBox::Cancel,
-                         padre);
+        QMessageBox caja(icono == Icono::Exclamacion ? QMessageBox::Warning : QMessageBox::NoIcon,
+                         tituloFinal(titulo), texto, QMessageBox::Ok | QMessageBox::Cancel, padre);
         return caja.exec() == QMessageBox::Ok ? Respuesta::Aceptar : Respuesta::Cancelar;
     }
 };
@@ -30,8 +27,12 @@ Mensajes *g_actual = &g_qt;
 
 } // namespace
 
-Mensajes &mensajes() { return *g_actual; }
+Mensajes &mensajes() {
+    return *g_actual;
+}
 
-void fijarMensajes(Mensajes *m) { g_actual = m ? m : &g_qt; }
+void fijarMensajes(Mensajes *m) {
+    g_actual = m ? m : &g_qt;
+}
 
 } // namespace vorlo

@@ -11,7 +11,7 @@ namespace vorlo {
 // Message boxes go through this seam so that tests can read them and answer without a modal
 // loop. A box given no title carries the application's title, "Vorlo".
 class Mensajes {
-public:
+  public:
     enum class Respuesta { Aceptar, Cancelar };
     enum class Icono { Ninguno, Exclamacion };
 
@@ -36,7 +36,7 @@ void fijarMensajes(Mensajes *m); // nullptr restores the Qt boxes
 
 // Test double: records every box and answers questions with a preset answer.
 class MensajesGrabados : public Mensajes {
-public:
+  public:
     struct Caja {
         QString texto;
         QString titulo;

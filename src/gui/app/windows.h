@@ -9,7 +9,7 @@ namespace vorlo {
 // Every window exists at most once: created on first use, the same one handed back afterwards.
 // Windows that are discarded on close (Qt::WA_DeleteOnClose) drop out by themselves.
 class Ventanas {
-public:
+  public:
     // The window of type T, created (not shown) if it does not exist.
     template <class T> T *obtener() {
         QPointer<QWidget> &p = m_ventanas[&T::staticMetaObject];
@@ -33,7 +33,7 @@ public:
     // Deletes every window (for tests).
     void cerrarTodas();
 
-private:
+  private:
     QHash<const QMetaObject *, QPointer<QWidget>> m_ventanas;
 };
 

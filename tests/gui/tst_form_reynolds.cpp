@@ -1,0 +1,391 @@
+#include "app/colours.h"
+#include "app/form1.h"
+#include "app/globals.h"
+#include "app/message_boxes.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "pipeflow/form_reynolds.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vorlo;
+
+namespace {
+
+const QColor kBlanco(255, 255, 255);
+const QColor kAzul(0, 204, 255);
+const QColor kRojo(255, 0, 0);
+
+void moverSobre(QWidget *w) {
+    QMouseEvent ev(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+void perderFoco(QWidget *w) {
+    QFocusEvent ev(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &ev);
+}
+
+} // namespace
+
+class TestFormReynolds : public QObject {
+    Q_OBJECT
+
+    FormReynolds *f = nullptr;
+    MensajesGrabados cajas;
+
+    QLineEdit *campo(const char *n) { return f->findChild<QLineEdit *>(n); }
+    QLabel *etiqueta(const char *n) { return f->findChild<QLabel *>(n); }
+    template <class T = QWidget> T *control(const char *n) { return f->findChild<T *>(n); }
+
+    // Types a text key by key, as a user does ("." typed becomes ",").
+    void teclear(const char *n, const QString &texto) {
+        QLineEdit *e = campo(n);
+        e->clear();
+        for (QChar c : texto)
+            QTest::keyClick(e, c.toLatin1());
+    }
+
+    void teclearEjemplo() {
+        teclear("Qproceso", "36");
+        teclear("dproceso", "998");
+        teclear("vdinamica", "0.001");
+        teclear("dint", "100");
+        teclear("Rugosidad", "0.05");
+        teclear("L", "100");
+        teclear("Desnivel", "5");
+        f->escribir("ktotal", "2"); // only the fittings window fills it
+    }
+
+  private slots:
+    void init() {
+        ventanas().cerrarTodas();
+        reiniciarGlobales();
+        Idioma = kEspanol;
+        cajas.cajas.clear();
+        fijarMensajes(&cajas);
+        f = ventanas().mostrar<FormReynolds>();
+    }
+    void cleanup() { fijarMensajes(nullptr); }
+
+    void opens_in_its_design_state() {
+        QVERIFY(control<QRadioButton>("Option1")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option2")->isChecked());
+        QVERIFY(control<QRadioButton>("Option3")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option4")->isChecked());
+        QCOMPARE(campo("Desnivel")->text(), "0");
+        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "dint", "Vproceso", "Re",
+                              "ffinal", "L", "ktotal"})
+            QVERIFY2(campo(n)->text().isEmpty(), n);
+        QVERIFY(etiqueta("laminarturbulento")->text().isEmpty());
+        QVERIFY(etiqueta("Labelffriccion")->text().isEmpty());
+        for (const char *n : {"Vcinematica", "Label25", "Command17", "Command5", "Command7"})
+            QVERIFY2(control(n)->isHidden(), n);
+        QVERIFY(!campo("ktotal")->isEnabled());
+        QVERIFY(campo("ktotal")->isReadOnly());
+        QCOMPARE(fondo(campo("Qproceso")), kBlanco);
+        QCOMPARE(fondo(campo("Vproceso")), kAzul);
+        QCOMPARE(fondo(etiqueta("DPbarTotal")), kAzul);
+    }
+
+    void typing_the_worked_example_settles_every_result() {
+        teclearEjemplo();
+        QCOMPARE(campo("dproceso")->text(), "998");
+        QCOMPARE(campo("vdinamica")->text(), "0,001");
+        QCOMPARE(campo("Vproceso")->text(), "1,2732");
+        QTRY_COMPARE(campo("Re")->text(), "127.065");
+        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
+        QCOMPARE(campo("ffinal")->text(), ",0197");
+        QCOMPARE(etiqueta("DP")->text(), ",16");
+        QCOMPARE(etiqueta("DPbar")->text(), ",00159353");
+        QCOMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
+        QCOMPARE(etiqueta("DPbarTotal")->text(), "0,648703017651904");
+        QCOMPARE(etiqueta("PcargaTuberiaYaccesorios")->text(), ",6648810");
+        QCOMPARE(etiqueta("laminarturbulento")->text(), "Turbulento");
+        QCOMPARE(etiqueta("Labelffriccion")->text(),
+                 "   Factor de fricción de Colebrook (flujo turbulento)");
+    }
+
+    void velocity_follows_at_once() {
+        teclear("Qproceso", "36");
+        teclear("dint", "100");
+        QCOMPARE(campo("Vproceso")->text(), "1,2732");
+    }
+
+    void letters_and_enter_change_nothing() {
+        teclear("Qproceso", "36");
+        QTest::keyClick(campo("Qproceso"), 'a');
+        QTest::keyClick(campo("Qproceso"), ' ');
+        QTest::keyClick(campo("Qproceso"), Qt::Key_Return);
+        QCOMPARE(campo("Qproceso")->text(), "36");
+        teclear("Desnivel", "-.5");
+        QCOMPARE(campo("Desnivel")->text(), "-,5");
+    }
+
+    void highlighting_of_re_follows_the_viscosity_option_data() {
+        QTest::addColumn<bool>("cinematica");
+        QTest::addColumn<QStringList>("rojos");
+        QTest::newRow("dynamic") << false
+                                 << QStringList{"Vproceso", "dint", "dproceso", "vdinamica"};
+        QTest::newRow("kinematic") << true << QStringList{"Vproceso", "dint", "Vcinematica"};
+    }
+    void highlighting_of_re_follows_the_viscosity_option() {
+        QFETCH(bool, cinematica);
+        QFETCH(QStringList, rojos);
+        if (cinematica)
+            QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+        moverSobre(control("centralwidget"));
+        moverSobre(campo("Re"));
+        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vcinematica", "dint",
+                              "Vproceso", "Rugosidad", "L"}) {
+            const QColor esperado = rojos.contains(n)             ? kRojo
+                                    : QByteArray(n) == "Vproceso" ? kAzul
+                                                                  : kBlanco;
+            QCOMPARE(fondo(campo(n)), esperado);
+        }
+        // Red stays until the mouse passes over the free surface.
+        moverSobre(etiqueta("Label1"));
+        QCOMPARE(fondo(campo("dint")), kRojo);
+        moverSobre(control("centralwidget"));
+        QCOMPARE(fondo(campo("dint")), kBlanco);
+        QCOMPARE(fondo(campo("Vproceso")), kAzul);
+    }
+
+    void highlighting_of_ffinal_reads_grouped_reynolds_data() {
+        QTest::addColumn<QString>("re");
+        QTest::addColumn<bool>("todos");
+        QTest::newRow("1500") << "1500" << false;
+        QTest::newRow("150.000 grouped") << "150.000" << true;
+        QTest::newRow("150000") << "150000" << true;
+    }
+    void highlighting_of_ffinal_reads_grouped_reynolds() {
+        QFETCH(QString, re);
+        QFETCH(bool, todos);
+        // With a viscosity, velocity and diameter the typed value survives the passes.
+        f->escribir("dint", "100");
+        f->escribir("Vproceso", "1");
+        f->escribir("vdinamica", "0,001");
+        f->escribir("Re", re);
+        QCOMPARE(campo("Re")->text(), re);
+        moverSobre(control("centralwidget"));
+        moverSobre(campo("ffinal"));
+        QCOMPARE(fondo(campo("Re")), kRojo);
+        QCOMPARE(fondo(campo("Rugosidad")), todos ? kRojo : kBlanco);
+        QCOMPARE(fondo(campo("dint")), todos ? kRojo : kBlanco);
+    }
+
+    void moving_from_one_computed_field_to_another_keeps_both_marks() {
+        moverSobre(campo("Vproceso"));
+        moverSobre(etiqueta("PerdidaAccesorios"));
+        QCOMPARE(fondo(campo("Qproceso")), kRojo);
+        QCOMPARE(fondo(campo("ktotal")), kRojo);
+        QCOMPARE(fondo(campo("dproceso")), kRojo);
+    }
+
+    void help_line_hints_follow_the_language() {
+        moverSobre(campo("Qproceso"));
+        QVERIFY(etiqueta("MensajeAyuda")->text().startsWith("Introduzca el caudal."));
+        Idioma = kIngles;
+        moverSobre(control("centralwidget"));
+        QCOMPARE(etiqueta("MensajeAyuda")->text(),
+                 "Fields that can be calculated are in BLUE. Move the mouser over them and the "
+                 "fields required for the calculation will be displayed in RED");
+        moverSobre(campo("dproceso"));
+        QVERIFY(etiqueta("MensajeAyuda")->text().startsWith("Enter the density."));
+    }
+
+    void switching_to_gases_empties_and_hides() {
+        teclearEjemplo();
+        QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(5, 5));
+        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vproceso", "Re", "ffinal"})
+            QVERIFY2(campo(n)->text().isEmpty(), n);
+        QVERIFY(etiqueta("DP")->text().isEmpty());
+        QVERIFY(etiqueta("DPbar")->text().isEmpty());
+        for (const char *n : {"L", "Label15", "DPbarTotal", "Label14", "Command15",
+                              "PcargaTuberiaYaccesorios", "Label21", "Command8", "Desnivel",
+                              "Label22", "Label23", "Label24", "DPtotalm", "Label27", "Command4"})
+            QVERIFY2(control(n)->isHidden(), n);
+        QVERIFY(!control("Command7")->isHidden());
+        QVERIFY(!control("Command5")->isHidden());
+        // Hidden fields keep their texts.
+        QCOMPARE(campo("L")->text(), "100");
+        QTest::mouseClick(control("Option1"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!control("L")->isHidden());
+        QVERIFY(control("Command7")->isHidden());
+    }
+
+    void density_is_rewritten_with_two_decimals_on_leaving() {
+        teclear("dproceso", "998.2");
+        perderFoco(campo("dproceso"));
+        QCOMPARE(campo("dproceso")->text(), "998,20");
+        teclear("dproceso", "-");
+        perderFoco(campo("dproceso"));
+        QCOMPARE(campo("dproceso")->text(), "-");
+    }
+
+    void leaving_re_empties_the_friction_note() {
+        // No density: the typed Reynolds number is not recomputed.
+        f->escribir("dint", "100");
+        f->escribir("Vproceso", "1");
+        f->escribir("vdinamica", "0,001");
+        teclear("Re", "1000");
+        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
+        campo("Re")->selectAll();            // typed over, so the field is never empty on the way
+        QTest::keyClicks(campo("Re"), "-5"); // no branch applies: the note stays
+        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
+        perderFoco(campo("Re"));
+        QCOMPARE(etiqueta("Labelffriccion")->text(), QString());
+        // Where a branch applies, the pass that follows writes the note again.
+        teclear("Re", "1000");
+        perderFoco(campo("Re"));
+        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
+    }
+
+    void a_new_diameter_empties_ktotal_and_the_fittings_results() {
+        teclearEjemplo();
+        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
+        teclear("dint", "80");
+        QCOMPARE(campo("ktotal")->text(), QString());
+        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), QString());
+        QCOMPARE(etiqueta("PcargaTuberiaYaccesorios")->text(), QString());
+    }
+
+    void clearing_empties_everything_but_elevation_and_options() {
+        teclearEjemplo();
+        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
+        QTest::mouseClick(control("Command18"), Qt::LeftButton);
+        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vcinematica", "dint",
+                              "Vproceso", "Re", "Rugosidad", "ffinal", "L", "ktotal"})
+            QVERIFY2(campo(n)->text().isEmpty(), n);
+        for (const char *n :
+             {"DP", "DPbar", "DPbarTotal", "PerdidaAccesorios", "PcargaTuberiaYaccesorios",
+              "DPtotalm", "laminarturbulento", "Labelffriccion"})
+            QVERIFY2(etiqueta(n)->text().isEmpty(), n);
+        QCOMPARE(campo("Desnivel")->text(), "5");
+        QVERIFY(control<QRadioButton>("Option3")->isChecked());
+
+        teclearEjemplo();
+        f->findChild<QAction *>("Borrar_Pantalla")->trigger();
+        QVERIFY(campo("Qproceso")->text().isEmpty());
+    }
+
+    void double_click_on_dpbar_without_data_warns() {
+        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QCOMPARE(cajas.cajas.size(), 1);
+        QCOMPARE(cajas.cajas[0].texto, "Para poder calcular automáticamente, todos los campos en "
+                                       "rojo deben de cumplimentarse previamente");
+        QCOMPARE(cajas.cajas[0].titulo, "Faltan datos");
+        QCOMPARE(cajas.cajas[0].icono, Mensajes::Icono::Exclamacion);
+        Idioma = kIngles;
+        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QCOMPARE(cajas.cajas.last().texto,
+                 "For automatic computing, all field in red must be completed");
+        QCOMPARE(cajas.cajas.last().titulo, "Faltan datos");
+    }
+
+    void double_click_totals_stay_until_an_input_changes() {
+        teclearEjemplo();
+        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
+        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QVERIFY(cajas.cajas.isEmpty());
+        QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
+        QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
+        QTest::qWait(700); // several timer ticks
+        QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
+        QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
+        teclear("L", "100"); // retyping writes the same text again
+        QCOMPARE(etiqueta("DP")->text(), ",16");
+        QCOMPARE(etiqueta("DPbar")->text(), ",00159353");
+    }
+
+    void the_timer_picks_up_an_elevation_change() {
+        teclearEjemplo();
+        QTRY_COMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
+        campo("Desnivel")->setText("10"); // no change action of its own
+        QTRY_COMPARE(etiqueta("DPtotalm")->text(), "11,62764798");
+    }
+
+    void command3_without_a_diameter_asks_for_it_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("es") << kEspanol << "Seleccione primero el diámetro";
+        QTest::newRow("en") << kIngles << "Enter diameter first";
+    }
+    void command3_without_a_diameter_asks_for_it() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, texto);
+        Idioma = idioma;
+        QTest::mouseClick(control("Command3"), Qt::LeftButton);
+        QCOMPARE(cajas.cajas.size(), 1);
+        QCOMPARE(cajas.cajas[0].texto, texto);
+        QCOMPARE(cajas.cajas[0].titulo, "Vorlo");
+    }
+
+    void flags_switch_every_caption_and_tooltip() {
+        QTest::mouseClick(control("Picture1"), Qt::LeftButton);
+        QCOMPARE(Idioma, kIngles);
+        QCOMPARE(f->windowTitle(), "REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
+        QCOMPARE(etiqueta("Label20")->text(), "Pressure drop per meter of straigth pipe length");
+        QCOMPARE(control<QPushButton>("Command3")->text(), "Fittings");
+        QCOMPARE(f->findChild<QMenu *>("Edición")->title(), "Edition");
+        QCOMPARE(f->findChild<QAction *>("Borrar_Pantalla")->text(), "Delete");
+        for (const char *n : {"Command10", "Command11", "Command17", "Command13", "Command8",
+                              "Command14", "Command15"})
+            QCOMPARE(control(n)->toolTip(), "Press for other units");
+        QCOMPARE(control("Command12")->toolTip(), "Pulsar para otras unidades");
+        QTest::mouseClick(control("Spain"), Qt::LeftButton);
+        QCOMPARE(Idioma, kEspanol);
+        QCOMPARE(f->windowTitle(),
+                 "CÁLCULO DEL NÚMERO DE REYNOLDS, VELOCIDAD, F.FRICCIÓN Y PÉRDIDA DE CARGA ");
+        QCOMPARE(control<QRadioButton>("Option3")->text(), "V.Dinámica (µ)");
+        QCOMPARE(campo("ktotal")->toolTip(),
+                 "Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal");
+    }
+
+    void an_open_window_keeps_its_captions_but_new_notes_follow_the_language() {
+        ventanas().cerrarTodas();
+        Idioma.clear();
+        auto *inicio = ventanas().mostrar<Form1>();
+        QTest::mouseClick(inicio->findChild<QLabel *>("Label3"), Qt::LeftButton);
+        f = ventanas().existente<FormReynolds>();
+        QVERIFY(f);
+        QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
+        QTest::mouseClick(inicio->findChild<QToolButton *>("Spain"), Qt::LeftButton);
+        QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
+        teclearEjemplo();
+        QTRY_COMPARE(etiqueta("laminarturbulento")->text(), "Turbulento");
+    }
+
+    void a_closed_window_comes_back_with_its_design_texts() {
+        teclearEjemplo();
+        QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+        f->close();
+        QTRY_VERIFY(!ventanas().existente<FormReynolds>());
+        f = ventanas().mostrar<FormReynolds>();
+        QVERIFY(campo("Qproceso")->text().isEmpty());
+        QCOMPARE(campo("Desnivel")->text(), "0");
+        QVERIFY(control<QRadioButton>("Option3")->isChecked());
+        QVERIFY(control<QRadioButton>("Option1")->isChecked());
+    }
+
+    void kinematic_viscosity_gives_the_reynolds_number() {
+        QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!campo("Vcinematica")->isHidden());
+        QVERIFY(campo("vdinamica")->isHidden());
+        teclear("Qproceso", "36");
+        teclear("dint", "100");
+        teclear("Vcinematica", "0.000001");
+        QCOMPARE(campo("Re")->text(), "127.320");
+    }
+};
+
+QTEST_MAIN(TestFormReynolds)
+#include "tst_form_reynolds.moc"
