@@ -199,11 +199,18 @@ std::optional<QString> formatoPlano(double x) {
         return std::nullopt;
     if (x == 0)
         return QStringLiteral("0");
-    std::string c = imprimir("%.*G", 15, x);
-    for (char &ch : c)
-        if (ch == '.')
-            ch = ',';
-    return QString::fromLatin1(c);
+    // Fifteen digits, unless they round beyond the largest double (then more are kept, so that
+    // the text still reads back).
+    for (int digitos : {15, 17}) {
+        std::string c = imprimir("%.*G", digitos, x);
+        for (char &ch : c)
+            if (ch == '.')
+                ch = ',';
+        QString t = QString::fromLatin1(c);
+        if (digitos == 17 || leerNumero(t))
+            return t;
+    }
+    return std::nullopt;
 }
 
 QString FormatoResultado(double x) {
@@ -220,8 +227,11 @@ QString FormatoResultado(double x) {
         decimales = 5;
     else if (x >= 0.1)
         decimales = 6;
-    if (decimales < 0)
-        return cientifico(x);
+    if (decimales < 0) {
+        // A mantissa rounded beyond the largest double is no readable number: show nothing.
+        QString t = cientifico(x);
+        return leerNumero(t) ? t : QString();
+    }
     std::string c = imprimir("%.*f", decimales, x);
     for (char &ch : c)
         if (ch == '.')

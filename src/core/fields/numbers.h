@@ -30,7 +30,7 @@ std::optional<QString> formatoFijo(double x, int decimales);
 std::optional<QString> formatoPlano(double x);
 
 // The converter's display format, a pattern chosen by magnitude. Empty for a value that is not
-// finite.
+// finite, or whose rounded mantissa would leave the range of a double.
 QString FormatoResultado(double x);
 
 } // namespace vorlo
