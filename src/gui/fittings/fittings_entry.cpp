@@ -1,6 +1,11 @@
 #include "app/open_windows.h"
+#include "app/windows.h"
+#include "fittings/form_accesorios.h"
 
-// Placeholder until the fittings window lands.
 namespace vorlo {
-void abrirAccesorios(const QString &) {}
+
+void abrirAccesorios(const QString &diametro) {
+    ventanas().mostrar<FormAccesorios>()->fijarDiametro(diametro);
+}
+
 } // namespace vorlo

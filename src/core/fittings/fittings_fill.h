@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+// The fittings window's two operations, as ordered steps over its fields: the fill of the K
+// factors for a diameter, and the running K total.
+namespace vorlo {
+
+// The fittings window's fields, by row (0-22). A write that changes a count or K text may run
+// the K total at once, nested, as typing does.
+class CamposAccesorios {
+  public:
+    virtual ~CamposAccesorios() = default;
+
+    // Diametrillo
+    virtual QString diametro() const = 0;
+    // Naccesorios(fila)
+    virtual QString unidades(int fila) const = 0;
+    virtual void escribirUnidades(int fila, const QString &texto) = 0;
+    virtual void habilitarUnidades(int fila, bool habilitado) = 0;
+    // k(fila)
+    virtual QString k(int fila) const = 0;
+    virtual void escribirK(int fila, const QString &texto) = 0;
+    virtual void habilitarK(int fila, bool habilitado) = 0;
+    // Label14
+    virtual void escribirMensaje(const QString &texto) = 0;
+    // ktotal, the hidden label that holds the total while it is summed
+    virtual QString ktotal() const = 0;
+    virtual void escribirKtotal(const QString &texto) = 0;
+    // textbox_ktotal
+    virtual void escribirTextboxKtotal(const QString &texto) = 0;
+    // The pipe flow window's ktotal; writes nothing while that field is hidden or the window
+    // does not exist.
+    virtual void escribirKtotalTuberia(const QString &texto) = 0;
+};
+
+// Whether a new diameter text starts the fill: compared as text, above "0" and below "9999999".
+bool disparaRelleno(const QString &diametro);
+
+// Resets every count, clears the message, selects the nominal diameter for the diameter text
+// and fills the K of rows 0-20. A diameter text that is not a number fills nothing and shows
+// nothing; the counts are reset all the same.
+void RellenarK(CamposAccesorios &campos);
+
+// Sums count x K over every row whose two texts are present and are numbers, and hands the
+// total on. Returns the total's text.
+QString CalcularKTotal(CamposAccesorios &campos);
+
+} // namespace vorlo

@@ -1,0 +1,187 @@
+#include "form_accesorios.h"
+
+#include "app/colours.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/key_filter.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "fittings/form_accesorios_texts.h"
+#include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_flow.h"
+#include "ui_form_accesorios.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorlo {
+
+namespace {
+
+// Fonts of the window's design, with look-alikes for systems that lack them.
+QFont fuente(const QFont &base, const QStringList &familias, bool negrita = false) {
+    QFont f = base;
+    f.setFamilies(familias);
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(negrita);
+    return f;
+}
+
+const QStringList kComic = {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                            QStringLiteral("Comic Relief")};
+const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"),
+                                QStringLiteral("Microsoft Sans Serif"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+
+} // namespace
+
+FormAccesorios::FormAccesorios(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::FormAccesorios>()) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+
+    m_filtro = new FiltroTeclas(FiltroTeclas::reglaEnteros(), this);
+    construirFilas(ui->filasRoscadas, accesorios::kPrimeraRoscada, accesorios::kPrimeraBridada);
+    construirFilas(ui->filasBridadas, accesorios::kPrimeraBridada, accesorios::kPrimeraUsuario);
+    construirFilas(ui->filasUsuario, accesorios::kPrimeraUsuario, accesorios::kFilas);
+    ui->ktotal->hide();
+    aplicarEstilo();
+
+    // The language as it stands when the window is created; it does not follow later changes.
+    aplicarTextos(this, textosFormAccesorios(),
+                  Idioma == kIngles ? Lengua::Ingles : Lengua::Espanol);
+
+    // Connected after the rows got their starting texts, so that creating the window hands no
+    // total to the pipe flow window.
+    connect(ui->Diametrillo, &QLineEdit::textChanged, this, &FormAccesorios::Diametrillo_Change);
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        connect(m_unidades[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
+        connect(m_k[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
+    }
+    connect(ui->Command1, &QPushButton::clicked, this, &FormAccesorios::Command1_Click);
+}
+
+FormAccesorios::~FormAccesorios() = default;
+
+void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) {
+    for (int fila = desde; fila < hasta; ++fila) {
+        auto *unidades = new QLineEdit(QStringLiteral("0"), this);
+        unidades->setObjectName(QStringLiteral("Naccesorios(%1)").arg(fila));
+        unidades->setFixedWidth(44);
+        unidades->setAlignment(Qt::AlignRight);
+        m_filtro->instalar(unidades);
+
+        auto *titulo = new QLabel(this);
+        titulo->setObjectName(QStringLiteral("TituloAccesorio(%1)").arg(fila));
+
+        auto *k = new QLineEdit(this);
+        k->setObjectName(QStringLiteral("k(%1)").arg(fila));
+        k->setFixedWidth(60);
+        k->setAlignment(Qt::AlignRight);
+
+        const int r = fila - desde + 1; // row 0 holds the column headings
+        rejilla->addWidget(unidades, r, 0);
+        rejilla->addWidget(titulo, r, 1);
+        rejilla->addWidget(k, r, 2);
+        m_unidades[fila] = unidades;
+        m_titulos[fila] = titulo;
+        m_k[fila] = k;
+    }
+}
+
+void FormAccesorios::aplicarEstilo() {
+    const QColor fondoVentana = QApplication::palette().color(QPalette::ToolTipBase);
+    fijarFondo(this, fondoVentana);
+    fijarFondo(ui->Diametrillo, fondoVentana);
+    fijarFondo(ui->textbox_ktotal, fondoVentana);
+
+    fijarColorTexto(ui->Label14, kColorRojo);
+    for (QWidget *w : {static_cast<QWidget *>(ui->Command1), static_cast<QWidget *>(ui->Label11),
+                       static_cast<QWidget *>(ui->Label14)})
+        w->setFont(fuente(w->font(), kComic));
+    for (QWidget *w : {ui->Label1, ui->Label2, ui->Label3})
+        w->setFont(fuente(w->font(), kSansSerif, true));
+    // Room for the longer message on two lines, so that the rows do not jump when it shows.
+    ui->Label14->setMinimumHeight(2 * ui->Label14->fontMetrics().lineSpacing() + 2);
+}
+
+void FormAccesorios::fijarDiametro(const QString &texto) {
+    ui->Diametrillo->setText(texto);
+}
+
+void FormAccesorios::RellenarK() {
+    vorlo::RellenarK(*this);
+}
+
+void FormAccesorios::CalcularKTotal() {
+    vorlo::CalcularKTotal(*this);
+}
+
+void FormAccesorios::Diametrillo_Change() {
+    if (disparaRelleno(ui->Diametrillo->text()))
+        RellenarK();
+}
+
+void FormAccesorios::Command1_Click() {
+    hide();
+}
+
+QString FormAccesorios::diametro() const {
+    return ui->Diametrillo->text();
+}
+
+QString FormAccesorios::unidades(int fila) const {
+    return m_unidades.at(fila)->text();
+}
+
+void FormAccesorios::escribirUnidades(int fila, const QString &texto) {
+    m_unidades.at(fila)->setText(texto);
+}
+
+void FormAccesorios::habilitarUnidades(int fila, bool habilitado) {
+    m_unidades.at(fila)->setEnabled(habilitado);
+}
+
+QString FormAccesorios::k(int fila) const {
+    return m_k.at(fila)->text();
+}
+
+void FormAccesorios::escribirK(int fila, const QString &texto) {
+    m_k.at(fila)->setText(texto);
+}
+
+void FormAccesorios::habilitarK(int fila, bool habilitado) {
+    m_k.at(fila)->setEnabled(habilitado);
+}
+
+void FormAccesorios::escribirMensaje(const QString &texto) {
+    ui->Label14->setText(texto);
+}
+
+QString FormAccesorios::ktotal() const {
+    return ui->ktotal->text();
+}
+
+void FormAccesorios::escribirKtotal(const QString &texto) {
+    ui->ktotal->setText(texto);
+}
+
+void FormAccesorios::escribirTextboxKtotal(const QString &texto) {
+    ui->textbox_ktotal->setText(texto);
+}
+
+void FormAccesorios::escribirKtotalTuberia(const QString &texto) {
+    FormReynolds *ventana = ventanas().existente<FormReynolds>();
+    if (!ventana)
+        return;
+    const auto *campo = ventana->findChild<QWidget *>(tuberia::ktotal);
+    if (campo && campo->isVisibleTo(ventana))
+        ventana->escribir(tuberia::ktotal, texto);
+}
+
+} // namespace vorlo
