@@ -183,7 +183,8 @@ class TestFormAccesorios : public QObject {
     void k_fields_take_any_key() {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QTest::keyClicks(kDe(f, 21), "1.5 ab");
-        QCOMPARE(kDe(f, 21)->text(), "1.5 ab");
+        // A typed point is the decimal comma, as in every numeric field.
+        QCOMPARE(kDe(f, 21)->text(), "1,5 ab");
     }
 
     void counts_and_k_give_the_total_in_both_windows() {
@@ -211,8 +212,12 @@ class TestFormAccesorios : public QObject {
         teclear(kDe(f, 21), "0,25");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3,25");
         QCOMPARE(campo(r, "ktotal")->text(), "3,25");
+        // A typed point counts as the decimal comma.
+        teclear(kDe(f, 21), "0.5");
+        QCOMPARE(kDe(f, 21)->text(), "0,5");
+        QCOMPARE(campo(f, "textbox_ktotal")->text(), "4");
         // A K that is not a number adds nothing.
-        teclear(kDe(f, 21), "0.25");
+        teclear(kDe(f, 21), "0,2x");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2,5");
     }
 

@@ -46,6 +46,10 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     setWindowIcon(icono(QStringLiteral("vorlo")));
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaEnteros(), this);
+    // K fields take any key, but a typed point becomes the decimal comma: "1.5" would otherwise
+    // not be a number and its row would silently drop out of the total.
+    m_filtroK = new FiltroTeclas(
+        [](QChar c) -> std::optional<QChar> { return c == u'.' ? QChar(u',') : c; }, this);
     construirFilas(ui->filasRoscadas, accesorios::kPrimeraRoscada, accesorios::kPrimeraBridada);
     construirFilas(ui->filasBridadas, accesorios::kPrimeraBridada, accesorios::kPrimeraUsuario);
     construirFilas(ui->filasUsuario, accesorios::kPrimeraUsuario, accesorios::kFilas);
@@ -83,6 +87,7 @@ void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) 
         k->setObjectName(QStringLiteral("k(%1)").arg(fila));
         k->setFixedWidth(60);
         k->setAlignment(Qt::AlignRight);
+        m_filtroK->instalar(k);
 
         const int r = fila - desde + 1; // row 0 holds the column headings
         rejilla->addWidget(unidades, r, 0);

@@ -55,6 +55,7 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     void aplicarEstilo();
 
     std::unique_ptr<Ui::FormAccesorios> ui;
+    FiltroTeclas *m_filtroK = nullptr;
     FiltroTeclas *m_filtro = nullptr;
     std::array<QLineEdit *, accesorios::kFilas> m_unidades{};
     std::array<QLabel *, accesorios::kFilas> m_titulos{};
