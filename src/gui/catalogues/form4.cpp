@@ -31,6 +31,9 @@ Form4::Form4(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form4>(
         }
     }
 
+    // The list texts pad the temperatures so that they line up, which needs a fixed pitch.
+    ui->List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
     // Before any language is set (only before the start screen loads) the design language,
     // Spanish, is used.
     const bool ingles = Idioma == kIngles;
