@@ -1,0 +1,453 @@
+#include "app/globals.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "catalogues/form3.h"
+#include "catalogues/form4.h"
+#include "catalogues/viscosidad.h"
+#include "fields/language.h"
+#include "pipeflow/form_reynolds.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vorlo;
+
+namespace {
+
+QListWidget *lista(QWidget *w) {
+    return w->findChild<QListWidget *>(QStringLiteral("List1"));
+}
+
+QString etiqueta(QWidget *w, const char *nombre) {
+    return w->findChild<QLabel *>(QLatin1String(nombre))->text();
+}
+
+QPushButton *boton(QWidget *w, const char *nombre) {
+    return w->findChild<QPushButton *>(QLatin1String(nombre));
+}
+
+void clicFila(QWidget *ventana, int fila) {
+    QListWidget *l = lista(ventana);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(fila)).center());
+}
+
+// The events a real double click delivers: press and release, then the double click and its
+// release (QTest's widget double click alone sends only the middle event).
+void dobleClicFila(QWidget *ventana, int fila) {
+    QListWidget *l = lista(ventana);
+    const QPoint p = l->visualItemRect(l->item(fila)).center();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
+}
+
+// Runs the deletions that closing a discarded window has queued.
+void eliminarPendientes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList textos(QListWidget *l) {
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i)
+        t << l->item(i)->text();
+    return t;
+}
+
+} // namespace
+
+class TestCatalogueWindows : public QObject {
+    Q_OBJECT
+
+    FormReynolds *tuberia() { return ventanas().mostrar<FormReynolds>(); }
+    void pulsar(const char *nombre) {
+        QTest::mouseClick(tuberia()->findChild<QToolButton *>(QLatin1String(nombre)),
+                          Qt::LeftButton);
+    }
+    void elegir(const char *nombre) {
+        QTest::mouseClick(tuberia()->findChild<QRadioButton *>(QLatin1String(nombre)),
+                          Qt::LeftButton);
+    }
+    bool opcion(const char *nombre) {
+        return tuberia()->findChild<QRadioButton *>(QLatin1String(nombre))->isChecked();
+    }
+
+  private slots:
+    void init() {
+        ventanas().cerrarTodas();
+        reiniciarGlobales();
+        Idioma = kEspanol;
+    }
+    void cleanup() { ventanas().cerrarTodas(); }
+
+    // --- Form3: pipe materials ---
+
+    void material_double_click_writes_roughness_and_hides_data() {
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<QString>("rugosidad");
+        QTest::newRow("Acero") << 0 << "0,046";
+        QTest::newRow("Cobre") << 3 << "0,0015";
+        QTest::newRow("Vidrio") << 8 << "0,0001";
+    }
+    void material_double_click_writes_roughness_and_hides() {
+        QFETCH(int, fila);
+        QFETCH(QString, rugosidad);
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        QVERIFY(f && f->isVisible());
+        dobleClicFila(f, fila);
+        QCOMPARE(tuberia()->texto("Rugosidad"), rugosidad);
+        QVERIFY(!f->isVisible());
+        eliminarPendientes();
+        QCOMPARE(ventanas().existente<Form3>(), f); // hidden, not discarded
+    }
+
+    void material_click_shows_roughness_only() {
+        tuberia()->escribir("Rugosidad", "0,05");
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        QCOMPARE(lista(f)->item(5)->text(), "Hormigón");
+        clicFila(f, 5);
+        QCOMPARE(etiqueta(f, "Label2"), "0,4");
+        QCOMPARE(tuberia()->texto("Rugosidad"), "0,05");
+        QVERIFY(f->isVisible());
+    }
+
+    void material_ok_writes_the_selected_material() {
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        clicFila(f, 2);
+        QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
+        QCOMPARE(tuberia()->texto("Rugosidad"), "0,045");
+        QVERIFY(!f->isVisible());
+    }
+
+    void material_ok_with_nothing_selected_only_hides() {
+        tuberia()->escribir("Rugosidad", "0,05");
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        QCOMPARE(etiqueta(f, "Label2"), "");
+        QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(tuberia()->texto("Rugosidad"), "0,05");
+    }
+
+    void material_second_opening_shows_the_nine_once() {
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        dobleClicFila(f, 3);
+        QVERIFY(!f->isVisible());
+        pulsar("Command6");
+        QCOMPARE(ventanas().existente<Form3>(), f);
+        QVERIFY(f->isVisible());
+        QCOMPARE(lista(f)->count(), 9);
+        QCOMPARE(lista(f)->selectedItems().value(0), lista(f)->item(3));
+        QCOMPARE(etiqueta(f, "Label2"), "0,0015");
+    }
+
+    void material_list_keeps_the_language_of_its_first_opening() {
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
+        Idioma = kIngles;
+        pulsar("Command6");
+        QCOMPARE(lista(f)->item(0)->text(), "Acero");
+        QCOMPARE(f->windowTitle(), "Selección de Material");
+    }
+
+    void material_close_box_discards() {
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        clicFila(f, 1);
+        f->close();
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Form3>());
+        pulsar("Command6");
+        auto *nueva = ventanas().existente<Form3>();
+        QVERIFY(nueva);
+        QCOMPARE(lista(nueva)->count(), 9);
+        QCOMPARE(etiqueta(nueva, "Label2"), "");
+    }
+
+    void material_texts_by_language_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QStringList>("materiales");
+        QTest::newRow("es") << kEspanol << "Selección de Material"
+                            << QStringList{
+                                   "Acero",     "Acero Galvanizado", "Acero Inoxidable", "Cobre",
+                                   "Fundición", "Hormigón",          "Polietileno",      "PVC",
+                                   "Vidrio"};
+        QTest::newRow("en") << kIngles << "Material Selection"
+                            << QStringList{"Steel", "Galvanized Steel", "Stainless Steel", "Copper",
+                                           "Cast",  "Concrete",         "Polyethylene",    "PVC",
+                                           "Glass"};
+    }
+    void material_texts_by_language() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, titulo);
+        QFETCH(QStringList, materiales);
+        Idioma = idioma;
+        pulsar("Command6");
+        auto *f = ventanas().existente<Form3>();
+        QCOMPARE(f->windowTitle(), titulo);
+        QCOMPARE(textos(lista(f)), materiales);
+        QCOMPARE(lista(f)->toolTip(), "Haga doble click para seleccionar");
+        QCOMPARE(etiqueta(f, "Label1"), "Rugosidad");
+        QCOMPARE(etiqueta(f, "Label3"), "(mm)");
+        QCOMPARE(boton(f, "Command1")->text(), "OK");
+        QVERIFY(TablaRugosidad[3] == 0.0015);
+        QVERIFY(TablaRugosidad[8] == 0.0001);
+    }
+
+    // --- Form4: liquids ---
+
+    void liquids_double_click_feeds_the_pipe_window() {
+        FormReynolds *t = tuberia();
+        t->escribir("Qproceso", "36");
+        t->escribir("dint", "100");
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        QVERIFY(f && f->isVisible());
+        for (const char *n :
+             {"Label5", "Label4", "Label7", "Label8", "Label9", "Temp", "Pres", "Compres"})
+            QVERIFY2(f->findChild<QWidget *>(QLatin1String(n))->isHidden(), n);
+        QCOMPARE(lista(f)->item(4)->text(), "Agua  20ºC");
+        dobleClicFila(f, 4);
+        QCOMPARE(t->texto("dproceso"), "998,2");
+        QCOMPARE(t->texto("vdinamica"), "0,001002");
+        // 100 mm · 1,2732 m/s · 998,2 kg/m3 / 0,001002 Pa·s
+        QCOMPARE(t->texto("Re"), "126.837");
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Form4>());
+    }
+
+    void liquids_aceptar_waits_for_a_click() {
+        FormReynolds *t = tuberia();
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        QPushButton *aceptar = boton(f, "Command1");
+        QVERIFY(!aceptar->isEnabled());
+        QTest::mouseClick(aceptar, Qt::LeftButton);
+        QVERIFY(f->isVisible());
+        QCOMPARE(t->texto("dproceso"), "");
+        clicFila(f, 0);
+        QVERIFY(aceptar->isEnabled());
+        QCOMPARE(etiqueta(f, "Viscos"), "0,001792");
+        QCOMPARE(etiqueta(f, "Dens"), "999,8");
+        QCOMPARE(t->texto("dproceso"), ""); // a click alone hands nothing over
+        QCOMPARE(t->texto("vdinamica"), "");
+        clicFila(f, 13);
+        QTest::mouseClick(aceptar, Qt::LeftButton);
+        QCOMPARE(t->texto("dproceso"), "958,4");
+        QCOMPARE(t->texto("vdinamica"), "0,000282");
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Form4>());
+    }
+
+    void liquids_aceptar_selects_dynamic_viscosity() {
+        FormReynolds *t = tuberia();
+        elegir("Option4");
+        abrirLiquidos();
+        auto *f = ventanas().existente<Form4>();
+        clicFila(f, 1);
+        QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
+        QCOMPARE(t->texto("dproceso"), "1000");
+        QCOMPARE(t->texto("vdinamica"), "0,001519");
+        QVERIFY(opcion("Option3"));
+        QVERIFY(!opcion("Option4"));
+        QVERIFY(!t->findChild<QWidget *>("vdinamica")->isHidden());
+        QVERIFY(t->findChild<QWidget *>("Vcinematica")->isHidden());
+    }
+
+    void liquids_cancel_copies_nothing() {
+        FormReynolds *t = tuberia();
+        t->escribir("dproceso", "850");
+        t->escribir("vdinamica", "0,002");
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        clicFila(f, 6);
+        QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
+        QCOMPARE(t->texto("dproceso"), "850");
+        QCOMPARE(t->texto("vdinamica"), "0,002");
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Form4>());
+    }
+
+    void liquids_open_afresh_every_time() {
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        clicFila(f, 3);
+        QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
+        eliminarPendientes();
+        pulsar("Command4");
+        f = ventanas().existente<Form4>();
+        QVERIFY(f);
+        QCOMPARE(lista(f)->count(), 14);
+        QVERIFY(!boton(f, "Command1")->isEnabled());
+        QCOMPARE(etiqueta(f, "Viscos"), "");
+        QCOMPARE(etiqueta(f, "Dens"), "");
+    }
+
+    void liquids_only_in_liquids_mode() {
+        elegir("Option2");
+        elegir("Option4");
+        // The button is hidden in gases mode; its handler still must open nothing.
+        tuberia()->Command4_Click();
+        QVERIFY(!ventanas().existente<Form4>());
+        QVERIFY(opcion("Option3"));
+    }
+
+    // The gas catalogue fills the same shared viscosity table; the liquid rows must not change.
+    void liquids_keep_their_values_when_the_gas_catalogue_opens() {
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        abrirViscosidadGases();
+        QVERIFY(TablaViscosidad[4].toDouble() == 1.7703e-05);
+        clicFila(f, 4);
+        QCOMPARE(etiqueta(f, "Viscos"), "0,001002");
+        QCOMPARE(etiqueta(f, "Dens"), "998,2");
+    }
+
+    void liquids_texts_by_language_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("fila0");
+        QTest::addColumn<QString>("fila13");
+        QTest::addColumn<QString>("viscosidad");
+        QTest::addColumn<QString>("densidad");
+        QTest::addColumn<QString>("aceptar");
+        QTest::addColumn<QString>("cancelar");
+        QTest::newRow("es") << kEspanol << "Vorlo - Selección de Fluido"
+                            << "Agua   0ºC"
+                            << "Agua 100ºC"
+                            << "Viscosidad Dinámica"
+                            << "Densidad"
+                            << "Aceptar"
+                            << "Cancelar / Introducir Manualmente";
+        QTest::newRow("en") << kIngles << "Vorlo - Fluid Selection"
+                            << "Water   0ºC"
+                            << "Water 100ºC"
+                            << "Dynamic Viscosity"
+                            << "Density"
+                            << "OK"
+                            << "Cancel / Enter manually";
+    }
+    void liquids_texts_by_language() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, titulo);
+        QFETCH(QString, fila0);
+        QFETCH(QString, fila13);
+        QFETCH(QString, viscosidad);
+        QFETCH(QString, densidad);
+        QFETCH(QString, aceptar);
+        QFETCH(QString, cancelar);
+        Idioma = idioma;
+        pulsar("Command4");
+        auto *f = ventanas().existente<Form4>();
+        QCOMPARE(f->windowTitle(), titulo);
+        QCOMPARE(lista(f)->count(), 14);
+        QCOMPARE(lista(f)->item(0)->text(), fila0);
+        QCOMPARE(lista(f)->item(13)->text(), fila13);
+        QCOMPARE(etiqueta(f, "Label1"), viscosidad);
+        QCOMPARE(etiqueta(f, "Ru"), densidad);
+        QCOMPARE(etiqueta(f, "Label2"), "(Pa·s)");
+        QCOMPARE(etiqueta(f, "Label3"), "(Kg/m3)");
+        QCOMPARE(boton(f, "Command1")->text(), aceptar);
+        QCOMPARE(boton(f, "Cancelar")->text(), cancelar);
+        QCOMPARE(etiqueta(f, "Label5"), "Temperatura Ref.:");
+        QCOMPARE(etiqueta(f, "Label8"), "Presión Ref.:");
+        QCOMPARE(etiqueta(f, "Label9"), "Compresibilidad:");
+        QCOMPARE(etiqueta(f, "Label4"), "(ºC)");
+        QCOMPARE(etiqueta(f, "Label7"), "(bar a)");
+        QVERIFY(TablaDensidad[4].toDouble() == 998.2);
+        QVERIFY(TablaViscosidad[13].toDouble() == 0.000282);
+    }
+
+    // --- Viscosidad: gases ---
+
+    void gas_double_click_feeds_the_pipe_window() {
+        FormReynolds *t = tuberia();
+        elegir("Option2");
+        t->escribir("Qproceso", "36");
+        t->escribir("dproceso", "1,2");
+        t->escribir("dint", "100");
+        pulsar("Command5");
+        auto *f = ventanas().existente<Viscosidad>();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(lista(f)->item(5)->text(), "Aire 20ºC");
+        dobleClicFila(f, 5);
+        QCOMPARE(t->texto("vdinamica"), "1,8198E-05");
+        // 100 mm · 1,2732 m/s · 1,2 kg/m3 / 1,8198E-05 Pa·s
+        QCOMPARE(t->texto("Re"), "8.396");
+        QVERIFY(opcion("Option2"));
+        QVERIFY(opcion("Option3"));
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Viscosidad>());
+    }
+
+    void gas_leaves_the_viscosity_options_alone() {
+        FormReynolds *t = tuberia();
+        elegir("Option2");
+        elegir("Option4");
+        pulsar("Command5");
+        auto *f = ventanas().existente<Viscosidad>();
+        QPushButton *aceptar = boton(f, "Command1");
+        QVERIFY(!aceptar->isEnabled());
+        clicFila(f, 1);
+        QCOMPARE(etiqueta(f, "Viscos"), "1,16142E-05");
+        QCOMPARE(t->texto("vdinamica"), "");
+        QTest::mouseClick(aceptar, Qt::LeftButton);
+        QCOMPARE(t->texto("vdinamica"), "1,16142E-05");
+        QVERIFY(opcion("Option4"));
+        QVERIFY(!opcion("Option3"));
+    }
+
+    void gas_aceptar_waits_and_cancel_copies_nothing() {
+        FormReynolds *t = tuberia();
+        elegir("Option2");
+        t->escribir("vdinamica", "0,00002");
+        pulsar("Command5");
+        auto *f = ventanas().existente<Viscosidad>();
+        QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
+        QVERIFY(f->isVisible());
+        QCOMPARE(etiqueta(f, "Viscos"), "");
+        clicFila(f, 16);
+        QVERIFY(boton(f, "Command1")->isEnabled());
+        QCOMPARE(etiqueta(f, "Viscos"), "2,85725E-05");
+        QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
+        QCOMPARE(t->texto("vdinamica"), "0,00002");
+        eliminarPendientes();
+        QVERIFY(!ventanas().existente<Viscosidad>());
+    }
+
+    void gas_texts_stay_spanish_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::newRow("es") << kEspanol;
+        QTest::newRow("en") << kIngles;
+    }
+    void gas_texts_stay_spanish() {
+        QFETCH(QString, idioma);
+        Idioma = idioma;
+        abrirViscosidadGases();
+        auto *f = ventanas().existente<Viscosidad>();
+        QCOMPARE(f->windowTitle(), "VORLO - Viscosidad de Gases");
+        QCOMPARE(etiqueta(f, "Label1"), "Viscosidad Dinámica:");
+        QCOMPARE(etiqueta(f, "Label2"), "(Pa·s)");
+        QCOMPARE(boton(f, "Command1")->text(), "Aceptar");
+        QCOMPARE(boton(f, "Cancelar")->text(), "Cancelar");
+        QListWidget *l = lista(f);
+        QCOMPARE(l->count(), 17);
+        QCOMPARE(l->item(0)->text(), "Gas Natural S.G.=0.75  0ºC");
+        QCOMPARE(l->item(1)->text(), "Gas Natural S.G.=0.75 15ºC  ");
+        QCOMPARE(l->item(4)->text(), "Aire 10ºC ");
+        QCOMPARE(l->item(16)->text(), "Vapor 500ºC ");
+        QVERIFY(TablaViscosidad[16].toDouble() == 2.85725e-05);
+    }
+};
+
+QTEST_MAIN(TestCatalogueWindows)
+#include "tst_catalogues.moc"
