@@ -1,0 +1,122 @@
+#include "gas_state.h"
+
+#include "fields/numbers.h"
+
+#include <array>
+#include <cmath>
+
+namespace vorlo::gas {
+
+QStringList campos() {
+    return {dref,     Pref,      tref,    Zref,    Pproceso, tproceso, Zproceso,
+            dproceso, Qnormales, P_paraQ, T_paraQ, Z_paraQ,  Qproceso, Qprocesomasico};
+}
+
+QStringList temperaturas() {
+    return {tref, tproceso, T_paraQ};
+}
+
+QString textoInicial(const QString &campo) {
+    if (campo == Pref || campo == P_paraQ)
+        return QStringLiteral("1,01325");
+    if (campo == Zref || campo == Zproceso || campo == Z_paraQ)
+        return QStringLiteral("1");
+    return {};
+}
+
+} // namespace vorlo::gas
+
+namespace vorlo {
+
+using namespace gas;
+
+namespace {
+
+constexpr double kKelvin = 273.15;
+
+// The values of the named fields, or nullopt when one is empty or not a number: the step that
+// needs them is skipped.
+template <std::size_t N>
+std::optional<std::array<double, N>> leer(const CamposTexto &c,
+                                          const std::array<QString, N> &nombres) {
+    std::array<double, N> v{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto x = c.valor(nombres[i]);
+        if (!x)
+            return std::nullopt;
+        v[i] = *x;
+    }
+    return v;
+}
+
+// Writes a result unless it cannot be shown (a zero divisor or an overflow on the way).
+bool escribirResultado(CamposTexto &c, const QString &campo, double x, int decimales) {
+    if (!std::isfinite(x))
+        return false;
+    const auto t = formatoFijo(x, decimales);
+    if (!t)
+        return false;
+    c.escribir(campo, *t);
+    return true;
+}
+
+void densidadProceso(CamposTexto &c) {
+    const auto v = leer<7>(c, {Zref, Pproceso, tref, dref, Zproceso, Pref, tproceso});
+    if (!v)
+        return;
+    const auto [zRef, pProc, tRef, dRef, zProc, pRef, tProc] = *v;
+    // The bound is -273, not absolute zero.
+    if (!(zProc > 0) || !(tProc > -273))
+        return;
+    const double d =
+        (((zRef * pProc) * (tRef + kKelvin)) * dRef) / ((tProc + kKelvin) * (pRef * zProc));
+    escribirResultado(c, dproceso, d, 3);
+}
+
+void caudalMasico(CamposTexto &c) {
+    const auto v = leer<2>(c, {Qproceso, dproceso});
+    if (!v)
+        return;
+    escribirResultado(c, Qprocesomasico, (*v)[0] * (*v)[1], 3);
+}
+
+// Returns whether Qproceso was written.
+bool caudalProceso(CamposTexto &c) {
+    const auto v = leer<7>(c, {Zproceso, Qnormales, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
+    if (!v)
+        return false;
+    const auto [zProc, qN, tProc, pQ, zQ, pProc, tQ] = *v;
+    if (!(zQ > 0) || !(pProc > 0))
+        return false;
+    const double q = (((zProc * qN) * (tProc + kKelvin)) * pQ) / ((tQ + kKelvin) * (pProc * zQ));
+    return escribirResultado(c, Qproceso, q, 2);
+}
+
+void caudalNormalizado(CamposTexto &c) {
+    const auto v = leer<7>(c, {Zproceso, Qproceso, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
+    if (!v)
+        return;
+    const auto [zProc, qP, tProc, pQ, zQ, pProc, tQ] = *v;
+    if (!(zProc > 0) || !(pQ > 0) || !(tQ > kCeroAbsoluto) || !(tQ < 1000000))
+        return;
+    const double q = (((zQ * qP) * (tQ + kKelvin)) * pProc) / ((tProc + kKelvin) * (zProc * pQ));
+    escribirResultado(c, Qnormales, q, 3);
+}
+
+} // namespace
+
+void Calcular(CamposTexto &c, int modo) {
+    // Every step reads its operands afresh, so a later step works with the rounded texts an
+    // earlier one wrote.
+    densidadProceso(c);
+    caudalMasico(c);
+    if (modo == kModoNormalizado) {
+        // The mass flow follows the new flow.
+        if (caudalProceso(c))
+            caudalMasico(c);
+    } else if (modo == kModoProceso) {
+        caudalNormalizado(c);
+    }
+}
+
+} // namespace vorlo

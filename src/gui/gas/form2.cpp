@@ -1,0 +1,334 @@
+#include "form2.h"
+
+#include "app/colours.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/key_filter.h"
+#include "app/message_boxes.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "fields/numbers.h"
+#include "gas/ayuda_gases.h"
+#include "gas/form2_tables.h"
+#include "gas/form2_texts.h"
+#include "gas/gas_state.h"
+#include "gas/linea.h"
+#include "pipeflow/form_reynolds.h"
+#include "ui_form2.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace vorlo {
+
+namespace {
+// Nested passes end when a write no longer changes a text; this only guards against a chain
+// that would not end.
+constexpr int kProfundidadMaxima = 64;
+} // namespace
+
+Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>()) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(kTituloForm2);
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+
+    // Initial texts, every field white; no calculation until something changes.
+    for (const QString &n : gas::campos()) {
+        QLineEdit *e = findChild<QLineEdit *>(n);
+        m_campos.insert(n, e);
+        e->setText(gas::textoInicial(n));
+        fijarFondo(e, kColorEntrada);
+    }
+
+    ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
+    ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
+    ui->Picture1->setToolTip(QStringLiteral("English"));
+    ui->Spain->setToolTip(QStringLiteral("Español"));
+    ui->Command4->setIcon(icono(QStringLiteral("help")));
+    ui->Command5->setIcon(icono(QStringLiteral("clear")));
+    ui->Label4->setToolTip(kTooltipLabel4);
+    ui->Label8->setToolTip(kTooltipLabel8);
+    for (const form2::BotonUnidad &b : form2::botonesUnidad())
+        findChild<QWidget *>(b.boton)->setToolTip(kPulsarUnidades);
+    ui->MensajeAyuda->clear();
+    ui->filaInferior->setStretchFactor(ui->MensajeAyuda, 1);
+    ui->Calcular->hide();
+
+    auto *grupoModo = new QButtonGroup(this);
+    grupoModo->addButton(ui->Option1);
+    grupoModo->addButton(ui->Option2);
+    ui->Option1->setChecked(true);
+    ui->Check1->setChecked(false);
+    for (const QString &n : form2::kCompresibilidad)
+        findChild<QWidget *>(n)->hide();
+
+    construirFlechas();
+    mostrarFlechas(gas::kModoNormalizado);
+
+    m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
+    for (QLineEdit *e : std::as_const(m_campos))
+        m_filtro->instalar(e);
+
+    conectarEventos();
+
+    // Load: the language as by the flags; any other setting keeps the Spanish design texts.
+    if (Idioma == kEspanol)
+        Spain_Click();
+    else if (Idioma == kIngles)
+        Picture1_Click();
+}
+
+Form2::~Form2() = default;
+
+// Two arrow heads on one shaft beside the flow rows: the lower one points at the actual flow
+// (mode 1), the upper one at the flow reference conditions (mode 2).
+void Form2::construirFlechas() {
+    auto *columna = new QVBoxLayout(ui->zonaFlechas);
+    columna->setContentsMargins(0, 4, 0, 4);
+    columna->setSpacing(0);
+    auto cabeza = [this](Linea::Trazo izquierda, const QString &n1, Linea::Trazo derecha,
+                         const QString &n2) {
+        auto *fila = new QHBoxLayout;
+        fila->setSpacing(0);
+        fila->addStretch();
+        fila->addWidget(new Linea(izquierda, n1, ui->zonaFlechas));
+        fila->addWidget(new Linea(derecha, n2, ui->zonaFlechas));
+        fila->addStretch();
+        return fila;
+    };
+    columna->addLayout(cabeza(Linea::Trazo::Subiendo, "Line37", Linea::Trazo::Bajando, "Line38"));
+    auto *eje = new QHBoxLayout;
+    eje->addStretch();
+    eje->addWidget(new Linea(Linea::Trazo::Vertical, QStringLiteral("ejeFlecha"), ui->zonaFlechas));
+    eje->addStretch();
+    columna->addLayout(eje, 1);
+    columna->addLayout(cabeza(Linea::Trazo::Bajando, "Line35", Linea::Trazo::Subiendo, "Line36"));
+}
+
+void Form2::conectarEventos() {
+    for (auto it = m_campos.cbegin(); it != m_campos.cend(); ++it) {
+        const QString nombre = it.key();
+        connect(it.value(), &QLineEdit::textChanged, this, [this, nombre] { alCambiar(nombre); });
+    }
+
+    connect(ui->Calcular, &QPushButton::clicked, this, &Form2::Calcular);
+    connect(ui->Check1, &QCheckBox::clicked, this, &Form2::Check1_Click);
+    // A click on the mode already selected changes nothing.
+    connect(ui->Option1, &QRadioButton::clicked, this, [this] {
+        if (m_modo != gas::kModoNormalizado)
+            Option1_Click();
+    });
+    connect(ui->Option2, &QRadioButton::clicked, this, [this] {
+        if (m_modo != gas::kModoProceso)
+            Option2_Click();
+    });
+    connect(ui->Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(ui->Command4, &QToolButton::clicked, this, &Form2::Command4_Click);
+    connect(ui->Command5, &QToolButton::clicked, this, &Form2::Command5_Click);
+    connect(ui->Picture1, &QToolButton::clicked, this, &Form2::Picture1_Click);
+    connect(ui->Spain, &QToolButton::clicked, this, &Form2::Spain_Click);
+
+    for (const form2::BotonUnidad &b : form2::botonesUnidad()) {
+        const auto modo = b.magnitud == QLatin1String("TEMPERATURA")
+                              ? ModoConversor::EdicionTemperatura
+                              : ModoConversor::Edicion;
+        conectarBotonUnidad(findChild<QAbstractButton *>(b.boton), campo(b.campo), b.magnitud,
+                            modo);
+    }
+
+    // The option texts select their option, as the boxes beside them do.
+    for (QLabel *l : {ui->Label2, ui->Label3, ui->Label7})
+        l->installEventFilter(this);
+
+    // Pointer moves: fields and buttons keep theirs; over the background they reset the
+    // colours.
+    setMouseTracking(true);
+    for (QWidget *w : {static_cast<QWidget *>(ui->MarcoIzquierdo),
+                       static_cast<QWidget *>(ui->MarcoDerecho), ui->zonaFlechas})
+        w->setMouseTracking(true);
+    for (QLineEdit *e : std::as_const(m_campos)) {
+        e->setMouseTracking(true);
+        e->setAttribute(Qt::WA_NoMousePropagation);
+        e->installEventFilter(this);
+    }
+    for (QAbstractButton *b : findChildren<QAbstractButton *>())
+        b->setAttribute(Qt::WA_NoMousePropagation);
+    ui->Command3->setMouseTracking(true);
+    ui->Command3->installEventFilter(this);
+}
+
+QLineEdit *Form2::campo(const QString &nombre) const {
+    return m_campos.value(nombre);
+}
+
+QString Form2::texto(const QString &nombre) const {
+    const QLineEdit *e = campo(nombre);
+    return e ? e->text() : QString();
+}
+
+void Form2::escribir(const QString &nombre, const QString &t) {
+    // An identical text is no change and raises no change event.
+    if (QLineEdit *e = campo(nombre); e && e->text() != t)
+        e->setText(t);
+}
+
+bool Form2::opcion(const QString &nombre) const {
+    const auto *b = findChild<QAbstractButton *>(nombre);
+    return b && b->isChecked();
+}
+
+void Form2::Calcular() {
+    if (m_profundidad >= kProfundidadMaxima)
+        return;
+    ++m_profundidad;
+    vorlo::Calcular(*this, m_modo);
+    --m_profundidad;
+}
+
+void Form2::alCambiar(const QString &nombre) {
+    Calcular();
+    if (!gas::temperaturas().contains(nombre))
+        return;
+    // Only a text that reads as a number below absolute zero: not while a minus sign or a
+    // half-typed number stands alone.
+    const QString t = texto(nombre);
+    if (t.isEmpty() || t == QLatin1String("-"))
+        return;
+    if (const auto v = leerNumero(t); v && *v < gas::kCeroAbsoluto)
+        mensajes().aviso(this, kMensajeCeroAbsoluto);
+}
+
+void Form2::Check1_Click() {
+    const bool ver = ui->Check1->isChecked();
+    for (const QString &n : form2::kCompresibilidad)
+        findChild<QWidget *>(n)->setVisible(ver);
+}
+
+void Form2::Option1_Click() {
+    cambiarModo(gas::kModoNormalizado);
+}
+
+void Form2::Option2_Click() {
+    cambiarModo(gas::kModoProceso);
+}
+
+void Form2::cambiarModo(int modo) {
+    m_modo = modo;
+    (modo == gas::kModoNormalizado ? ui->Option1 : ui->Option2)->setChecked(true);
+    Command5_Click();
+    mostrarFlechas(modo);
+    coloresDeModo(modo);
+    for (const form2::Escritura &e : form2::cambioDeModo())
+        escribir(e.campo, e.texto);
+    Calcular();
+}
+
+void Form2::mostrarFlechas(int modo) {
+    const bool modo1 = modo == gas::kModoNormalizado;
+    for (const char *n : {"Line35", "Line36"})
+        findChild<QWidget *>(QLatin1String(n))->setVisible(modo1);
+    for (const char *n : {"Line37", "Line38"})
+        findChild<QWidget *>(QLatin1String(n))->setVisible(!modo1);
+}
+
+void Form2::coloresDeModo(int modo) {
+    const bool modo1 = modo == gas::kModoNormalizado;
+    fijarFondo(campo(gas::Qnormales), modo1 ? kColorEntrada : kColorCalculable);
+    for (const QString &n : form2::kResultadosModo1)
+        fijarFondo(campo(n), modo1 ? kColorCalculable : kColorEntrada);
+}
+
+void Form2::Command3_Click() {
+    auto *destino = ventanas().mostrar<FormReynolds>();
+    for (const char *n : {"vdinamica", "Vproceso", "Re", "Rugosidad"})
+        destino->escribir(QLatin1String(n), QString());
+    destino->Option2_Click();
+    destino->escribir(QStringLiteral("dproceso"), texto(gas::dproceso));
+    destino->escribir(QStringLiteral("Qproceso"), texto(gas::Qproceso));
+    destino->findChild<QWidget *>(QStringLiteral("Command4"))->hide();
+    destino->findChild<QWidget *>(QStringLiteral("Command7"))->show();
+    destino->findChild<QWidget *>(QStringLiteral("Command5"))->show();
+    close();
+}
+
+void Form2::Command4_Click() {
+    ventanas().mostrar<AyudaGases>();
+}
+
+void Form2::Command5_Click() {
+    for (const form2::Escritura &e : form2::borrado())
+        escribir(e.campo, e.texto);
+}
+
+void Form2::Picture1_Click() {
+    aplicarTextos(this, textosForm2(), Lengua::Ingles);
+    Idioma = kIngles;
+}
+
+void Form2::Spain_Click() {
+    aplicarTextos(this, textosForm2(), Lengua::Espanol);
+    Idioma = kEspanol;
+}
+
+void Form2::restablecerColores() {
+    for (const QString &n : form2::kBlancosSiempre)
+        fijarFondo(campo(n), kColorEntrada);
+    for (const QString &n : form2::kAzulesSiempre)
+        fijarFondo(campo(n), kColorCalculable);
+    coloresDeModo(m_modo);
+}
+
+void Form2::mostrarPista(const PistaGas &pista) {
+    if (const auto t = segunIdioma(Idioma, pista.espanol, pista.ingles))
+        ui->MensajeAyuda->setText(*t);
+}
+
+void Form2::alPasarRaton(const QString &control) {
+    const auto r = form2::resaltado(control, m_modo);
+    if (!r)
+        return;
+    for (const QString &n : r->rojos)
+        fijarFondo(campo(n), kColorRojo);
+    switch (r->pista) {
+    case form2::Pista::Densidad:
+        mostrarPista(pistaDensidadGas());
+        break;
+    case form2::Pista::CaudalProceso:
+        mostrarPista(pistaCaudalProceso());
+        break;
+    case form2::Pista::CaudalNormalizado:
+        mostrarPista(pistaCaudalNormalizado());
+        break;
+    case form2::Pista::SinCambio:
+        break;
+    }
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *ev) {
+    restablecerColores();
+    mostrarPista(pistaGeneralGas());
+    QWidget::mouseMoveEvent(ev);
+}
+
+bool Form2::eventFilter(QObject *obj, QEvent *ev) {
+    if (ev->type() == QEvent::MouseMove) {
+        if (obj == ui->Command3 || qobject_cast<QLineEdit *>(obj))
+            alPasarRaton(obj->objectName());
+    } else if (ev->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent *>(ev)->button() == Qt::LeftButton) {
+        if (obj == ui->Label2)
+            ui->Option1->click();
+        else if (obj == ui->Label3)
+            ui->Option2->click();
+        else if (obj == ui->Label7)
+            ui->Check1->click();
+    }
+    return QWidget::eventFilter(obj, ev);
+}
+
+} // namespace vorlo
