@@ -5,7 +5,10 @@
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
+#include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+
+#include <QLineEdit>
 
 #include <QLabel>
 #include <QListWidget>
@@ -223,6 +226,31 @@ class TestCatalogueWindows : public QObject {
         QCOMPARE(t->texto("Re"), "126.837");
         eliminarPendientes();
         QVERIFY(!ventanas().existente<Form4>());
+    }
+
+    void liquids_feed_the_gas_window_reference_density() {
+        tuberia();
+        QVERIFY(!ventanas().existente<Form2>());
+        pulsar("Command4");
+        dobleClicFila(ventanas().existente<Form4>(), 4);
+        // The gas window is loaded for this, without being shown.
+        auto *g = ventanas().existente<Form2>();
+        QVERIFY(g);
+        QVERIFY(!g->isVisible());
+        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "998,2");
+        for (const char *n : {"Zref", "Pref", "tref"})
+            QVERIFY2(g->findChild<QLineEdit *>(n)->text().isEmpty(), n);
+
+        // An open gas window with its defaults gets the same.
+        g->show();
+        g->findChild<QLineEdit *>("Pref")->setText("1,01325");
+        g->findChild<QLineEdit *>("Zref")->setText("1");
+        pulsar("Command4");
+        dobleClicFila(ventanas().existente<Form4>(), 0);
+        QCOMPARE(ventanas().existente<Form2>(), g);
+        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "999,8");
+        QVERIFY(g->findChild<QLineEdit *>("Pref")->text().isEmpty());
+        QVERIFY(g->findChild<QLineEdit *>("Zref")->text().isEmpty());
     }
 
     void liquids_aceptar_waits_for_a_click() {

@@ -204,6 +204,9 @@ class TestFormReynolds : public QObject {
 
     void switching_to_gases_empties_and_hides() {
         teclearEjemplo();
+        // The mode already selected: nothing is emptied.
+        QTest::mouseClick(control("Option1"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(campo("Qproceso")->text(), "36");
         QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(5, 5));
         for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vproceso", "Re", "ffinal"})
             QVERIFY2(campo(n)->text().isEmpty(), n);

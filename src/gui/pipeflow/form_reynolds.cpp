@@ -126,8 +126,15 @@ void FormReynolds::conectarEventos() {
     }
     setMouseTracking(true);
 
-    connect(ui->Option1, &QRadioButton::clicked, this, &FormReynolds::Option1_Click);
-    connect(ui->Option2, &QRadioButton::clicked, this, &FormReynolds::Option2_Click);
+    // A click on the mode already selected changes nothing: it must not wipe the user's data.
+    connect(ui->Option1, &QRadioButton::clicked, this, [this] {
+        if (!m_liquidos)
+            Option1_Click();
+    });
+    connect(ui->Option2, &QRadioButton::clicked, this, [this] {
+        if (m_liquidos)
+            Option2_Click();
+    });
     connect(ui->Option3, &QRadioButton::clicked, this, &FormReynolds::Option3_Click);
     connect(ui->Option4, &QRadioButton::clicked, this, &FormReynolds::Option4_Click);
     connect(ui->Picture1, &QToolButton::clicked, this, &FormReynolds::Picture1_Click);
@@ -232,6 +239,7 @@ void FormReynolds::changeEvent(QEvent *ev) {
 }
 
 void FormReynolds::aplicarModo(bool liquidos) {
+    m_liquidos = liquidos;
     ui->Option1->setChecked(liquidos);
     ui->Option2->setChecked(!liquidos);
     ui->Command4->setVisible(liquidos);

@@ -81,6 +81,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     QHash<QString, QLabel *> m_etiquetas;
     QStringList m_ultimoEstado;
     int m_profundidad = 0;
+    bool m_liquidos = true;
 };
 
 } // namespace vorlo
