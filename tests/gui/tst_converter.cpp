@@ -3,6 +3,7 @@
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
 #include "units/conversorudsrapido.h"
 
@@ -309,6 +310,44 @@ class TestConverter : public QObject {
         f->findChild<QWidget *>("Qproceso")->setFocus();
         b->setFocus();
         QCOMPARE(f->texto("dproceso"), "5");
+    }
+
+    void gas_window_buttons_hand_values_back() {
+        Idioma = kEspanol;
+        auto *g = ventanas().mostrar<Form2>();
+        QVERIFY(QTest::qWaitForWindowActive(g));
+        auto *pref = g->findChild<QLineEdit *>("Pref");
+        pref->clear();
+        auto *b = g->findChild<QPushButton *>("Command7");
+        QCOMPARE(b->text(), "(Bar a)");
+        QTest::mouseClick(b, Qt::LeftButton);
+        auto *c = conversor(g);
+        QVERIFY(c);
+        QCOMPARE(MagnitudConversor, "PRESION");
+        QCOMPARE(combo1(c)->currentText(), "bar");
+        QCOMPARE(unidades(c), kPresion);
+        elegir(c, 1);
+        QTest::keyClicks(text1(c), "2");
+        QCOMPARE(boton(c, "Command1")->text(), "ACEPTAR el valor de 0,137895 bar y CERRAR");
+        QPointer<conversorudsrapido> p(c);
+        QTest::mouseClick(boton(c, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!p);
+        QTRY_COMPARE(pref->text(), "0,137895");
+
+        // A temperature button hands back an accepted 0 ºC.
+        auto *tref = g->findChild<QLineEdit *>("tref");
+        tref->setText("15");
+        auto *bt = g->findChild<QPushButton *>("Command8");
+        QTest::mouseClick(bt, Qt::LeftButton);
+        c = conversor(g);
+        QCOMPARE(MagnitudConversor, "TEMPERATURA");
+        elegir(c, 1); // ºK
+        teclear(c, "273.15");
+        QCOMPARE(numero(c, 0)->text(), "0,00000e+0");
+        p = c;
+        QTest::mouseClick(boton(c, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!p);
+        QTRY_COMPARE(tref->text(), "0,00000e+0");
     }
 
     void cancel_leaves_the_field() {
