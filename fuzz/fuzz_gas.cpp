@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     CamposMapa c;
     for (int i = 0; i < nombres.size(); ++i)
         c.escribir(nombres[i], i < t.size() ? t[i] : gas::textoInicial(nombres[i]));
-    const auto pasadas = settle(c, [&](CamposTexto &x) { Calcular(x, modo); }, 8);
+    const auto pasadas = settle(
+        c, [&](CamposTexto &x) { Calcular(x, modo); }, 8);
     if (!pasadas)
         fuzz::fallo("did not settle in 8 passes", t.join(QStringLiteral(" | ")));
     for (auto it = c.textos().cbegin(); it != c.textos().cend(); ++it)
