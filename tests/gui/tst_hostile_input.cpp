@@ -1,0 +1,210 @@
+// Whatever arrives in a field — pasted from a spreadsheet, a PDF or an e-mail — the windows keep
+// working: no crash, no "nan" or "inf" shown, and valid input afterwards gives the right results.
+#include "app/globals.h"
+#include "app/message_boxes.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "fittings/form_accesorios.h"
+#include "gas/form2.h"
+#include "pipeflow/form_reynolds.h"
+#include "units/conversorudsrapido.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vorlo;
+
+namespace {
+
+QStringList hostiles() {
+    return {QString(10000, u'9'),
+            QStringLiteral("1e999"),
+            QStringLiteral("1E308"),
+            QStringLiteral("-1E308"),
+            QStringLiteral("1E-320"),
+            QStringLiteral("-0"),
+            QStringLiteral(","),
+            QStringLiteral("-"),
+            QStringLiteral("--"),
+            QStringLiteral("1,2,3"),
+            QStringLiteral("1-2"),
+            QStringLiteral("abc"),
+            QStringLiteral("NaN"),
+            QStringLiteral("inf"),
+            QStringLiteral("   "),
+            QStringLiteral("12\t34"),
+            QStringLiteral("١٢٣"),
+            QStringLiteral("💧"),
+            QStringLiteral("0"),
+            QStringLiteral("-273,16"),
+            QStringLiteral("1.234.567,89"),
+            QStringLiteral("0,0000000000000000001")};
+}
+
+// Pastes a text into a field as a user does (select all, paste from the clipboard).
+void pegar(QLineEdit *e, const QString &texto) {
+    QGuiApplication::clipboard()->setText(texto);
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+}
+
+// A shown value that is not a number, as a C or Qt conversion would write it.
+bool muestraNoNumero(const QString &t) {
+    static const QRegularExpression re(QStringLiteral("\\b(nan|inf|infinity)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re.match(t).hasMatch();
+}
+
+// No field or label of the window shows a value that is not a number.
+void sinValoresInvalidos(QWidget *ventana, const QString &pegado) {
+    for (QLineEdit *e : ventana->findChildren<QLineEdit *>()) {
+        if (e->text() == pegado)
+            continue;
+        QVERIFY2(!muestraNoNumero(e->text()),
+                 qPrintable(e->objectName() + u'=' + e->text().left(40)));
+    }
+    for (QLabel *l : ventana->findChildren<QLabel *>())
+        QVERIFY2(!muestraNoNumero(l->text()),
+                 qPrintable(l->objectName() + u'=' + l->text().left(40)));
+}
+
+} // namespace
+
+class TestHostileInput : public QObject {
+    Q_OBJECT
+    MensajesGrabados cajas;
+
+  private slots:
+    void init() {
+        ventanas().cerrarTodas();
+        reiniciarGlobales();
+        Idioma = kEspanol;
+        fijarMensajes(&cajas);
+    }
+    void cleanup() {
+        fijarMensajes(nullptr);
+        ventanas().cerrarTodas();
+    }
+
+    void pipe_window_survives_every_text_in_every_field() {
+        auto *f = ventanas().mostrar<FormReynolds>();
+        const QStringList campos = {"Qproceso", "dproceso",  "vdinamica", "dint", "Vproceso",
+                                    "Re",       "Rugosidad", "ffinal",    "L",    "Desnivel"};
+        for (const QString &texto : hostiles()) {
+            // A filled window, then one hostile field at a time.
+            for (const QString &n : campos) {
+                f->escribir("Qproceso", "36");
+                f->escribir("dproceso", "998");
+                f->escribir("vdinamica", "0,001");
+                f->escribir("dint", "100");
+                f->escribir("Rugosidad", "0,05");
+                f->escribir("L", "100");
+                f->escribir("Desnivel", "5");
+                pegar(f->findChild<QLineEdit *>(n), texto);
+                f->CalcularTuberia();
+                sinValoresInvalidos(f, texto);
+            }
+            // Every field hostile at once.
+            for (const QString &n : campos)
+                pegar(f->findChild<QLineEdit *>(n), texto);
+            QTest::qWait(250);
+            sinValoresInvalidos(f, texto);
+        }
+        QTest::mouseDClick(f->findChild<QLabel *>("DPbar"), Qt::LeftButton);
+        // Still responding: the worked example gives its results.
+        f->Borrar();
+        f->escribir("Desnivel", "5");
+        for (auto [n, v] : {std::pair{"Qproceso", "36"},
+                            {"dproceso", "998"},
+                            {"vdinamica", "0,001"},
+                            {"dint", "100"},
+                            {"Rugosidad", "0,05"},
+                            {"L", "100"}})
+            pegar(f->findChild<QLineEdit *>(n), v);
+        QTRY_COMPARE(f->texto("DPbarTotal"), "0,648703017651904");
+        QCOMPARE(f->texto("Re"), "127.065");
+        QCOMPARE(f->texto("ffinal"), ",0197");
+    }
+
+    void gas_window_survives_every_text_in_every_field() {
+        auto *g = ventanas().mostrar<Form2>();
+        const QStringList campos = {
+            "dref",      "Pref",    "tref",    "Zref",    "Pproceso", "tproceso", "Zproceso",
+            "Qnormales", "P_paraQ", "T_paraQ", "Z_paraQ", "Qproceso", "dproceso", "Qprocesomasico"};
+        for (const QString &texto : hostiles()) {
+            for (const QString &n : campos)
+                pegar(g->findChild<QLineEdit *>(n), texto);
+            sinValoresInvalidos(g, texto);
+        }
+        QTest::mouseClick(g->findChild<QAbstractButton *>("Command5"), Qt::LeftButton);
+        for (auto [n, v] : {std::pair{"dref", "1,293"},
+                            {"tref", "0"},
+                            {"Pref", "1,01325"},
+                            {"Pproceso", "5"},
+                            {"tproceso", "20"},
+                            {"T_paraQ", "0"},
+                            {"Qnormales", "100"}})
+            pegar(g->findChild<QLineEdit *>(n), v);
+        QCOMPARE(g->findChild<QLineEdit *>("dproceso")->text(), "5,945");
+        QCOMPARE(g->findChild<QLineEdit *>("Qproceso")->text(), "21,75");
+        QCOMPARE(g->findChild<QLineEdit *>("Qprocesomasico")->text(), "129,304");
+    }
+
+    void fittings_window_survives_every_text() {
+        for (const QString &texto : hostiles()) {
+            abrirAccesorios(texto);
+            auto *a = ventanas().existente<FormAccesorios>();
+            QVERIFY(a);
+            for (int fila : {0, 9, 21}) {
+                pegar(a->findChild<QLineEdit *>(QStringLiteral("k(%1)").arg(fila)), texto);
+                pegar(a->findChild<QLineEdit *>(QStringLiteral("Naccesorios(%1)").arg(fila)),
+                      texto);
+            }
+            sinValoresInvalidos(a, texto);
+        }
+        abrirAccesorios(QStringLiteral("25"));
+        auto *a = ventanas().existente<FormAccesorios>();
+        pegar(a->findChild<QLineEdit *>("Naccesorios(0)"), "2");
+        pegar(a->findChild<QLineEdit *>("Naccesorios(9)"), "1");
+        pegar(a->findChild<QLineEdit *>("Naccesorios(21)"), "0");
+        QCOMPARE(a->findChild<QLineEdit *>("textbox_ktotal")->text(), "6");
+    }
+
+    void converter_survives_every_text_in_every_kind() {
+        QWidget ventana;
+        QLineEdit campo(&ventana);
+        QPushButton boton(&ventana);
+        ventana.show();
+        for (const char *kind : {"CAUDAL", "PRESION", "TEMPERATURA", "DENSIDAD", "CAUDAL_MASICO",
+                                 "VISCOSIDAD", "VISCOSIDADCINEMATICA"}) {
+            conectarBotonUnidad(&boton, &campo, QString::fromLatin1(kind),
+                                QLatin1String(kind) == QLatin1String("TEMPERATURA")
+                                    ? ModoConversor::EdicionTemperatura
+                                    : ModoConversor::Edicion);
+            QTest::mouseClick(&boton, Qt::LeftButton);
+            auto *c = ventana.findChild<conversorudsrapido *>();
+            QVERIFY(c);
+            for (const QString &texto : hostiles()) {
+                pegar(c->findChild<QLineEdit *>("Text1"), texto);
+                c->calcularotrasuds();
+                sinValoresInvalidos(c, texto);
+            }
+            pegar(c->findChild<QLineEdit *>("Text1"), "1");
+            QTest::qWait(350);
+            QCOMPARE(c->findChild<QLabel *>("Label1(0)")->text(), "1,00000");
+            QTest::mouseClick(c->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+            QTRY_VERIFY(!ventana.findChild<conversorudsrapido *>());
+        }
+    }
+};
+
+QTEST_MAIN(TestHostileInput)
+#include "tst_hostile_input.moc"
