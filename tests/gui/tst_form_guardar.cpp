@@ -6,6 +6,7 @@
 #include "pipeflow/form_reynolds.h"
 #include "results/form_guardar.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -204,9 +205,10 @@ class TestFormGuardar : public QObject {
         QFETCH(QString, cancelar);
         QFETCH(QString, etiqueta);
         Idioma = idioma;
-        tuberia();
-        FormGuardar *g = ventanaGuardar(QString());
+        tuberia()->findChild<QAction *>("Guardar")->trigger(); // menu Archivo, Guardar
+        FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(g);
+        QCOMPARE(g->modo(), FormGuardar::Modo::Guardar);
         QCOMPARE(g->objectName(), "FormGuardar");
         QCOMPARE(g->windowTitle(), "Guardar");
         QCOMPARE(g->findChild<QPushButton *>("Command1")->text(), guardar);
@@ -502,10 +504,10 @@ class TestFormGuardar : public QObject {
         QFETCH(QString, idioma);
         QFETCH(QString, titulo);
         Idioma = idioma;
-        tuberia();
+        FormReynolds *f = tuberia();
         abrirGuardar();
         QPointer<FormGuardar> guardar = ventanas().existente<FormGuardar>();
-        abrirArchivo();
+        f->findChild<QAction *>("Abrir")->trigger(); // menu Archivo, Abrir
         FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(guardar.isNull()); // one results window: the save window made way
         QCOMPARE(g->modo(), FormGuardar::Modo::Abrir);
