@@ -157,7 +157,7 @@ class TestResults : public QObject {
         QTest::newRow("missing folder") << "sin carpeta" << Causa::CarpetaInexistente;
         QTest::newRow("below a regular file") << "bajo archivo" << Causa::NoEsCarpeta;
         QTest::newRow("two below a regular file") << "bajo archivo 2" << Causa::NoEsCarpeta;
-        QTest::newRow("special file") << "fifo" << Causa::NoEsArchivo;
+        QTest::newRow("device or pipe") << "fifo" << Causa::NoEsArchivo;
         QTest::newRow("read-only file") << "archivo solo lectura" << Causa::ArchivoSoloLectura;
         QTest::newRow("read-only folder") << "carpeta solo lectura" << Causa::CarpetaSoloLectura;
         QTest::newRow("fails after 20 bytes") << "falla" << Causa::Escritura;
@@ -394,7 +394,7 @@ class TestResults : public QObject {
         QTest::newRow("below a file") << "bajo archivo" << Causa::NoEsCarpeta;
         QTest::newRow("folder") << "carpeta" << Causa::EsCarpeta;
         QTest::newRow("empty name") << "vacio" << Causa::NombreVacio;
-        QTest::newRow("special file") << "fifo" << Causa::NoEsArchivo;
+        QTest::newRow("device or pipe") << "fifo" << Causa::NoEsArchivo;
         QTest::newRow("too large") << "grande" << Causa::DemasiadoGrande;
         QTest::newRow("15 lines") << "corto" << Causa::NumeroLineas;
     }

@@ -13,8 +13,8 @@ namespace vorlo::resultados {
 // Makes the save file that `guardar` writes through. Tests hand in one that fails part-way.
 using FabricaArchivo = std::function<std::unique_ptr<QSaveFile>(const QString &ruta)>;
 
-// The checks that need no writing: a name is given and valid, it is not a folder or a special
-// file, its folder exists and neither the folder nor an existing file is read-only. A folder or
+// The checks that need no writing: a name is given and valid, it is not a folder, a device or
+// a pipe, its folder exists and neither the folder nor an existing file is read-only. A folder or
 // file with no write permission bit at all counts as read-only even where the system would let
 // an administrator write to it.
 std::optional<ErrorArchivo> comprobarDestino(const QString &ruta);
