@@ -1,0 +1,89 @@
+#pragma once
+
+#include "fields/field_texts.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <variant>
+
+// The results file of the pipe flow window: sixteen lines, one value each, in the 8-bit code
+// page (Latin-1), every line ended by CR LF. Four lines hold option states ("True"/"False", in
+// English whatever the language), twelve hold field texts exactly as the window shows them.
+namespace vorlo::resultados {
+
+inline constexpr int kLineas = 16;
+
+// Option1..Option4, the order of `Resultados::opciones`.
+const QStringList &nombresOpciones();
+// The twelve fields in the order of the file, the order of `Resultados::textos`.
+const QStringList &nombresCampos();
+
+// One line of the file: the control it comes from and where its value sits in `Resultados`.
+struct Linea {
+    QString control;
+    bool esOpcion;
+    int indice; // into opciones or textos
+};
+// The sixteen lines in file order.
+const QList<Linea> &lineas();
+
+struct Resultados {
+    std::array<bool, 4> opciones{};
+    std::array<QString, 12> textos;
+    bool operator==(const Resultados &) const = default;
+};
+
+// What a failed save or open reports: the cause, the path and, where it applies, the line or
+// the number of lines found.
+struct ErrorArchivo {
+    enum class Causa {
+        NombreVacio,
+        NombreNoValido,
+        EsCarpeta,
+        NoEsArchivo,
+        CarpetaInexistente,
+        NoEsCarpeta,
+        CarpetaSoloLectura,
+        ArchivoSoloLectura,
+        NoSePuedeCrear,
+        Escritura,
+        Sustitucion,
+        NoExiste,
+        Lectura,
+        DemasiadoGrande,
+        NumeroLineas,
+        OpcionNoValida,
+        ParImposible,
+    };
+    enum class Operacion { Guardar, Abrir };
+
+    Causa causa;
+    Operacion operacion;
+    QString ruta;
+    int linea = 0;  // OpcionNoValida: the line; ParImposible: the first line of the pair
+    int lineas = 0; // NumeroLineas: how many lines the file has
+
+    // The message for the user: Spanish for "ESPAÑOL", English otherwise.
+    QString texto(const QString &idioma) const;
+};
+
+// The values to save, read from the pipe flow window's options and fields.
+Resultados leerDe(const CamposTexto &campos);
+
+// One value as a line's bytes (without its end): Latin-1, a character Latin-1 cannot hold, or a
+// line break that would split the line, written as "?".
+QByteArray codificar(QStringView texto);
+
+// The whole file's bytes.
+QByteArray contenido(const Resultados &r);
+
+// Reads the bytes of a results file. Lines may end in CR LF or LF (the last line's end may be
+// missing). Refused: not sixteen lines, an option line other than "True"/"False", or both
+// options of a pair "True". The error carries no path.
+std::variant<Resultados, ErrorArchivo> interpretar(const QByteArray &bytes);
+
+} // namespace vorlo::resultados
