@@ -30,6 +30,9 @@ bool FiltroTeclas::eventFilter(QObject *obj, QEvent *ev) {
     if (ev->type() != QEvent::KeyPress)
         return false;
     auto *tecla = static_cast<QKeyEvent *>(ev);
+    // Tab moves the focus on to the next control: a key of the window, not a character.
+    if (tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab)
+        return false;
     if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString texto = tecla->text();
