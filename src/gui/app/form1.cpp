@@ -4,6 +4,7 @@
 #include "app/form1_texts.h"
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/layout_tools.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "ui_form1.h"
@@ -24,6 +25,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form1>(
     ui->Image1->setPixmap(icono(QStringLiteral("vorlo")).pixmap(56, 56));
     ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
     ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
+    nombrarComoTooltip(ui->Picture1);
+    nombrarComoTooltip(ui->Spain);
     connect(ui->Picture1, &QToolButton::clicked, this, &Form1::Picture1_Click);
     connect(ui->Spain, &QToolButton::clicked, this, &Form1::Spain_Click);
 

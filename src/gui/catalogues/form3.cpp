@@ -32,6 +32,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     // possible before the start screen loads) the design language, Spanish, is used.
     const bool ingles = Idioma == kIngles;
     aplicarTextos(this, textosForm3(), ingles ? Lengua::Ingles : Lengua::Espanol);
+    ui->List1->setAccessibleName(windowTitle());
     const QList<Material> &materiales = catalogoMateriales();
     for (const Material &m : materiales)
         ui->List1->addItem(ingles ? m.ingles : m.espanol);

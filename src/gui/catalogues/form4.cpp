@@ -38,6 +38,8 @@ Form4::Form4(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form4>(
     // Spanish, is used.
     const bool ingles = Idioma == kIngles;
     aplicarTextos(this, textosForm4(), ingles ? Lengua::Ingles : Lengua::Espanol);
+    // The list is named after the window, without the program's name.
+    ui->List1->setAccessibleName(windowTitle().section(QStringLiteral(" - "), -1));
     const QList<Liquido> &liquidos = catalogoLiquidos();
     for (const Liquido &l : liquidos)
         ui->List1->addItem(ingles ? l.ingles : l.espanol);

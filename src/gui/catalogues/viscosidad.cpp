@@ -17,6 +17,8 @@ Viscosidad::Viscosidad(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(icono(QStringLiteral("gases")));
     aplicarTextos(this, textosViscosidad(), Lengua::Espanol);
+    // The list is named after the window, without the program's name.
+    ui->List1->setAccessibleName(windowTitle().section(QStringLiteral(" - "), -1));
 
     const QList<GasCatalogo> &gases = catalogoGases();
     for (qsizetype i = 0; i < gases.size(); ++i) {

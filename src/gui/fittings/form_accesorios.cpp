@@ -59,6 +59,7 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     // The language as it stands when the window is created; it does not follow later changes.
     aplicarTextos(this, textosFormAccesorios(),
                   Idioma == kIngles ? Lengua::Ingles : Lengua::Espanol);
+    ordenarYNombrar();
 
     // Connected after the rows got their starting texts, so that creating the window hands no
     // total to the pipe flow window.
@@ -97,6 +98,22 @@ void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) 
         m_titulos[fila] = titulo;
         m_k[fila] = k;
     }
+}
+
+// Tab goes row by row, count then K, through the threaded, flanged and user-defined groups,
+// then to the total and the button. Each field is named after its row's title and column.
+void FormAccesorios::ordenarYNombrar() {
+    QWidget *anterior = ui->Diametrillo;
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        const QString titulo = m_titulos[fila]->text();
+        m_unidades[fila]->setAccessibleName(titulo + QStringLiteral(": ") + ui->Label6->text());
+        m_k[fila]->setAccessibleName(titulo + QStringLiteral(": ") + ui->Label5->text());
+        setTabOrder(anterior, m_unidades[fila]);
+        setTabOrder(m_unidades[fila], m_k[fila]);
+        anterior = m_k[fila];
+    }
+    setTabOrder(anterior, ui->textbox_ktotal);
+    setTabOrder(ui->textbox_ktotal, ui->Command1);
 }
 
 void FormAccesorios::aplicarEstilo() {

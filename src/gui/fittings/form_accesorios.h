@@ -53,6 +53,7 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
   private:
     void construirFilas(QGridLayout *rejilla, int desde, int hasta);
     void aplicarEstilo();
+    void ordenarYNombrar();
 
     std::unique_ptr<Ui::FormAccesorios> ui;
     FiltroTeclas *m_filtroK = nullptr;

@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
+#include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
@@ -51,6 +52,13 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     ui->Spain->setToolTip(QStringLiteral("Español"));
     ui->Command4->setIcon(icono(QStringLiteral("help")));
     ui->Command5->setIcon(icono(QStringLiteral("clear")));
+    // Picture buttons are named after their tooltips (the help button after its window).
+    ui->Command4->setToolTip(kTituloAyudaGases);
+    ui->Command5->setToolTip(segunIdioma(Idioma, QStringLiteral("Borrar"), QStringLiteral("Clear"))
+                                 .value_or(QStringLiteral("Borrar")));
+    for (QWidget *b : {static_cast<QWidget *>(ui->Picture1), static_cast<QWidget *>(ui->Spain),
+                       static_cast<QWidget *>(ui->Command4), static_cast<QWidget *>(ui->Command5)})
+        nombrarComoTooltip(b);
     ui->Label4->setToolTip(kTooltipLabel4);
     ui->Label8->setToolTip(kTooltipLabel8);
     for (const form2::BotonUnidad &b : form2::botonesUnidad())

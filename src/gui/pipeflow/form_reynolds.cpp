@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
+#include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
@@ -52,6 +53,20 @@ FormReynolds::FormReynolds(QWidget *parent)
     ui->ktotal->setToolTip(
         QStringLiteral("Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal"));
     ui->MensajeAyuda->setFrameShape(QFrame::StyledPanel);
+
+    // The caption columns of the three sections line up, wide enough for either language.
+    igualarColumna({ui->gridDatos, ui->gridFriccion, ui->gridAccesorios}, 0, textosFormReynolds());
+    // Picture buttons are named after their tooltips; the clear button after its menu item.
+    for (QWidget *b : {static_cast<QWidget *>(ui->Command4), static_cast<QWidget *>(ui->Command5),
+                       static_cast<QWidget *>(ui->Command6), static_cast<QWidget *>(ui->Picture1),
+                       static_cast<QWidget *>(ui->Spain)})
+        nombrarComoTooltip(b);
+    auto nombrarBorrar = [this] {
+        ui->Command18->setToolTip(ui->Borrar_Pantalla->text());
+        ui->Command18->setAccessibleName(ui->Borrar_Pantalla->text());
+    };
+    nombrarBorrar();
+    connect(ui->Borrar_Pantalla, &QAction::changed, this, nombrarBorrar);
 
     // The mode and the viscosity choice are two independent pairs.
     auto *modo = new QButtonGroup(this);

@@ -104,6 +104,14 @@ FormGuardar::FormGuardar(QWidget *parent)
     ui->Dir1->viewport()->installEventFilter(this);
 
     llenarUnidades();
+    // The lists have no caption of their own; the name box has Label1 (its buddy).
+    const auto segun = [](const char *es, const char *en) {
+        return segunIdioma(Idioma, QString::fromUtf8(es), QString::fromUtf8(en))
+            .value_or(QString::fromUtf8(es));
+    };
+    ui->Drive1->setAccessibleName(segun("Unidad", "Drive"));
+    ui->Dir1->setAccessibleName(segun("Carpeta", "Folder"));
+    ui->File1->setAccessibleName(segun("Archivos", "Files"));
 
     connect(ui->Command1, &QPushButton::clicked, this, &FormGuardar::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &FormGuardar::Command2_Click);

@@ -37,6 +37,13 @@ conversorudsrapido::conversorudsrapido(QWidget *duena)
                        static_cast<QWidget *>(ui->Command2)})
         fuenteInformal(w);
     construirFilas();
+    // The input and the list have no caption of their own.
+    ui->Text1->setAccessibleName(
+        segunIdioma(Idioma, QStringLiteral("Valor a convertir"), QStringLiteral("Value to convert"))
+            .value_or(QStringLiteral("Valor a convertir")));
+    ui->Combo1->setAccessibleName(
+        segunIdioma(Idioma, QStringLiteral("Unidad del valor"), QStringLiteral("Unit of the value"))
+            .value_or(QStringLiteral("Unidad del valor")));
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
     m_filtro->instalar(ui->Text1);

@@ -1,0 +1,63 @@
+#include "layout_tools.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QWidget>
+
+namespace vorlo {
+
+namespace {
+
+class NombreDeTooltip : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override {
+        if (ev->type() == QEvent::ToolTipChange) {
+            if (auto *w = qobject_cast<QWidget *>(obj))
+                w->setAccessibleName(w->toolTip());
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+
+} // namespace
+
+int anchoEnIdiomas(const QLabel *etiqueta, const QList<TextoControl> &tabla) {
+    const QFontMetrics fm = etiqueta->fontMetrics();
+    // Frame, margin and indent around the text, as the label's own size hint counts them.
+    const int resto = etiqueta->sizeHint().width() - fm.horizontalAdvance(etiqueta->text());
+    int texto = fm.horizontalAdvance(etiqueta->text());
+    for (const TextoControl &t : tabla) {
+        if (t.propiedad == TextoControl::Texto && t.control == etiqueta->objectName())
+            texto =
+                std::max({texto, fm.horizontalAdvance(t.espanol), fm.horizontalAdvance(t.ingles)});
+    }
+    return texto + std::max(0, resto);
+}
+
+void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
+                    const QList<TextoControl> &tabla) {
+    int ancho = 0;
+    for (QGridLayout *g : rejillas) {
+        for (int i = 0; i < g->count(); ++i) {
+            int fila = 0, col = 0, filas = 0, cols = 0;
+            g->getItemPosition(i, &fila, &col, &filas, &cols);
+            if (col != columna || cols != 1)
+                continue;
+            if (auto *l = qobject_cast<QLabel *>(g->itemAt(i)->widget()))
+                ancho = std::max(ancho, anchoEnIdiomas(l, tabla));
+        }
+    }
+    for (QGridLayout *g : rejillas)
+        g->setColumnMinimumWidth(columna, ancho);
+}
+
+void nombrarComoTooltip(QWidget *boton) {
+    boton->setAccessibleName(boton->toolTip());
+    boton->installEventFilter(new NombreDeTooltip(boton));
+}
+
+} // namespace vorlo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/texts.h"
+
+#include <QList>
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace vorlo {
+
+// Width that a label needs for the widest of its own text and its texts in `tabla`, in either
+// language.
+int anchoEnIdiomas(const QLabel *etiqueta, const QList<TextoControl> &tabla);
+
+// Gives column `columna` of every grid the width of the widest label standing alone in that
+// column in any of them, in either language: the sections of a window then line up, and a
+// language switch does not move the fields.
+void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
+                    const QList<TextoControl> &tabla);
+
+// A picture button has no caption: its accessible name follows its tooltip, also when a
+// language switch changes the tooltip.
+void nombrarComoTooltip(QWidget *boton);
+
+} // namespace vorlo

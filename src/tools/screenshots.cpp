@@ -1,0 +1,291 @@
+// Renders every window of Vorlo, with the worked example filled in, to PNG files (the README's
+// tour). Meant to run offscreen: QT_QPA_PLATFORM=offscreen vorlo_screenshots OUTDIR [SUFFIX]
+// SUFFIX (e.g. "@2x") is appended to every file name, for renderings at another scale.
+
+#include "app/form1.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "catalogues/form3.h"
+#include "catalogues/form4.h"
+#include "catalogues/viscosidad.h"
+#include "fields/language.h"
+#include "fittings/form_accesorios.h"
+#include "gas/ayuda_gases.h"
+#include "gas/form2.h"
+#include "pipeflow/form_reynolds.h"
+#include "results/form_guardar.h"
+#include "units/conversorudsrapido.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+
+using namespace vorlo;
+
+namespace {
+
+QString g_salida;
+QString g_sufijo;
+int g_errores = 0;
+
+void fallo(const QString &que) {
+    std::fprintf(stderr, "screenshots: %s\n", qPrintable(que));
+    ++g_errores;
+}
+
+// Lets timers tick and layouts settle.
+void esperar(int ms = 450) {
+    QTest::qWait(ms);
+}
+
+void guardar(QWidget *w, const QString &nombre) {
+    if (!w) {
+        fallo(QStringLiteral("no window for %1").arg(nombre));
+        return;
+    }
+    w->show();
+    w->raise();
+    esperar();
+    const QString ruta = QDir(g_salida).filePath(nombre + g_sufijo + QStringLiteral(".png"));
+    if (!w->grab().save(ruta))
+        fallo(QStringLiteral("cannot write %1").arg(ruta));
+    else
+        std::printf("%s\n", qPrintable(ruta));
+}
+
+template <class T = QWidget> T *hijo(QWidget *w, const char *nombre) {
+    T *c = w ? w->findChild<T *>(QLatin1String(nombre)) : nullptr;
+    if (!c)
+        fallo(QStringLiteral("control %1 not found").arg(QLatin1String(nombre)));
+    return c;
+}
+
+// Types a text key by key into a field, as a user does (a typed "." becomes ",").
+void teclear(QWidget *ventana, const char *nombre, const QString &texto) {
+    auto *e = hijo<QLineEdit>(ventana, nombre);
+    if (!e)
+        return;
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Backspace);
+    QTest::keyClicks(e, texto);
+}
+
+void pulsar(QWidget *ventana, const char *nombre) {
+    if (auto *b = hijo<QAbstractButton>(ventana, nombre))
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void moverSobre(QWidget *w) {
+    if (!w)
+        return;
+    const QPointF p(4, 4);
+    QMouseEvent ev(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+conversorudsrapido *conversorDe(QWidget *duena) {
+    return duena ? duena->findChild<conversorudsrapido *>() : nullptr;
+}
+
+// Clicks the first row that starts with one of `comienzos` (the texts of both languages).
+void seleccionarFila(QWidget *ventana, const QStringList &comienzos) {
+    auto *lista = hijo<QListWidget>(ventana, "List1");
+    if (!lista)
+        return;
+    for (int i = 0; i < lista->count(); ++i) {
+        const QString texto = lista->item(i)->text();
+        if (std::any_of(comienzos.begin(), comienzos.end(),
+                        [&](const QString &c) { return texto.startsWith(c); })) {
+            lista->scrollToItem(lista->item(i));
+            const QRect r = lista->visualItemRect(lista->item(i));
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, r.center());
+            return;
+        }
+    }
+    fallo(QStringLiteral("no row %1").arg(comienzos.join(QLatin1Char('/'))));
+}
+
+void empezar(const QString &idioma) {
+    ventanas().cerrarTodas();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->close();
+    esperar(50);
+    reiniciarGlobales();
+    Idioma = idioma;
+}
+
+void ventanasDelTubo(const QString &sfx, bool unaVez) {
+    FormReynolds *tubo = ventanas().mostrar<FormReynolds>();
+    tubo->resize(tubo->sizeHint());
+    teclear(tubo, "Qproceso", QStringLiteral("36"));
+    teclear(tubo, "dproceso", QStringLiteral("998"));
+    teclear(tubo, "vdinamica", QStringLiteral("0.001"));
+    teclear(tubo, "dint", QStringLiteral("100"));
+    teclear(tubo, "Rugosidad", QStringLiteral("0.05"));
+    teclear(tubo, "L", QStringLiteral("100"));
+    teclear(tubo, "Desnivel", QStringLiteral("5"));
+    esperar();
+
+    // Fittings: one threaded swing check valve at DN 100.
+    pulsar(tubo, "Command3");
+    auto *accesorios = ventanas().existente<FormAccesorios>();
+    teclear(accesorios, "Naccesorios(9)", QStringLiteral("1"));
+    guardar(accesorios, QStringLiteral("fittings-") + sfx);
+    pulsar(accesorios, "Command1");
+    esperar();
+
+    // The pointer over the friction factor marks what it needs in red.
+    moverSobre(tubo);
+    guardar(tubo, QStringLiteral("pipe-") + sfx);
+    moverSobre(hijo(tubo, "ffinal"));
+    const QString ruta =
+        QDir(g_salida).filePath(QStringLiteral("pipe-highlight-") + sfx + g_sufijo + ".png");
+    if (!tubo->grab().save(ruta))
+        fallo(QStringLiteral("cannot write %1").arg(ruta));
+    moverSobre(tubo);
+
+    // The per-metre drop in every pressure unit (view mode).
+    pulsar(tubo, "Command13");
+    guardar(conversorDe(tubo), QStringLiteral("units-view-") + sfx);
+    if (auto *c = conversorDe(tubo))
+        c->close();
+
+    // The catalogues, a row selected.
+    abrirMateriales();
+    auto *materiales = ventanas().existente<Form3>();
+    seleccionarFila(materiales, {QStringLiteral("Acero"), QStringLiteral("Steel")});
+    guardar(materiales, QStringLiteral("materials-") + sfx);
+    materiales->hide();
+
+    pulsar(tubo, "Command4");
+    auto *liquidos = ventanas().existente<Form4>();
+    seleccionarFila(liquidos, {QStringLiteral("Agua  20"), QStringLiteral("Water  20")});
+    guardar(liquidos, QStringLiteral("liquids-") + sfx);
+    if (liquidos)
+        liquidos->close();
+
+    // The gas viscosity catalogue speaks Spanish only: one picture.
+    if (unaVez) {
+        abrirViscosidadGases();
+        auto *viscosidad = ventanas().existente<Viscosidad>();
+        seleccionarFila(viscosidad, {QStringLiteral("Aire 20")});
+        guardar(viscosidad, QStringLiteral("gas-viscosity"));
+        if (viscosidad)
+            viscosidad->close();
+    }
+
+    // The results window, on a folder with two saved calculations.
+    QTemporaryDir carpeta;
+    for (const char *n : {"linea-agua.vrq", "PDcalc1.vrq"}) {
+        QFile f(carpeta.filePath(QLatin1String(n)));
+        if (f.open(QIODevice::WriteOnly))
+            f.write("True\r\n");
+    }
+    abrirGuardar();
+    if (auto *g = ventanas().existente<FormGuardar>()) {
+        g->fijarDirectorio(carpeta.path());
+        esperar(600);
+        guardar(g, QStringLiteral("results-") + sfx);
+        g->close();
+    } else {
+        fallo(QStringLiteral("no results window"));
+    }
+}
+
+void ventanasDelGas(const QString &sfx, bool ayuda) {
+    abrirForm2();
+    auto *gas = ventanas().existente<Form2>();
+    teclear(gas, "dref", QStringLiteral("1.293"));
+    teclear(gas, "tref", QStringLiteral("0"));
+    teclear(gas, "Pref", QStringLiteral("1.01325"));
+    teclear(gas, "Pproceso", QStringLiteral("5"));
+    teclear(gas, "tproceso", QStringLiteral("20"));
+    teclear(gas, "Qnormales", QStringLiteral("100"));
+    teclear(gas, "T_paraQ", QStringLiteral("0"));
+    moverSobre(gas);
+    guardar(gas, QStringLiteral("gas-") + sfx);
+
+    // The converter in edit mode: 2 psi for the reference pressure.
+    pulsar(gas, "Command7");
+    if (auto *c = conversorDe(gas)) {
+        if (auto *combo = hijo<QComboBox>(c, "Combo1"))
+            combo->setCurrentIndex(combo->findText(QStringLiteral("psi")));
+        teclear(c, "Text1", QStringLiteral("2"));
+        guardar(c, QStringLiteral("units-edit-") + sfx);
+        c->close();
+    } else {
+        fallo(QStringLiteral("no converter"));
+    }
+
+    if (ayuda) {
+        pulsar(gas, "Command4");
+        guardar(ventanas().existente<AyudaGases>(), QStringLiteral("gas-help"));
+    }
+
+    // The hand-over: the pipe window in gases mode with the gas's actual flow and density.
+    pulsar(gas, "Command3");
+    auto *tubo = ventanas().existente<FormReynolds>();
+    teclear(tubo, "dint", QStringLiteral("100"));
+    teclear(tubo, "vdinamica", QStringLiteral("0.0000172"));
+    teclear(tubo, "Rugosidad", QStringLiteral("0.05"));
+    moverSobre(tubo);
+    guardar(tubo, QStringLiteral("pipe-gas-") + sfx);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlo"));
+    QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+                             "  WINDOWS: comma list of start,pipe,gas (default all)\n");
+        return 2;
+    }
+    g_salida = args.at(1);
+    g_sufijo = args.size() > 2 ? args.at(2) : QString();
+    const QStringList cuales =
+        args.size() > 3
+            ? args.at(3).split(QLatin1Char(','))
+            : QStringList{QStringLiteral("start"), QStringLiteral("pipe"), QStringLiteral("gas")};
+    QDir().mkpath(g_salida);
+
+    for (const QString &idioma : {kEspanol, kIngles}) {
+        const bool es = idioma == kEspanol;
+        const QString sfx = es ? QStringLiteral("es") : QStringLiteral("en");
+        if (cuales.contains(QStringLiteral("start"))) {
+            empezar(idioma);
+            // The start screen sets English when nothing is set; a flag click picks the other.
+            auto *inicio = ventanas().mostrar<Form1>();
+            if (es)
+                inicio->Spain_Click();
+            guardar(inicio, QStringLiteral("start-") + sfx);
+        }
+        if (cuales.contains(QStringLiteral("pipe"))) {
+            empezar(idioma);
+            ventanasDelTubo(sfx, es);
+        }
+        if (cuales.contains(QStringLiteral("gas"))) {
+            empezar(idioma);
+            ventanasDelGas(sfx, es);
+        }
+    }
+    ventanas().cerrarTodas();
+    return g_errores == 0 ? 0 : 1;
+}
