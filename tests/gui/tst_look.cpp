@@ -250,6 +250,35 @@ class TestLook : public QObject {
         QApplication::processEvents();
     }
 
+    void comprobarTextos() {
+        for (QLabel *l : ventana->findChildren<QLabel *>()) {
+            if (!l->isVisibleTo(ventana) || l->wordWrap() || l->text().isEmpty() ||
+                l->text().contains(QLatin1Char('\n')) || !l->pixmap().isNull())
+                continue;
+            const int necesario = l->fontMetrics().horizontalAdvance(l->text());
+            const int sitio =
+                l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
+            QVERIFY2(necesario <= sitio, qPrintable(QStringLiteral("label %1 \"%2\": %3 > %4")
+                                                        .arg(nombre(l), l->text())
+                                                        .arg(necesario)
+                                                        .arg(sitio)));
+            QVERIFY2(l->fontMetrics().height() <= l->contentsRect().height(),
+                     qPrintable(QStringLiteral("label %1 too low").arg(nombre(l))));
+        }
+        for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>()) {
+            if (!b->isVisibleTo(ventana) || b->text().isEmpty())
+                continue;
+            QString texto = b->text();
+            texto.remove(QLatin1Char('&'));
+            const int necesario = b->fontMetrics().horizontalAdvance(texto);
+            QVERIFY2(necesario <= sitioTexto(b),
+                     qPrintable(QStringLiteral("button %1 \"%2\": %3 > %4")
+                                    .arg(nombre(b), texto)
+                                    .arg(necesario)
+                                    .arg(sitioTexto(b))));
+        }
+    }
+
     static void filas(bool conAyuda = true) {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<Abridor>("abrir");
@@ -300,32 +329,27 @@ class TestLook : public QObject {
         QFETCH(QString, idioma);
         QFETCH(Abridor, abrir);
         abrirEn(idioma, abrir);
-        for (QLabel *l : ventana->findChildren<QLabel *>()) {
-            if (!l->isVisibleTo(ventana) || l->wordWrap() || l->text().isEmpty() ||
-                l->text().contains(QLatin1Char('\n')) || !l->pixmap().isNull())
+        comprobarTextos();
+    }
+
+    // Made as small as the user can make it, a window squeezes no field and clips no text.
+    void at_its_smallest_nothing_is_squeezed_data() { filas(); }
+    void at_its_smallest_nothing_is_squeezed() {
+        QFETCH(QString, idioma);
+        QFETCH(Abridor, abrir);
+        abrirEn(idioma, abrir);
+        ventana->resize(ventana->minimumSize().expandedTo(ventana->minimumSizeHint()));
+        QApplication::processEvents();
+        for (QLineEdit *e : ventana->findChildren<QLineEdit *>()) {
+            if (!e->isVisibleTo(ventana) || qobject_cast<QComboBox *>(e->parentWidget()))
                 continue;
-            const int necesario = l->fontMetrics().horizontalAdvance(l->text());
-            const int sitio =
-                l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
-            QVERIFY2(necesario <= sitio, qPrintable(QStringLiteral("label %1 \"%2\": %3 > %4")
-                                                        .arg(nombre(l), l->text())
-                                                        .arg(necesario)
-                                                        .arg(sitio)));
-            QVERIFY2(l->fontMetrics().height() <= l->contentsRect().height(),
-                     qPrintable(QStringLiteral("label %1 too low").arg(nombre(l))));
+            QVERIFY2(e->height() >= e->sizeHint().height(),
+                     qPrintable(QStringLiteral("%1 squeezed to %2 high (needs %3)")
+                                    .arg(nombre(e))
+                                    .arg(e->height())
+                                    .arg(e->sizeHint().height())));
         }
-        for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>()) {
-            if (!b->isVisibleTo(ventana) || b->text().isEmpty())
-                continue;
-            QString texto = b->text();
-            texto.remove(QLatin1Char('&'));
-            const int necesario = b->fontMetrics().horizontalAdvance(texto);
-            QVERIFY2(necesario <= sitioTexto(b),
-                     qPrintable(QStringLiteral("button %1 \"%2\": %3 > %4")
-                                    .arg(nombre(b), texto)
-                                    .arg(necesario)
-                                    .arg(sitioTexto(b))));
-        }
+        comprobarTextos();
     }
 
     // A stretched option button ignores clicks on its empty part; fields must not grow taller.

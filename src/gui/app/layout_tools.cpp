@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QWidget>
 
 namespace vorlo {
@@ -19,6 +20,31 @@ class NombreDeTooltip : public QObject {
             if (auto *w = qobject_cast<QWidget *>(obj))
                 w->setAccessibleName(w->toolTip());
         }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+
+void ajustarAlturaMinima(QWidget *ventana) {
+    QLayout *capas = ventana->layout();
+    if (!capas)
+        return;
+    const int minima = capas->totalMinimumSize().height();
+    const int ancho = capas->totalMinimumSize().width();
+    const int conTextos = capas->hasHeightForWidth() ? capas->totalHeightForWidth(ancho) : 0;
+    const int altura = std::max(minima, conTextos);
+    if (ventana->minimumHeight() != altura)
+        ventana->setMinimumHeight(altura);
+}
+
+// Follows every relayout of its window (rows shown or hidden, a language switch).
+class AlturaConTextos : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override {
+        if (ev->type() == QEvent::LayoutRequest)
+            ajustarAlturaMinima(static_cast<QWidget *>(obj));
         return QObject::eventFilter(obj, ev);
     }
 };
@@ -53,6 +79,11 @@ void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
     }
     for (QGridLayout *g : rejillas)
         g->setColumnMinimumWidth(columna, ancho);
+}
+
+void alturaMinimaConTextos(QWidget *ventana) {
+    ajustarAlturaMinima(ventana);
+    ventana->installEventFilter(new AlturaConTextos(ventana));
 }
 
 void nombrarComoTooltip(QWidget *boton) {

@@ -20,6 +20,11 @@ int anchoEnIdiomas(const QLabel *etiqueta, const QList<TextoControl> &tabla);
 void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
                     const QList<TextoControl> &tabla);
 
+// A window whose layout holds word-wrapped texts keeps a minimum height that fits them at its
+// narrowest, also after rows are shown or texts change: Qt's own minimum leaves them out and
+// would squeeze the fields instead.
+void alturaMinimaConTextos(QWidget *ventana);
+
 // A picture button has no caption: its accessible name follows its tooltip, also when a
 // language switch changes the tooltip.
 void nombrarComoTooltip(QWidget *boton);

@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
+#include "app/layout_tools.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios_texts.h"
@@ -60,6 +61,8 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     aplicarTextos(this, textosFormAccesorios(),
                   Idioma == kIngles ? Lengua::Ingles : Lengua::Espanol);
     ordenarYNombrar();
+    // Never shorter than the rows need: squeezed, the two columns' rows would no longer line up.
+    alturaMinimaConTextos(this);
 
     // Connected after the rows got their starting texts, so that creating the window hands no
     // total to the pipe flow window.

@@ -83,6 +83,8 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
         m_filtro->instalar(e);
 
     conectarEventos();
+    // The wrapped mode texts and help line must not squeeze the fields of a narrow window.
+    alturaMinimaConTextos(this);
 
     // Load: the language as by the flags; any other setting keeps the Spanish design texts.
     if (Idioma == kEspanol)
