@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
@@ -58,6 +57,9 @@ void guardar(QWidget *w, const QString &nombre) {
     w->show();
     w->raise();
     esperar();
+    // No text cursor blinking in the pictures.
+    if (QWidget *foco = w->focusWidget())
+        foco->clearFocus();
     const QString ruta = QDir(g_salida).filePath(nombre + g_sufijo + QStringLiteral(".png"));
     if (!w->grab().save(ruta))
         fallo(QStringLiteral("cannot write %1").arg(ruta));
@@ -149,14 +151,14 @@ void ventanasDelTubo(const QString &sfx, bool unaVez) {
     esperar();
 
     // The pointer over the friction factor marks what it needs in red.
-    moverSobre(tubo);
+    moverSobre(tubo->centralWidget());
     guardar(tubo, QStringLiteral("pipe-") + sfx);
     moverSobre(hijo(tubo, "ffinal"));
     const QString ruta =
         QDir(g_salida).filePath(QStringLiteral("pipe-highlight-") + sfx + g_sufijo + ".png");
     if (!tubo->grab().save(ruta))
         fallo(QStringLiteral("cannot write %1").arg(ruta));
-    moverSobre(tubo);
+    moverSobre(tubo->centralWidget());
 
     // The per-metre drop in every pressure unit (view mode).
     pulsar(tubo, "Command13");
@@ -169,7 +171,8 @@ void ventanasDelTubo(const QString &sfx, bool unaVez) {
     auto *materiales = ventanas().existente<Form3>();
     seleccionarFila(materiales, {QStringLiteral("Acero"), QStringLiteral("Steel")});
     guardar(materiales, QStringLiteral("materials-") + sfx);
-    materiales->hide();
+    if (materiales)
+        materiales->hide();
 
     pulsar(tubo, "Command4");
     auto *liquidos = ventanas().existente<Form4>();
@@ -188,22 +191,36 @@ void ventanasDelTubo(const QString &sfx, bool unaVez) {
             viscosidad->close();
     }
 
-    // The results window, on a folder with two saved calculations.
-    QTemporaryDir carpeta;
-    for (const char *n : {"linea-agua.vrq", "PDcalc1.vrq"}) {
-        QFile f(carpeta.filePath(QLatin1String(n)));
+    // The results window, in a project folder with two saved calculations.
+    const QString proyectos = QDir::temp().filePath(QStringLiteral("vorlo-tour/Proyectos"));
+    const QStringList carpetas = {QStringLiteral("Agua de refrigeración"),
+                                  QStringLiteral("Aire comprimido"),
+                                  QStringLiteral("Caldera"),
+                                  QStringLiteral("Condensados"),
+                                  QStringLiteral("Gas natural"),
+                                  QStringLiteral("Planta piloto"),
+                                  QStringLiteral("Red contra incendios"),
+                                  QStringLiteral("Torre de refrigeración"),
+                                  QStringLiteral("Vapor baja presión"),
+                                  QStringLiteral("Vapor media presión")};
+    for (const QString &c : carpetas)
+        QDir().mkpath(QDir(proyectos).filePath(c));
+    const QString carpeta = QDir(proyectos).filePath(carpetas.last());
+    for (const char *n : {"colector-principal.vrq", "PDcalc1.vrq", "retorno-condensado.vrq"}) {
+        QFile f(QDir(carpeta).filePath(QLatin1String(n)));
         if (f.open(QIODevice::WriteOnly))
             f.write("True\r\n");
     }
     abrirGuardar();
     if (auto *g = ventanas().existente<FormGuardar>()) {
-        g->fijarDirectorio(carpeta.path());
-        esperar(600);
+        g->fijarDirectorio(carpeta);
+        esperar(800);
         guardar(g, QStringLiteral("results-") + sfx);
         g->close();
     } else {
         fallo(QStringLiteral("no results window"));
     }
+    QDir(QDir::temp().filePath(QStringLiteral("vorlo-tour"))).removeRecursively();
 }
 
 void ventanasDelGas(const QString &sfx, bool ayuda) {
@@ -239,10 +256,14 @@ void ventanasDelGas(const QString &sfx, bool ayuda) {
     // The hand-over: the pipe window in gases mode with the gas's actual flow and density.
     pulsar(gas, "Command3");
     auto *tubo = ventanas().existente<FormReynolds>();
+    if (!tubo) {
+        fallo(QStringLiteral("no pipe window after the hand-over"));
+        return;
+    }
     teclear(tubo, "dint", QStringLiteral("100"));
     teclear(tubo, "vdinamica", QStringLiteral("0.0000172"));
     teclear(tubo, "Rugosidad", QStringLiteral("0.05"));
-    moverSobre(tubo);
+    moverSobre(tubo->centralWidget());
     guardar(tubo, QStringLiteral("pipe-gas-") + sfx);
 }
 
