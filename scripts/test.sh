@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Vorlo with its tests and runs them all (GUI tests offscreen):
 #   1. the test suite in a debug build;
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. a short run of every fuzz target (VORLO_FUZZ_SECONDS each, default 10).
+#   2. a short run of every fuzz target (VORLO_FUZZ_SECONDS each, default 10);
+#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Set VORLO_QUICK=1 to run step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,10 +16,10 @@ ctest --test-dir build/debug --output-on-failure -j2
 
 if [ "${VORLO_QUICK:-0}" = "1" ]; then exit 0; fi
 
+echo "== Fuzzing every target for ${VORLO_FUZZ_SECONDS:-10} s"
+scripts/fuzz.sh "${VORLO_FUZZ_SECONDS:-10}"
+
 echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2
-
-echo "== Fuzzing every target for ${VORLO_FUZZ_SECONDS:-10} s"
-scripts/fuzz.sh "${VORLO_FUZZ_SECONDS:-10}"
