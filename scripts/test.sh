@@ -1,9 +1,25 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds Vorlo with its tests and runs them all (GUI tests offscreen).
+# Sets up what is missing, builds Vorlo with its tests and runs them all (GUI tests offscreen):
+#   1. the test suite in a debug build;
+#   2. a short run of every fuzz target (VORLO_FUZZ_SECONDS each, default 10);
+#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set VORLO_QUICK=1 to run step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORLO_TESTS=ON
-cmake --build build/test
-ctest --test-dir build/test --output-on-failure -j2
+
+echo "== Test suite (debug build)"
+cmake --preset debug >/dev/null
+cmake --build --preset debug
+ctest --test-dir build/debug --output-on-failure -j2
+
+if [ "${VORLO_QUICK:-0}" = "1" ]; then exit 0; fi
+
+echo "== Fuzzing every target for ${VORLO_FUZZ_SECONDS:-10} s"
+scripts/fuzz.sh "${VORLO_FUZZ_SECONDS:-10}"
+
+echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan -j2

@@ -54,7 +54,7 @@ conversorudsrapido::conversorudsrapido(QWidget *duena)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(300);
-    connect(m_timer1, &QTimer::timeout, this, &conversorudsrapido::calcularotrasuds);
+    connect(m_timer1, &QTimer::timeout, this, &conversorudsrapido::Timer1_Timer);
 
     cargar();
 }
@@ -119,9 +119,22 @@ void conversorudsrapido::cargar() {
     m_timer1->start();
 }
 
+// A tick recomputes only when something the rows depend on changed since the last
+// recomputation: the result would be the same, and an idle converter then costs nothing.
+void conversorudsrapido::Timer1_Timer() {
+    if (estadoEntrada() != m_ultimoEstado)
+        calcularotrasuds();
+}
+
+QStringList conversorudsrapido::estadoEntrada() const {
+    return {ui->Text1->text(), ui->Combo1->currentText(), Idioma,
+            ui->Combo1->isEnabled() ? QStringLiteral("1") : QStringLiteral("0")};
+}
+
 void conversorudsrapido::calcularotrasuds() {
     if (m_avisando)
         return;
+    m_ultimoEstado = estadoEntrada();
     // 1. Every row from the input; an empty text, a lone "-" or a text that is not a number
     //    computes nothing and the rows keep what they showed.
     const QString entrada = ui->Text1->text();

@@ -34,6 +34,7 @@ class conversorudsrapido : public QWidget {
     // Recomputes every row, checks the temperature against absolute zero and rebuilds the
     // accept button.
     void calcularotrasuds();
+    void Timer1_Timer();
 
     // The number to convert, in the unit selected in the list (a change recomputes).
     void fijarEntrada(const QString &texto);
@@ -62,6 +63,8 @@ class conversorudsrapido : public QWidget {
     // Set while the absolute-zero message is open: the timer keeps ticking under the modal box
     // and must not raise it again.
     bool m_avisando = false;
+    QStringList estadoEntrada() const;
+    QStringList m_ultimoEstado;
 };
 
 } // namespace vorlo
