@@ -2,6 +2,7 @@
 #include "app/globals.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
 
 #include <QLabel>
@@ -60,6 +61,18 @@ class TestForm1 : public QObject {
         QCOMPARE(ventanas().existente<FormReynolds>(), primera);
         QCOMPARE(primera->texto("Qproceso"), "36");
         QVERIFY(f->isVisible());
+    }
+
+    void links_open_from_the_keyboard() {
+        auto *f = ventanas().mostrar<Form1>();
+        auto *label3 = f->findChild<QLabel *>("Label3");
+        QCOMPARE(label3->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(label3, Qt::Key_Return);
+        QVERIFY(ventanas().existente<FormReynolds>());
+        QTest::keyClick(f->findChild<QLabel *>("Label2"), Qt::Key_A);
+        QVERIFY(!ventanas().existente<Form2>());
+        QTest::keyClick(f->findChild<QLabel *>("Label2"), Qt::Key_Space);
+        QVERIFY(ventanas().existente<Form2>());
     }
 
     void hover_paints_links_grey_and_back() {

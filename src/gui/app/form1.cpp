@@ -10,6 +10,7 @@
 #include "ui_form1.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vorlo {
@@ -31,6 +32,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form1>(
     connect(ui->Spain, &QToolButton::clicked, this, &Form1::Spain_Click);
 
     setMouseTracking(true);
+    ui->Label2->setFocusPolicy(Qt::StrongFocus);
+    ui->Label3->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(ui->Label2, ui->Label3);
     for (QWidget *w : {static_cast<QWidget *>(ui->Label2), static_cast<QWidget *>(ui->Label3),
                        static_cast<QWidget *>(ui->Shape1), static_cast<QWidget *>(ui->Shape2)}) {
         w->setMouseTracking(true);
@@ -90,6 +94,23 @@ bool Form1::eventFilter(QObject *obj, QEvent *ev) {
             Label2_Click();
         else if (obj == ui->Label3)
             Label3_Click();
+    } else if (ev->type() == QEvent::KeyPress && (obj == ui->Label2 || obj == ui->Label3)) {
+        // The links work from the keyboard too: Tab reaches them, Enter or Space opens.
+        const int tecla = static_cast<QKeyEvent *>(ev)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+            if (obj == ui->Label2)
+                Label2_Click();
+            else
+                Label3_Click();
+            return true;
+        }
+    } else if ((ev->type() == QEvent::FocusIn || ev->type() == QEvent::FocusOut) &&
+               (obj == ui->Label2 || obj == ui->Label3)) {
+        // A link with the keyboard focus is underlined.
+        auto *enlace = static_cast<QLabel *>(obj);
+        QFont f = enlace->font();
+        f.setUnderline(ev->type() == QEvent::FocusIn);
+        enlace->setFont(f);
     }
     return QWidget::eventFilter(obj, ev);
 }
