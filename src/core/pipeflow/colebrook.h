@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 
@@ -24,6 +25,10 @@ double residuo(double a, double f, double re);
 
 // The scan's grid, built once by the same repeated addition.
 std::span<const double> malla();
+
+// Colebrook with the search for the root's grid index started at `indice` (clamped to the
+// grid) instead of at the estimate. The answer must not depend on it; tests check that.
+std::optional<double> desdeIndice(double rugosidad, double dint, double re, std::size_t indice);
 
 } // namespace colebrook
 
