@@ -164,7 +164,8 @@ std::optional<double> rapido(double rugosidad, double dint, double re,
         probar(h - 1);
     if (h < n && lo <= h && h < hi)
         probar(h);
-    for (std::size_t paso = 1; lo < hi; paso *= 2) {
+    std::size_t paso = 1;
+    while (lo < hi) {
         std::size_t i;
         if (lo == 0 && hi <= h) // all probes so far were <= 0: gallop down
             i = hi > paso ? hi - paso : 0;
@@ -173,6 +174,7 @@ std::optional<double> rapido(double rugosidad, double dint, double re,
         else
             i = lo + (hi - lo) / 2;
         probar(i);
+        paso *= 2;
     }
 
     const std::size_t k = lo;
