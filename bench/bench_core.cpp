@@ -1,0 +1,135 @@
+#include "fields/field_texts.h"
+#include "fields/language.h"
+#include "pipeflow/colebrook.h"
+#include "pipeflow/pipe_flow.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <random>
+#include <vector>
+
+using namespace vorlo;
+namespace t = vorlo::tuberia;
+
+namespace {
+
+struct Entrada {
+    double rugosidad; // mm
+    double dint;      // mm
+    double re;
+};
+
+// 1024 fixed pseudo-random inputs of the kind the calculator sees: D 10..1000 mm, relative
+// roughness 1e-6..0.05 (one in eight smooth), Re 4000..1e8, all log-uniform. Cycling through
+// them keeps the branch predictor from learning a single input.
+const std::vector<Entrada> &entradas() {
+    static const std::vector<Entrada> v = [] {
+        std::mt19937_64 gen(0x5eed'c01e'b200'0001ULL);
+        std::uniform_real_distribution<double> u(0.0, 1.0);
+        std::vector<Entrada> e;
+        for (int i = 0; i < 1024; ++i) {
+            const double d = std::pow(10.0, 1 + 2 * u(gen));
+            const double relativa =
+                i % 8 == 0 ? 0.0 : std::pow(10.0, -6 + std::log10(5e5) * u(gen));
+            const double re = std::pow(10.0, std::log10(4000.0) + std::log10(1e8 / 4000) * u(gen));
+            e.push_back({relativa * d, d, re});
+        }
+        return e;
+    }();
+    return v;
+}
+
+void BM_ColebrookLiteral(benchmark::State &state) {
+    const auto &e = entradas();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Entrada &x = e[i++ & 1023];
+        auto f = ColebrookBarrido(x.rugosidad, x.dint, x.re);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_ColebrookLiteral);
+
+void BM_ColebrookFast(benchmark::State &state) {
+    const auto &e = entradas();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Entrada &x = e[i++ & 1023];
+        auto f = Colebrook(x.rugosidad, x.dint, x.re);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_ColebrookFast);
+
+// One evaluation of the scan's residual: the least any solver that looks at the grid pays.
+void BM_Residual(benchmark::State &state) {
+    const auto &e = entradas();
+    const auto malla = colebrook::malla();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Entrada &x = e[i & 1023];
+        const double f = malla[(i * 37) % malla.size()];
+        ++i;
+        double r = colebrook::residuo(x.rugosidad / (x.dint * 3.7), f, x.re);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_Residual);
+
+CamposMapa ejemplo() {
+    CamposMapa c({{t::Qproceso, "36"},
+                  {t::dproceso, "998"},
+                  {t::vdinamica, "0,001"},
+                  {t::dint, "100"},
+                  {t::Rugosidad, "0,05"},
+                  {t::L, "100"},
+                  {t::Desnivel, "5"},
+                  {t::ktotal, "2"}});
+    c.fijarOpcion(t::Option3, true);
+    return c;
+}
+
+void pasada(CamposTexto &c) {
+    CalcularTuberia(c, kEspanol);
+}
+
+// One pass over the worked example once it has settled (the pass changes nothing).
+void BM_CalcularTuberiaPass(benchmark::State &state) {
+    CamposMapa c = ejemplo();
+    if (!settle(c, pasada)) {
+        state.SkipWithError("the worked example did not settle");
+        return;
+    }
+    for (auto _ : state) {
+        CalcularTuberia(c, kEspanol);
+        benchmark::ClobberMemory();
+    }
+    if (c.texto(t::ffinal) != QStringLiteral(",0197"))
+        state.SkipWithError("unexpected friction factor");
+}
+BENCHMARK(BM_CalcularTuberiaPass);
+
+// What the user waits for after typing: one flow change, then passes until nothing changes.
+void BM_SettleAfterOneChange(benchmark::State &state) {
+    CamposMapa c = ejemplo();
+    if (!settle(c, pasada)) {
+        state.SkipWithError("the worked example did not settle");
+        return;
+    }
+    bool alto = false;
+    int pasadas = 0;
+    for (auto _ : state) {
+        alto = !alto;
+        c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
+        const auto n = settle(c, pasada);
+        if (!n) {
+            state.SkipWithError("did not settle");
+            break;
+        }
+        pasadas += *n;
+    }
+    state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SettleAfterOneChange);
+
+} // namespace
