@@ -49,6 +49,7 @@ class TestNumbers : public QObject {
         QTest::newRow("plain exponent") << "1,8198E-05" << 1.8198e-05;
         QTest::newRow("result exponent") << "1,23450e+4" << 12345.0;
         QTest::newRow("exponent no sign") << "2E3" << 2000.0;
+        QTest::newRow("exponent with leading zeros") << "2E-00000003" << 0.002;
         QTest::newRow("blanks around") << " 12,5 " << 12.5;
         QTest::newRow("underflow reads as zero") << "1E-999" << 0.0;
         QTest::newRow("minus zero") << "-0" << 0.0;
@@ -188,11 +189,12 @@ class TestNumbers : public QObject {
             const auto backR = leerNumero(r);
             QVERIFY2(backR.has_value(), qPrintable(r));
             const double ax = std::fabs(x);
-            const double media = r.contains(u'e') ? 5e-6 * std::pow(10.0, std::floor(std::log10(ax)))
-                                 : ax >= 1000     ? 5e-4
-                                 : ax >= 100      ? 5e-5
-                                 : ax >= 1        ? 5e-6
-                                                  : 5e-7;
+            const double media = r.contains(u'e')
+                                     ? 5e-6 * std::pow(10.0, std::floor(std::log10(ax)))
+                                 : ax >= 1000 ? 5e-4
+                                 : ax >= 100  ? 5e-5
+                                 : ax >= 1    ? 5e-6
+                                              : 5e-7;
             QVERIFY2(std::fabs(*backR - x) <= media * (1 + 1e-9), qPrintable(r));
         }
     }

@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -88,12 +89,14 @@ std::optional<double> leerNumero(QStringView texto) {
         if (i == inicioExp)
             return std::nullopt;
         // Clamp absurd exponents; their outcome (zero or overflow) is the same.
-        const std::string digitos = exp.substr(exp[0] == '+' || exp[0] == '-' ? 1 : 0);
+        std::string digitos = exp.substr(exp[0] == '+' || exp[0] == '-' ? 1 : 0);
+        digitos.erase(0, std::min(digitos.find_first_not_of('0'), digitos.size() - 1));
         const bool negativo = exp[0] == '-';
         exponente = digitos.size() > 6 ? 999999 : std::stoll(digitos);
         if (negativo)
             exponente = -exponente;
-        num += "e" + std::to_string(exponente);
+        num += 'e';
+        num += std::to_string(exponente);
     }
     if (i != s.size())
         return std::nullopt;
@@ -132,8 +135,10 @@ QString agruparConComa(const std::string &c) {
     }
     const std::size_t punto = c.find('.', i);
     entero = c.substr(i, punto == std::string::npos ? std::string::npos : punto - i);
-    if (punto != std::string::npos)
-        resto = "," + c.substr(punto + 1);
+    if (punto != std::string::npos) {
+        resto = ',';
+        resto += c.substr(punto + 1);
+    }
     std::string agrupado;
     const std::size_t n = entero.size();
     for (std::size_t k = 0; k < n; ++k) {
