@@ -556,8 +556,13 @@ class TestConverter : public QObject {
         QTest::mouseClick(ll.boton, Qt::LeftButton);
         auto *c = conversor(&ll.ventana);
         QCOMPARE(numero(c, 0)->text(), "2,00000");
+        // Nothing changes: the timer goes to sleep, and a new unit wakes it.
+        auto *timer = c->findChild<QTimer *>("Timer1");
+        QCOMPARE(timer->interval(), 300);
+        QTRY_VERIFY(!timer->isActive());
         QTest::keyClick(combo1(c), Qt::Key_Down);
         QCOMPARE(combo1(c)->currentText(), "psi");
+        QVERIFY(timer->isActive());
         QTRY_COMPARE(numero(c, 0)->text(), "0,137895");
         QCOMPARE(numero(c, 1)->text(), "2,00000");
         QCOMPARE(boton(c, "Command1")->text(), "ACEPTAR el valor de 0,137895 bar y CERRAR");

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace vorlo;
@@ -312,6 +313,10 @@ class TestFormReynolds : public QObject {
     void the_timer_picks_up_an_elevation_change() {
         teclearEjemplo();
         QTRY_COMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
+        // Settled: the timer sleeps until an input changes.
+        auto *timer = f->findChild<QTimer *>("Timer1");
+        QCOMPARE(timer->interval(), 200);
+        QTRY_VERIFY(!timer->isActive());
         campo("Desnivel")->setText("10"); // no change action of its own
         QTRY_COMPARE(etiqueta("DPtotalm")->text(), "11,62764798");
     }

@@ -43,6 +43,8 @@ FormReynolds::FormReynolds(QWidget *parent)
         m_campos.insert(e->objectName(), e);
     for (QLabel *l : findChildren<QLabel *>())
         m_etiquetas.insert(l->objectName(), l);
+    for (QRadioButton *b : findChildren<QRadioButton *>())
+        m_opciones.insert(b->objectName(), b);
 
     ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
     ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
@@ -101,7 +103,14 @@ FormReynolds::FormReynolds(QWidget *parent)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(200);
-    connect(m_timer1, &QTimer::timeout, this, &FormReynolds::calcularSiCambio);
+    connect(m_timer1, &QTimer::timeout, this, &FormReynolds::Timer1_Timer);
+    // Any change of an input wakes the timer; its next tick runs the pass.
+    for (const QString &n : tuberia::entradas()) {
+        if (QLineEdit *e = campo(n))
+            connect(e, &QLineEdit::textChanged, this, &FormReynolds::despertarTimer);
+        else if (auto *b = findChild<QRadioButton *>(n))
+            connect(b, &QRadioButton::toggled, this, &FormReynolds::despertarTimer);
+    }
     m_timer1->start();
 
     // Initialize.
@@ -206,7 +215,7 @@ void FormReynolds::escribir(const QString &nombre, const QString &t) {
 }
 
 bool FormReynolds::opcion(const QString &nombre) const {
-    const auto *b = findChild<QRadioButton *>(nombre);
+    const QRadioButton *b = m_opciones.value(nombre);
     return b && b->isChecked();
 }
 
@@ -245,6 +254,20 @@ bool FormReynolds::entradasCambiadas() const {
 void FormReynolds::calcularSiCambio() {
     if (entradasCambiadas())
         CalcularTuberia();
+}
+
+// With no input changed since the last pass the timer sleeps until an input's text or option
+// changes (whoever writes it), so an idle window is never woken.
+void FormReynolds::Timer1_Timer() {
+    if (entradasCambiadas())
+        CalcularTuberia();
+    else
+        m_timer1->stop();
+}
+
+void FormReynolds::despertarTimer() {
+    if (m_timer1 && !m_timer1->isActive())
+        m_timer1->start();
 }
 
 void FormReynolds::changeEvent(QEvent *ev) {

@@ -70,6 +70,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     bool esSuperficie(const QObject *obj) const;
     void restablecerColores();
     void calcularSiCambio();
+    void Timer1_Timer();
+    void despertarTimer();
     QStringList estadoEntradas() const;
     QLineEdit *campo(const QString &nombre) const;
     QLabel *etiqueta(const QString &nombre) const;
@@ -79,6 +81,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     FiltroTeclas *m_filtro = nullptr;
     QHash<QString, QLineEdit *> m_campos;
     QHash<QString, QLabel *> m_etiquetas;
+    QHash<QString, QRadioButton *> m_opciones;
     QStringList m_ultimoEstado;
     int m_profundidad = 0;
     bool m_liquidos = true;

@@ -55,6 +55,8 @@ conversorudsrapido::conversorudsrapido(QWidget *duena)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(300);
     connect(m_timer1, &QTimer::timeout, this, &conversorudsrapido::Timer1_Timer);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &conversorudsrapido::despertar);
+    connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &conversorudsrapido::despertar);
 
     cargar();
 }
@@ -120,10 +122,25 @@ void conversorudsrapido::cargar() {
 }
 
 // A tick recomputes only when something the rows depend on changed since the last
-// recomputation: the result would be the same, and an idle converter then costs nothing.
+// recomputation: the result would be the same. With nothing to do the timer sleeps until the
+// input or the unit changes, or the pointer or the focus comes back to the window, so an idle
+// converter costs nothing.
 void conversorudsrapido::Timer1_Timer() {
     if (estadoEntrada() != m_ultimoEstado)
         calcularotrasuds();
+    else
+        m_timer1->stop();
+}
+
+void conversorudsrapido::despertar() {
+    if (!m_timer1->isActive())
+        m_timer1->start();
+}
+
+bool conversorudsrapido::event(QEvent *ev) {
+    if (ev->type() == QEvent::Enter || ev->type() == QEvent::WindowActivate)
+        despertar();
+    return QWidget::event(ev);
 }
 
 QStringList conversorudsrapido::estadoEntrada() const {

@@ -36,6 +36,10 @@ class conversorudsrapido : public QWidget {
     void calcularotrasuds();
     void Timer1_Timer();
 
+  protected:
+    bool event(QEvent *ev) override;
+
+  public:
     // The number to convert, in the unit selected in the list (a change recomputes).
     void fijarEntrada(const QString &texto);
     // View mode: input and list disabled, no accept button.
@@ -65,6 +69,7 @@ class conversorudsrapido : public QWidget {
     bool m_avisando = false;
     QStringList estadoEntrada() const;
     QStringList m_ultimoEstado;
+    void despertar();
 };
 
 } // namespace vorlo
