@@ -221,6 +221,8 @@ class TestFormReynolds : public QObject {
         QVERIFY(!control("Command5")->isHidden());
         // Hidden fields keep their texts.
         QCOMPARE(campo("L")->text(), "100");
+        // The window follows its content: no blank space where the hidden rows were.
+        QTRY_COMPARE(f->height(), f->sizeHint().height());
         QTest::mouseClick(control("Option1"), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!control("L")->isHidden());
         QVERIFY(control("Command7")->isHidden());

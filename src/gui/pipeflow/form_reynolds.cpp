@@ -285,6 +285,16 @@ void FormReynolds::aplicarModo(bool liquidos) {
     ui->Command5->setVisible(!liquidos);
     for (const QString &n : reynolds::kSoloLiquidos)
         findChild<QWidget *>(n)->setVisible(liquidos);
+    // The window follows its content's height (gases mode hides three rows), unless the user
+    // maximized it; queued so that the layout has taken the new rows into account.
+    QTimer::singleShot(0, this, [this] {
+        if (isMaximized() || isFullScreen())
+            return;
+        // The minimum the layout imposes must drop first, or the window cannot shrink.
+        ui->centralwidget->layout()->activate();
+        layout()->activate();
+        resize(width(), sizeHint().height());
+    });
 }
 
 void FormReynolds::aplicarViscosidad(bool dinamica) {
