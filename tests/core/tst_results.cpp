@@ -3,6 +3,8 @@
 #include "results/results_file.h"
 #include "results/results_io.h"
 
+#include "../support/file_helpers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,23 +36,7 @@ const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998,20\r\nTrue\r\nFalse\r\n0
 
 const QByteArray kViejo = "contenido anterior que no debe perderse\r\n";
 
-QByteArray bytesDe(const QString &ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<no se puede leer>");
-    return f.readAll();
-}
-
-void escribirBytes(const QString &ruta, const QByteArray &b) {
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(b), b.size());
-}
-
-QStringList listado(const QString &carpeta) {
-    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                   QDir::NoDotAndDotDot);
-}
+using namespace vorlo::prueba;
 
 // A save file that stops accepting bytes after `limite`, as a disk that fills up part-way.
 // Records what the folder held at that moment, to show the temporary file really existed.

@@ -6,6 +6,8 @@
 #include "pipeflow/form_reynolds.h"
 #include "results/form_guardar.h"
 
+#include "../support/file_helpers.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -31,23 +33,7 @@ namespace {
 
 const QString kPregunta = QStringLiteral("El archivo  existe. ¿sobreescribir?");
 
-QByteArray bytesDe(const QString &ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<no se puede leer>");
-    return f.readAll();
-}
-
-void escribirBytes(const QString &ruta, const QByteArray &b) {
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(b), b.size());
-}
-
-QStringList listado(const QString &carpeta) {
-    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                   QDir::NoDotAndDotDot);
-}
+using namespace vorlo::prueba;
 
 QStringList lista(QListWidget *l) {
     QStringList s;
