@@ -1,0 +1,22 @@
+#include "commands.h"
+
+namespace vorlo::cli {
+
+const QList<Comando> &comandos() {
+    // Each command adds its row here; the function lives in the command's own file.
+    static const QList<Comando> tabla = {};
+    return tabla;
+}
+
+const Comando *buscarComando(const QString &nombre) {
+    for (const Comando &c : comandos())
+        if (c.nombre == nombre)
+            return &c;
+    return nullptr;
+}
+
+QString version() {
+    return QStringLiteral(VORLO_VERSION);
+}
+
+} // namespace vorlo::cli
