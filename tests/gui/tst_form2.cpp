@@ -438,13 +438,13 @@ class TestForm2 : public QObject {
     }
 
     void writing_from_another_window_loads_without_showing() {
-        escribirEnForm2("dref", "1,293");
+        entregarReferenciaGas("1,293", "1", "1,01325", "0");
         auto *f = ventanas().existente<Form2>();
         QVERIFY(f);
         QVERIFY(!f->isVisible());
-        escribirEnForm2("tref", "0");
-        escribirEnForm2("Pproceso", "5");
-        escribirEnForm2("tproceso", "20");
+        QCOMPARE(campo(f, "tref")->text(), "0");
+        f->escribir("Pproceso", "5");
+        f->escribir("tproceso", "20");
         QCOMPARE(f->texto("dproceso"), "5,945");
         abrirForm2();
         QCOMPARE(ventanas().existente<Form2>(), f);
@@ -548,13 +548,13 @@ class TestForm2 : public QObject {
         QCOMPARE(fondoDe(f, "dref"), kRojo);
     }
 
-    void hints_need_a_known_language() {
+    void hints_follow_english_without_a_known_language() {
         auto *f = ventanas().mostrar<Form2>();
         Idioma = QStringLiteral("FRANÇAIS");
-        moverSobre(f);
-        QVERIFY(control<QLabel>(f, "MensajeAyuda")->text().isEmpty());
         moverSobre(control(f, "dproceso"));
-        QVERIFY(control<QLabel>(f, "MensajeAyuda")->text().isEmpty());
+        QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
+                 "DENSITY (referenced to the actual conditions). Fields in blue are those "
+                 "required for the calculation of actual density.");
         QCOMPARE(fondoDe(f, "dref"), kRojo);
         Idioma = kIngles;
         moverSobre(control(f, "dproceso"));
@@ -622,8 +622,10 @@ class TestForm2 : public QObject {
                 return b->text();
             return ::control<QLabel>(f, control)->text();
         };
-        // No language set: the design texts, which are the Spanish ones.
+        // No language set: English, the language the program starts in.
         auto *f = ventanas().mostrar<Form2>();
+        QCOMPARE(texto(f), en);
+        QTest::mouseClick(::control(f, "Spain"), Qt::LeftButton);
         QCOMPARE(texto(f), es);
         QTest::mouseClick(::control(f, "Picture1"), Qt::LeftButton);
         QCOMPARE(Idioma, kIngles);

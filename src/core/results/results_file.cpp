@@ -1,6 +1,7 @@
 #include "results_file.h"
 
 #include "fields/language.h"
+#include "pipeflow/pipe_flow.h"
 
 namespace vorlo::resultados {
 
@@ -9,88 +10,61 @@ namespace {
 const QByteArray kVerdadero = QByteArrayLiteral("True");
 const QByteArray kFalso = QByteArrayLiteral("False");
 
-QString causaEs(const ErrorArchivo &e) {
-    using C = ErrorArchivo::Causa;
-    switch (e.causa) {
-    case C::NombreVacio:
-        return QStringLiteral("no se ha escrito ningún nombre de archivo");
-    case C::NombreNoValido:
-        return QStringLiteral("el nombre de archivo no es válido");
-    case C::EsCarpeta:
-        return QStringLiteral("ese nombre es una carpeta");
-    case C::NoEsArchivo:
-        return QStringLiteral("no es un archivo normal");
-    case C::CarpetaInexistente:
-        return QStringLiteral("la carpeta no existe");
-    case C::NoEsCarpeta:
-        return QStringLiteral("una parte de la ruta es un archivo, no una carpeta");
-    case C::CarpetaSoloLectura:
-        return QStringLiteral("la carpeta es de solo lectura");
-    case C::ArchivoSoloLectura:
-        return QStringLiteral("el archivo es de solo lectura");
-    case C::NoSePuedeCrear:
-        return QStringLiteral("no se pudo crear el archivo");
-    case C::Escritura:
-        return QStringLiteral("no se pudo escribir en el disco (puede estar lleno)");
-    case C::Sustitucion:
-        return QStringLiteral("no se pudo sustituir el archivo anterior");
-    case C::NoExiste:
-        return QStringLiteral("el archivo no existe");
-    case C::Lectura:
-        return QStringLiteral("no se pudo leer");
-    case C::DemasiadoGrande:
-        return QStringLiteral("es demasiado grande para ser un archivo de resultados");
-    case C::NumeroLineas:
-        return QStringLiteral("tiene %1 líneas en lugar de 16").arg(e.lineas);
-    case C::OpcionNoValida:
-        return QStringLiteral("la línea %1 debe ser \"True\" o \"False\"").arg(e.linea);
-    case C::ParImposible:
-        return QStringLiteral("las líneas %1 y %2 no pueden ser ambas \"True\"")
-            .arg(e.linea)
-            .arg(e.linea + 1);
-    }
-    return {};
-}
+// The cause of a failed save or open in both languages, in the order of ErrorArchivo::Causa.
+// %1 and %2 stand for the line numbers or the line count where a cause has them.
+struct TextoCausa {
+    ErrorArchivo::Causa causa;
+    const char *espanol;
+    const char *ingles;
+};
 
-QString causaEn(const ErrorArchivo &e) {
-    using C = ErrorArchivo::Causa;
-    switch (e.causa) {
-    case C::NombreVacio:
-        return QStringLiteral("no file name was given");
-    case C::NombreNoValido:
-        return QStringLiteral("the file name is not valid");
-    case C::EsCarpeta:
-        return QStringLiteral("that name is a folder");
-    case C::NoEsArchivo:
-        return QStringLiteral("it is not a regular file");
-    case C::CarpetaInexistente:
-        return QStringLiteral("the folder does not exist");
-    case C::NoEsCarpeta:
-        return QStringLiteral("part of the path is a file, not a folder");
-    case C::CarpetaSoloLectura:
-        return QStringLiteral("the folder is read-only");
-    case C::ArchivoSoloLectura:
-        return QStringLiteral("the file is read-only");
-    case C::NoSePuedeCrear:
-        return QStringLiteral("the file could not be created");
-    case C::Escritura:
-        return QStringLiteral("writing to the disk failed (it may be full)");
-    case C::Sustitucion:
-        return QStringLiteral("the existing file could not be replaced");
-    case C::NoExiste:
-        return QStringLiteral("the file does not exist");
-    case C::Lectura:
-        return QStringLiteral("it could not be read");
-    case C::DemasiadoGrande:
-        return QStringLiteral("it is too large to be a results file");
-    case C::NumeroLineas:
-        return QStringLiteral("it has %1 lines instead of 16").arg(e.lineas);
-    case C::OpcionNoValida:
-        return QStringLiteral("line %1 must be \"True\" or \"False\"").arg(e.linea);
-    case C::ParImposible:
-        return QStringLiteral("lines %1 and %2 cannot both be \"True\"")
-            .arg(e.linea)
-            .arg(e.linea + 1);
+constexpr TextoCausa kCausas[] = {
+    {ErrorArchivo::Causa::NombreVacio, "no se ha escrito ningún nombre de archivo",
+     "no file name was given"},
+    {ErrorArchivo::Causa::NombreNoValido, "el nombre de archivo no es válido",
+     "the file name is not valid"},
+    {ErrorArchivo::Causa::EsCarpeta, "ese nombre es una carpeta", "that name is a folder"},
+    {ErrorArchivo::Causa::NoEsArchivo, "no es un archivo normal", "it is not a regular file"},
+    {ErrorArchivo::Causa::CarpetaInexistente, "la carpeta no existe", "the folder does not exist"},
+    {ErrorArchivo::Causa::NoEsCarpeta, "una parte de la ruta es un archivo, no una carpeta",
+     "part of the path is a file, not a folder"},
+    {ErrorArchivo::Causa::CarpetaSoloLectura, "la carpeta es de solo lectura",
+     "the folder is read-only"},
+    {ErrorArchivo::Causa::ArchivoSoloLectura, "el archivo es de solo lectura",
+     "the file is read-only"},
+    {ErrorArchivo::Causa::NoSePuedeCrear, "no se pudo crear el archivo",
+     "the file could not be created"},
+    {ErrorArchivo::Causa::Escritura, "no se pudo escribir en el disco (puede estar lleno)",
+     "writing to the disk failed (it may be full)"},
+    {ErrorArchivo::Causa::Sustitucion, "no se pudo sustituir el archivo anterior",
+     "the existing file could not be replaced"},
+    {ErrorArchivo::Causa::NoExiste, "el archivo no existe", "the file does not exist"},
+    {ErrorArchivo::Causa::Lectura, "no se pudo leer", "it could not be read"},
+    {ErrorArchivo::Causa::DemasiadoGrande, "es demasiado grande para ser un archivo de resultados",
+     "it is too large to be a results file"},
+    {ErrorArchivo::Causa::NumeroLineas, "tiene %1 líneas en lugar de 16",
+     "it has %1 lines instead of 16"},
+    {ErrorArchivo::Causa::OpcionNoValida, "la línea %1 debe ser \"True\" o \"False\"",
+     "line %1 must be \"True\" or \"False\""},
+    {ErrorArchivo::Causa::ParImposible, "las líneas %1 y %2 no pueden ser ambas \"True\"",
+     "lines %1 and %2 cannot both be \"True\""},
+};
+
+QString explicarCausa(const ErrorArchivo &e, bool espanol) {
+    for (const TextoCausa &t : kCausas) {
+        if (t.causa != e.causa)
+            continue;
+        const QString plantilla = QString::fromUtf8(espanol ? t.espanol : t.ingles);
+        switch (e.causa) {
+        case ErrorArchivo::Causa::NumeroLineas:
+            return plantilla.arg(e.lineas);
+        case ErrorArchivo::Causa::OpcionNoValida:
+            return plantilla.arg(e.linea);
+        case ErrorArchivo::Causa::ParImposible:
+            return plantilla.arg(e.linea).arg(e.linea + 1);
+        default:
+            return plantilla;
+        }
     }
     return {};
 }
@@ -104,11 +78,9 @@ const QStringList &nombresOpciones() {
 }
 
 const QStringList &nombresCampos() {
-    static const QStringList n = {
-        QStringLiteral("Qproceso"),    QStringLiteral("dproceso"),  QStringLiteral("vdinamica"),
-        QStringLiteral("Vcinematica"), QStringLiteral("dint"),      QStringLiteral("Vproceso"),
-        QStringLiteral("Re"),          QStringLiteral("Rugosidad"), QStringLiteral("ffinal"),
-        QStringLiteral("L"),           QStringLiteral("Desnivel"),  QStringLiteral("ktotal")};
+    using namespace tuberia;
+    static const QStringList n = {Qproceso, dproceso,  vdinamica, Vcinematica, dint,     Vproceso,
+                                  Re,       Rugosidad, ffinal,    L,           Desnivel, ktotal};
     return n;
 }
 
@@ -130,10 +102,10 @@ QString ErrorArchivo::texto(const QString &idioma) const {
     if (idioma == kEspanol)
         return (guardar ? QStringLiteral("No se pudo guardar el archivo \"%1\": %2.")
                         : QStringLiteral("No se pudo abrir el archivo \"%1\": %2."))
-            .arg(ruta, causaEs(*this));
+            .arg(ruta, explicarCausa(*this, true));
     return (guardar ? QStringLiteral("The file \"%1\" could not be saved: %2.")
                     : QStringLiteral("The file \"%1\" could not be opened: %2."))
-        .arg(ruta, causaEn(*this));
+        .arg(ruta, explicarCausa(*this, false));
 }
 
 Resultados leerDe(const CamposTexto &campos) {

@@ -42,24 +42,13 @@ Form1::Form1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form1>(
     }
 
     // Load: English unless a language is already set.
-    if (Idioma.isEmpty())
-        Idioma = kIngles;
-    if (Idioma == kEspanol)
-        Spain_Click();
-    else if (Idioma == kIngles)
-        Picture1_Click();
+    cambiarLengua(lenguaActual());
 }
 
 Form1::~Form1() = default;
 
-void Form1::Picture1_Click() {
-    aplicarTextos(this, textosForm1(), Lengua::Ingles);
-    Idioma = kIngles;
-}
-
-void Form1::Spain_Click() {
-    aplicarTextos(this, textosForm1(), Lengua::Espanol);
-    Idioma = kEspanol;
+void Form1::cambiarLengua(Lengua lengua) {
+    cambiarIdioma(this, textosForm1(), lengua);
 }
 
 void Form1::Label2_Click() {

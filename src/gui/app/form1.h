@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -16,16 +18,18 @@ class Form1 : public QWidget {
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    void Picture1_Click(); // English
-    void Spain_Click();    // Spanish
-    void Label2_Click();   // gas window
-    void Label3_Click();   // pipe flow window
+    // The flags: the window's texts in that language, which becomes the program's.
+    void Picture1_Click() { cambiarLengua(Lengua::Ingles); }
+    void Spain_Click() { cambiarLengua(Lengua::Espanol); }
+    void Label2_Click(); // gas window
+    void Label3_Click(); // pipe flow window
 
   protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
     void mouseMoveEvent(QMouseEvent *ev) override;
 
   private:
+    void cambiarLengua(Lengua lengua);
     void colorEnlaces(const QColor &label2, const QColor &label3);
 
     std::unique_ptr<Ui::Form1> ui;

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
+
+namespace vorlo::resultados {
+struct Resultados;
+}
 
 // Entry points through which a window opens or feeds another without knowing its class. Each
 // is implemented in the folder of the window it opens.
@@ -13,8 +18,29 @@ namespace vorlo {
 void abrirForm2();        // gas/
 void abrirFormReynolds(); // pipeflow/
 
-// gas/: writes a field of the gas window, loading it without showing it if needed.
-void escribirEnForm2(const QString &campo, const QString &texto);
+// pipeflow/: values handed to the pipe flow window. Each write changes its field as typing
+// does, so the same change events and passes follow. The window is loaded without being shown
+// if it does not exist, unless said otherwise.
+void entregarRugosidad(const QString &rugosidad);                         // material catalogue
+void entregarLiquido(const QString &densidad, const QString &viscosidad); // liquid catalogue
+void entregarViscosidadDinamica(const QString &viscosidad);               // gas viscosities
+// The liquid catalogue's OK: the dynamic viscosity option, as a user's click sets it.
+void elegirViscosidadDinamica();
+// The fittings' K total; only into an open pipe flow window that shows its K total field.
+void entregarKTotal(const QString &ktotal);
+// The gas window's actual flow and density: the pipe flow window is shown in gases mode, with
+// its viscosity, velocity, Reynolds number and roughness emptied.
+void entregarFlujoGas(const QString &caudal, const QString &densidad);
+// The options and fields a results file holds, read from the open pipe flow window; nullopt
+// when no pipe flow window is open.
+std::optional<resultados::Resultados> estadoTuberia();
+// A results file's options and fields into the pipe flow window (shown), which recalculates.
+void abrirEnTuberia(const resultados::Resultados &r);
+
+// gas/: the reference conditions of a picked liquid into the gas window, loading it without
+// showing it if needed; each write recalculates like any change.
+void entregarReferenciaGas(const QString &densidad, const QString &compresibilidad,
+                           const QString &presion, const QString &temperatura);
 
 // fittings/: shows the fittings window and hands it the pipe's internal diameter text.
 void abrirAccesorios(const QString &diametro);

@@ -1,5 +1,8 @@
 #include "texts.h"
 
+#include "app/globals.h"
+#include "fields/language.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
@@ -33,10 +36,33 @@ void fijarTooltip(QObject *o, const QString &t) {
 
 } // namespace
 
+Lengua lenguaActual() {
+    return Idioma == kEspanol ? Lengua::Espanol : Lengua::Ingles;
+}
+
+const QString &idiomaActual() {
+    return lenguaActual() == Lengua::Espanol ? kEspanol : kIngles;
+}
+
+const QString &segunLengua(const QString &espanol, const QString &ingles) {
+    return lenguaActual() == Lengua::Espanol ? espanol : ingles;
+}
+
+void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
+    aplicarTextos(ventana, tabla, lenguaActual());
+}
+
+void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
+    aplicarTextos(ventana, tabla, lengua);
+    Idioma = lengua == Lengua::Espanol ? kEspanol : kIngles;
+}
+
 void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     for (const TextoControl &t : tabla) {
         const QString &texto = lengua == Lengua::Espanol ? t.espanol : t.ingles;
         QObject *o = t.control.isEmpty() ? ventana : ventana->findChild<QObject *>(t.control);
+        // A table naming a control the window lacks is a fault in the table.
+        Q_ASSERT_X(o, "aplicarTextos", qPrintable(t.control));
         if (!o)
             continue;
         switch (t.propiedad) {

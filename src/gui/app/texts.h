@@ -19,8 +19,21 @@ struct TextoControl {
 
 enum class Lengua { Espanol, Ingles };
 
+// The one language rule of the windows. Idioma is set before any window opens (the start
+// screen sets English on first start); should it be unset, texts follow English, the language
+// the program starts in.
+Lengua lenguaActual();
+// Idioma as the calculations take it: "ESPAÑOL" or "INGLÉS", by the rule above.
+const QString &idiomaActual();
+// The text of the current language.
+const QString &segunLengua(const QString &espanol, const QString &ingles);
+
 // Sets every text of the table in one language. Labels, buttons, menus and menu actions take
 // their caption; the window its title.
 void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua);
+// A window that loads: its texts in the current language.
+void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla);
+// A flag click: the window's texts in `lengua`, which becomes the program's language.
+void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua);
 
 } // namespace vorlo

@@ -1,3 +1,4 @@
+#include "app/hijos.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
@@ -8,12 +9,11 @@ namespace vorlo {
 
 void abrirLiquidos() {
     // The catalogue holds no reference conditions: their rows stay out of sight.
-    Form4 *f = ventanas().obtener<Form4>();
-    for (const char *n :
-         {"Label5", "Label4", "Label7", "Label8", "Label9", "Temp", "Pres", "Compres"}) {
-        if (auto *w = f->findChild<QWidget *>(QLatin1String(n)))
-            w->hide();
-    }
+    fijarVisibles(ventanas().obtener<Form4>(),
+                  {QStringLiteral("Label5"), QStringLiteral("Label4"), QStringLiteral("Label7"),
+                   QStringLiteral("Label8"), QStringLiteral("Label9"), QStringLiteral("Temp"),
+                   QStringLiteral("Pres"), QStringLiteral("Compres")},
+                  false);
     ventanas().mostrar<Form4>();
 }
 

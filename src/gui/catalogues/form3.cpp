@@ -2,12 +2,14 @@
 
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "catalogues/catalogues.h"
 #include "catalogues/form3_texts.h"
+#include "catalogues/lista_catalogo.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
-#include "pipeflow/form_reynolds.h"
 #include "ui_form3.h"
 
 namespace vorlo {
@@ -28,10 +30,9 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(icono(QStringLiteral("material")));
 
-    // The list keeps the language of this first opening. Before any language is set (only
-    // possible before the start screen loads) the design language, Spanish, is used.
-    const bool ingles = Idioma == kIngles;
-    aplicarTextos(this, textosForm3(), ingles ? Lengua::Ingles : Lengua::Espanol);
+    // The list keeps the language of this first opening.
+    const bool ingles = lenguaActual() == Lengua::Ingles;
+    aplicarTextos(this, textosForm3(), lenguaActual());
     ui->List1->setAccessibleName(windowTitle());
     const QList<Material> &materiales = catalogoMateriales();
     for (const Material &m : materiales)
@@ -46,22 +47,15 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
 
 Form3::~Form3() = default;
 
-// The selected row, not merely the current one: a list that takes the focus gets a current
-// row without the user having picked anything.
-int Form3::filaSeleccionada() const {
-    const QList<QListWidgetItem *> sel = ui->List1->selectedItems();
-    return sel.isEmpty() ? -1 : ui->List1->row(sel.first());
-}
-
 void Form3::List1_Click() {
-    if (const auto t = textoRugosidad(filaSeleccionada()))
+    if (const auto t = textoRugosidad(filaElegida(ui->List1, catalogoMateriales().size())))
         ui->Label2->setText(*t);
 }
 
 void Form3::List1_DblClick() {
     List1_Click();
-    if (const auto t = textoRugosidad(filaSeleccionada()))
-        ventanas().obtener<FormReynolds>()->escribir(QStringLiteral("Rugosidad"), *t);
+    if (const auto t = textoRugosidad(filaElegida(ui->List1, catalogoMateriales().size())))
+        entregarRugosidad(*t);
     hide();
 }
 

@@ -23,8 +23,6 @@ class Form3 : public QWidget {
     void Command1_Click(); // OK: the same, or only hides with nothing selected
 
   private:
-    int filaSeleccionada() const;
-
     std::unique_ptr<Ui::Form3> ui;
 };
 

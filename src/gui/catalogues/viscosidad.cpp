@@ -2,11 +2,13 @@
 
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "catalogues/catalogues.h"
+#include "catalogues/lista_catalogo.h"
 #include "catalogues/viscosidad_texts.h"
 #include "fields/numbers.h"
-#include "pipeflow/form_reynolds.h"
 #include "ui_viscosidad.h"
 
 namespace vorlo {
@@ -25,12 +27,7 @@ Viscosidad::Viscosidad(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
         ui->List1->addItem(gases.at(i).texto);
         TablaViscosidad.at(static_cast<std::size_t>(i)) = gases.at(i).viscosidad;
     }
-    ui->Command1->setEnabled(false);
-
-    connect(ui->List1, &QListWidget::itemSelectionChanged, this, &Viscosidad::List1_Click);
-    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &Viscosidad::List1_DblClick);
-    connect(ui->Command1, &QPushButton::clicked, this, &Viscosidad::Command1_Click);
-    connect(ui->Cancelar, &QPushButton::clicked, this, &Viscosidad::Cancelar_Click);
+    conectarCatalogo(this, ui->List1, ui->Command1, ui->Cancelar);
 }
 
 Viscosidad::~Viscosidad() = default;
@@ -38,12 +35,9 @@ Viscosidad::~Viscosidad() = default;
 // Read from this window's own rows: the shared catalogue table is overwritten by the liquid
 // catalogue when that opens while this window is still open.
 void Viscosidad::List1_Click() {
-    const QList<QListWidgetItem *> sel = ui->List1->selectedItems();
-    if (sel.isEmpty())
-        return;
-    const int fila = ui->List1->row(sel.first());
     const QList<GasCatalogo> &gases = catalogoGases();
-    if (fila < 0 || fila >= gases.size())
+    const int fila = filaElegida(ui->List1, gases.size());
+    if (fila < 0)
         return;
     if (const auto t = formatoPlano(gases.at(fila).viscosidad))
         ui->Viscos->setText(*t);
@@ -53,8 +47,7 @@ void Viscosidad::List1_Click() {
 void Viscosidad::List1_DblClick() {
     List1_Click();
     if (!ui->Viscos->text().isEmpty())
-        ventanas().obtener<FormReynolds>()->escribir(QStringLiteral("vdinamica"),
-                                                     ui->Viscos->text());
+        entregarViscosidadDinamica(ui->Viscos->text());
     close();
 }
 

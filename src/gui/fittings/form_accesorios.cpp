@@ -5,10 +5,11 @@
 #include "app/icons.h"
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios_texts.h"
-#include "pipeflow/form_reynolds.h"
 #include "pipeflow/pipe_flow.h"
 #include "ui_form_accesorios.h"
 
@@ -58,8 +59,7 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     aplicarEstilo();
 
     // The language as it stands when the window is created; it does not follow later changes.
-    aplicarTextos(this, textosFormAccesorios(),
-                  Idioma == kIngles ? Lengua::Ingles : Lengua::Espanol);
+    aplicarTextosAlCargar(this, textosFormAccesorios());
     ordenarYNombrar();
     // Never shorter than the rows need: squeezed, the two columns' rows would no longer line up.
     alturaMinimaConTextos(this);
@@ -201,12 +201,7 @@ void FormAccesorios::escribirTextboxKtotal(const QString &texto) {
 }
 
 void FormAccesorios::escribirKtotalTuberia(const QString &texto) {
-    FormReynolds *ventana = ventanas().existente<FormReynolds>();
-    if (!ventana)
-        return;
-    const auto *campo = ventana->findChild<QWidget *>(tuberia::ktotal);
-    if (campo && campo->isVisibleTo(ventana))
-        ventana->escribir(tuberia::ktotal, texto);
+    entregarKTotal(texto);
 }
 
 } // namespace vorlo

@@ -2,11 +2,13 @@
 
 #include "app/colours.h"
 #include "app/globals.h"
+#include "app/hijos.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
@@ -15,7 +17,6 @@
 #include "gas/form2_texts.h"
 #include "gas/gas_state.h"
 #include "gas/linea.h"
-#include "pipeflow/form_reynolds.h"
 #include "ui_form2.h"
 
 #include <QButtonGroup>
@@ -40,7 +41,9 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
 
     // Initial texts, every field white; no calculation until something changes.
     for (const QString &n : gas::campos()) {
-        QLineEdit *e = findChild<QLineEdit *>(n);
+        QLineEdit *e = hijo<QLineEdit>(this, n);
+        if (!e)
+            continue;
         m_campos.insert(n, e);
         e->setText(gas::textoInicial(n));
         fijarFondo(e, kColorEntrada);
@@ -54,15 +57,15 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     ui->Command5->setIcon(icono(QStringLiteral("clear")));
     // Picture buttons are named after their tooltips (the help button after its window).
     ui->Command4->setToolTip(kTituloAyudaGases);
-    ui->Command5->setToolTip(segunIdioma(Idioma, QStringLiteral("Borrar"), QStringLiteral("Clear"))
-                                 .value_or(QStringLiteral("Borrar")));
+    ui->Command5->setToolTip(segunLengua(QStringLiteral("Borrar"), QStringLiteral("Clear")));
     for (QWidget *b : {static_cast<QWidget *>(ui->Picture1), static_cast<QWidget *>(ui->Spain),
                        static_cast<QWidget *>(ui->Command4), static_cast<QWidget *>(ui->Command5)})
         nombrarComoTooltip(b);
     ui->Label4->setToolTip(kTooltipLabel4);
     ui->Label8->setToolTip(kTooltipLabel8);
     for (const form2::BotonUnidad &b : form2::botonesUnidad())
-        findChild<QWidget *>(b.boton)->setToolTip(kPulsarUnidades);
+        if (QWidget *w = hijo<QWidget>(this, b.boton))
+            w->setToolTip(kPulsarUnidades);
     ui->MensajeAyuda->clear();
     ui->filaInferior->setStretchFactor(ui->MensajeAyuda, 1);
     ui->Calcular->hide();
@@ -72,8 +75,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     grupoModo->addButton(ui->Option2);
     ui->Option1->setChecked(true);
     ui->Check1->setChecked(false);
-    for (const QString &n : form2::kCompresibilidad)
-        findChild<QWidget *>(n)->hide();
+    fijarVisibles(this, form2::kCompresibilidad, false);
 
     construirFlechas();
     mostrarFlechas(gas::kModoNormalizado);
@@ -86,11 +88,8 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     // The wrapped mode texts and help line must not squeeze the fields of a narrow window.
     alturaMinimaConTextos(this);
 
-    // Load: the language as by the flags; any other setting keeps the Spanish design texts.
-    if (Idioma == kEspanol)
-        Spain_Click();
-    else if (Idioma == kIngles)
-        Picture1_Click();
+    // Load: the language as by the flags.
+    cambiarLengua(lenguaActual());
 }
 
 Form2::~Form2() = default;
@@ -147,8 +146,8 @@ void Form2::conectarEventos() {
         const auto modo = b.magnitud == QLatin1String("TEMPERATURA")
                               ? ModoConversor::EdicionTemperatura
                               : ModoConversor::Edicion;
-        conectarBotonUnidad(findChild<QAbstractButton *>(b.boton), campo(b.campo), b.magnitud,
-                            modo);
+        if (auto *boton = hijo<QAbstractButton>(this, b.boton))
+            conectarBotonUnidad(boton, campo(b.campo), b.magnitud, modo);
     }
 
     // The option texts select their option, as the boxes beside them do.
@@ -188,7 +187,7 @@ void Form2::escribir(const QString &nombre, const QString &t) {
 }
 
 bool Form2::opcion(const QString &nombre) const {
-    const auto *b = findChild<QAbstractButton *>(nombre);
+    const auto *b = hijo<QAbstractButton>(this, nombre);
     return b && b->isChecked();
 }
 
@@ -214,9 +213,7 @@ void Form2::alCambiar(const QString &nombre) {
 }
 
 void Form2::Check1_Click() {
-    const bool ver = ui->Check1->isChecked();
-    for (const QString &n : form2::kCompresibilidad)
-        findChild<QWidget *>(n)->setVisible(ver);
+    fijarVisibles(this, form2::kCompresibilidad, ui->Check1->isChecked());
 }
 
 void Form2::Option1_Click() {
@@ -240,10 +237,8 @@ void Form2::cambiarModo(int modo) {
 
 void Form2::mostrarFlechas(int modo) {
     const bool modo1 = modo == gas::kModoNormalizado;
-    for (const char *n : {"Line35", "Line36"})
-        findChild<QWidget *>(QLatin1String(n))->setVisible(modo1);
-    for (const char *n : {"Line37", "Line38"})
-        findChild<QWidget *>(QLatin1String(n))->setVisible(!modo1);
+    fijarVisibles(this, {QStringLiteral("Line35"), QStringLiteral("Line36")}, modo1);
+    fijarVisibles(this, {QStringLiteral("Line37"), QStringLiteral("Line38")}, !modo1);
 }
 
 void Form2::coloresDeModo(int modo) {
@@ -254,15 +249,7 @@ void Form2::coloresDeModo(int modo) {
 }
 
 void Form2::Command3_Click() {
-    auto *destino = ventanas().mostrar<FormReynolds>();
-    for (const char *n : {"vdinamica", "Vproceso", "Re", "Rugosidad"})
-        destino->escribir(QLatin1String(n), QString());
-    destino->Option2_Click();
-    destino->escribir(QStringLiteral("dproceso"), texto(gas::dproceso));
-    destino->escribir(QStringLiteral("Qproceso"), texto(gas::Qproceso));
-    destino->findChild<QWidget *>(QStringLiteral("Command4"))->hide();
-    destino->findChild<QWidget *>(QStringLiteral("Command7"))->show();
-    destino->findChild<QWidget *>(QStringLiteral("Command5"))->show();
+    entregarFlujoGas(texto(gas::Qproceso), texto(gas::dproceso));
     close();
 }
 
@@ -275,14 +262,8 @@ void Form2::Command5_Click() {
         escribir(e.campo, e.texto);
 }
 
-void Form2::Picture1_Click() {
-    aplicarTextos(this, textosForm2(), Lengua::Ingles);
-    Idioma = kIngles;
-}
-
-void Form2::Spain_Click() {
-    aplicarTextos(this, textosForm2(), Lengua::Espanol);
-    Idioma = kEspanol;
+void Form2::cambiarLengua(Lengua lengua) {
+    cambiarIdioma(this, textosForm2(), lengua);
 }
 
 void Form2::restablecerColores() {
@@ -294,8 +275,7 @@ void Form2::restablecerColores() {
 }
 
 void Form2::mostrarPista(const PistaGas &pista) {
-    if (const auto t = segunIdioma(Idioma, pista.espanol, pista.ingles))
-        ui->MensajeAyuda->setText(*t);
+    ui->MensajeAyuda->setText(segunLengua(pista.espanol, pista.ingles));
 }
 
 void Form2::alPasarRaton(const QString &control) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts.h"
+
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -45,14 +47,16 @@ class Form2 : public QWidget, public CamposTexto {
     void Command3_Click(); // hand-over to the pipe flow window; this window closes
     void Command4_Click(); // help
     void Command5_Click(); // clear
-    void Picture1_Click(); // English texts
-    void Spain_Click();    // Spanish texts
+    // The flags: the window's texts in that language, which becomes the program's.
+    void Picture1_Click() { cambiarLengua(Lengua::Ingles); }
+    void Spain_Click() { cambiarLengua(Lengua::Espanol); }
 
   protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
     void mouseMoveEvent(QMouseEvent *ev) override;
 
   private:
+    void cambiarLengua(Lengua lengua);
     void construirFlechas();
     void conectarEventos();
     void alCambiar(const QString &campo);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gas/gas_state.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,15 +22,12 @@ struct Resaltado {
 std::optional<Resaltado> resaltado(const QString &control, int modo);
 
 // Colours of the reset over the background: always white, always blue, and by mode.
-inline const QStringList kBlancosSiempre = {QStringLiteral("Zref"),     QStringLiteral("Pproceso"),
-                                            QStringLiteral("tref"),     QStringLiteral("dref"),
-                                            QStringLiteral("Zproceso"), QStringLiteral("Pref"),
-                                            QStringLiteral("tproceso"), QStringLiteral("P_paraQ"),
-                                            QStringLiteral("Z_paraQ"),  QStringLiteral("T_paraQ")};
-inline const QStringList kAzulesSiempre = {QStringLiteral("dproceso")};
+inline const QStringList kBlancosSiempre = {
+    gas::Zref, gas::Pproceso, gas::tref,    gas::dref,    gas::Zproceso,
+    gas::Pref, gas::tproceso, gas::P_paraQ, gas::Z_paraQ, gas::T_paraQ};
+inline const QStringList kAzulesSiempre = {gas::dproceso};
 // Blue in mode 1, white in mode 2; Qnormales the other way round.
-inline const QStringList kResultadosModo1 = {QStringLiteral("Qproceso"),
-                                             QStringLiteral("Qprocesomasico")};
+inline const QStringList kResultadosModo1 = {gas::Qproceso, gas::Qprocesomasico};
 
 // Clearing, in the order the writes happen (each one recalculates).
 struct Escritura {
@@ -48,8 +47,8 @@ struct BotonUnidad {
 const QList<BotonUnidad> &botonesUnidad();
 
 // Shown only while the compressibility factor is considered.
-inline const QStringList kCompresibilidad = {QStringLiteral("Label6"),  QStringLiteral("Zref"),
-                                             QStringLiteral("Label16"), QStringLiteral("Zproceso"),
-                                             QStringLiteral("Label27"), QStringLiteral("Z_paraQ")};
+inline const QStringList kCompresibilidad = {QStringLiteral("Label6"),  gas::Zref,
+                                             QStringLiteral("Label16"), gas::Zproceso,
+                                             QStringLiteral("Label27"), gas::Z_paraQ};
 
 } // namespace vorlo::form2

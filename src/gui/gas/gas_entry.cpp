@@ -1,6 +1,7 @@
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "gas/form2.h"
+#include "gas/gas_state.h"
 
 namespace vorlo {
 
@@ -8,9 +9,14 @@ void abrirForm2() {
     ventanas().mostrar<Form2>();
 }
 
-// Loads the window without showing it when needed; the write recalculates like any change.
-void escribirEnForm2(const QString &campo, const QString &texto) {
-    ventanas().obtener<Form2>()->escribir(campo, texto);
+// Loads the window without showing it when needed; each write recalculates like any change.
+void entregarReferenciaGas(const QString &densidad, const QString &compresibilidad,
+                           const QString &presion, const QString &temperatura) {
+    Form2 *v = ventanas().obtener<Form2>();
+    v->escribir(gas::dref, densidad);
+    v->escribir(gas::Zref, compresibilidad);
+    v->escribir(gas::Pref, presion);
+    v->escribir(gas::tref, temperatura);
 }
 
 } // namespace vorlo

@@ -2,17 +2,20 @@
 
 #include "app/colours.h"
 #include "app/globals.h"
+#include "app/hijos.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "pipeflow/form_reynolds_tables.h"
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/pipe_flow.h"
+#include "results/results_file.h"
 #include "ui_form_reynolds.h"
 
 #include <QButtonGroup>
@@ -21,13 +24,29 @@
 
 namespace vorlo {
 
+// When the pipe flow pass runs, and why each trigger exists:
+// - Text change of an input (Qproceso, dproceso, the viscosities, Rugosidad, L, ...): the pass
+//   runs at once, nested inside the write that changed the text. A result written by a pass is
+//   a text change too, so passes nest until a write changes nothing; later steps therefore see
+//   the rounded texts earlier steps wrote. A dint change also empties ktotal, whose K factors
+//   belong to the old diameter.
+// - Timer1, every 200 ms while an input changed since the last pass: picks up changes that
+//   raise no pass of their own (Desnivel and ktotal, written by the user or the fittings
+//   window). It sleeps while nothing changes, so an idle window costs nothing.
+// - Losing the focus of most fields: dproceso is rounded to two decimals when the user leaves
+//   it, and leaving Re clears the friction note before recomputing.
+// - Activation of the window: values handed over while another window was in front are taken
+//   up as soon as the user comes back.
+// The timer, the focus and the activation run a pass only when an input changed: the totals a
+// double click on DPbar shows then stay readable until the user changes something.
+
 namespace {
 // Nested passes end when a write no longer changes a text; this only guards against a chain
 // that would not end.
 constexpr int kProfundidadMaxima = 64;
 
 const QString &segun(const PistaAyuda &p) {
-    return Idioma == kEspanol ? p.espanol : p.ingles;
+    return segunLengua(p.espanol, p.ingles);
 }
 } // namespace
 
@@ -82,10 +101,10 @@ FormReynolds::FormReynolds(QWidget *parent)
 
     // Design state: liquids, dynamic viscosity, elevation 0.
     ui->Desnivel->setText(QStringLiteral("0"));
-    for (const QString &n :
-         {QStringLiteral("Label25"), QStringLiteral("Vcinematica"), QStringLiteral("Command17"),
-          QStringLiteral("Command5"), QStringLiteral("Command7")})
-        findChild<QWidget *>(n)->hide();
+    for (QWidget *w : {static_cast<QWidget *>(ui->Label25), static_cast<QWidget *>(ui->Vcinematica),
+                       static_cast<QWidget *>(ui->Command17), static_cast<QWidget *>(ui->Command5),
+                       static_cast<QWidget *>(ui->Command7)})
+        w->hide();
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
     for (const QString &n : reynolds::kConFiltro)
@@ -95,10 +114,7 @@ FormReynolds::FormReynolds(QWidget *parent)
     conectarEventos();
 
     // Load: the language as by the flags.
-    if (Idioma == kEspanol)
-        Spain_Click();
-    else if (Idioma == kIngles)
-        Picture1_Click();
+    cambiarLengua(lenguaActual());
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -108,7 +124,7 @@ FormReynolds::FormReynolds(QWidget *parent)
     for (const QString &n : tuberia::entradas()) {
         if (QLineEdit *e = campo(n))
             connect(e, &QLineEdit::textChanged, this, &FormReynolds::despertarTimer);
-        else if (auto *b = findChild<QRadioButton *>(n))
+        else if (QRadioButton *b = m_opciones.value(n))
             connect(b, &QRadioButton::toggled, this, &FormReynolds::despertarTimer);
     }
     m_timer1->start();
@@ -229,7 +245,7 @@ void FormReynolds::CalcularTuberia() {
     if (m_profundidad >= kProfundidadMaxima)
         return;
     ++m_profundidad;
-    vorlo::CalcularTuberia(*this, Idioma);
+    vorlo::CalcularTuberia(*this, idiomaActual());
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
 }
@@ -283,8 +299,7 @@ void FormReynolds::aplicarModo(bool liquidos) {
     ui->Command4->setVisible(liquidos);
     ui->Command7->setVisible(!liquidos);
     ui->Command5->setVisible(!liquidos);
-    for (const QString &n : reynolds::kSoloLiquidos)
-        findChild<QWidget *>(n)->setVisible(liquidos);
+    fijarVisibles(this, reynolds::kSoloLiquidos, liquidos);
     // The window follows its content's height (gases mode hides three rows), unless the user
     // maximized it; queued so that the layout has taken the new rows into account.
     QTimer::singleShot(0, this, [this] {
@@ -308,6 +323,41 @@ void FormReynolds::aplicarViscosidad(bool dinamica) {
     ui->Command17->setVisible(!dinamica);
 }
 
+void FormReynolds::aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
+                              void (FormReynolds::*efecto)(bool)) {
+    if (a || b) {
+        (this->*efecto)(a);
+        return;
+    }
+    // Neither saved as selected: both clear. An exclusive group keeps its checked button, so
+    // it is released for the moment.
+    QButtonGroup *grupo = primera->group();
+    const bool exclusivo = grupo && grupo->exclusive();
+    if (grupo)
+        grupo->setExclusive(false);
+    primera->setChecked(false);
+    segunda->setChecked(false);
+    if (grupo)
+        grupo->setExclusive(exclusivo);
+}
+
+void FormReynolds::abrirResultados(const resultados::Resultados &r) {
+    aplicarPar(ui->Option1, ui->Option2, r.opciones[0], r.opciones[1], &FormReynolds::aplicarModo);
+    aplicarPar(ui->Option3, ui->Option4, r.opciones[2], r.opciones[3],
+               &FormReynolds::aplicarViscosidad);
+    // In file order: the diameter comes before the K total that its change empties, the
+    // inputs before the results computed from them.
+    const QStringList &campos = resultados::nombresCampos();
+    for (int i = 0; i < campos.size(); ++i)
+        escribir(campos[i], r.textos[i]);
+    CalcularTuberia();
+}
+
+void FormReynolds::recibirKTotal(const QString &ktotal) {
+    if (ui->ktotal->isVisibleTo(this))
+        escribir(tuberia::ktotal, ktotal);
+}
+
 void FormReynolds::Option1_Click() {
     aplicarModo(true);
     for (const QString &n : reynolds::kVaciadosAlCambiarModo)
@@ -328,14 +378,8 @@ void FormReynolds::Option4_Click() {
     aplicarViscosidad(false);
 }
 
-void FormReynolds::Picture1_Click() {
-    aplicarTextos(this, textosFormReynolds(), Lengua::Ingles);
-    Idioma = kIngles;
-}
-
-void FormReynolds::Spain_Click() {
-    aplicarTextos(this, textosFormReynolds(), Lengua::Espanol);
-    Idioma = kEspanol;
+void FormReynolds::cambiarLengua(Lengua lengua) {
+    cambiarIdioma(this, textosFormReynolds(), lengua);
 }
 
 void FormReynolds::Borrar() {
@@ -344,15 +388,14 @@ void FormReynolds::Borrar() {
 }
 
 void FormReynolds::DPbar_DblClick() {
-    if (const auto m = PerdidaTramoTotal(*this, Idioma))
+    if (const auto m = PerdidaTramoTotal(*this, idiomaActual()))
         mensajes().aviso(this, m->texto, m->titulo, Mensajes::Icono::Exclamacion);
 }
 
 void FormReynolds::Command3_Click() {
     if (ui->dint->text().isEmpty()) {
-        if (const auto t = segunIdioma(Idioma, QStringLiteral("Seleccione primero el diámetro"),
-                                       QStringLiteral("Enter diameter first")))
-            mensajes().aviso(this, *t);
+        mensajes().aviso(this, segunLengua(QStringLiteral("Seleccione primero el diámetro"),
+                                           QStringLiteral("Enter diameter first")));
         return;
     }
     abrirAccesorios(ui->dint->text());
@@ -390,14 +433,12 @@ void FormReynolds::alPasarRaton(QObject *obj) {
     const QString nombre = obj->objectName();
     if (esSuperficie(obj)) {
         restablecerColores();
-        if (Idioma == kEspanol || Idioma == kIngles)
-            ui->MensajeAyuda->setText(segun(pistaGeneral()));
+        ui->MensajeAyuda->setText(segun(pistaGeneral()));
         return;
     }
     if (nombre == tuberia::Qproceso || nombre == tuberia::dproceso) {
-        if (Idioma == kEspanol || Idioma == kIngles)
-            ui->MensajeAyuda->setText(
-                segun(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad()));
+        ui->MensajeAyuda->setText(
+            segun(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad()));
         return;
     }
     const auto re = leerNumero(ui->Re->text());

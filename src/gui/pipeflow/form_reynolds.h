@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts.h"
+
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -19,6 +21,9 @@ class FormReynolds;
 namespace vorlo {
 
 class FiltroTeclas;
+namespace resultados {
+struct Resultados;
+}
 
 // The pipe flow window: holds the fields of the pipe flow calculation and recalculates them
 // live. Other windows write into it through the CamposTexto interface (a write that changes an
@@ -47,10 +52,15 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     // (used when a saved calculation is opened).
     void aplicarModo(bool liquidos);
     void aplicarViscosidad(bool dinamica);
+    // A results file's options and fields, in file order, then a pass.
+    void abrirResultados(const resultados::Resultados &r);
+    // The fittings' K total, taken only while the K total field is shown.
+    void recibirKTotal(const QString &ktotal);
 
-    void Picture1_Click(); // English texts
-    void Spain_Click();    // Spanish texts
-    void Borrar();         // Command18 and Borrar_Pantalla
+    // The flags: the window's texts in that language, which becomes the program's.
+    void Picture1_Click() { cambiarLengua(Lengua::Ingles); }
+    void Spain_Click() { cambiarLengua(Lengua::Espanol); }
+    void Borrar(); // Command18 and Borrar_Pantalla
     void DPbar_DblClick();
     void Command3_Click();
     void Command4_Click();
@@ -64,6 +74,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void changeEvent(QEvent *ev) override;
 
   private:
+    void cambiarLengua(Lengua lengua);
     void conectarEventos();
     void alPerderFoco(QObject *obj);
     void alPasarRaton(QObject *obj);
@@ -72,6 +83,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void calcularSiCambio();
     void Timer1_Timer();
     void despertarTimer();
+    void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
+                    void (FormReynolds::*efecto)(bool));
     QStringList estadoEntradas() const;
     QLineEdit *campo(const QString &nombre) const;
     QLabel *etiqueta(const QString &nombre) const;

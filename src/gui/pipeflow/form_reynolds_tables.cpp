@@ -4,32 +4,29 @@ namespace vorlo::reynolds {
 
 QStringList necesarios(const QString &campo, bool opcion3, bool opcion4, bool reBajo2000) {
     if (campo == QLatin1String("Vproceso"))
-        return {QStringLiteral("Qproceso"), QStringLiteral("dint")};
+        return {tuberia::Qproceso, tuberia::dint};
     if (campo == QLatin1String("Re")) {
         if (opcion3)
-            return {QStringLiteral("Vproceso"), QStringLiteral("dint"), QStringLiteral("dproceso"),
-                    QStringLiteral("vdinamica")};
+            return {tuberia::Vproceso, tuberia::dint, tuberia::dproceso, tuberia::vdinamica};
         if (opcion4)
-            return {QStringLiteral("Vproceso"), QStringLiteral("dint"),
-                    QStringLiteral("Vcinematica")};
+            return {tuberia::Vproceso, tuberia::dint, tuberia::Vcinematica};
         return {};
     }
     if (campo == QLatin1String("ffinal")) {
         if (reBajo2000)
-            return {QStringLiteral("Re")};
-        return {QStringLiteral("Re"), QStringLiteral("Rugosidad"), QStringLiteral("dint")};
+            return {tuberia::Re};
+        return {tuberia::Re, tuberia::Rugosidad, tuberia::dint};
     }
     if (campo == QLatin1String("DP") || campo == QLatin1String("DPbar"))
-        return {QStringLiteral("dint"), QStringLiteral("dproceso"), QStringLiteral("Vproceso"),
-                QStringLiteral("ffinal")};
+        return {tuberia::dint, tuberia::dproceso, tuberia::Vproceso, tuberia::ffinal};
     if (campo == QLatin1String("DPbarTotal"))
-        return {QStringLiteral("L"), QStringLiteral("DPbar"), QStringLiteral("Desnivel")};
+        return {tuberia::L, tuberia::DPbar, tuberia::Desnivel};
     if (campo == QLatin1String("PerdidaAccesorios"))
-        return {QStringLiteral("ktotal"), QStringLiteral("dproceso"), QStringLiteral("Vproceso")};
+        return {tuberia::ktotal, tuberia::dproceso, tuberia::Vproceso};
     if (campo == QLatin1String("PcargaTuberiaYaccesorios"))
-        return {QStringLiteral("PerdidaAccesorios"), QStringLiteral("DPbarTotal")};
+        return {tuberia::PerdidaAccesorios, tuberia::DPbarTotal};
     if (campo == QLatin1String("Command3"))
-        return {QStringLiteral("Vproceso"), QStringLiteral("dproceso")};
+        return {tuberia::Vproceso, tuberia::dproceso};
     return {};
 }
 

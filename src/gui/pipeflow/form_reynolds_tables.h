@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pipeflow/pipe_flow.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,74 +10,77 @@
 namespace vorlo::reynolds {
 
 // Text boxes the user fills (white).
-inline const QStringList kEntradas = {
-    QStringLiteral("Qproceso"),    QStringLiteral("dproceso"), QStringLiteral("vdinamica"),
-    QStringLiteral("Vcinematica"), QStringLiteral("dint"),     QStringLiteral("Rugosidad"),
-    QStringLiteral("L"),           QStringLiteral("Desnivel"), QStringLiteral("ktotal")};
+inline const QStringList kEntradas = {tuberia::Qproceso,    tuberia::dproceso, tuberia::vdinamica,
+                                      tuberia::Vcinematica, tuberia::dint,     tuberia::Rugosidad,
+                                      tuberia::L,           tuberia::Desnivel, tuberia::ktotal};
 
 // Fields and result labels the program can compute (light blue).
-inline const QStringList kCalculables = {QStringLiteral("Vproceso"),
-                                         QStringLiteral("Re"),
-                                         QStringLiteral("ffinal"),
-                                         QStringLiteral("DP"),
-                                         QStringLiteral("DPbar"),
-                                         QStringLiteral("DPtotalm"),
-                                         QStringLiteral("DPbarTotal"),
-                                         QStringLiteral("PerdidaAccesorios"),
-                                         QStringLiteral("PcargaTuberiaYaccesorios")};
+inline const QStringList kCalculables = {tuberia::Vproceso,
+                                         tuberia::Re,
+                                         tuberia::ffinal,
+                                         tuberia::DP,
+                                         tuberia::DPbar,
+                                         tuberia::DPtotalm,
+                                         tuberia::DPbarTotal,
+                                         tuberia::PerdidaAccesorios,
+                                         tuberia::PcargaTuberiaYaccesorios};
 
 // Text boxes that take the numeric key filter.
-inline const QStringList kConFiltro = {
-    QStringLiteral("Qproceso"),    QStringLiteral("dproceso"), QStringLiteral("vdinamica"),
-    QStringLiteral("Vcinematica"), QStringLiteral("dint"),     QStringLiteral("Rugosidad"),
-    QStringLiteral("Vproceso"),    QStringLiteral("Re"),       QStringLiteral("ffinal"),
-    QStringLiteral("L"),           QStringLiteral("Desnivel")};
+inline const QStringList kConFiltro = {tuberia::Qproceso,    tuberia::dproceso, tuberia::vdinamica,
+                                       tuberia::Vcinematica, tuberia::dint,     tuberia::Rugosidad,
+                                       tuberia::Vproceso,    tuberia::Re,       tuberia::ffinal,
+                                       tuberia::L,           tuberia::Desnivel};
 
 // Text boxes whose change runs the calculation (dint has a rule of its own).
 inline const QStringList kRecalculanAlCambiar = {
-    QStringLiteral("Qproceso"),    QStringLiteral("dproceso"),  QStringLiteral("vdinamica"),
-    QStringLiteral("Vcinematica"), QStringLiteral("Vproceso"),  QStringLiteral("Re"),
-    QStringLiteral("ffinal"),      QStringLiteral("Rugosidad"), QStringLiteral("L")};
+    tuberia::Qproceso,    tuberia::dproceso,  tuberia::vdinamica,
+    tuberia::Vcinematica, tuberia::Vproceso,  tuberia::Re,
+    tuberia::ffinal,      tuberia::Rugosidad, tuberia::L};
 
 // Text boxes whose loss of focus runs the calculation (dproceso and Re have rules of their own).
-inline const QStringList kRecalculanAlSalir = {
-    QStringLiteral("Qproceso"),  QStringLiteral("dint"),     QStringLiteral("Rugosidad"),
-    QStringLiteral("vdinamica"), QStringLiteral("Vproceso"), QStringLiteral("L")};
+inline const QStringList kRecalculanAlSalir = {tuberia::Qproceso,  tuberia::dint,
+                                               tuberia::Rugosidad, tuberia::vdinamica,
+                                               tuberia::Vproceso,  tuberia::L};
 
 // Controls shown only in liquids mode.
-inline const QStringList kSoloLiquidos = {
-    QStringLiteral("L"),          QStringLiteral("Label15"),
-    QStringLiteral("DPbarTotal"), QStringLiteral("Label14"),
-    QStringLiteral("Command15"),  QStringLiteral("PcargaTuberiaYaccesorios"),
-    QStringLiteral("Label21"),    QStringLiteral("Command8"),
-    QStringLiteral("Desnivel"),   QStringLiteral("Label22"),
-    QStringLiteral("Label23"),    QStringLiteral("Label24"),
-    QStringLiteral("DPtotalm"),   QStringLiteral("Label27")};
+inline const QStringList kSoloLiquidos = {tuberia::L,
+                                          QStringLiteral("Label15"),
+                                          tuberia::DPbarTotal,
+                                          QStringLiteral("Label14"),
+                                          QStringLiteral("Command15"),
+                                          tuberia::PcargaTuberiaYaccesorios,
+                                          QStringLiteral("Label21"),
+                                          QStringLiteral("Command8"),
+                                          tuberia::Desnivel,
+                                          QStringLiteral("Label22"),
+                                          QStringLiteral("Label23"),
+                                          QStringLiteral("Label24"),
+                                          tuberia::DPtotalm,
+                                          QStringLiteral("Label27")};
 
 // Emptied by a switch of mode.
 inline const QStringList kVaciadosAlCambiarModo = {
-    QStringLiteral("Qproceso"), QStringLiteral("dproceso"), QStringLiteral("vdinamica"),
-    QStringLiteral("Vproceso"), QStringLiteral("Re"),       QStringLiteral("ffinal"),
-    QStringLiteral("DP"),       QStringLiteral("DPbar")};
+    tuberia::Qproceso, tuberia::dproceso, tuberia::vdinamica, tuberia::Vproceso,
+    tuberia::Re,       tuberia::ffinal,   tuberia::DP,        tuberia::DPbar};
 
 // Emptied by clearing the screen.
-inline const QStringList kVaciadosAlBorrar = {QStringLiteral("Qproceso"),
-                                              QStringLiteral("dproceso"),
-                                              QStringLiteral("vdinamica"),
-                                              QStringLiteral("Vcinematica"),
-                                              QStringLiteral("dint"),
-                                              QStringLiteral("Vproceso"),
-                                              QStringLiteral("Re"),
-                                              QStringLiteral("Rugosidad"),
-                                              QStringLiteral("ffinal"),
-                                              QStringLiteral("L"),
-                                              QStringLiteral("ktotal"),
-                                              QStringLiteral("DP"),
-                                              QStringLiteral("DPbar"),
-                                              QStringLiteral("DPbarTotal"),
-                                              QStringLiteral("PerdidaAccesorios"),
-                                              QStringLiteral("PcargaTuberiaYaccesorios"),
-                                              QStringLiteral("DPtotalm")};
+inline const QStringList kVaciadosAlBorrar = {tuberia::Qproceso,
+                                              tuberia::dproceso,
+                                              tuberia::vdinamica,
+                                              tuberia::Vcinematica,
+                                              tuberia::dint,
+                                              tuberia::Vproceso,
+                                              tuberia::Re,
+                                              tuberia::Rugosidad,
+                                              tuberia::ffinal,
+                                              tuberia::L,
+                                              tuberia::ktotal,
+                                              tuberia::DP,
+                                              tuberia::DPbar,
+                                              tuberia::DPbarTotal,
+                                              tuberia::PerdidaAccesorios,
+                                              tuberia::PcargaTuberiaYaccesorios,
+                                              tuberia::DPtotalm};
 
 // The inputs the field under the mouse needs. `opcion3`/`opcion4`: the viscosity choice;
 // `reBajo2000`: the value of Re is below 2000 (or Re holds no number).

@@ -3,9 +3,10 @@
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/message_boxes.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
-#include "pipeflow/form_reynolds.h"
 #include "results/form_guardar_texts.h"
 #include "results/results_file.h"
 #include "results/results_io.h"
@@ -30,49 +31,11 @@ const QString kNombreInicial = QStringLiteral("PDcalc1.vrq");
 // The same Spanish text in both languages, two spaces included.
 const QString kPreguntaSobreescribir = QStringLiteral("El archivo  existe. ¿sobreescribir?");
 
-Lengua lenguaActual() {
-    return Idioma == kEspanol ? Lengua::Espanol : Lengua::Ingles;
-}
-
 void avisar(QWidget *padre, const QString &texto) {
     mensajes().aviso(padre, texto, std::nullopt, Mensajes::Icono::Exclamacion);
 }
 
-// One pair of options: the first or the second selected as saved, or neither.
-void aplicarPar(FormReynolds &v, const QString &primera, const QString &segunda, bool a, bool b,
-                void (FormReynolds::*efecto)(bool)) {
-    if (a || b) {
-        (v.*efecto)(a);
-        return;
-    }
-    auto *ra = v.findChild<QRadioButton *>(primera);
-    auto *rb = v.findChild<QRadioButton *>(segunda);
-    if (!ra || !rb)
-        return;
-    // An exclusive group keeps its checked button; release it for the moment.
-    QButtonGroup *grupo = ra->group();
-    const bool exclusivo = grupo && grupo->exclusive();
-    if (grupo)
-        grupo->setExclusive(false);
-    ra->setChecked(false);
-    rb->setChecked(false);
-    if (grupo)
-        grupo->setExclusive(exclusivo);
-}
-
 } // namespace
-
-void aplicarResultados(FormReynolds &v, const resultados::Resultados &r) {
-    const QStringList &op = resultados::nombresOpciones();
-    aplicarPar(v, op[0], op[1], r.opciones[0], r.opciones[1], &FormReynolds::aplicarModo);
-    aplicarPar(v, op[2], op[3], r.opciones[2], r.opciones[3], &FormReynolds::aplicarViscosidad);
-    // In file order: the diameter comes before the K total that its change empties, the
-    // inputs before the results computed from them.
-    const QStringList &campos = resultados::nombresCampos();
-    for (int i = 0; i < campos.size(); ++i)
-        v.escribir(campos[i], r.textos[i]);
-    v.CalcularTuberia();
-}
 
 FormGuardar::FormGuardar(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormGuardar>()) {
@@ -106,8 +69,7 @@ FormGuardar::FormGuardar(QWidget *parent)
     llenarUnidades();
     // The lists have no caption of their own; the name box has Label1 (its buddy).
     const auto segun = [](const char *es, const char *en) {
-        return segunIdioma(Idioma, QString::fromUtf8(es), QString::fromUtf8(en))
-            .value_or(QString::fromUtf8(es));
+        return segunLengua(QString::fromUtf8(es), QString::fromUtf8(en));
     };
     ui->Drive1->setAccessibleName(segun("Unidad", "Drive"));
     ui->Dir1->setAccessibleName(segun("Carpeta", "Folder"));
@@ -139,10 +101,7 @@ void FormGuardar::fijarModo(Modo modo) {
     const bool guardar = modo == Modo::Guardar;
     if (guardar)
         setWindowTitle(QStringLiteral("Guardar"));
-    if (Idioma == kEspanol || Idioma == kIngles)
-        aplicarTextos(this, guardar ? textosFormGuardar() : textosFormAbrir(), lenguaActual());
-    else if (!guardar)
-        setWindowTitle(QStringLiteral("Abrir"));
+    aplicarTextosAlCargar(this, guardar ? textosFormGuardar() : textosFormAbrir());
     ui->Text1->setText(guardar ? kNombreInicial : QString());
 }
 
@@ -259,24 +218,24 @@ void FormGuardar::aceptar() {
 
 void FormGuardar::guardar() {
     const QString destino = ruta();
-    FormReynolds *tuberia = ventanas().existente<FormReynolds>();
-    if (!tuberia) {
-        avisar(this, Idioma == kEspanol
-                         ? QStringLiteral("No hay ningún cálculo de tubería abierto que guardar.")
-                         : QStringLiteral("No pipe flow calculation is open to be saved."));
+    const auto estado = estadoTuberia();
+    if (!estado) {
+        avisar(this,
+               segunLengua(QStringLiteral("No hay ningún cálculo de tubería abierto que guardar."),
+                           QStringLiteral("No pipe flow calculation is open to be saved.")));
         return;
     }
     // A target that cannot be written is reported before asking to overwrite it.
     if (const auto e = resultados::comprobarDestino(destino)) {
-        avisar(this, e->texto(Idioma));
+        avisar(this, e->texto(idiomaActual()));
         return;
     }
     if (QFileInfo::exists(destino) &&
         mensajes().pregunta(this, kPreguntaSobreescribir, QString()) ==
             Mensajes::Respuesta::Cancelar)
         return;
-    if (const auto e = resultados::guardar(destino, resultados::leerDe(*tuberia))) {
-        avisar(this, e->texto(Idioma));
+    if (const auto e = resultados::guardar(destino, *estado)) {
+        avisar(this, e->texto(idiomaActual()));
         return;
     }
     close();
@@ -285,11 +244,10 @@ void FormGuardar::guardar() {
 void FormGuardar::abrir() {
     const auto leido = resultados::leer(ruta());
     if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido)) {
-        avisar(this, e->texto(Idioma));
+        avisar(this, e->texto(idiomaActual()));
         return;
     }
-    FormReynolds *tuberia = ventanas().mostrar<FormReynolds>();
-    aplicarResultados(*tuberia, std::get<resultados::Resultados>(leido));
+    abrirEnTuberia(std::get<resultados::Resultados>(leido));
     close();
 }
 

@@ -39,11 +39,9 @@ conversorudsrapido::conversorudsrapido(QWidget *duena)
     construirFilas();
     // The input and the list have no caption of their own.
     ui->Text1->setAccessibleName(
-        segunIdioma(Idioma, QStringLiteral("Valor a convertir"), QStringLiteral("Value to convert"))
-            .value_or(QStringLiteral("Valor a convertir")));
+        segunLengua(QStringLiteral("Valor a convertir"), QStringLiteral("Value to convert")));
     ui->Combo1->setAccessibleName(
-        segunIdioma(Idioma, QStringLiteral("Unidad del valor"), QStringLiteral("Unit of the value"))
-            .value_or(QStringLiteral("Unidad del valor")));
+        segunLengua(QStringLiteral("Unidad del valor"), QStringLiteral("Unit of the value")));
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
     m_filtro->instalar(ui->Text1);
@@ -97,10 +95,7 @@ void conversorudsrapido::cargar() {
 
     ValorConvertido = 0;
     ValorConvertidoEsperando = false;
-    if (Idioma == kEspanol)
-        aplicarTextos(this, textosConversor(), Lengua::Espanol);
-    else if (Idioma == kIngles)
-        aplicarTextos(this, textosConversor(), Lengua::Ingles);
+    aplicarTextosAlCargar(this, textosConversor());
     for (int i = 0; i < kFilas; ++i) {
         m_label1[i]->clear();
         m_label2[i]->clear();
@@ -144,7 +139,7 @@ bool conversorudsrapido::event(QEvent *ev) {
 }
 
 QStringList conversorudsrapido::estadoEntrada() const {
-    return {ui->Text1->text(), ui->Combo1->currentText(), Idioma,
+    return {ui->Text1->text(), ui->Combo1->currentText(), idiomaActual(),
             ui->Combo1->isEnabled() ? QStringLiteral("1") : QStringLiteral("0")};
 }
 
@@ -173,7 +168,7 @@ void conversorudsrapido::calcularotrasuds() {
 
     // 3. The accept caption, even while the button is hidden.
     const QString numero = m_label1[0]->text();
-    if (const auto titulo = textoAceptar(Idioma, numero, m_label2[0]->text()))
+    if (const auto titulo = textoAceptar(idiomaActual(), numero, m_label2[0]->text()))
         ui->Command1->setText(*titulo);
 
     // 4. The button appears with the first number and stays; an empty base row (a number out

@@ -1,4 +1,5 @@
 #include "app/globals.h"
+#include "app/hijos.h"
 #include "app/open_windows.h"
 #include "fields/numbers.h"
 #include "units/conversorudsrapido.h"
@@ -76,7 +77,7 @@ void BotonUnidad::abrir() {
     c->fijarEntrada(textoCampo());
     if (m_modo == ModoConversor::Vista)
         c->aplicarVista();
-    else if (auto *entrada = c->findChild<QLineEdit *>(QStringLiteral("Text1")))
+    else if (auto *entrada = hijo<QLineEdit>(c, QStringLiteral("Text1")))
         entrada->setFocus();
 }
 

@@ -1,0 +1,106 @@
+// The language rule every window follows, and the hand-overs between windows at their edges:
+// no target window, a hidden target field, a language that is not set.
+#include "app/form1.h"
+#include "app/globals.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
+#include "app/windows.h"
+#include "fields/language.h"
+#include "fittings/form_accesorios.h"
+#include "gas/form2.h"
+#include "pipeflow/form_reynolds.h"
+#include "results/results_file.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vorlo;
+
+class TestEntregas : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        ventanas().cerrarTodas();
+        reiniciarGlobales();
+    }
+
+    void language_rule_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("efectivo");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("unset: English, the starting language") << "" << kIngles << "en";
+        QTest::newRow("Spanish") << kEspanol << kEspanol << "es";
+        QTest::newRow("English") << kIngles << kIngles << "en";
+        QTest::newRow("unknown reads as English") << "FRANÇAIS" << kIngles << "en";
+        QTest::newRow("case matters") << "español" << kIngles << "en";
+    }
+    void language_rule() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, efectivo);
+        QFETCH(QString, texto);
+        Idioma = idioma;
+        QCOMPARE(idiomaActual(), efectivo);
+        QCOMPARE(segunLengua("es", "en"), texto);
+        QCOMPARE(lenguaActual() == Lengua::Espanol, texto == "es");
+    }
+
+    // Every window that loads without a language set shows the same language as the others.
+    void windows_agree_on_an_unset_language() {
+        auto *tuberia = ventanas().mostrar<FormReynolds>();
+        auto *gas = ventanas().mostrar<Form2>();
+        abrirAccesorios("100");
+        auto *accesorios = ventanas().existente<FormAccesorios>();
+        QVERIFY(accesorios);
+        QCOMPARE(Idioma, kIngles);
+        QCOMPARE(tuberia->findChild<QWidget *>("Command3")->property("text").toString(),
+                 "Fittings");
+        QCOMPARE(gas->findChild<QWidget *>("Command3")->property("text").toString(),
+                 "Calculate Pressure Drop");
+        QCOMPARE(accesorios->findChild<QWidget *>("Label12")->property("text").toString(),
+                 "Diameter");
+    }
+
+    void k_total_without_pipe_window_creates_none() {
+        entregarKTotal("2");
+        QVERIFY(!ventanas().existente<FormReynolds>());
+    }
+
+    void k_total_only_into_a_shown_field() {
+        auto *v = ventanas().mostrar<FormReynolds>();
+        v->escribir("dint", "100");
+        entregarKTotal("2");
+        QCOMPARE(v->texto("ktotal"), "2");
+        // Gases mode hides the fittings rows' totals but not ktotal: what matters is the field.
+        v->findChild<QLineEdit *>("ktotal")->hide();
+        entregarKTotal("3");
+        QCOMPARE(v->texto("ktotal"), "2");
+    }
+
+    void saved_state_needs_an_open_pipe_window() {
+        QVERIFY(!estadoTuberia());
+        auto *v = ventanas().mostrar<FormReynolds>();
+        v->escribir("Qproceso", "36");
+        const auto estado = estadoTuberia();
+        QVERIFY(estado);
+        QCOMPARE(estado->textos[0], "36");
+        QVERIFY(estado->opciones[0]);
+    }
+
+    void gas_flow_hand_over_sets_gases_mode_and_empties_the_old_values() {
+        auto *v = ventanas().mostrar<FormReynolds>();
+        v->escribir("Rugosidad", "0,05");
+        v->escribir("vdinamica", "0,001");
+        entregarFlujoGas("21,75", "5,945");
+        QCOMPARE(v->texto("Qproceso"), "21,75");
+        QCOMPARE(v->texto("dproceso"), "5,945");
+        QCOMPARE(v->texto("Rugosidad"), "");
+        QCOMPARE(v->texto("vdinamica"), "");
+        QVERIFY(v->opcion("Option2") || !v->findChild<QWidget *>("L")->isVisibleTo(v));
+        QVERIFY(!v->findChild<QWidget *>("Command4")->isVisibleTo(v));
+        QVERIFY(v->findChild<QWidget *>("Command7")->isVisibleTo(v));
+        QVERIFY(v->findChild<QWidget *>("Command5")->isVisibleTo(v));
+    }
+};
+
+QTEST_MAIN(TestEntregas)
+#include "tst_entregas.moc"
