@@ -49,6 +49,7 @@ Form1::~Form1() = default;
 
 void Form1::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm1(), lengua);
+    ajustarAlContenido(this);
 }
 
 void Form1::Label2_Click() {

@@ -1,5 +1,6 @@
 #include "layout_tools.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,6 +25,9 @@ class NombreDeTooltip : public QObject {
     }
 };
 
+// Marks the windows that keep a minimum height for their wrapped texts.
+constexpr char kConTextos[] = "vorloAlturaConTextos";
+
 void ajustarAlturaMinima(QWidget *ventana) {
     QLayout *capas = ventana->layout();
     if (!capas)
@@ -32,8 +36,10 @@ void ajustarAlturaMinima(QWidget *ventana) {
     const int ancho = capas->totalMinimumSize().width();
     const int conTextos = capas->hasHeightForWidth() ? capas->totalHeightForWidth(ancho) : 0;
     const int altura = std::max(minima, conTextos);
-    if (ventana->minimumHeight() != altura)
-        ventana->setMinimumHeight(altura);
+    // Both at once: once a minimum is set by hand the layout no longer sets the width's, which
+    // would then keep the width of the widest language seen.
+    if (ventana->minimumSize() != QSize(ancho, altura))
+        ventana->setMinimumSize(ancho, altura);
 }
 
 // Follows every relayout of its window (rows shown or hidden, a language switch).
@@ -82,8 +88,23 @@ void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
 }
 
 void alturaMinimaConTextos(QWidget *ventana) {
+    ventana->setProperty(kConTextos, true);
     ajustarAlturaMinima(ventana);
     ventana->installEventFilter(new AlturaConTextos(ventana));
+}
+
+void ajustarAlContenido(QWidget *ventana) {
+    if (!ventana->isVisible() || ventana->isMaximized() || ventana->isFullScreen())
+        return;
+    // The new texts' geometry requests are still queued; the size hint must include them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // A window that keeps a minimum for its wrapped texts measured it before the layout took
+    // the new texts in; measure again.
+    if (ventana->property(kConTextos).toBool())
+        ajustarAlturaMinima(ventana);
+    const QPoint donde = ventana->pos();
+    ventana->adjustSize();
+    ventana->move(donde);
 }
 
 void nombrarComoTooltip(QWidget *boton) {

@@ -25,6 +25,11 @@ void igualarColumna(const QList<QGridLayout *> &rejillas, int columna,
 // would squeeze the fields instead.
 void alturaMinimaConTextos(QWidget *ventana);
 
+// After a language switch a shown window takes the size a fresh open in that language would
+// give it, growing or shrinking, without moving: longer texts must not wrap out of sight,
+// shorter ones must not leave gaps. A maximized or full-screen window keeps its size.
+void ajustarAlContenido(QWidget *ventana);
+
 // A picture button has no caption: its accessible name follows its tooltip, also when a
 // language switch changes the tooltip.
 void nombrarComoTooltip(QWidget *boton);

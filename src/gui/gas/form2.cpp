@@ -85,11 +85,11 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
         m_filtro->instalar(e);
 
     conectarEventos();
-    // The wrapped mode texts and help line must not squeeze the fields of a narrow window.
-    alturaMinimaConTextos(this);
-
     // Load: the language as by the flags.
     cambiarLengua(lenguaActual());
+    // The wrapped mode texts and help line must not squeeze the fields of a narrow window.
+    // Measured after the load's texts, so that a first opening is no taller than they need.
+    alturaMinimaConTextos(this);
 }
 
 Form2::~Form2() = default;
@@ -201,6 +201,8 @@ void Form2::Calcular() {
 
 void Form2::alCambiar(const QString &nombre) {
     Calcular();
+    if (form2::kFactoresZ.contains(nombre))
+        mostrarCompresibilidadIncompleta();
     if (!gas::temperaturas().contains(nombre))
         return;
     // Only a text that reads as a number below absolute zero: not while a minus sign or a
@@ -214,6 +216,22 @@ void Form2::alCambiar(const QString &nombre) {
 
 void Form2::Check1_Click() {
     fijarVisibles(this, form2::kCompresibilidad, ui->Check1->isChecked());
+    mostrarCompresibilidadIncompleta();
+}
+
+// A compressibility factor that is empty or not a number keeps the density and the flows from
+// being computed; hidden, nothing on screen would say why. The factors then show, and the
+// hint over dproceso paints the missing one red.
+void Form2::mostrarCompresibilidadIncompleta() {
+    if (ui->Check1->isChecked())
+        return;
+    for (const QString &n : form2::kFactoresZ) {
+        if (!leerNumero(texto(n))) {
+            ui->Check1->setChecked(true);
+            Check1_Click();
+            return;
+        }
+    }
 }
 
 void Form2::Option1_Click() {
@@ -264,6 +282,7 @@ void Form2::Command5_Click() {
 
 void Form2::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm2(), lengua);
+    ajustarAlContenido(this);
 }
 
 void Form2::restablecerColores() {

@@ -42,6 +42,8 @@ class Form2 : public QWidget, public CamposTexto {
 
     // The controls' actions, as a user's click runs them.
     void Check1_Click();
+    // Ticks Check1 while a compressibility factor is empty or not a number.
+    void mostrarCompresibilidadIncompleta();
     void Option1_Click();
     void Option2_Click();
     void Command3_Click(); // hand-over to the pipe flow window; this window closes

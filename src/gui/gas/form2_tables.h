@@ -46,7 +46,10 @@ struct BotonUnidad {
 };
 const QList<BotonUnidad> &botonesUnidad();
 
-// Shown only while the compressibility factor is considered.
+// The three compressibility factors.
+inline const QStringList kFactoresZ = {gas::Zref, gas::Zproceso, gas::Z_paraQ};
+// Shown only while the compressibility factor is considered (Check1): the factors and their
+// captions.
 inline const QStringList kCompresibilidad = {QStringLiteral("Label6"),  gas::Zref,
                                              QStringLiteral("Label16"), gas::Zproceso,
                                              QStringLiteral("Label27"), gas::Z_paraQ};

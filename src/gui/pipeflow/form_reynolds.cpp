@@ -220,6 +220,12 @@ QString FormReynolds::texto(const QString &nombre) const {
 }
 
 void FormReynolds::escribir(const QString &nombre, const QString &t) {
+    if (nombre == tuberia::DP || nombre == tuberia::DPbar) {
+        if (m_escribiendoTotales)
+            m_totalesEscritos = true;
+        else if (m_totales && texto(nombre) != t)
+            mostrarUnidadesTotales(false); // the values per metre are back
+    }
     if (QLineEdit *e = campo(nombre)) {
         // An identical text is no change and raises no change event.
         if (e->text() != t)
@@ -380,6 +386,7 @@ void FormReynolds::Option4_Click() {
 
 void FormReynolds::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosFormReynolds(), lengua);
+    ajustarAlContenido(this);
 }
 
 void FormReynolds::Borrar() {
@@ -388,8 +395,24 @@ void FormReynolds::Borrar() {
 }
 
 void FormReynolds::DPbar_DblClick() {
-    if (const auto m = PerdidaTramoTotal(*this, idiomaActual()))
+    m_escribiendoTotales = true;
+    m_totalesEscritos = false;
+    const auto m = PerdidaTramoTotal(*this, idiomaActual());
+    m_escribiendoTotales = false;
+    if (m_totalesEscritos)
+        mostrarUnidadesTotales(true);
+    if (m)
         mensajes().aviso(this, m->texto, m->titulo, Mensajes::Icono::Exclamacion);
+}
+
+// The captions beside DP and DPbar follow what the two hold: per metre, or the totals over
+// the length that a double click on DPbar writes.
+void FormReynolds::mostrarUnidadesTotales(bool totales) {
+    m_totales = totales;
+    ui->unidadDP->setText(totales ? QStringLiteral("( Pa )") : QStringLiteral("( kPa/m )"));
+    ui->Command13->setText(totales ? QStringLiteral("( bar )") : QStringLiteral("( bar/m )"));
+    if (totales)
+        ui->MensajeAyuda->setText(segun(pistaTotales()));
 }
 
 void FormReynolds::Command3_Click() {

@@ -83,6 +83,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void calcularSiCambio();
     void Timer1_Timer();
     void despertarTimer();
+    void mostrarUnidadesTotales(bool totales);
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
     QStringList estadoEntradas() const;
@@ -98,6 +99,10 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     QStringList m_ultimoEstado;
     int m_profundidad = 0;
     bool m_liquidos = true;
+    // DP and DPbar hold the totals over the length (a double click on DPbar), in Pa and bar.
+    bool m_totales = false;
+    bool m_escribiendoTotales = false;
+    bool m_totalesEscritos = false;
 };
 
 } // namespace vorlo

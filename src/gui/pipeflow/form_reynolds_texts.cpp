@@ -97,4 +97,13 @@ const PistaAyuda &pistaDensidad() {
     return p;
 }
 
+const PistaAyuda &pistaTotales() {
+    static const PistaAyuda p{
+        "DP y DPbar muestran ahora la pérdida de carga en toda la longitud L, en Pa y en bar. "
+        "Vuelven a los valores por metro en cuanto cambie un dato",
+        "DP and DPbar now show the pressure drop over the whole length L, in Pa and in bar. "
+        "They return to the values per metre as soon as an input changes"};
+    return p;
+}
+
 } // namespace vorlo

@@ -15,5 +15,7 @@ struct PistaAyuda {
 const PistaAyuda &pistaGeneral();
 const PistaAyuda &pistaCaudal();
 const PistaAyuda &pistaDensidad();
+// While DP and DPbar show the totals over the length, after a double click on DPbar.
+const PistaAyuda &pistaTotales();
 
 } // namespace vorlo
