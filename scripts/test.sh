@@ -2,7 +2,8 @@
 # Sets up what is missing, builds Vorlo with its tests and runs them all (GUI tests offscreen):
 #   1. the test suite in a debug build;
 #   2. a short run of every fuzz target (VORLO_FUZZ_SECONDS each, default 10);
-#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+#   3. the Debian package, built and checked (lintian, AppStream, desktop entry);
+#   4. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Set VORLO_QUICK=1 to run step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,9 @@ if [ "${VORLO_QUICK:-0}" = "1" ]; then exit 0; fi
 
 echo "== Fuzzing every target for ${VORLO_FUZZ_SECONDS:-10} s"
 scripts/fuzz.sh "${VORLO_FUZZ_SECONDS:-10}"
+
+echo "== Debian package"
+scripts/package.sh
 
 echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
