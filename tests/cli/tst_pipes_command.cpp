@@ -80,14 +80,10 @@ class TestPipesCommand : public QObject {
         QTest::addColumn<QString>("linea");
         QTest::newRow("4 Sch 40") << "ASME B36.10M,4,100,40,114.30,6.02,102.26";
         QTest::newRow("12 STD") << "ASME B36.10M,12,300,STD,323.80,9.53,304.74";
-        QTest::newRow("12 Sch 40") << "ASME B36.10M,12,300,40,323.80,10.31,303.18";
         QTest::newRow("1/8 Sch 10") << "ASME B36.10M,0.125,6,10,10.30,1.24,7.82";
         QTest::newRow("1 1/4 XXS") << "ASME B36.10M,1.25,32,XXS,42.20,9.70,22.80";
-        QTest::newRow("48 XS") << "ASME B36.10M,48,1200,XS,1219.00,12.70,1193.60";
         QTest::newRow("4 10S") << "ASME B36.19M,4,100,10S,114.30,3.05,108.20";
-        QTest::newRow("3/8 80S") << "ASME B36.19M,0.375,10,80S,17.10,3.20,10.70";
         QTest::newRow("DN 50 M") << "EN 10255,,50,M,60.30,3.60,53.10";
-        QTest::newRow("DN 150 H") << "EN 10255,,150,H,165.10,5.40,154.30";
     }
     void csv_rows() {
         QFETCH(QString, linea);
@@ -101,9 +97,7 @@ class TestPipesCommand : public QObject {
         const auto b10 = NormaTuberia::AsmeB3610M;
         const auto b19 = NormaTuberia::AsmeB3619M;
         const auto en = NormaTuberia::En10255;
-        QTest::newRow("ASME B36.10M") << "ASME B36.10M" << QList<NormaTuberia>{b10};
         QTest::newRow("asme b36.19m") << "asme b36.19m" << QList<NormaTuberia>{b19};
-        QTest::newRow("EN 10255") << "EN 10255" << QList<NormaTuberia>{en};
         QTest::newRow("en") << "en" << QList<NormaTuberia>{en};
         QTest::newRow("asme: both ASME") << "asme" << QList<NormaTuberia>{b10, b19};
         QTest::newRow("ASME B36.1: both ASME") << "ASME B36.1" << QList<NormaTuberia>{b10, b19};
