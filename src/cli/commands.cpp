@@ -1,10 +1,16 @@
 #include "commands.h"
 
+#include "pipes_command.h"
+
 namespace vorlo::cli {
 
 const QList<Comando> &comandos() {
     // Each command adds its row here; the function lives in the command's own file.
-    static const QList<Comando> tabla = {};
+    static const QList<Comando> tabla = {
+        {QStringLiteral("pipes"),
+         QStringLiteral("Standard pipe sizes (ASME B36.10M, B36.19M, EN 10255), table or CSV."),
+         false, &comandoPipes},
+    };
     return tabla;
 }
 

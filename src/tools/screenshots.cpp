@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/open_windows.h"
+#include "app/pipes_entry.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -15,6 +16,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
 
@@ -267,6 +269,17 @@ void ventanasDelGas(const QString &sfx, bool ayuda) {
     guardar(tubo, QStringLiteral("pipe-gas-") + sfx);
 }
 
+// The standard pipe sizes on the worked example's pipe, 4" Sch 40.
+void ventanaTuberias(const QString &sfx) {
+    abrirTuberias([](const QString &, const QString &) {});
+    auto *tuberias = ventanas().existente<FormTuberias>();
+    if (auto *nominal = hijo<QComboBox>(tuberias, "Nominal"))
+        nominal->setCurrentIndex(nominal->findText(QStringLiteral("4\" (DN 100)")));
+    guardar(tuberias, QStringLiteral("pipes-") + sfx);
+    if (tuberias)
+        tuberias->close();
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -276,15 +289,15 @@ int main(int argc, char *argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas (default all)\n");
+                             "  WINDOWS: comma list of start,pipe,gas,pipes (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales =
-        args.size() > 3
-            ? args.at(3).split(QLatin1Char(','))
-            : QStringList{QStringLiteral("start"), QStringLiteral("pipe"), QStringLiteral("gas")};
+    const QStringList cuales = args.size() > 3
+                                   ? args.at(3).split(QLatin1Char(','))
+                                   : QStringList{QStringLiteral("start"), QStringLiteral("pipe"),
+                                                 QStringLiteral("gas"), QStringLiteral("pipes")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -305,6 +318,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("gas"))) {
             empezar(idioma);
             ventanasDelGas(sfx, es);
+        }
+        if (cuales.contains(QStringLiteral("pipes"))) {
+            empezar(idioma);
+            ventanaTuberias(sfx);
         }
     }
     ventanas().cerrarTodas();

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/pipes_entry.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -15,6 +16,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
 
@@ -149,6 +151,15 @@ QWidget *guardar() {
 QWidget *abrir() {
     abrirArchivo();
     return ventanas().existente<FormGuardar>();
+}
+
+// The standard pipe sizes on EN 10255, whose series carry the longest list texts.
+QWidget *tuberias() {
+    abrirTuberias([](const QString &, const QString &) {});
+    QWidget *f = ventanas().existente<FormTuberias>();
+    auto *norma = f->findChild<QComboBox *>(QStringLiteral("Norma"));
+    norma->setCurrentIndex(norma->count() - 1);
+    return f;
 }
 
 QWidget *inicio() {
@@ -296,6 +307,7 @@ class TestLook : public QObject {
             {"converter view", conversorVista},
             {"results save", guardar},
             {"results open", abrir},
+            {"pipe sizes", tuberias},
         };
         for (const auto &[n, a] : ventanasTodas) {
             if (!conAyuda && a.target<QWidget *(*)()>() && *a.target<QWidget *(*)()>() == &ayuda)
