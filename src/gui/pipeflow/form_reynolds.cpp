@@ -8,6 +8,7 @@
 #include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/pipes_entry.h"
 #include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
@@ -20,6 +21,7 @@
 
 #include <QButtonGroup>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 namespace vorlo {
@@ -138,6 +140,9 @@ FormReynolds::~FormReynolds() = default;
 void FormReynolds::conectarEventos() {
     for (const QString &n : reynolds::kRecalculanAlCambiar)
         connect(campo(n), &QLineEdit::textChanged, this, [this] { CalcularTuberia(); });
+    // A diameter typed, pasted, cleared or opened from a file is no longer the picked pipe's.
+    connect(ui->dint, &QLineEdit::textChanged, ui->LabelTuberia, &QLabel::clear);
+    connect(ui->CommandTuberia, &QPushButton::clicked, this, &FormReynolds::CommandTuberia_Click);
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
         if (t != QLatin1String("0") && !t.isEmpty()) {
             CalcularTuberia();
@@ -422,6 +427,16 @@ void FormReynolds::Command3_Click() {
         return;
     }
     abrirAccesorios(ui->dint->text());
+}
+
+void FormReynolds::CommandTuberia_Click() {
+    const QPointer<FormReynolds> yo(this);
+    abrirTuberias([yo](const QString &diametroInterior, const QString &designacion) {
+        if (!yo)
+            return;
+        yo->escribir(tuberia::dint, diametroInterior);
+        yo->ui->LabelTuberia->setText(designacion);
+    });
 }
 
 void FormReynolds::Command4_Click() {

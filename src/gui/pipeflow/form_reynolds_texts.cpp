@@ -60,6 +60,10 @@ const QList<TextoControl> &textosFormReynolds() {
         {"Command8", T::Tooltip, kUnidades, kUnits},
         {"Command14", T::Tooltip, kUnidades, kUnits},
         {"Command15", T::Tooltip, kUnidades, kUnits},
+        {"CommandTuberia", T::Texto, "Tuberías…", "Pipe sizes…"},
+        {"CommandTuberia", T::Tooltip,
+         "Elegir una tubería normalizada: norma, tamaño nominal y cédula",
+         "Pick a standard pipe: standard, nominal size and schedule"},
     };
     return tabla;
 }
