@@ -2,11 +2,19 @@
 # Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and fuzzes
 # each for the given number of seconds (default 60), starting from the seed corpora in
 # fuzz/corpus. Usage: scripts/fuzz.sh [seconds] [target ...]
+#
+# Exits 1 when any target crashes, leaks, times out, runs out of memory, fails a property or
+# exits non-zero (the other targets still run). The reproducer then lies in
+# build/fuzz/artifacts/<target>/, the full output in build/fuzz/logs/<target>.log, and the
+# script prints the command that replays it. A target's per-input time limit is
+# VORLO_FUZZ_TIMEOUT seconds (default 10).
 set -euo pipefail
+shopt -s nullglob
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 seconds="${1:-60}"
 shift || true
+timeout_unidad="${VORLO_FUZZ_TIMEOUT:-10}"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVORLO_FUZZ=ON >/dev/null
 cmake --build build/fuzz
@@ -14,16 +22,57 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for f in fuzz/fuzz_*.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+
+raiz="$PWD/build/fuzz"
+fallidos=()
 for t in "${targets[@]}"; do
-  mkdir -p "$work/$t"
-  [ -d "fuzz/corpus/$t" ] && cp -r "fuzz/corpus/$t/." "$work/$t/"
+  bin="$raiz/fuzz/$t"
+  artefactos="$raiz/artifacts/$t"
+  corpus="$raiz/corpus/$t"
+  log="$raiz/logs/$t.log"
   echo "== $t: $seconds s"
-  "build/fuzz/fuzz/$t" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-    "$work/$t" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|property|SUMMARY|==[0-9]+==ERROR)' || true
-  # libFuzzer leaves crash-* files in the current directory on a failure.
-  if ls crash-* leak-* timeout-* >/dev/null 2>&1; then
-    echo "fuzzing $t found a failure"; exit 1
+  if [ ! -x "$bin" ]; then
+    echo "   FAILED: no fuzz target named $t"
+    fallidos+=("$t")
+    continue
+  fi
+  # Fresh each run: the committed corpus is only read, and an old reproducer cannot be taken for
+  # a new one.
+  rm -rf "$artefactos" "$corpus"
+  mkdir -p "$artefactos" "$corpus" "$(dirname "$log")"
+  if [ -d "fuzz/corpus/$t" ]; then cp -r "fuzz/corpus/$t/." "$corpus/"; fi
+  rc=0
+  # The outer timeout only guards against a run that stops answering; libFuzzer's own per-input
+  # timeout normally ends a hang first and leaves a timeout-* reproducer.
+  timeout --kill-after=10 "$((seconds * 2 + timeout_unidad + 60))" \
+    "$bin" -max_total_time="$seconds" -max_len=4096 -timeout="$timeout_unidad" \
+    -print_final_stats=1 -artifact_prefix="$artefactos/" "$corpus" >"$log" 2>&1 || rc=$?
+  corridas="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+  # slow-unit-* files only report a slow input; the other kinds are failures.
+  reproductores=("$artefactos"/crash-* "$artefactos"/leak-* "$artefactos"/timeout-* \
+    "$artefactos"/oom-*)
+  if [ "$rc" -ne 0 ] || [ ${#reproductores[@]} -gt 0 ]; then
+    fallidos+=("$t")
+    grep -E '^(property failed|SUMMARY)|==[0-9]+== ?ERROR|runtime error' "$log" | head -n 8 |
+      sed 's/^/   /' || true
+    echo "   FAILED: $t (exit code $rc); full output: ${log#"$PWD"/}"
+    for r in "${reproductores[@]}"; do
+      echo "   reproducer: ${r#"$PWD"/}"
+      echo "   rerun:      ${bin#"$PWD"/} ${r#"$PWD"/}"
+    done
+    if [ "$rc" -eq 124 ] || [ "$rc" -eq 137 ]; then
+      echo "   the run stopped answering and was ended after $((seconds * 2 + timeout_unidad + 60)) s"
+    elif [ ${#reproductores[@]} -eq 0 ]; then
+      echo "   no reproducer was written; see the output"
+    fi
+  else
+    echo "   ok: ${corridas:-?} inputs run"
   fi
 done
+
+echo "== fuzzed ${#targets[@]} target(s) for $seconds s each"
+if [ ${#fallidos[@]} -gt 0 ]; then
+  echo "FAILED: ${fallidos[*]}"
+  exit 1
+fi
+echo "all passed"

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -160,6 +161,47 @@ class TestNumbers : public QObject {
             QVERIFY(!formatoPlano(x).has_value());
             QVERIFY(FormatoResultado(x).isEmpty());
         }
+    }
+
+    // At the ends of the range of a double every format still writes a text that reads back
+    // within half of its last shown digit.
+    void extreme_values_read_back_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("decimales");
+        // The fuzz_numbers input of the same name, decoded as that target does: its eight bytes
+        // as a double, its last byte modulo 9 as the number of decimals.
+        const unsigned char bytes[] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xef, 0xff};
+        double regresion = 0;
+        std::memcpy(&regresion, bytes, sizeof regresion);
+        QTest::newRow("regresion-plano-mayor-double-negativo") << regresion << bytes[7] % 9;
+        const double mayor = std::numeric_limits<double>::max();
+        QTest::newRow("largest double") << mayor << 8;
+        QTest::newRow("15 digits round past the largest") << std::nextafter(mayor, 0.0) << 0;
+        QTest::newRow("15 digits stay below the largest") << 1.79769313486231e308 << 4;
+        QTest::newRow("smallest normal") << std::numeric_limits<double>::min() << 8;
+        QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << 8;
+        QTest::newRow("negative subnormal") << -std::numeric_limits<double>::denorm_min() << 0;
+    }
+    void extreme_values_read_back() {
+        QFETCH(double, x);
+        QFETCH(int, decimales);
+        const double escala = std::pow(10.0, std::floor(std::log10(std::fabs(x))));
+        const auto comprobar = [&](const std::optional<QString> &t, double media) {
+            QVERIFY(t.has_value());
+            const auto v = leerNumero(*t);
+            QVERIFY2(v.has_value(), qPrintable(*t));
+            QVERIFY2(std::fabs(*v - x) <= media * (1 + 1e-9) + std::fabs(x) * 1e-14,
+                     qPrintable(*t));
+        };
+        comprobar(formatoFijo(x, decimales), 0.5 * std::pow(10.0, -decimales));
+        if (QTest::currentTestFailed())
+            return;
+        comprobar(formatoPlano(x), 0);
+        if (QTest::currentTestFailed())
+            return;
+        const QString r = FormatoResultado(x);
+        QVERIFY2(r.contains(u'e'), qPrintable(r));
+        comprobar(r, 5e-6 * escala);
     }
 
     // Every text a format writes reads back to the value it shows.

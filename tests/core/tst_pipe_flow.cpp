@@ -69,6 +69,28 @@ class TestPipeFlow : public QObject {
         QCOMPARE(c.texto(t::Vproceso), ",8234");
     }
 
+    // The velocity uses π cut to 3.141592; with the full value these would show 2,9391 and
+    // 2,6683.
+    void velocity_uses_pi_cut_after_six_decimals_data() {
+        QTest::addColumn<QString>("caudal");
+        QTest::addColumn<QString>("diametro");
+        QTest::addColumn<QString>("velocidad");
+        QTest::newRow("3 m3/h in 19 mm") << "3"
+                                         << "19"
+                                         << "2,9392";
+        QTest::newRow("22 m3/h in 54 mm") << "22"
+                                          << "54"
+                                          << "2,6684";
+    }
+    void velocity_uses_pi_cut_after_six_decimals() {
+        QFETCH(QString, caudal);
+        QFETCH(QString, diametro);
+        QFETCH(QString, velocidad);
+        CamposMapa c({{t::Qproceso, caudal}, {t::dint, diametro}});
+        CalcularTuberia(c, kEspanol);
+        QCOMPARE(c.texto(t::Vproceso), velocidad);
+    }
+
     void regime_and_friction_boundaries_data() {
         QTest::addColumn<QString>("re");
         QTest::addColumn<QString>("regimen");

@@ -32,7 +32,24 @@ using namespace gas;
 
 namespace {
 
+// The real-gas law at a fixed mass: density goes with P / (Z·T) and volumetric flow with
+// Z·T / P, T absolute. Each formula below multiplies and divides in the bracketed order, which
+// is part of its result's last digit.
+
+// ºC to K: the temperatures are typed in ºC, the law needs them absolute.
 constexpr double kKelvin = 273.15;
+// The density step needs a process temperature above -273 ºC: that bound, not absolute zero,
+// is the one the calculation has, so -273,1 gives no density.
+constexpr double kMinimoTemperaturaDensidad = -273;
+// The normalised flow needs a flow reference temperature below one million ºC.
+constexpr double kMaximoTemperaturaParaQ = 1000000;
+
+// Decimals each result is shown with. A later step reads the shown, rounded text (the mass flow
+// is the product of the two shown values), so these are part of the results that follow.
+constexpr int kDecimalesDensidad = 3;
+constexpr int kDecimalesCaudalMasico = 3;
+constexpr int kDecimalesCaudalProceso = 2;
+constexpr int kDecimalesCaudalNormalizado = 3;
 
 // The values of the named fields, or nullopt when one is empty or not a number: the step that
 // needs them is skipped.
@@ -60,27 +77,30 @@ bool escribirResultado(CamposTexto &c, const QString &campo, double x, int decim
     return true;
 }
 
+// Density at process conditions from the density at its reference conditions.
 void densidadProceso(CamposTexto &c) {
     const auto v = leer<7>(c, {Zref, Pproceso, tref, dref, Zproceso, Pref, tproceso});
     if (!v)
         return;
     const auto [zRef, pProc, tRef, dRef, zProc, pRef, tProc] = *v;
-    // The bound is -273, not absolute zero.
-    if (!(zProc > 0) || !(tProc > -273))
+    if (!(zProc > 0) || !(tProc > kMinimoTemperaturaDensidad))
         return;
     const double d =
         (((zRef * pProc) * (tRef + kKelvin)) * dRef) / ((tProc + kKelvin) * (pRef * zProc));
-    escribirResultado(c, dproceso, d, 3);
+    escribirResultado(c, dproceso, d, kDecimalesDensidad);
 }
 
+// Mass flow in kg/h: the flow at process conditions times the process density, as shown. No sign
+// or range test.
 void caudalMasico(CamposTexto &c) {
     const auto v = leer<2>(c, {Qproceso, dproceso});
     if (!v)
         return;
-    escribirResultado(c, Qprocesomasico, (*v)[0] * (*v)[1], 3);
+    escribirResultado(c, Qprocesomasico, (*v)[0] * (*v)[1], kDecimalesCaudalMasico);
 }
 
-// Returns whether Qproceso was written.
+// Mode 1: the flow at process conditions from the normalised flow. Returns whether Qproceso was
+// written.
 bool caudalProceso(CamposTexto &c) {
     const auto v = leer<7>(c, {Zproceso, Qnormales, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
     if (!v)
@@ -89,18 +109,19 @@ bool caudalProceso(CamposTexto &c) {
     if (!(zQ > 0) || !(pProc > 0))
         return false;
     const double q = (((zProc * qN) * (tProc + kKelvin)) * pQ) / ((tQ + kKelvin) * (pProc * zQ));
-    return escribirResultado(c, Qproceso, q, 2);
+    return escribirResultado(c, Qproceso, q, kDecimalesCaudalProceso);
 }
 
+// Mode 2: the normalised flow from the flow at process conditions.
 void caudalNormalizado(CamposTexto &c) {
     const auto v = leer<7>(c, {Zproceso, Qproceso, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
     if (!v)
         return;
     const auto [zProc, qP, tProc, pQ, zQ, pProc, tQ] = *v;
-    if (!(zProc > 0) || !(pQ > 0) || !(tQ > kCeroAbsoluto) || !(tQ < 1000000))
+    if (!(zProc > 0) || !(pQ > 0) || !(tQ > kCeroAbsoluto) || !(tQ < kMaximoTemperaturaParaQ))
         return;
     const double q = (((zQ * qP) * (tQ + kKelvin)) * pProc) / ((tProc + kKelvin) * (zProc * pQ));
-    escribirResultado(c, Qnormales, q, 3);
+    escribirResultado(c, Qnormales, q, kDecimalesCaudalNormalizado);
 }
 
 } // namespace

@@ -23,6 +23,51 @@ using namespace tuberia;
 
 namespace {
 
+// Units and constants of the pass. Each step reads the fields in their fixed units (flow m³/h,
+// density kg/m³, viscosity Pa·s or m²/s, diameter and roughness mm, length and elevation m) and
+// converts inline, in the order the formulas below keep; the divisors stay separate divisions
+// because folding them into one constant would round differently and could change a shown digit.
+
+// π as this calculation defines it: cut, not rounded, after six decimals. Every velocity, and
+// every result derived from it, shows the digits this value gives; the full value of π would
+// change them, so it must stay 3.141592.
+constexpr double kPi = 3.141592;
+constexpr double kSegundosPorHora = 3600; // flow in m³/h, velocity in m/s
+constexpr double kMmPorM = 1000;          // diameter and roughness are typed in mm
+// Diameter in mm to radius in m.
+constexpr double kMmDiametroPorMRadio = 2 * kMmPorM;
+constexpr double kKPaPorBar = 100;   // the per-metre drop comes out in kPa, is shown in bar too
+constexpr double kPaPorBar = 100000; // the drops over a length come out in Pa
+// The friction loss without the density, f/dint·L·V²/2 in kPa per kg/m³ (dint in mm), divided
+// by kKPaPorBar and then by this is metres of fluid column: 0.0000981 bar is the pressure of
+// one metre of a column of 1 kg/m³ at g = 9.81 m/s² (9.81 / 100000), so the whole chain of
+// divisors makes f·L·V² / (2·g·D) with D in metres.
+constexpr double kBarPorMetroColumna = 0.0000981;
+// The static head ρ·h (kg/m³ × m = kg/m² of column) in bar: 1 bar = 100000 / 9.80665 = 10197.16
+// kgf/m² under standard gravity, used with one decimal as 10197.2; that value is the result's.
+constexpr double kKgfM2PorBar = 10197.2;
+// The fittings drop K·ρ·V²/2 in Pa, in bar: the ½ and the Pa per bar in one divisor (200000).
+constexpr double kDivisorAccesorios = 2 * kPaPorBar;
+// Darcy friction factor of laminar flow: 64 / Re.
+constexpr double kLaminar = 64;
+// Reynolds bounds. The friction factor is laminar below kReLaminar, from Colebrook with a red
+// transition note from kReLaminar to kReTurbulento inclusive, turbulent above. The regime text
+// reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the two sets of
+// boundaries differ at both ends, and both hold.
+constexpr double kReLaminar = 2000;
+constexpr double kReTurbulento = 4000;
+
+// Decimals each result is shown with. Later steps read the shown, rounded texts, so these are
+// part of every result that follows.
+constexpr int kDecimalesVelocidad = 4;
+constexpr int kDecimalesFriccion = 4;
+constexpr int kDecimalesReynolds = 0;
+constexpr int kDecimalesDP = 2;
+constexpr int kDecimalesDPbar = 8;
+constexpr int kDecimalesCarga = 8;
+constexpr int kDecimalesAccesorios = 7;
+constexpr int kDecimalesTotal = 7;
+
 // Writes a formatted result unless it could not be formatted (a value out of range).
 void escribirSiFinito(CamposTexto &c, const QString &campo, const std::optional<QString> &t) {
     if (t)
@@ -37,49 +82,124 @@ void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, cons
     }
 }
 
-// Step 4: the friction factor from the Reynolds number shown now.
+// A zero diameter is emptied before anything divides by it.
+void vaciarDiametroCero(CamposTexto &c) {
+    if (c.presente(dint)) {
+        if (const auto d = c.valor(dint); d && *d == 0)
+            c.escribir(dint, QString());
+    }
+}
+
+// Mean velocity in m/s from the flow and the diameter. Without a flow a typed velocity stays.
+void velocidad(CamposTexto &c) {
+    if (!(c.texto(dint) != QStringLiteral("0") && c.presente(dint) && c.presente(Qproceso)))
+        return;
+    const auto q = c.valor(Qproceso);
+    const auto d = c.valor(dint);
+    if (q && d && *q > 0 && *d > 0) {
+        const double radio = *d / kMmDiametroPorMRadio;
+        escribirSiFinito(
+            c, Vproceso,
+            formatoFijo(*q / (radio * radio * kSegundosPorHora * kPi), kDecimalesVelocidad));
+    }
+}
+
+// No diameter, no velocity.
+void vaciarVelocidadSinDiametro(CamposTexto &c) {
+    if (!c.presente(dint))
+        c.escribir(Vproceso, QString());
+}
+
+void friccionColebrook(CamposTexto &c, const QString &idioma, double rug, double d, double re,
+                       const QString &es, const QString &en, ColorNota color) {
+    if (const auto f = Colebrook(rug, d, re)) {
+        escribirSiFinito(c, ffinal, formatoFijo(*f, kDecimalesFriccion));
+        notaFriccion(c, idioma, es, en, color);
+    }
+}
+
+// Turbulent and transition branches: Colebrook from the roughness, the diameter and Re.
+void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
+    if (!(c.presente(dint) && c.presente(Rugosidad)))
+        return;
+    const auto d = c.valor(dint);
+    const auto rug = c.valor(Rugosidad);
+    if (!d || !rug)
+        return;
+    if (re > kReTurbulento) {
+        friccionColebrook(c, idioma, *rug, *d, re,
+                          QStringLiteral("   Factor de fricción de Colebrook (flujo "
+                                         "turbulento)"),
+                          QStringLiteral("   Colebrook Friction Factor (turbulent flow)"),
+                          ColorNota::Normal);
+    } else if (re >= kReLaminar && re <= kReTurbulento && *d > 0) {
+        friccionColebrook(c, idioma, *rug, *d, re,
+                          QStringLiteral("Zona de Transición. Factor de Fricción "
+                                         "indeterminado. Se considerará flujo turbulento "
+                                         "(caso más desfavorable)"),
+                          QStringLiteral("Transition Zone. Friction factor is "
+                                         "indeterminate. Turbulent flow will be "
+                                         "considered"),
+                          ColorNota::Rojo);
+    }
+}
+
+// Laminar branch, 64 / Re. Re is read again: a nested pass may have changed it while the
+// turbulent branch wrote.
+void friccionLaminar(CamposTexto &c, const QString &idioma) {
+    if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
+        escribirSiFinito(c, ffinal, formatoFijo(kLaminar / *re, kDecimalesFriccion));
+        notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
+                     QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
+    }
+}
+
+// The friction factor from the Reynolds number shown now, before this pass computes a new one:
+// right after an input change it belongs to the previous Re, and the next pass catches up.
 void factorFriccion(CamposTexto &c, const QString &idioma) {
     if (!c.presente(Re))
         return;
     const auto re = c.valor(Re);
     if (!re)
         return;
-    if (c.presente(dint) && c.presente(Rugosidad)) {
-        const auto d = c.valor(dint);
-        const auto rug = c.valor(Rugosidad);
-        if (d && rug) {
-            if (*re > 4000) {
-                if (const auto f = Colebrook(*rug, *d, *re)) {
-                    escribirSiFinito(c, ffinal, formatoFijo(*f, 4));
-                    notaFriccion(c, idioma,
-                                 QStringLiteral("   Factor de fricción de Colebrook (flujo "
-                                                "turbulento)"),
-                                 QStringLiteral("   Colebrook Friction Factor (turbulent flow)"),
-                                 ColorNota::Normal);
-                }
-            } else if (*re >= 2000 && *re <= 4000 && *d > 0) {
-                if (const auto f = Colebrook(*rug, *d, *re)) {
-                    escribirSiFinito(c, ffinal, formatoFijo(*f, 4));
-                    notaFriccion(c, idioma,
-                                 QStringLiteral("Zona de Transición. Factor de Fricción "
-                                                "indeterminado. Se considerará flujo turbulento "
-                                                "(caso más desfavorable)"),
-                                 QStringLiteral("Transition Zone. Friction factor is "
-                                                "indeterminate. Turbulent flow will be "
-                                                "considered"),
-                                 ColorNota::Rojo);
-                }
-            }
-        }
-    }
-    // Re-read: a nested pass may have changed Re while the branch above wrote.
-    if (const auto re2 = c.valor(Re); re2 && *re2 > 0 && *re2 < 2000) {
-        escribirSiFinito(c, ffinal, formatoFijo(64 / *re2, 4));
-        notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
-                     QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
+    friccionTurbulenta(c, idioma, *re);
+    friccionLaminar(c, idioma);
+}
+
+// No Reynolds number, no friction factor and no note.
+void vaciarFriccionSinReynolds(CamposTexto &c) {
+    if (!c.presente(Re)) {
+        c.escribir(ffinal, QString());
+        c.escribir(Labelffriccion, QString());
     }
 }
 
+// Reynolds number from the dynamic viscosity: D·V·ρ/µ with D in m.
+void reynoldsDinamica(CamposTexto &c) {
+    if (!(c.opcion(Option3) && c.presente(dproceso) && c.presente(vdinamica) && c.presente(dint) &&
+          c.presente(Vproceso)))
+        return;
+    const auto d = c.valor(dint);
+    const auto v = c.valor(Vproceso);
+    const auto rho = c.valor(dproceso);
+    const auto mu = c.valor(vdinamica);
+    if (d && v && rho && mu && *mu > 0)
+        escribirSiFinito(c, Re,
+                         formatoFijo((*d * *v) * *rho / (*mu * kMmPorM), kDecimalesReynolds));
+}
+
+// Reynolds number from the kinematic viscosity: D·V/ν with D in m.
+void reynoldsCinematica(CamposTexto &c) {
+    if (!(c.opcion(Option4) && c.presente(Vcinematica) && c.presente(dint) && c.presente(Vproceso)))
+        return;
+    const auto d = c.valor(dint);
+    const auto v = c.valor(Vproceso);
+    const auto nu = c.valor(Vcinematica);
+    if (d && v && nu && *nu > 0)
+        escribirSiFinito(c, Re, formatoFijo((*d * *v) / (*nu * kMmPorM), kDecimalesReynolds));
+}
+
+// The regime text; emptied with Re, left as it is for Re <= 0.
 void regimen(CamposTexto &c, const QString &idioma) {
     if (!c.presente(Re)) {
         c.escribir(laminarturbulento, QString());
@@ -89,9 +209,9 @@ void regimen(CamposTexto &c, const QString &idioma) {
     if (!re || *re <= 0)
         return;
     std::optional<QString> t;
-    if (*re <= 2000)
+    if (*re <= kReLaminar)
         t = segunIdioma(idioma, QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow"));
-    else if (*re < 4000)
+    else if (*re < kReTurbulento)
         t = segunIdioma(idioma, QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone"));
     else
         t = segunIdioma(idioma, QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow"));
@@ -99,140 +219,137 @@ void regimen(CamposTexto &c, const QString &idioma) {
         c.escribir(laminarturbulento, *t);
 }
 
-} // namespace
-
-void CalcularTuberia(CamposTexto &c, const QString &idioma) {
-    // 1. A zero diameter is emptied before anything divides by it.
-    if (c.presente(dint)) {
-        if (const auto d = c.valor(dint); d && *d == 0)
-            c.escribir(dint, QString());
-    }
-    // 2. Velocity.
-    if (c.texto(dint) != QStringLiteral("0") && c.presente(dint) && c.presente(Qproceso)) {
-        const auto q = c.valor(Qproceso);
-        const auto d = c.valor(dint);
-        if (q && d && *q > 0 && *d > 0) {
-            const double radio = *d / 2000;
-            escribirSiFinito(c, Vproceso, formatoFijo(*q / (radio * radio * 3600 * 3.141592), 4));
-        }
-    }
-    // 3.
-    if (!c.presente(dint))
-        c.escribir(Vproceso, QString());
-    // 4. Friction factor from the Reynolds number shown at this moment.
-    factorFriccion(c, idioma);
-    // 5.
-    if (!c.presente(Re)) {
-        c.escribir(ffinal, QString());
-        c.escribir(Labelffriccion, QString());
-    }
-    // 6. Reynolds number, dynamic viscosity.
-    if (c.opcion(Option3) && c.presente(dproceso) && c.presente(vdinamica) && c.presente(dint) &&
-        c.presente(Vproceso)) {
-        const auto d = c.valor(dint);
-        const auto v = c.valor(Vproceso);
-        const auto rho = c.valor(dproceso);
-        const auto mu = c.valor(vdinamica);
-        if (d && v && rho && mu && *mu > 0)
-            escribirSiFinito(c, Re, formatoFijo((*d * *v) * *rho / (*mu * 1000), 0));
-    }
-    // 7. Reynolds number, kinematic viscosity.
-    if (c.opcion(Option4) && c.presente(Vcinematica) && c.presente(dint) && c.presente(Vproceso)) {
-        const auto d = c.valor(dint);
-        const auto v = c.valor(Vproceso);
-        const auto nu = c.valor(Vcinematica);
-        if (d && v && nu && *nu > 0)
-            escribirSiFinito(c, Re, formatoFijo((*d * *v) / (*nu * 1000), 0));
-    }
-    // 8. Regime text.
-    regimen(c, idioma);
-    // 9. A Reynolds number survives only with a viscosity, the velocity and the diameter.
+// A Reynolds number, typed or computed, survives only with a viscosity, the velocity and the
+// diameter.
+void vaciarReynoldsSinDatos(CamposTexto &c) {
     if ((!c.presente(Vcinematica) && !c.presente(vdinamica)) || !c.presente(Vproceso) ||
         !c.presente(dint))
         c.escribir(Re, QString());
-    // 10. Pressure drop per metre.
-    if (c.presente(ffinal) && c.presente(dint) && c.presente(dproceso) && c.presente(Vproceso)) {
-        const auto f = c.valor(ffinal);
-        const auto d = c.valor(dint);
-        const auto rho = c.valor(dproceso);
-        const auto v = c.valor(Vproceso);
-        if (f && d && rho && v && *d != 0) {
-            const double dp = ((*f / *d) * *rho * (*v * *v)) / 2;
-            const auto tDp = formatoFijo(dp, 2);
-            const auto tDpBar = formatoFijo(dp / 100, 8);
-            if (tDp && tDpBar) {
-                c.escribir(DP, *tDp);
-                c.escribir(DPbar, *tDpBar);
-            }
-        }
-    } else {
+}
+
+// Straight-pipe drop per metre, f/D·ρ·V²/2: in kPa/m (dint in mm) and in bar/m.
+void perdidaPorMetro(CamposTexto &c) {
+    if (!(c.presente(ffinal) && c.presente(dint) && c.presente(dproceso) && c.presente(Vproceso))) {
         c.escribir(DP, QString());
         c.escribir(DPbar, QString());
+        return;
     }
-    // 11. Elevation: 0 when empty.
+    const auto f = c.valor(ffinal);
+    const auto d = c.valor(dint);
+    const auto rho = c.valor(dproceso);
+    const auto v = c.valor(Vproceso);
+    if (f && d && rho && v && *d != 0) {
+        const double dp = ((*f / *d) * *rho * (*v * *v)) / 2;
+        const auto tDp = formatoFijo(dp, kDecimalesDP);
+        const auto tDpBar = formatoFijo(dp / kKPaPorBar, kDecimalesDPbar);
+        if (tDp && tDpBar) {
+            c.escribir(DP, *tDp);
+            c.escribir(DPbar, *tDpBar);
+        }
+    }
+}
+
+// The elevation gain for the head loss: 0 when empty, nullopt when not a number.
+std::optional<double> desnivel(const CamposTexto &c) {
     std::optional<double> h = 0.0;
     if (c.presente(Desnivel))
         h = c.valor(Desnivel);
-    // 12. Head loss.
-    if (c.presente(ffinal) && c.presente(dint) && c.presente(Vproceso) && c.presente(L)) {
-        const auto f = c.valor(ffinal);
-        const auto d = c.valor(dint);
-        const auto v = c.valor(Vproceso);
-        const auto l = c.valor(L);
-        if (f && d && v && l && h && *d != 0)
-            escribirSiFinito(
-                c, DPtotalm,
-                formatoFijo(*h + (((*f / *d) * *l * (*v * *v)) / 2 / 100 / 0.0000981), 8));
-    } else {
+    return h;
+}
+
+// Head loss in metres of the flowing fluid: the elevation plus f·L·V²/(2·g·D).
+void perdidaCarga(CamposTexto &c, const std::optional<double> &h) {
+    if (!(c.presente(ffinal) && c.presente(dint) && c.presente(Vproceso) && c.presente(L))) {
         c.escribir(DPtotalm, QString());
+        return;
     }
-    // 13. Straight-pipe total, from the per-metre drop as shown.
-    if (c.presente(DPbar) && c.presente(L) && c.presente(Desnivel) && c.presente(dproceso)) {
-        const auto dpbar = c.valor(DPbar);
-        const auto l = c.valor(L);
-        const auto rho = c.valor(dproceso);
-        const auto hh = c.valor(Desnivel);
-        if (dpbar && l && rho && hh)
-            escribirSiFinito(c, DPbarTotal, formatoPlano(*dpbar * *l + *rho * *hh / 10197.2));
-    } else {
+    const auto f = c.valor(ffinal);
+    const auto d = c.valor(dint);
+    const auto v = c.valor(Vproceso);
+    const auto l = c.valor(L);
+    if (f && d && v && l && h && *d != 0)
+        escribirSiFinito(
+            c, DPtotalm,
+            formatoFijo(*h + (((*f / *d) * *l * (*v * *v)) / 2 / kKPaPorBar / kBarPorMetroColumna),
+                        kDecimalesCarga));
+}
+
+// Straight-pipe total in bar: the per-metre drop as shown times the length, plus the static
+// head. Unlike the head loss, an empty elevation empties it.
+void perdidaTramo(CamposTexto &c) {
+    if (!(c.presente(DPbar) && c.presente(L) && c.presente(Desnivel) && c.presente(dproceso))) {
         c.escribir(DPbarTotal, QString());
+        return;
     }
-    // 14. Fittings. An empty text is not greater than 0; a text that is not a number skips.
-    {
-        const QString nombres[] = {ktotal, dproceso, Vproceso};
-        bool saltar = false;
-        bool positivos = true;
-        double v[3] = {0, 0, 0};
-        for (int i = 0; i < 3; ++i) {
-            if (!c.presente(nombres[i])) {
-                positivos = false;
-                continue;
-            }
-            const auto x = c.valor(nombres[i]);
-            if (!x)
-                saltar = true;
-            else if (!(*x > 0))
-                positivos = false;
-            else
-                v[i] = *x;
+    const auto dpbar = c.valor(DPbar);
+    const auto l = c.valor(L);
+    const auto rho = c.valor(dproceso);
+    const auto h = c.valor(Desnivel);
+    if (dpbar && l && rho && h)
+        escribirSiFinito(c, DPbarTotal, formatoPlano(*dpbar * *l + *rho * *h / kKgfM2PorBar));
+}
+
+// Fittings drop in bar, K·ρ·V²/2. An empty text is not greater than 0 and empties the result;
+// a text that is not a number leaves it as it is.
+void perdidaAccesorios(CamposTexto &c) {
+    const QString nombres[] = {ktotal, dproceso, Vproceso};
+    bool saltar = false;
+    bool positivos = true;
+    double v[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        if (!c.presente(nombres[i])) {
+            positivos = false;
+            continue;
         }
-        if (!saltar) {
-            if (positivos)
-                escribirSiFinito(c, PerdidaAccesorios,
-                                 formatoFijo(v[0] * v[1] * (v[2] * v[2]) / 200000, 7));
-            else
-                c.escribir(PerdidaAccesorios, QString());
-        }
+        const auto x = c.valor(nombres[i]);
+        if (!x)
+            saltar = true;
+        else if (!(*x > 0))
+            positivos = false;
+        else
+            v[i] = *x;
     }
-    // 15. Pipe plus fittings.
-    if (c.presente(DPbarTotal) && c.presente(PerdidaAccesorios)) {
-        const auto a = c.valor(DPbarTotal);
-        const auto b = c.valor(PerdidaAccesorios);
-        if (a && b)
-            escribirSiFinito(c, PcargaTuberiaYaccesorios, formatoFijo(*a + *b, 7));
-    } else {
+    if (saltar)
+        return;
+    if (positivos)
+        escribirSiFinito(
+            c, PerdidaAccesorios,
+            formatoFijo(v[0] * v[1] * (v[2] * v[2]) / kDivisorAccesorios, kDecimalesAccesorios));
+    else
+        c.escribir(PerdidaAccesorios, QString());
+}
+
+// Pipe plus fittings, in bar.
+void perdidaTuberiaYAccesorios(CamposTexto &c) {
+    if (!(c.presente(DPbarTotal) && c.presente(PerdidaAccesorios))) {
         c.escribir(PcargaTuberiaYaccesorios, QString());
+        return;
     }
+    const auto a = c.valor(DPbarTotal);
+    const auto b = c.valor(PerdidaAccesorios);
+    if (a && b)
+        escribirSiFinito(c, PcargaTuberiaYaccesorios, formatoFijo(*a + *b, kDecimalesTotal));
+}
+
+} // namespace
+
+// Each step reads its fields afresh, so it works with the rounded texts earlier steps wrote.
+void CalcularTuberia(CamposTexto &c, const QString &idioma) {
+    vaciarDiametroCero(c);
+    velocidad(c);
+    vaciarVelocidadSinDiametro(c);
+    factorFriccion(c, idioma);
+    vaciarFriccionSinReynolds(c);
+    reynoldsDinamica(c);
+    reynoldsCinematica(c);
+    regimen(c, idioma);
+    vaciarReynoldsSinDatos(c);
+    perdidaPorMetro(c);
+    const std::optional<double> h = desnivel(c);
+    perdidaCarga(c, h);
+    perdidaTramo(c);
+    perdidaAccesorios(c);
+    perdidaTuberiaYAccesorios(c);
 }
 
 std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) {
@@ -256,12 +373,12 @@ std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) 
     const auto v = c.valor(Vproceso);
     if (!f || !l || !d || !rho || !v || *d == 0)
         return std::nullopt;
-    const auto tDp = formatoPlano(((((*f * *l) * 1000) / *d) * *rho * (*v * *v)) / 2);
+    const auto tDp = formatoPlano(((((*f * *l) * kMmPorM) / *d) * *rho * (*v * *v)) / 2);
     if (!tDp)
         return std::nullopt;
     c.escribir(DP, *tDp);
     if (const auto dp = c.valor(DP))
-        escribirSiFinito(c, DPbar, formatoPlano(*dp / 100000));
+        escribirSiFinito(c, DPbar, formatoPlano(*dp / kPaPorBar));
     return std::nullopt;
 }
 
