@@ -31,7 +31,6 @@ class TestFormReynolds : public QObject {
     Q_OBJECT
 
     EntornoGui entorno;
-    QList<MensajesGrabados::Caja> &cajas = entorno.mensajes.cajas;
     FormReynolds *f = nullptr;
 
     QLineEdit *campo(const char *n) { return prueba::campo(f, n); }
@@ -263,15 +262,17 @@ class TestFormReynolds : public QObject {
 
     void double_click_on_dpbar_without_data_warns() {
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QCOMPARE(cajas.size(), 1);
-        QCOMPARE(cajas[0].texto, "Para poder calcular automáticamente, todos los campos en "
-                                 "rojo deben de cumplimentarse previamente");
-        QCOMPARE(cajas[0].titulo, "Faltan datos");
-        QCOMPARE(cajas[0].icono, Mensajes::Icono::Exclamacion);
+        QCOMPARE(entorno.mensajes.cajas.size(), 1);
+        QCOMPARE(entorno.mensajes.cajas[0].texto,
+                 "Para poder calcular automáticamente, todos los campos en "
+                 "rojo deben de cumplimentarse previamente");
+        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Faltan datos");
+        QCOMPARE(entorno.mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
         Idioma = kIngles;
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QCOMPARE(cajas.last().texto, "For automatic computing, all field in red must be completed");
-        QCOMPARE(cajas.last().titulo, "Faltan datos");
+        QCOMPARE(entorno.mensajes.cajas.last().texto,
+                 "For automatic computing, all field in red must be completed");
+        QCOMPARE(entorno.mensajes.cajas.last().titulo, "Faltan datos");
     }
 
     void double_click_totals_stay_until_an_input_changes() {
@@ -279,7 +280,7 @@ class TestFormReynolds : public QObject {
         tic(f);
         QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QVERIFY(cajas.isEmpty());
+        QVERIFY(entorno.mensajes.cajas.isEmpty());
         QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
         QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
         tic(f, 3);
@@ -315,9 +316,9 @@ class TestFormReynolds : public QObject {
         QFETCH(QString, texto);
         Idioma = idioma;
         QTest::mouseClick(control("Command3"), Qt::LeftButton);
-        QCOMPARE(cajas.size(), 1);
-        QCOMPARE(cajas[0].texto, texto);
-        QCOMPARE(cajas[0].titulo, "Vorlo");
+        QCOMPARE(entorno.mensajes.cajas.size(), 1);
+        QCOMPARE(entorno.mensajes.cajas[0].texto, texto);
+        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Vorlo");
     }
 
     void flags_switch_every_caption_and_tooltip() {
