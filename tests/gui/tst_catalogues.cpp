@@ -1,3 +1,4 @@
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -35,11 +36,12 @@ void dobleClicFila(QWidget *ventana, int fila) {
 
 } // namespace
 
-class TestCatalogueWindows : public QObject {
+class TestCatalogueWindows : public PruebaGui {
     Q_OBJECT
+  public:
+    TestCatalogueWindows() : PruebaGui(kEspanol) {}
 
-    EntornoGui entorno;
-
+  private:
     FormReynolds *tuberia() { return ventanas().mostrar<FormReynolds>(); }
     void pulsar(const char *nombre) {
         QTest::mouseClick(tuberia()->findChild<QToolButton *>(QLatin1String(nombre)),
@@ -54,9 +56,6 @@ class TestCatalogueWindows : public QObject {
     }
 
   private slots:
-    void init() { entorno.preparar(kEspanol); }
-    void cleanup() { entorno.recoger(); }
-
     // --- Form3: pipe materials ---
 
     void material_double_click_writes_roughness_and_hides_data() {

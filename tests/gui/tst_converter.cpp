@@ -1,3 +1,4 @@
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
@@ -102,14 +103,12 @@ class MensajesModales : public MensajesGrabados {
 
 } // namespace
 
-class TestConverter : public QObject {
+class TestConverter : public PruebaGui {
     Q_OBJECT
-    EntornoGui entorno;
+  public:
+    TestConverter() : PruebaGui(kEspanol) {}
 
   private slots:
-    void init() { entorno.preparar(kEspanol); }
-    void cleanup() { entorno.recoger(); }
-
     void window_is_owned_non_modal_and_set_up() {
         Llamador ll(QStringLiteral("PRESION"), ModoConversor::Edicion);
         QTest::mouseClick(ll.boton, Qt::LeftButton);
@@ -484,15 +483,15 @@ class TestConverter : public QObject {
         auto *c = conversor(&ll.ventana);
         elegir(c, desde);
         QTest::keyClicks(text1(c), entrada);
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto,
                  "Temperatura por debajo del cero absoluto. Por favo corrija");
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Vorlo");
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
         QCOMPARE(text1(c)->text(), cero);
         QCOMPARE(numeros(c),
                  (QStringList{"-2,73150e+2", "0,00000e+0", "-4,59670e+2", "0,00000e+0"}));
         tic(c);
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas.size(), 1);
     }
 
     void the_message_is_not_repeated_while_it_is_open() {

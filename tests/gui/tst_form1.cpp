@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/globals.h"
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
@@ -12,14 +13,9 @@
 using namespace vorlo;
 using namespace vorlo::prueba;
 
-class TestForm1 : public QObject {
+class TestForm1 : public PruebaGui {
     Q_OBJECT
-    EntornoGui entorno;
-
   private slots:
-    void init() { entorno.preparar(); }
-    void cleanup() { entorno.recoger(); }
-
     void first_start_is_english() {
         auto *f = ventanas().mostrar<Form1>();
         QCOMPARE(Idioma, kIngles);

@@ -1,5 +1,6 @@
 #include "app/colours.h"
 #include "app/form1.h"
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "gas/ayuda_gases.h"
@@ -37,14 +38,9 @@ QColor fondoDe(QWidget *f, const QString &n) {
 
 } // namespace
 
-class TestForm2 : public QObject {
+class TestForm2 : public PruebaGui {
     Q_OBJECT
-    EntornoGui entorno;
-
   private slots:
-    void init() { entorno.preparar(); }
-    void cleanup() { entorno.recoger(); }
-
     void opens_with_initial_texts_and_states() {
         auto *f = ventanas().mostrar<Form2>();
         QCOMPARE(f->windowTitle(), "Vorlo - Cálculo Condiciones de Proceso");
@@ -69,7 +65,7 @@ class TestForm2 : public QObject {
         QVERIFY(control<QLabel>(f, "MensajeAyuda")->text().isEmpty());
         QVERIFY(!control(f, "Calcular")->isVisible());
         QVERIFY(f->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void arrow_heads_are_drawn_lines() {
@@ -131,7 +127,7 @@ class TestForm2 : public QObject {
         QCOMPARE(campo(f, "dproceso")->text(), "5,945");
         QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
         QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
 
         // Clearing the normalised flow keeps the results it gave.
         teclear(f, "Qnormales", "");
@@ -181,13 +177,13 @@ class TestForm2 : public QObject {
         QLineEdit *e = campo(f, nombre);
         for (const QString tecla : {"-", "3", "0"}) {
             QTest::keyClicks(e, tecla);
-            QVERIFY2(entorno.mensajes.cajas.isEmpty(), qPrintable(e->text()));
+            QVERIFY2(mensajes.cajas.isEmpty(), qPrintable(e->text()));
         }
         QTest::keyClicks(e, "0");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto, kCeroAbsoluto);
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Vorlo");
-        QVERIFY(!entorno.mensajes.cajas[0].pregunta);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kCeroAbsoluto);
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
+        QVERIFY(!mensajes.cajas[0].pregunta);
         // The field keeps its text.
         QCOMPARE(e->text(), "-300");
     }
@@ -206,15 +202,15 @@ class TestForm2 : public QObject {
         auto *f = ventanas().mostrar<Form2>();
         // Only the complete text counts: paste it in one go.
         campo(f, "tproceso")->setText(texto.replace('.', ','));
-        QCOMPARE(entorno.mensajes.cajas.size(), cajas);
+        QCOMPARE(mensajes.cajas.size(), cajas);
     }
 
     void english_setting_keeps_the_message_spanish() {
         Idioma = kIngles;
         auto *f = ventanas().mostrar<Form2>();
         teclear(f, "tref", "-300");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto, kCeroAbsoluto);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kCeroAbsoluto);
     }
 
     void clear_sets_process_pressure_20_and_density_needs_three_inputs() {

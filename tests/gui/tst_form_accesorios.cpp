@@ -1,3 +1,4 @@
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
@@ -40,14 +41,12 @@ FormAccesorios *pulsarCommand3(FormReynolds *r) {
 
 } // namespace
 
-class TestFormAccesorios : public QObject {
+class TestFormAccesorios : public PruebaGui {
     Q_OBJECT
-    EntornoGui entorno;
+  public:
+    TestFormAccesorios() : PruebaGui(kEspanol) {}
 
   private slots:
-    void init() { entorno.preparar(kEspanol); }
-    void cleanup() { entorno.recoger(); }
-
     void starts_empty_with_every_row_named_and_enabled() {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
@@ -226,8 +225,8 @@ class TestFormAccesorios : public QObject {
         Idioma = idioma;
         auto *r = ventanas().mostrar<FormReynolds>();
         QVERIFY(!pulsarCommand3(r));
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas.at(0).texto, mensaje);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas.at(0).texto, mensaje);
     }
 
     void fill_follows_the_pipe_diameter_data() {

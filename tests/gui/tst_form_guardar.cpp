@@ -1,3 +1,4 @@
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
@@ -67,10 +68,12 @@ QStringList estadoTuberia(FormReynolds *f) {
 
 } // namespace
 
-class TestFormGuardar : public QObject {
+class TestFormGuardar : public PruebaGui {
     Q_OBJECT
+  public:
+    TestFormGuardar() : PruebaGui(kEspanol) {}
 
-    EntornoGui entorno;
+  private:
     QTemporaryDir *m_dir = nullptr;
 
     QString ruta(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -124,18 +127,15 @@ class TestFormGuardar : public QObject {
         return f;
     }
 
-  private slots:
-    void init() {
-        entorno.preparar(kEspanol);
-        m_dir = new QTemporaryDir;
-    }
-    void cleanup() {
-        entorno.recoger();
+    void alEmpezar() override { m_dir = new QTemporaryDir; }
+    void alTerminar() override {
         QFile::setPermissions(ruta("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         delete m_dir;
         m_dir = nullptr;
     }
+
+  private slots:
 
     void loads_with_its_texts_data() {
         QTest::addColumn<QString>("idioma");
@@ -184,7 +184,7 @@ class TestFormGuardar : public QObject {
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "nuevo.vrq");
         pulsar(g, "Command1");
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(cerrada(g));
         // V = 36 / (0,05² · 3600 · 3,141592) = 1,2732; Re = 100 · 1,2732 · 998,2 / 1,2;
         // no roughness, so no friction factor.
@@ -226,12 +226,12 @@ class TestFormGuardar : public QObject {
         const QByteArray viejo = bytesDe(ruta("PDcalc1.vrq"));
 
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
-        entorno.mensajes.respuesta = Mensajes::Respuesta::Cancelar;
+        mensajes.respuesta = Mensajes::Respuesta::Cancelar;
         pulsar(g, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto, kPregunta);
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, QString());
-        QVERIFY(entorno.mensajes.cajas[0].pregunta);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kPregunta);
+        QCOMPARE(mensajes.cajas[0].titulo, QString());
+        QVERIFY(mensajes.cajas[0].pregunta);
         QVERIFY(!cerrada(g));
         QVERIFY(g->isVisible());
         QCOMPARE(text1(g)->text(), "PDcalc1.vrq");
@@ -239,10 +239,10 @@ class TestFormGuardar : public QObject {
         QCOMPARE(bytesDe(ruta("PDcalc1.vrq")), viejo);
 
         teclear(f, "Qproceso", "40"); // the values saved are those at the moment of saving
-        entorno.mensajes.respuesta = Mensajes::Respuesta::Aceptar;
+        mensajes.respuesta = Mensajes::Respuesta::Aceptar;
         pulsar(g, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 2);
-        QCOMPARE(entorno.mensajes.cajas[1].texto, kPregunta);
+        QCOMPARE(mensajes.cajas.size(), 2);
+        QCOMPARE(mensajes.cajas[1].texto, kPregunta);
         QVERIFY(cerrada(g));
         QCOMPARE(
             bytesDe(ruta("PDcalc1.vrq")),
@@ -262,7 +262,7 @@ class TestFormGuardar : public QObject {
         QListWidget *l = file1(g);
         clicFila(l, 1);
         QCOMPARE(text1(g)->text(), "b.vrq");
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QTest::keyClick(l, Qt::Key_Up);
         QCOMPARE(text1(g)->text(), "a.vrq");
         QVERIFY(g->isVisible());
@@ -272,17 +272,17 @@ class TestFormGuardar : public QObject {
         escribirBytes(ruta("otro.vrq"), "antiguo");
         tuberia();
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
-        entorno.mensajes.respuesta = Mensajes::Respuesta::Cancelar;
+        mensajes.respuesta = Mensajes::Respuesta::Cancelar;
         QListWidget *l = file1(g);
         dobleClicFila(l, 0);
         QCOMPARE(text1(g)->text(), "otro.vrq");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto, kPregunta);
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, QString());
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kPregunta);
+        QCOMPARE(mensajes.cajas[0].titulo, QString());
         QCOMPARE(bytesDe(ruta("otro.vrq")), "antiguo");
         QVERIFY(!cerrada(g));
 
-        entorno.mensajes.respuesta = Mensajes::Respuesta::Aceptar;
+        mensajes.respuesta = Mensajes::Respuesta::Aceptar;
         dobleClicFila(l, 0);
         QVERIFY(cerrada(g));
         QVERIFY(bytesDe(ruta("otro.vrq")).startsWith("True\r\nFalse\r\n"));
@@ -313,7 +313,7 @@ class TestFormGuardar : public QObject {
         QTest::keyClick(d, Qt::Key_End);
         QCOMPARE(g->directorio(), m_dir->path());
         QCOMPARE(d->currentData().toString(), QStorageInfo(m_dir->path()).rootPath());
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void an_unreadable_drive_falls_back_silently() {
@@ -327,7 +327,7 @@ class TestFormGuardar : public QObject {
         QCOMPARE(d->currentData().toString(), antes);
         QCOMPARE(d->currentData().toString(), QStorageInfo(m_dir->path()).rootPath());
         QCOMPARE(g->directorio(), m_dir->path());
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void cancel_closes_and_writes_nothing() {
@@ -406,10 +406,10 @@ class TestFormGuardar : public QObject {
 
         QVERIFY(!cerrada(g));
         QVERIFY(g->isVisible());
-        QCOMPARE(entorno.mensajes.cajas.size(), pregunta ? 2 : 1);
+        QCOMPARE(mensajes.cajas.size(), pregunta ? 2 : 1);
         if (pregunta)
-            QCOMPARE(entorno.mensajes.cajas.first().texto, kPregunta);
-        const auto &caja = entorno.mensajes.cajas.last();
+            QCOMPARE(mensajes.cajas.first().texto, kPregunta);
+        const auto &caja = mensajes.cajas.last();
         QVERIFY(!caja.pregunta);
         QCOMPARE(caja.texto, QStringLiteral("No se pudo guardar el archivo \"%1/%2\": %3.")
                                  .arg(carpeta, nombre, motivo));
@@ -425,8 +425,8 @@ class TestFormGuardar : public QObject {
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "no/x.vrq");
         pulsar(g, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto,
                  QStringLiteral("The file \"%1/no/x.vrq\" could not be saved: the folder does "
                                 "not exist.")
                      .arg(m_dir->path()));
@@ -436,9 +436,8 @@ class TestFormGuardar : public QObject {
     void saving_without_a_pipe_window_reports() {
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         pulsar(g, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
-                 "No hay ningún cálculo de tubería abierto que guardar.");
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, "No hay ningún cálculo de tubería abierto que guardar.");
         QVERIFY(!cerrada(g));
         QVERIFY(listado(m_dir->path()).isEmpty());
     }
@@ -502,7 +501,7 @@ class TestFormGuardar : public QObject {
         clicFila(l, 0);
         QCOMPARE(text1(a)->text(), "calc.vrq");
         pulsar(a, "Command1");
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(cerrada(a));
         QCOMPARE(ventanas().existente<FormReynolds>(), f);
         QCOMPARE(estadoTuberia(f), guardado);
@@ -568,10 +567,9 @@ class TestFormGuardar : public QObject {
         a->fijarDirectorio(m_dir->path());
         nombrar(a, "malo.vrq");
         pulsar(a, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
-                 QStringLiteral("No se pudo abrir el archivo \"%1\": %2.")
-                     .arg(ruta("malo.vrq"), motivo));
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, QStringLiteral("No se pudo abrir el archivo \"%1\": %2.")
+                                              .arg(ruta("malo.vrq"), motivo));
         QVERIFY(!cerrada(a));
         QCOMPARE(estadoTuberia(f), antes);
         QCOMPARE(bytesDe(ruta("malo.vrq")), bytes);
@@ -586,12 +584,12 @@ class TestFormGuardar : public QObject {
         pulsar(a, "Command1"); // no name given
         nombrar(a, "falta.vrq");
         pulsar(a, "Command1");
-        QCOMPARE(entorno.mensajes.cajas.size(), 2);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 2);
+        QCOMPARE(mensajes.cajas[0].texto,
                  QStringLiteral("No se pudo abrir el archivo \"%1/\": no se ha escrito ningún "
                                 "nombre de archivo.")
                      .arg(m_dir->path()));
-        QCOMPARE(entorno.mensajes.cajas[1].texto,
+        QCOMPARE(mensajes.cajas[1].texto,
                  QStringLiteral("No se pudo abrir el archivo \"%1\": el archivo no existe.")
                      .arg(ruta("falta.vrq")));
         QVERIFY(!cerrada(a));

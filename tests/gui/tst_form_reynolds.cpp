@@ -1,5 +1,6 @@
 #include "app/colours.h"
 #include "app/form1.h"
+#include "app/globals.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
 
@@ -27,10 +28,12 @@ void perderFoco(QWidget *w) {
 
 } // namespace
 
-class TestFormReynolds : public QObject {
+class TestFormReynolds : public PruebaGui {
     Q_OBJECT
+  public:
+    TestFormReynolds() : PruebaGui(kEspanol) {}
 
-    EntornoGui entorno;
+  private:
     FormReynolds *f = nullptr;
 
     QLineEdit *campo(const char *n) { return prueba::campo(f, n); }
@@ -43,12 +46,9 @@ class TestFormReynolds : public QObject {
         f->escribir("ktotal", "2"); // only the fittings window fills it
     }
 
+    void alEmpezar() override { f = ventanas().mostrar<FormReynolds>(); }
+
   private slots:
-    void init() {
-        entorno.preparar(kEspanol);
-        f = ventanas().mostrar<FormReynolds>();
-    }
-    void cleanup() { entorno.recoger(); }
 
     void opens_in_its_design_state() {
         QVERIFY(control<QRadioButton>("Option1")->isChecked());
@@ -262,17 +262,17 @@ class TestFormReynolds : public QObject {
 
     void double_click_on_dpbar_without_data_warns() {
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto,
                  "Para poder calcular automáticamente, todos los campos en "
                  "rojo deben de cumplimentarse previamente");
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Faltan datos");
-        QCOMPARE(entorno.mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
+        QCOMPARE(mensajes.cajas[0].titulo, "Faltan datos");
+        QCOMPARE(mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
         Idioma = kIngles;
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QCOMPARE(entorno.mensajes.cajas.last().texto,
+        QCOMPARE(mensajes.cajas.last().texto,
                  "For automatic computing, all field in red must be completed");
-        QCOMPARE(entorno.mensajes.cajas.last().titulo, "Faltan datos");
+        QCOMPARE(mensajes.cajas.last().titulo, "Faltan datos");
     }
 
     void double_click_totals_stay_until_an_input_changes() {
@@ -280,7 +280,7 @@ class TestFormReynolds : public QObject {
         tic(f);
         QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
         QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
-        QVERIFY(entorno.mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
         QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
         tic(f, 3);
@@ -316,9 +316,9 @@ class TestFormReynolds : public QObject {
         QFETCH(QString, texto);
         Idioma = idioma;
         QTest::mouseClick(control("Command3"), Qt::LeftButton);
-        QCOMPARE(entorno.mensajes.cajas.size(), 1);
-        QCOMPARE(entorno.mensajes.cajas[0].texto, texto);
-        QCOMPARE(entorno.mensajes.cajas[0].titulo, "Vorlo");
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, texto);
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
     }
 
     void flags_switch_every_caption_and_tooltip() {

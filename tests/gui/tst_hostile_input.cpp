@@ -78,14 +78,12 @@ void sinValoresInvalidos(QWidget *ventana, const QString &pegado) {
 
 } // namespace
 
-class TestHostileInput : public QObject {
+class TestHostileInput : public PruebaGui {
     Q_OBJECT
-    EntornoGui entorno;
+  public:
+    TestHostileInput() : PruebaGui(kEspanol) {}
 
   private slots:
-    void init() { entorno.preparar(kEspanol); }
-    void cleanup() { entorno.recoger(); }
-
     void pipe_window_survives_every_text_in_every_field() {
         auto *f = ventanas().mostrar<FormReynolds>();
         const QStringList campos = {"Qproceso", "dproceso",  "vdinamica", "dint", "Vproceso",

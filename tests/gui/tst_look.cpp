@@ -3,6 +3,7 @@
 // Every window is checked in both languages with the worked example filled in.
 
 #include "app/form1.h"
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -208,10 +209,9 @@ int sitioTexto(QAbstractButton *b) {
 
 } // namespace
 
-class TestLook : public QObject {
+class TestLook : public PruebaGui {
     Q_OBJECT
 
-    EntornoGui entorno;
     QWidget *ventana = nullptr;
 
     void abrirEn(const QString &idioma, const Abridor &abrir) {
@@ -281,9 +281,6 @@ class TestLook : public QObject {
     }
 
   private slots:
-    void init() { entorno.preparar(); }
-    void cleanup() { entorno.recoger(); }
-
     void single_line_texts_fit_their_controls_data() { filas(); }
     void single_line_texts_fit_their_controls() {
         QFETCH(QString, idioma);
