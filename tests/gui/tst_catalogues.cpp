@@ -43,16 +43,10 @@ class TestCatalogueWindows : public PruebaGui {
 
   private:
     FormReynolds *tuberia() { return ventanas().mostrar<FormReynolds>(); }
-    void pulsar(const char *nombre) {
-        QTest::mouseClick(tuberia()->findChild<QToolButton *>(QLatin1String(nombre)),
-                          Qt::LeftButton);
-    }
-    void elegir(const char *nombre) {
-        QTest::mouseClick(tuberia()->findChild<QRadioButton *>(QLatin1String(nombre)),
-                          Qt::LeftButton);
-    }
+    void pulsar(const char *nombre) { prueba::pulsar(tuberia(), nombre); }
+    void elegir(const char *nombre) { prueba::pulsar(tuberia(), nombre); } // an option
     bool opcion(const char *nombre) {
-        return tuberia()->findChild<QRadioButton *>(QLatin1String(nombre))->isChecked();
+        return control<QRadioButton>(tuberia(), nombre)->isChecked();
     }
 
   private slots:

@@ -141,12 +141,12 @@ class TestForm2 : public PruebaGui {
         QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
         QCOMPARE(f->modo(), 2);
         QCOMPARE(campo(f, "Pproceso")->text(), "20");
-        teclear(f, "dref", "1.293");
-        teclear(f, "tref", "0");
-        teclear(f, "Pproceso", "5");
-        teclear(f, "tproceso", "20");
-        teclear(f, "T_paraQ", "0");
-        teclear(f, "Qproceso", "21.75");
+        teclear(f, {{"dref", "1.293"},
+                    {"tref", "0"},
+                    {"Pproceso", "5"},
+                    {"tproceso", "20"},
+                    {"T_paraQ", "0"},
+                    {"Qproceso", "21.75"}});
         QCOMPARE(campo(f, "dproceso")->text(), "5,945");
         QCOMPARE(campo(f, "Qnormales")->text(), "100,006");
         QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");

@@ -101,13 +101,13 @@ class TestFormGuardar : public PruebaGui {
     // A settled liquids run with roughness, length, elevation and fittings.
     FormReynolds *calculoLiquidos() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
-        teclear(f, "dproceso", "998,20");
-        teclear(f, "vdinamica", "0,0012");
-        teclear(f, "dint", "100");
-        teclear(f, "Rugosidad", "0,05");
-        teclear(f, "L", "50");
-        teclear(f, "Desnivel", "2");
+        teclear(f, {{"Qproceso", "36"},
+                    {"dproceso", "998,20"},
+                    {"vdinamica", "0,0012"},
+                    {"dint", "100"},
+                    {"Rugosidad", "0,05"},
+                    {"L", "50"},
+                    {"Desnivel", "2"}});
         f->escribir("ktotal", "1,5"); // as the fittings window hands it over
         f->CalcularTuberia();
         return f;
@@ -118,11 +118,11 @@ class TestFormGuardar : public PruebaGui {
         FormReynolds *f = tuberia();
         QTest::mouseClick(f->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
         QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
-        teclear(f, "Qproceso", "500");
-        teclear(f, "dproceso", "1,98");
-        teclear(f, "Vcinematica", "0,000015");
-        teclear(f, "dint", "80");
-        teclear(f, "Rugosidad", "0,046");
+        teclear(f, {{"Qproceso", "500"},
+                    {"dproceso", "1,98"},
+                    {"Vcinematica", "0,000015"},
+                    {"dint", "80"},
+                    {"Rugosidad", "0,046"}});
         f->CalcularTuberia();
         return f;
     }
@@ -176,11 +176,11 @@ class TestFormGuardar : public PruebaGui {
 
     void a_new_name_is_written_at_once_and_the_window_closes() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
-        teclear(f, "dproceso", "998,20");
-        teclear(f, "vdinamica", "0,0012");
-        teclear(f, "dint", "100");
-        teclear(f, "L", "50");
+        teclear(f, {{"Qproceso", "36"},
+                    {"dproceso", "998,20"},
+                    {"vdinamica", "0,0012"},
+                    {"dint", "100"},
+                    {"L", "50"}});
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "nuevo.vrq");
         pulsar(g, "Command1");
