@@ -45,6 +45,8 @@ class PruebaGui : public QObject {
     virtual void alTerminar() {}
 
   private slots:
+    // Qt Test finds these through the derived class's meta-object; a suite adds to them with
+    // the two hooks above instead of declaring its own.
     void init();
     void cleanup();
 
@@ -56,6 +58,7 @@ class PruebaGui : public QObject {
 // can see the window gone without an event loop.
 void borrarDiferidos();
 
+// Ends the run for a control that control<T>() did not find.
 [[noreturn]] void faltaControl(const char *clase, const QString &nombre);
 
 // A named child of a window. A missing one ends the run with its name (a control renamed in a
