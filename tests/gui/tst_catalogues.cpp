@@ -1,6 +1,5 @@
 #include "app/globals.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
@@ -8,9 +7,10 @@
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
 
-#include <QLineEdit>
+#include "../support/gui_fixture.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,74 +18,38 @@
 #include <QToolButton>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
 
 QListWidget *lista(QWidget *w) {
-    return w->findChild<QListWidget *>(QStringLiteral("List1"));
-}
-
-QString etiqueta(QWidget *w, const char *nombre) {
-    return w->findChild<QLabel *>(QLatin1String(nombre))->text();
-}
-
-QPushButton *boton(QWidget *w, const char *nombre) {
-    return w->findChild<QPushButton *>(QLatin1String(nombre));
+    return control<QListWidget>(w, QStringLiteral("List1"));
 }
 
 void clicFila(QWidget *ventana, int fila) {
-    QListWidget *l = lista(ventana);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(fila)).center());
+    prueba::clicFila(lista(ventana), fila);
 }
 
-// The events a real double click delivers: press and release, then the double click and its
-// release (QTest's widget double click alone sends only the middle event).
 void dobleClicFila(QWidget *ventana, int fila) {
-    QListWidget *l = lista(ventana);
-    const QPoint p = l->visualItemRect(l->item(fila)).center();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
-    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
-}
-
-// Runs the deletions that closing a discarded window has queued.
-void eliminarPendientes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QStringList textos(QListWidget *l) {
-    QStringList t;
-    for (int i = 0; i < l->count(); ++i)
-        t << l->item(i)->text();
-    return t;
+    prueba::dobleClicFila(lista(ventana), fila);
 }
 
 } // namespace
 
-class TestCatalogueWindows : public QObject {
+class TestCatalogueWindows : public PruebaGui {
     Q_OBJECT
+  public:
+    TestCatalogueWindows() : PruebaGui(kEspanol) {}
 
+  private:
     FormReynolds *tuberia() { return ventanas().mostrar<FormReynolds>(); }
-    void pulsar(const char *nombre) {
-        QTest::mouseClick(tuberia()->findChild<QToolButton *>(QLatin1String(nombre)),
-                          Qt::LeftButton);
-    }
-    void elegir(const char *nombre) {
-        QTest::mouseClick(tuberia()->findChild<QRadioButton *>(QLatin1String(nombre)),
-                          Qt::LeftButton);
-    }
+    void pulsar(const char *nombre) { prueba::pulsar(tuberia(), nombre); }
+    void elegir(const char *nombre) { prueba::pulsar(tuberia(), nombre); } // an option
     bool opcion(const char *nombre) {
-        return tuberia()->findChild<QRadioButton *>(QLatin1String(nombre))->isChecked();
+        return control<QRadioButton>(tuberia(), nombre)->isChecked();
     }
 
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kEspanol;
-    }
-    void cleanup() { ventanas().cerrarTodas(); }
-
     // --- Form3: pipe materials ---
 
     void material_double_click_writes_roughness_and_hides_data() {
@@ -104,7 +68,7 @@ class TestCatalogueWindows : public QObject {
         dobleClicFila(f, fila);
         QCOMPARE(tuberia()->texto("Rugosidad"), rugosidad);
         QVERIFY(!f->isVisible());
-        eliminarPendientes();
+        borrarDiferidos();
         QCOMPARE(ventanas().existente<Form3>(), f); // hidden, not discarded
     }
 
@@ -166,7 +130,7 @@ class TestCatalogueWindows : public QObject {
         auto *f = ventanas().existente<Form3>();
         clicFila(f, 1);
         f->close();
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Form3>());
         pulsar("Command6");
         auto *nueva = ventanas().existente<Form3>();
@@ -224,7 +188,7 @@ class TestCatalogueWindows : public QObject {
         QCOMPARE(t->texto("vdinamica"), "0,001002");
         // 100 mm · 1,2732 m/s · 998,2 kg/m3 / 0,001002 Pa·s
         QCOMPARE(t->texto("Re"), "126.837");
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
 
@@ -272,7 +236,7 @@ class TestCatalogueWindows : public QObject {
         QTest::mouseClick(aceptar, Qt::LeftButton);
         QCOMPARE(t->texto("dproceso"), "958,4");
         QCOMPARE(t->texto("vdinamica"), "0,000282");
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
 
@@ -301,7 +265,7 @@ class TestCatalogueWindows : public QObject {
         QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
         QCOMPARE(t->texto("dproceso"), "850");
         QCOMPARE(t->texto("vdinamica"), "0,002");
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
 
@@ -310,7 +274,7 @@ class TestCatalogueWindows : public QObject {
         auto *f = ventanas().existente<Form4>();
         clicFila(f, 3);
         QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
-        eliminarPendientes();
+        borrarDiferidos();
         pulsar("Command4");
         f = ventanas().existente<Form4>();
         QVERIFY(f);
@@ -413,7 +377,7 @@ class TestCatalogueWindows : public QObject {
         QCOMPARE(t->texto("Re"), "8.396");
         QVERIFY(opcion("Option2"));
         QVERIFY(opcion("Option3"));
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Viscosidad>());
     }
 
@@ -448,7 +412,7 @@ class TestCatalogueWindows : public QObject {
         QCOMPARE(etiqueta(f, "Viscos"), "2,85725E-05");
         QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
         QCOMPARE(t->texto("vdinamica"), "0,00002");
-        eliminarPendientes();
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<Viscosidad>());
     }
 

@@ -1,11 +1,11 @@
 #include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
 #include "units/conversorudsrapido.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -17,6 +17,7 @@
 #include <QTimer>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
 
@@ -53,9 +54,6 @@ QLineEdit *text1(QWidget *c) {
 QComboBox *combo1(QWidget *c) {
     return c->findChild<QComboBox *>(QStringLiteral("Combo1"));
 }
-QPushButton *boton(QWidget *c, const char *nombre) {
-    return c->findChild<QPushButton *>(QLatin1String(nombre));
-}
 QLabel *numero(QWidget *c, int i) {
     return c->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i));
 }
@@ -85,43 +83,32 @@ void elegir(QWidget *c, int indice) {
     QCOMPARE(lista->currentIndex(), indice);
 }
 void teclear(QWidget *c, const QString &t) {
-    QLineEdit *e = text1(c);
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, t);
-}
-// Lets the 300 ms timer tick at least once.
-void dejarPasarTics() {
-    QTest::qWait(350);
+    prueba::teclear(text1(c), t);
 }
 
 const QStringList kPresion{"bar",  "psi",   "kPa",  "MPa",  "kgf/cm2", "mmHg", "atm",
                            "mH2O", "ftH2O", "cmHg", "inHg", "inH2O",   "Pa",   "mmH2O"};
 
-// A message box that, like the real one, runs an event loop until it is answered.
+// A message box that, like the real one, runs an event loop until it is answered: events are
+// delivered and the converter's timer goes on ticking under it.
 class MensajesModales : public MensajesGrabados {
   public:
     void aviso(QWidget *p, const QString &texto, const std::optional<QString> &titulo,
                Icono icono) override {
         MensajesGrabados::aviso(p, texto, titulo, icono);
-        QTest::qWait(700);
+        QCoreApplication::processEvents();
+        tic(p, 3);
     }
 };
 
 } // namespace
 
-class TestConverter : public QObject {
+class TestConverter : public PruebaGui {
     Q_OBJECT
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kEspanol;
-        fijarMensajes(&m_mensajes);
-        m_mensajes.cajas.clear();
-    }
-    void cleanup() { fijarMensajes(nullptr); }
+  public:
+    TestConverter() : PruebaGui(kEspanol) {}
 
+  private slots:
     void window_is_owned_non_modal_and_set_up() {
         Llamador ll(QStringLiteral("PRESION"), ModoConversor::Edicion);
         QTest::mouseClick(ll.boton, Qt::LeftButton);
@@ -229,7 +216,7 @@ class TestConverter : public QObject {
         QVERIFY(!text1(c)->isEnabled());
         QVERIFY(!combo1(c)->isEnabled());
         QVERIFY(boton(c, "Command1")->isHidden());
-        dejarPasarTics();
+        tic(c);
         QVERIFY(boton(c, "Command1")->isHidden());
         QCOMPARE(numeros(c), filas);
         // Only cancelling ends it, and nothing comes back.
@@ -496,15 +483,15 @@ class TestConverter : public QObject {
         auto *c = conversor(&ll.ventana);
         elegir(c, desde);
         QTest::keyClicks(text1(c), entrada);
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto,
                  "Temperatura por debajo del cero absoluto. Por favo corrija");
-        QCOMPARE(m_mensajes.cajas[0].titulo, "Vorlo");
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
         QCOMPARE(text1(c)->text(), cero);
         QCOMPARE(numeros(c),
                  (QStringList{"-2,73150e+2", "0,00000e+0", "-4,59670e+2", "0,00000e+0"}));
-        dejarPasarTics();
-        QCOMPARE(m_mensajes.cajas.size(), 1);
+        tic(c);
+        QCOMPARE(mensajes.cajas.size(), 1);
     }
 
     void the_message_is_not_repeated_while_it_is_open() {
@@ -523,14 +510,14 @@ class TestConverter : public QObject {
         QTest::mouseClick(ll.boton, Qt::LeftButton);
         auto *c = conversor(&ll.ventana);
         QTest::keyClicks(text1(c), "-");
-        dejarPasarTics();
+        tic(c);
         QCOMPARE(numeros(c), QStringList(14, QString()));
         QVERIFY(boton(c, "Command1")->isHidden());
         teclear(c, "5");
         const QStringList filas = numeros(c);
         QCOMPARE(filas.mid(0, 3), (QStringList{"5,00000", "72,51885", "500,0000"}));
         teclear(c, "-");
-        dejarPasarTics();
+        tic(c);
         QCOMPARE(numeros(c), filas);
     }
 
@@ -539,7 +526,7 @@ class TestConverter : public QObject {
         QTest::mouseClick(ll.boton, Qt::LeftButton);
         auto *c = conversor(&ll.ventana);
         QTest::keyClicks(text1(c), ",");
-        dejarPasarTics();
+        tic(c);
         QCOMPARE(numeros(c), QStringList(14, QString()));
         QVERIFY(boton(c, "Command1")->isHidden());
         teclear(c, "1,2");
@@ -547,7 +534,7 @@ class TestConverter : public QObject {
         QCOMPARE(filas.first(), "1,20000");
         QTest::keyClicks(text1(c), ",3-");
         QCOMPARE(text1(c)->text(), "1,2,3-");
-        dejarPasarTics();
+        tic(c);
         QCOMPARE(numeros(c), filas);
     }
 
@@ -559,10 +546,12 @@ class TestConverter : public QObject {
         // Nothing changes: the timer goes to sleep, and a new unit wakes it.
         auto *timer = c->findChild<QTimer *>("Timer1");
         QCOMPARE(timer->interval(), 300);
+        tic(c);
         QTRY_VERIFY(!timer->isActive());
         QTest::keyClick(combo1(c), Qt::Key_Down);
         QCOMPARE(combo1(c)->currentText(), "psi");
         QVERIFY(timer->isActive());
+        tic(c);
         QTRY_COMPARE(numero(c, 0)->text(), "0,137895");
         QCOMPARE(numero(c, 1)->text(), "2,00000");
         QCOMPARE(boton(c, "Command1")->text(), "ACEPTAR el valor de 0,137895 bar y CERRAR");
@@ -580,6 +569,7 @@ class TestConverter : public QObject {
         QCOMPARE(numero(c, 12)->text(), QString()); // Pa
         // In MPa the base row itself leaves the range: nothing to accept.
         elegir(c, 3);
+        tic(c);
         QTRY_COMPARE(numero(c, 0)->text(), QString());
         QCOMPARE(numeros(c), QStringList(14, QString()));
         QVERIFY(!boton(c, "Command1")->isEnabled());
@@ -606,9 +596,6 @@ class TestConverter : public QObject {
         ll.boton->setFocus();
         QCOMPARE(ll.campo->text(), "7");
     }
-
-  private:
-    MensajesGrabados m_mensajes;
 };
 
 QTEST_MAIN(TestConverter)

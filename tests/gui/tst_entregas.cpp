@@ -14,15 +14,13 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "../support/gui_fixture.h"
+
 using namespace vorlo;
 
-class TestEntregas : public QObject {
+class TestEntregas : public prueba::PruebaGui {
     Q_OBJECT
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-    }
 
     void language_rule_data() {
         QTest::addColumn<QString>("idioma");

@@ -1,24 +1,21 @@
 #include "app/form1.h"
 #include "app/globals.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
-class TestForm1 : public QObject {
+class TestForm1 : public PruebaGui {
     Q_OBJECT
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-    }
-
     void first_start_is_english() {
         auto *f = ventanas().mostrar<Form1>();
         QCOMPARE(Idioma, kIngles);

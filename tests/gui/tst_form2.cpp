@@ -1,13 +1,13 @@
 #include "app/colours.h"
 #include "app/form1.h"
 #include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,12 +18,9 @@
 #include <QToolButton>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
-
-const QColor kBlanco(255, 255, 255);
-const QColor kAzul(0, 204, 255);
-const QColor kRojo(255, 0, 0);
 
 const QStringList kCampos = {"dref",     "Pref",     "tref",     "Zref",          "Pproceso",
                              "tproceso", "Zproceso", "dproceso", "Qnormales",     "P_paraQ",
@@ -35,69 +32,15 @@ const QString kGeneralEn = "Fields that can be calculated are in BLUE. Move the 
                            "and the fields required for the calculation will be displayed in RED";
 const QString kCeroAbsoluto = "Temperatura por debajo del cero absoluto, por favor corrija";
 
-QLineEdit *campo(QWidget *f, const QString &n) {
-    auto *e = f->findChild<QLineEdit *>(n);
-    Q_ASSERT(e);
-    return e;
-}
-
-template <class T = QWidget> T *control(QWidget *f, const QString &n) {
-    auto *w = f->findChild<T *>(n);
-    Q_ASSERT(w);
-    return w;
-}
-
-// Replaces a field's text key by key, as a user does: select all, erase, type.
-void teclear(QWidget *f, const QString &n, const QString &texto) {
-    QLineEdit *e = campo(f, n);
-    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, texto);
-}
-
-void moverSobre(QWidget *w) {
-    const QPointF p(3, 3);
-    QMouseEvent ev(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
 QColor fondoDe(QWidget *f, const QString &n) {
     return fondo(campo(f, n));
 }
 
-// The mode-1 example typed field by field.
-void teclearEjemploModo1(Form2 *f) {
-    teclear(f, "dref", "1.293");
-    teclear(f, "tref", "0");
-    teclear(f, "Pproceso", "5");
-    teclear(f, "tproceso", "20");
-    teclear(f, "T_paraQ", "0");
-    teclear(f, "Qnormales", "100");
-}
-
-void borrarDiferidos() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
-class TestForm2 : public QObject {
+class TestForm2 : public PruebaGui {
     Q_OBJECT
-    MensajesGrabados m_mensajes;
-
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        m_mensajes.cajas.clear();
-        fijarMensajes(&m_mensajes);
-    }
-    void cleanup() {
-        ventanas().cerrarTodas();
-        fijarMensajes(nullptr);
-    }
-
     void opens_with_initial_texts_and_states() {
         auto *f = ventanas().mostrar<Form2>();
         QCOMPARE(f->windowTitle(), "Vorlo - Cálculo Condiciones de Proceso");
@@ -122,7 +65,7 @@ class TestForm2 : public QObject {
         QVERIFY(control<QLabel>(f, "MensajeAyuda")->text().isEmpty());
         QVERIFY(!control(f, "Calcular")->isVisible());
         QVERIFY(f->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void arrow_heads_are_drawn_lines() {
@@ -179,12 +122,12 @@ class TestForm2 : public QObject {
 
     void typing_mode1_example_computes_live() {
         auto *f = ventanas().mostrar<Form2>();
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         QCOMPARE(campo(f, "dref")->text(), "1,293");
         QCOMPARE(campo(f, "dproceso")->text(), "5,945");
         QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
         QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
 
         // Clearing the normalised flow keeps the results it gave.
         teclear(f, "Qnormales", "");
@@ -198,12 +141,12 @@ class TestForm2 : public QObject {
         QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
         QCOMPARE(f->modo(), 2);
         QCOMPARE(campo(f, "Pproceso")->text(), "20");
-        teclear(f, "dref", "1.293");
-        teclear(f, "tref", "0");
-        teclear(f, "Pproceso", "5");
-        teclear(f, "tproceso", "20");
-        teclear(f, "T_paraQ", "0");
-        teclear(f, "Qproceso", "21.75");
+        teclear(f, {{"dref", "1.293"},
+                    {"tref", "0"},
+                    {"Pproceso", "5"},
+                    {"tproceso", "20"},
+                    {"T_paraQ", "0"},
+                    {"Qproceso", "21.75"}});
         QCOMPARE(campo(f, "dproceso")->text(), "5,945");
         QCOMPARE(campo(f, "Qnormales")->text(), "100,006");
         QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
@@ -234,13 +177,13 @@ class TestForm2 : public QObject {
         QLineEdit *e = campo(f, nombre);
         for (const QString tecla : {"-", "3", "0"}) {
             QTest::keyClicks(e, tecla);
-            QVERIFY2(m_mensajes.cajas.isEmpty(), qPrintable(e->text()));
+            QVERIFY2(mensajes.cajas.isEmpty(), qPrintable(e->text()));
         }
         QTest::keyClicks(e, "0");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, kCeroAbsoluto);
-        QCOMPARE(m_mensajes.cajas[0].titulo, "Vorlo");
-        QVERIFY(!m_mensajes.cajas[0].pregunta);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kCeroAbsoluto);
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
+        QVERIFY(!mensajes.cajas[0].pregunta);
         // The field keeps its text.
         QCOMPARE(e->text(), "-300");
     }
@@ -259,20 +202,20 @@ class TestForm2 : public QObject {
         auto *f = ventanas().mostrar<Form2>();
         // Only the complete text counts: paste it in one go.
         campo(f, "tproceso")->setText(texto.replace('.', ','));
-        QCOMPARE(m_mensajes.cajas.size(), cajas);
+        QCOMPARE(mensajes.cajas.size(), cajas);
     }
 
     void english_setting_keeps_the_message_spanish() {
         Idioma = kIngles;
         auto *f = ventanas().mostrar<Form2>();
         teclear(f, "tref", "-300");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, kCeroAbsoluto);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kCeroAbsoluto);
     }
 
     void clear_sets_process_pressure_20_and_density_needs_three_inputs() {
         auto *f = ventanas().mostrar<Form2>();
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
         QTest::mouseClick(control(f, "Command5"), Qt::LeftButton);
         for (const QString &n : kCampos) {
@@ -296,7 +239,7 @@ class TestForm2 : public QObject {
 
     void mode_switch_resets_everything() {
         auto *f = ventanas().mostrar<Form2>();
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
         teclear(f, "Zproceso", "0.9");
         teclear(f, "P_paraQ", "1");
@@ -336,7 +279,7 @@ class TestForm2 : public QObject {
 
     void clicking_the_selected_mode_keeps_the_data() {
         auto *f = ventanas().mostrar<Form2>();
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         QTest::mouseClick(control(f, "Option1"), Qt::LeftButton);
         QCOMPARE(campo(f, "dref")->text(), "1,293");
         QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
@@ -365,7 +308,7 @@ class TestForm2 : public QObject {
         for (const QString &n : z)
             QVERIFY2(!control(f, n)->isVisible(), qPrintable(n));
         QCOMPARE(campo(f, "Zproceso")->text(), "0,9");
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         // 1,293 x 5 x 273,15 / (293,15 x 1,01325 x 0,9)
         QCOMPARE(campo(f, "dproceso")->text(), "6,606");
     }
@@ -403,7 +346,7 @@ class TestForm2 : public QObject {
 
     void hand_over_creates_the_pipe_window_and_copies_the_example() {
         QPointer<Form2> f = ventanas().mostrar<Form2>();
-        teclearEjemploModo1(f);
+        teclearEjemploGas(f);
         QVERIFY(!ventanas().existente<FormReynolds>());
         QTest::mouseClick(control(f, "Command3"), Qt::LeftButton);
         auto *pipa = ventanas().existente<FormReynolds>();

@@ -1,10 +1,10 @@
 #include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "pipeflow/form_reynolds.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
 
@@ -21,29 +22,12 @@ const QString pequeno = QStringLiteral(
     "Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a 9mm. No "
     "obstante podrá introducir los valores K manualmente.");
 
-QLineEdit *campo(QWidget *w, const QString &nombre) {
-    auto *e = w->findChild<QLineEdit *>(nombre);
-    if (!e)
-        qFatal("no field %s", qPrintable(nombre));
-    return e;
-}
 QLineEdit *unidades(QWidget *w, int fila) {
     return campo(w, QStringLiteral("Naccesorios(%1)").arg(fila));
 }
 QLineEdit *kDe(QWidget *w, int fila) {
     return campo(w, QStringLiteral("k(%1)").arg(fila));
 }
-QString etiqueta(QWidget *w, const QString &nombre) {
-    return w->findChild<QLabel *>(nombre)->text();
-}
-
-// Replaces a field's text as a user would: select all, then type.
-void teclear(QLineEdit *e, const QString &texto) {
-    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, texto);
-}
-
 FormReynolds *tuberiaCon(const QString &dint) {
     auto *r = ventanas().mostrar<FormReynolds>();
     teclear(campo(r, "dint"), dint);
@@ -57,21 +41,12 @@ FormAccesorios *pulsarCommand3(FormReynolds *r) {
 
 } // namespace
 
-class TestFormAccesorios : public QObject {
+class TestFormAccesorios : public PruebaGui {
     Q_OBJECT
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kEspanol;
-        fijarMensajes(&m_mensajes);
-        m_mensajes.cajas.clear();
-    }
-    void cleanup() {
-        fijarMensajes(nullptr);
-        ventanas().cerrarTodas();
-    }
+  public:
+    TestFormAccesorios() : PruebaGui(kEspanol) {}
 
+  private slots:
     void starts_empty_with_every_row_named_and_enabled() {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
@@ -250,8 +225,8 @@ class TestFormAccesorios : public QObject {
         Idioma = idioma;
         auto *r = ventanas().mostrar<FormReynolds>();
         QVERIFY(!pulsarCommand3(r));
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas.at(0).texto, mensaje);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas.at(0).texto, mensaje);
     }
 
     void fill_follows_the_pipe_diameter_data() {
@@ -353,7 +328,7 @@ class TestFormAccesorios : public QObject {
         QPointer<FormAccesorios> f = ventanas().existente<FormAccesorios>();
         teclear(unidades(f, 0), "2");
         f->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        borrarDiferidos();
         QVERIFY(f.isNull());
         QVERIFY(!ventanas().existente<FormAccesorios>());
         abrirAccesorios("25");
@@ -364,13 +339,7 @@ class TestFormAccesorios : public QObject {
 
     void worked_example_end_to_end() {
         auto *r = ventanas().mostrar<FormReynolds>();
-        teclear(campo(r, "Qproceso"), "36");
-        teclear(campo(r, "dproceso"), "998");
-        teclear(campo(r, "vdinamica"), "0,001");
-        teclear(campo(r, "dint"), "100");
-        teclear(campo(r, "Rugosidad"), "0,05");
-        teclear(campo(r, "L"), "100");
-        teclear(campo(r, "Desnivel"), "5");
+        teclearEjemploTuberia(r);
         QCOMPARE(campo(r, "Vproceso")->text(), "1,2732");
 
         auto *f = pulsarCommand3(r);
@@ -379,12 +348,10 @@ class TestFormAccesorios : public QObject {
         teclear(unidades(f, 9), "1");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2");
         QCOMPARE(campo(r, "ktotal")->text(), "2");
+        tic(r); // the pipe window takes up the new K total at its next tick
         QTRY_COMPARE(r->texto("PerdidaAccesorios"), ",0161780");
         QTRY_COMPARE(r->texto("PcargaTuberiaYaccesorios"), ",6648810");
     }
-
-  private:
-    MensajesGrabados m_mensajes;
 };
 
 QTEST_MAIN(TestFormAccesorios)

@@ -1,12 +1,11 @@
 #include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
 #include "results/form_guardar.h"
 
 #include "../support/file_helpers.h"
+#include "../support/gui_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,13 +33,6 @@ namespace {
 const QString kPregunta = QStringLiteral("El archivo  existe. ¿sobreescribir?");
 
 using namespace vorlo::prueba;
-
-QStringList lista(QListWidget *l) {
-    QStringList s;
-    for (int i = 0; i < l->count(); ++i)
-        s << l->item(i)->text();
-    return s;
-}
 
 // Every text, option and visibility of the pipe flow window that a file could touch.
 QStringList estadoTuberia(FormReynolds *f) {
@@ -74,26 +66,14 @@ QStringList estadoTuberia(FormReynolds *f) {
     return s;
 }
 
-// A real double click: press, release, then the second press arriving as a double click.
-void dobleClic(QListWidget *l, int fila) {
-    const QPoint p = l->visualItemRect(l->item(fila)).center();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
-    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
-}
-
-void teclear(FormReynolds *f, const char *campo, const QString &texto) {
-    auto *e = f->findChild<QLineEdit *>(campo);
-    e->clear();
-    QTest::keyClicks(e, texto);
-}
-
 } // namespace
 
-class TestFormGuardar : public QObject {
+class TestFormGuardar : public PruebaGui {
     Q_OBJECT
+  public:
+    TestFormGuardar() : PruebaGui(kEspanol) {}
 
-    MensajesGrabados m_mensajes;
+  private:
     QTemporaryDir *m_dir = nullptr;
 
     QString ruta(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -112,28 +92,22 @@ class TestFormGuardar : public QObject {
     static QListWidget *file1(FormGuardar *g) { return g->findChild<QListWidget *>("File1"); }
     static QComboBox *drive1(FormGuardar *g) { return g->findChild<QComboBox *>("Drive1"); }
 
-    static void nombrar(FormGuardar *g, const QString &nombre) {
-        text1(g)->clear();
-        QTest::keyClicks(text1(g), nombre);
-    }
-    static void pulsar(FormGuardar *g, const char *boton) {
-        QTest::mouseClick(g->findChild<QPushButton *>(boton), Qt::LeftButton);
-    }
+    static void nombrar(FormGuardar *g, const QString &nombre) { teclear(text1(g), nombre); }
     static bool cerrada(QPointer<FormGuardar> &g) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        borrarDiferidos();
         return g.isNull();
     }
 
     // A settled liquids run with roughness, length, elevation and fittings.
     FormReynolds *calculoLiquidos() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
-        teclear(f, "dproceso", "998,20");
-        teclear(f, "vdinamica", "0,0012");
-        teclear(f, "dint", "100");
-        teclear(f, "Rugosidad", "0,05");
-        teclear(f, "L", "50");
-        teclear(f, "Desnivel", "2");
+        teclear(f, {{"Qproceso", "36"},
+                    {"dproceso", "998,20"},
+                    {"vdinamica", "0,0012"},
+                    {"dint", "100"},
+                    {"Rugosidad", "0,05"},
+                    {"L", "50"},
+                    {"Desnivel", "2"}});
         f->escribir("ktotal", "1,5"); // as the fittings window hands it over
         f->CalcularTuberia();
         return f;
@@ -144,34 +118,24 @@ class TestFormGuardar : public QObject {
         FormReynolds *f = tuberia();
         QTest::mouseClick(f->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
         QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
-        teclear(f, "Qproceso", "500");
-        teclear(f, "dproceso", "1,98");
-        teclear(f, "Vcinematica", "0,000015");
-        teclear(f, "dint", "80");
-        teclear(f, "Rugosidad", "0,046");
+        teclear(f, {{"Qproceso", "500"},
+                    {"dproceso", "1,98"},
+                    {"Vcinematica", "0,000015"},
+                    {"dint", "80"},
+                    {"Rugosidad", "0,046"}});
         f->CalcularTuberia();
         return f;
     }
 
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kEspanol;
-        m_mensajes.cajas.clear();
-        m_mensajes.respuesta = Mensajes::Respuesta::Aceptar;
-        fijarMensajes(&m_mensajes);
-        m_dir = new QTemporaryDir;
-    }
-    void cleanup() {
-        fijarMensajes(nullptr);
-        ventanas().cerrarTodas();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    void alEmpezar() override { m_dir = new QTemporaryDir; }
+    void alTerminar() override {
         QFile::setPermissions(ruta("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         delete m_dir;
         m_dir = nullptr;
     }
+
+  private slots:
 
     void loads_with_its_texts_data() {
         QTest::addColumn<QString>("idioma");
@@ -212,15 +176,15 @@ class TestFormGuardar : public QObject {
 
     void a_new_name_is_written_at_once_and_the_window_closes() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
-        teclear(f, "dproceso", "998,20");
-        teclear(f, "vdinamica", "0,0012");
-        teclear(f, "dint", "100");
-        teclear(f, "L", "50");
+        teclear(f, {{"Qproceso", "36"},
+                    {"dproceso", "998,20"},
+                    {"vdinamica", "0,0012"},
+                    {"dint", "100"},
+                    {"L", "50"}});
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "nuevo.vrq");
         pulsar(g, "Command1");
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(cerrada(g));
         // V = 36 / (0,05² · 3600 · 3,141592) = 1,2732; Re = 100 · 1,2732 · 998,2 / 1,2;
         // no roughness, so no friction factor.
@@ -262,12 +226,12 @@ class TestFormGuardar : public QObject {
         const QByteArray viejo = bytesDe(ruta("PDcalc1.vrq"));
 
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
-        m_mensajes.respuesta = Mensajes::Respuesta::Cancelar;
+        mensajes.respuesta = Mensajes::Respuesta::Cancelar;
         pulsar(g, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, kPregunta);
-        QCOMPARE(m_mensajes.cajas[0].titulo, QString());
-        QVERIFY(m_mensajes.cajas[0].pregunta);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kPregunta);
+        QCOMPARE(mensajes.cajas[0].titulo, QString());
+        QVERIFY(mensajes.cajas[0].pregunta);
         QVERIFY(!cerrada(g));
         QVERIFY(g->isVisible());
         QCOMPARE(text1(g)->text(), "PDcalc1.vrq");
@@ -275,10 +239,10 @@ class TestFormGuardar : public QObject {
         QCOMPARE(bytesDe(ruta("PDcalc1.vrq")), viejo);
 
         teclear(f, "Qproceso", "40"); // the values saved are those at the moment of saving
-        m_mensajes.respuesta = Mensajes::Respuesta::Aceptar;
+        mensajes.respuesta = Mensajes::Respuesta::Aceptar;
         pulsar(g, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 2);
-        QCOMPARE(m_mensajes.cajas[1].texto, kPregunta);
+        QCOMPARE(mensajes.cajas.size(), 2);
+        QCOMPARE(mensajes.cajas[1].texto, kPregunta);
         QVERIFY(cerrada(g));
         QCOMPARE(
             bytesDe(ruta("PDcalc1.vrq")),
@@ -294,12 +258,11 @@ class TestFormGuardar : public QObject {
         QVERIFY(QDir(m_dir->path()).mkdir("d.vrq"));
         tuberia();
         FormGuardar *g = ventanaGuardar(m_dir->path());
-        QCOMPARE(lista(file1(g)), (QStringList{"a.vrq", "b.vrq"}));
+        QCOMPARE(textos(file1(g)), (QStringList{"a.vrq", "b.vrq"}));
         QListWidget *l = file1(g);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->item(1)).center());
+        clicFila(l, 1);
         QCOMPARE(text1(g)->text(), "b.vrq");
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QTest::keyClick(l, Qt::Key_Up);
         QCOMPARE(text1(g)->text(), "a.vrq");
         QVERIFY(g->isVisible());
@@ -309,18 +272,18 @@ class TestFormGuardar : public QObject {
         escribirBytes(ruta("otro.vrq"), "antiguo");
         tuberia();
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
-        m_mensajes.respuesta = Mensajes::Respuesta::Cancelar;
+        mensajes.respuesta = Mensajes::Respuesta::Cancelar;
         QListWidget *l = file1(g);
-        dobleClic(l, 0);
+        dobleClicFila(l, 0);
         QCOMPARE(text1(g)->text(), "otro.vrq");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, kPregunta);
-        QCOMPARE(m_mensajes.cajas[0].titulo, QString());
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, kPregunta);
+        QCOMPARE(mensajes.cajas[0].titulo, QString());
         QCOMPARE(bytesDe(ruta("otro.vrq")), "antiguo");
         QVERIFY(!cerrada(g));
 
-        m_mensajes.respuesta = Mensajes::Respuesta::Aceptar;
-        dobleClic(l, 0);
+        mensajes.respuesta = Mensajes::Respuesta::Aceptar;
+        dobleClicFila(l, 0);
         QVERIFY(cerrada(g));
         QVERIFY(bytesDe(ruta("otro.vrq")).startsWith("True\r\nFalse\r\n"));
     }
@@ -331,13 +294,13 @@ class TestFormGuardar : public QObject {
         escribirBytes(ruta("sub/b.vrq"), "x");
         tuberia();
         FormGuardar *g = ventanaGuardar(m_dir->path());
-        QCOMPARE(lista(file1(g)), QStringList{"a.vrq"});
+        QCOMPARE(textos(file1(g)), QStringList{"a.vrq"});
         auto *dir1 = g->findChild<QTreeView *>("Dir1");
         auto *modelo = qobject_cast<QFileSystemModel *>(dir1->model());
         QVERIFY(modelo);
         dir1->setCurrentIndex(modelo->index(ruta("sub")));
         QCOMPARE(g->directorio(), ruta("sub"));
-        QCOMPARE(lista(file1(g)), QStringList{"b.vrq"});
+        QCOMPARE(textos(file1(g)), QStringList{"b.vrq"});
         QCOMPARE(g->ruta(), ruta("sub/PDcalc1.vrq"));
     }
 
@@ -350,7 +313,7 @@ class TestFormGuardar : public QObject {
         QTest::keyClick(d, Qt::Key_End);
         QCOMPARE(g->directorio(), m_dir->path());
         QCOMPARE(d->currentData().toString(), QStorageInfo(m_dir->path()).rootPath());
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void an_unreadable_drive_falls_back_silently() {
@@ -364,7 +327,7 @@ class TestFormGuardar : public QObject {
         QCOMPARE(d->currentData().toString(), antes);
         QCOMPARE(d->currentData().toString(), QStorageInfo(m_dir->path()).rootPath());
         QCOMPARE(g->directorio(), m_dir->path());
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void cancel_closes_and_writes_nothing() {
@@ -443,10 +406,10 @@ class TestFormGuardar : public QObject {
 
         QVERIFY(!cerrada(g));
         QVERIFY(g->isVisible());
-        QCOMPARE(m_mensajes.cajas.size(), pregunta ? 2 : 1);
+        QCOMPARE(mensajes.cajas.size(), pregunta ? 2 : 1);
         if (pregunta)
-            QCOMPARE(m_mensajes.cajas.first().texto, kPregunta);
-        const auto &caja = m_mensajes.cajas.last();
+            QCOMPARE(mensajes.cajas.first().texto, kPregunta);
+        const auto &caja = mensajes.cajas.last();
         QVERIFY(!caja.pregunta);
         QCOMPARE(caja.texto, QStringLiteral("No se pudo guardar el archivo \"%1/%2\": %3.")
                                  .arg(carpeta, nombre, motivo));
@@ -462,8 +425,8 @@ class TestFormGuardar : public QObject {
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "no/x.vrq");
         pulsar(g, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto,
                  QStringLiteral("The file \"%1/no/x.vrq\" could not be saved: the folder does "
                                 "not exist.")
                      .arg(m_dir->path()));
@@ -473,9 +436,8 @@ class TestFormGuardar : public QObject {
     void saving_without_a_pipe_window_reports() {
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         pulsar(g, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto,
-                 "No hay ningún cálculo de tubería abierto que guardar.");
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, "No hay ningún cálculo de tubería abierto que guardar.");
         QVERIFY(!cerrada(g));
         QVERIFY(listado(m_dir->path()).isEmpty());
     }
@@ -535,12 +497,11 @@ class TestFormGuardar : public QObject {
         QPointer<FormGuardar> a = ventanas().existente<FormGuardar>();
         a->fijarDirectorio(m_dir->path());
         QListWidget *l = file1(a);
-        QCOMPARE(lista(l), QStringList{"calc.vrq"});
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->item(0)).center());
+        QCOMPARE(textos(l), QStringList{"calc.vrq"});
+        clicFila(l, 0);
         QCOMPARE(text1(a)->text(), "calc.vrq");
         pulsar(a, "Command1");
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(cerrada(a));
         QCOMPARE(ventanas().existente<FormReynolds>(), f);
         QCOMPARE(estadoTuberia(f), guardado);
@@ -555,7 +516,7 @@ class TestFormGuardar : public QObject {
         abrirArchivo();
         QPointer<FormGuardar> a = ventanas().existente<FormGuardar>();
         a->fijarDirectorio(m_dir->path());
-        dobleClic(file1(a), 0);
+        dobleClicFila(file1(a), 0);
         QVERIFY(cerrada(a));
         for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
             QVERIFY2(!f->opcion(n), n);
@@ -606,10 +567,9 @@ class TestFormGuardar : public QObject {
         a->fijarDirectorio(m_dir->path());
         nombrar(a, "malo.vrq");
         pulsar(a, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto,
-                 QStringLiteral("No se pudo abrir el archivo \"%1\": %2.")
-                     .arg(ruta("malo.vrq"), motivo));
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, QStringLiteral("No se pudo abrir el archivo \"%1\": %2.")
+                                              .arg(ruta("malo.vrq"), motivo));
         QVERIFY(!cerrada(a));
         QCOMPARE(estadoTuberia(f), antes);
         QCOMPARE(bytesDe(ruta("malo.vrq")), bytes);
@@ -624,12 +584,12 @@ class TestFormGuardar : public QObject {
         pulsar(a, "Command1"); // no name given
         nombrar(a, "falta.vrq");
         pulsar(a, "Command1");
-        QCOMPARE(m_mensajes.cajas.size(), 2);
-        QCOMPARE(m_mensajes.cajas[0].texto,
+        QCOMPARE(mensajes.cajas.size(), 2);
+        QCOMPARE(mensajes.cajas[0].texto,
                  QStringLiteral("No se pudo abrir el archivo \"%1/\": no se ha escrito ningún "
                                 "nombre de archivo.")
                      .arg(m_dir->path()));
-        QCOMPARE(m_mensajes.cajas[1].texto,
+        QCOMPARE(mensajes.cajas[1].texto,
                  QStringLiteral("No se pudo abrir el archivo \"%1\": el archivo no existe.")
                      .arg(ruta("falta.vrq")));
         QVERIFY(!cerrada(a));

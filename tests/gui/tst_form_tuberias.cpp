@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../support/gui_fixture.h"
+
 using namespace vorlo;
 
 namespace {
@@ -101,13 +103,9 @@ void dobleClicCedula(QWidget *w, const QString &item) {
     QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, r.center());
 }
 
-void eliminarPendientes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
-class TestFormTuberias : public QObject {
+class TestFormTuberias : public prueba::PruebaGui {
     Q_OBJECT
 
     QList<Llamada> llamadas;
@@ -120,20 +118,20 @@ class TestFormTuberias : public QObject {
     }
     // Closed and discarded.
     static bool cerrada() {
-        eliminarPendientes();
+        prueba::borrarDiferidos();
         return ventanas().existente<FormTuberias>() == nullptr;
     }
 
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
+  public:
+    TestFormTuberias() : PruebaGui(kIngles) {}
+
+  protected:
+    void alEmpezar() override {
         olvidarUltimaTuberia();
-        Idioma = kIngles;
         llamadas.clear();
     }
-    void cleanup() { ventanas().cerrarTodas(); }
 
+  private slots:
     // The user knows "4 inch, Sch 40": the size, the schedule, OK.
     void three_clicks_from_4_inch_sch_40() {
         FormTuberias *w = abrir();

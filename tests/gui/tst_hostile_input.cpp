@@ -1,14 +1,13 @@
 // Whatever arrives in a field — pasted from a spreadsheet, a PDF or an e-mail — the windows keep
 // working: no crash, no "nan" or "inf" shown, and valid input afterwards gives the right results.
-#include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
 #include "units/conversorudsrapido.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -20,6 +19,7 @@
 #include <QTest>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
 
@@ -78,22 +78,12 @@ void sinValoresInvalidos(QWidget *ventana, const QString &pegado) {
 
 } // namespace
 
-class TestHostileInput : public QObject {
+class TestHostileInput : public PruebaGui {
     Q_OBJECT
-    MensajesGrabados cajas;
+  public:
+    TestHostileInput() : PruebaGui(kEspanol) {}
 
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kEspanol;
-        fijarMensajes(&cajas);
-    }
-    void cleanup() {
-        fijarMensajes(nullptr);
-        ventanas().cerrarTodas();
-    }
-
     void pipe_window_survives_every_text_in_every_field() {
         auto *f = ventanas().mostrar<FormReynolds>();
         const QStringList campos = {"Qproceso", "dproceso",  "vdinamica", "dint", "Vproceso",
@@ -115,7 +105,7 @@ class TestHostileInput : public QObject {
             // Every field hostile at once.
             for (const QString &n : campos)
                 pegar(f->findChild<QLineEdit *>(n), texto);
-            QTest::qWait(250);
+            tic(f); // the timer's pass over them all
             sinValoresInvalidos(f, texto);
         }
         QTest::mouseDClick(f->findChild<QLabel *>("DPbar"), Qt::LeftButton);
@@ -198,7 +188,7 @@ class TestHostileInput : public QObject {
                 sinValoresInvalidos(c, texto);
             }
             pegar(c->findChild<QLineEdit *>("Text1"), "1");
-            QTest::qWait(350);
+            tic(c);
             QCOMPARE(c->findChild<QLabel *>("Label1(0)")->text(), "1,00000");
             QTest::mouseClick(c->findChild<QPushButton *>("Command2"), Qt::LeftButton);
             QTRY_VERIFY(!ventana.findChild<conversorudsrapido *>());

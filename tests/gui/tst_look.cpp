@@ -4,7 +4,6 @@
 
 #include "app/form1.h"
 #include "app/globals.h"
-#include "app/message_boxes.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/windows.h"
@@ -19,6 +18,8 @@
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
+
+#include "../support/gui_fixture.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -37,43 +38,22 @@
 #include <functional>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
 
-void teclear(QWidget *ventana, const char *nombre, const QString &texto) {
-    auto *e = ventana->findChild<QLineEdit *>(QLatin1String(nombre));
-    QVERIFY2(e, nombre);
-    e->clear();
-    QTest::keyClicks(e, texto);
-}
-
-void pulsar(QWidget *ventana, const char *nombre) {
-    auto *b = ventana->findChild<QAbstractButton *>(QLatin1String(nombre));
-    QVERIFY2(b, nombre);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 void elegirFila(QWidget *ventana, int fila) {
-    auto *lista = ventana->findChild<QListWidget *>(QStringLiteral("List1"));
-    QVERIFY(lista);
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                      lista->visualItemRect(lista->item(fila)).center());
+    clicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
 }
 
 QWidget *tubo() {
     FormReynolds *f = ventanas().mostrar<FormReynolds>();
-    teclear(f, "Qproceso", QStringLiteral("36"));
-    teclear(f, "dproceso", QStringLiteral("998"));
-    teclear(f, "vdinamica", QStringLiteral("0.001"));
-    teclear(f, "dint", QStringLiteral("100"));
-    teclear(f, "Rugosidad", QStringLiteral("0.05"));
-    teclear(f, "L", QStringLiteral("100"));
-    teclear(f, "Desnivel", QStringLiteral("5"));
+    teclearEjemploTuberia(f);
     pulsar(f, "Command3");
     auto *acc = ventanas().existente<FormAccesorios>();
     teclear(acc, "Naccesorios(9)", QStringLiteral("1"));
     pulsar(acc, "Command1");
-    QTest::qWait(250); // the timer tick that brings the fittings drop
+    tic(f); // the timer tick that brings the fittings drop
     return f;
 }
 
@@ -87,12 +67,7 @@ QWidget *tuboGases() {
 QWidget *gas() {
     abrirForm2();
     auto *f = ventanas().existente<Form2>();
-    teclear(f, "dref", QStringLiteral("1.293"));
-    teclear(f, "tref", QStringLiteral("0"));
-    teclear(f, "Pproceso", QStringLiteral("5"));
-    teclear(f, "tproceso", QStringLiteral("20"));
-    teclear(f, "Qnormales", QStringLiteral("100"));
-    teclear(f, "T_paraQ", QStringLiteral("0"));
+    teclearEjemploGas(f);
     pulsar(f, "Check1"); // the compressibility rows too
     return f;
 }
@@ -246,10 +221,9 @@ int sitioTexto(QAbstractButton *b) {
 
 } // namespace
 
-class TestLook : public QObject {
+class TestLook : public PruebaGui {
     Q_OBJECT
 
-    MensajesGrabados cajas;
     QWidget *ventana = nullptr;
 
     void abrirEn(const QString &idioma, const Abridor &abrir) {
@@ -320,22 +294,6 @@ class TestLook : public QObject {
     }
 
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        QList<QPointer<QWidget>> restos;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            restos.append(w);
-        for (const QPointer<QWidget> &w : restos)
-            delete w.data();
-        reiniciarGlobales();
-        cajas.cajas.clear();
-        fijarMensajes(&cajas);
-    }
-    void cleanup() {
-        ventanas().cerrarTodas();
-        fijarMensajes(nullptr);
-    }
-
     void single_line_texts_fit_their_controls_data() { filas(); }
     void single_line_texts_fit_their_controls() {
         QFETCH(QString, idioma);

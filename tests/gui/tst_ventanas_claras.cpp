@@ -17,22 +17,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "../support/gui_fixture.h"
+
 using namespace vorlo;
+using vorlo::prueba::control;
+using vorlo::prueba::moverSobre;
 
 namespace {
-
-template <class T = QWidget> T *control(QWidget *v, const QString &n) {
-    T *w = v->findChild<T *>(n);
-    if (!w)
-        qFatal("no control %s", qPrintable(n));
-    return w;
-}
-
-void moverSobre(QWidget *w) {
-    QMouseEvent ev(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
 
 // Labels whose text does not fit the room the layout gave them.
 QStringList etiquetasCortadas(QWidget *ventana) {
@@ -51,21 +42,12 @@ QStringList etiquetasCortadas(QWidget *ventana) {
 
 } // namespace
 
-class TestVentanasClaras : public QObject {
+class TestVentanasClaras : public prueba::PruebaGui {
     Q_OBJECT
-    MensajesGrabados cajas;
+  public:
+    TestVentanasClaras() : PruebaGui(kIngles) {}
 
   private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        reiniciarGlobales();
-        Idioma = kIngles;
-        cajas.cajas.clear();
-        fijarMensajes(&cajas);
-    }
-    void cleanup() { fijarMensajes(nullptr); }
-
     // -- A compressibility factor that is empty or not a number shows itself.
 
     void empty_factor_ticks_check1_data() {
@@ -168,7 +150,7 @@ class TestVentanasClaras : public QObject {
         QCOMPARE(f->texto("DP"), ",16");
         QCOMPARE(unidad->text(), "( kPa/m )");
         QCOMPARE(boton->text(), "( bar/m )");
-        QVERIFY(cajas.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void totals_captions_leave_with_a_clear_screen() {
@@ -190,7 +172,7 @@ class TestVentanasClaras : public QObject {
     void no_totals_no_new_captions() {
         auto *f = ventanas().mostrar<FormReynolds>();
         QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
-        QCOMPARE(cajas.cajas.size(), 1); // the missing-data warning
+        QCOMPARE(mensajes.cajas.size(), 1); // the missing-data warning
         QCOMPARE(control<QLabel>(f, "unidadDP")->text(), "( kPa/m )");
         QCOMPARE(control<QAbstractButton>(f, "Command13")->text(), "( bar/m )");
     }
@@ -220,7 +202,7 @@ class TestVentanasClaras : public QObject {
             QCoreApplication::processEvents();
             fresca[idioma] = v->size();
             ventanas().cerrarTodas();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            prueba::borrarDiferidos();
         }
         Idioma = kIngles;
         QWidget *v = abrir();
