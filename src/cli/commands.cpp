@@ -1,10 +1,18 @@
 #include "commands.h"
 
+#include "case_commands.h"
+
 namespace vorlo::cli {
 
 const QList<Comando> &comandos() {
     // Each command adds its row here; the function lives in the command's own file.
-    static const QList<Comando> tabla = {};
+    static const QList<Comando> tabla = {
+        {QStringLiteral("calc"),
+         QStringLiteral("Open a results file and print every field as the pipe window shows it"),
+         false, &comandoCalc},
+        {QStringLiteral("report"), QStringLiteral("Write the PDF or CSV report of a results file"),
+         true, &comandoReport},
+    };
     return tabla;
 }
 
