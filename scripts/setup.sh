@@ -9,6 +9,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()
