@@ -229,6 +229,25 @@ class TestReport : public QObject {
         QVERIFY(inf.avisos.contains("La raíz exacta cae fuera de la rejilla"));
     }
 
+    // A double click on DPbar leaves the drop over the whole length in the per-metre fields.
+    void totals_over_the_length_carry_their_own_units() {
+        CamposMapa c = ejemplo();
+        QVERIFY(!PerdidaTramoTotal(c, kIngles));
+        const Informe inf = informeTuberia(c, kIngles, kFecha);
+        const QList<Fila> filas = inf.filas();
+        const QStringList campos = camposDe(filas);
+        QCOMPARE(filas[campos.indexOf(t::DP)].valor, "15935,292210672");
+        QCOMPARE(filas[campos.indexOf(t::DP)].unidad, "Pa");
+        QCOMPARE(filas[campos.indexOf(t::DPbar)].unidad, "bar");
+        QCOMPARE(inf.avisos.size(), 1);
+        QVERIFY(inf.avisos[0].contains("whole straight length"));
+        // The next pass brings the per-metre values and units back.
+        CalcularTuberia(c, kIngles);
+        const Informe despues = informeTuberia(c, kIngles, kFecha);
+        QCOMPARE(despues.filas()[campos.indexOf(t::DP)].unidad, "kPa/m");
+        QVERIFY(despues.avisos.isEmpty());
+    }
+
     // The red note of the transition zone is a warning; the regime text alone is not.
     void the_transition_note_is_a_warning_data() {
         QTest::addColumn<QString>("idioma");

@@ -6,6 +6,8 @@
 #include "gas/gas_state.h"
 #include "pipeflow/pipe_flow.h"
 
+#include <cmath>
+
 namespace vorlo::informe {
 
 namespace {
@@ -96,6 +98,15 @@ std::optional<ListaAccesorios> listaAccesorios(const DatosAccesorios &d, const Q
     return l;
 }
 
+// After a double click on DPbar the two per-metre fields hold the drop over the whole length,
+// DP in Pa and DPbar in bar (a ratio of 100000), until the next pass writes the per-metre
+// values (a ratio of 100) again.
+bool tramoCompleto(const CamposTexto &c) {
+    const auto dp = c.valor(tuberia::DP);
+    const auto dpbar = c.valor(tuberia::DPbar);
+    return dp && dpbar && *dp > 0 && *dpbar > 0 && std::abs(*dp / *dpbar / 1e5 - 1) < 1e-6;
+}
+
 } // namespace
 
 QString versionPrograma() {
@@ -148,6 +159,15 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
             sec.filas.append(fila(r, valor, kCalculablesTuberia.contains(r.campo), es));
         }
         inf.secciones.append(sec);
+    }
+    if (tramoCompleto(c)) {
+        for (Seccion &s : inf.secciones)
+            for (Fila &f : s.filas)
+                if (f.campo == DP)
+                    f.unidad = QStringLiteral("Pa");
+                else if (f.campo == DPbar)
+                    f.unidad = QStringLiteral("bar");
+        inf.avisos << inf.palabra(palabras::TramoCompleto);
     }
 
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);

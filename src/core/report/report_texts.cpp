@@ -217,6 +217,11 @@ const Palabra Calculados{QStringLiteral("Las filas sombreadas son campos que el 
 const Palabra CeroAbsoluto{
     QStringLiteral("Temperatura por debajo del cero absoluto, por favor corrija"),
     QStringLiteral("Temperatura por debajo del cero absoluto, por favor corrija")};
+const Palabra TramoCompleto{
+    QStringLiteral("Los campos por metro muestran la pérdida en todo el tramo recto (doble clic en "
+                   "DPbar): DP en Pa y DPbar en bar."),
+    QStringLiteral("The per-metre fields show the drop over the whole straight length (double "
+                   "click on DPbar): DP in Pa, DPbar in bar.")};
 } // namespace palabras
 
 } // namespace vorlo::informe

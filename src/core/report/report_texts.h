@@ -68,6 +68,7 @@ extern const Palabra Pagina; // "%1" of "%2"
 extern const Palabra ValoresComoVentana;
 extern const Palabra Calculados;
 extern const Palabra CeroAbsoluto;
+extern const Palabra TramoCompleto;
 } // namespace palabras
 
 } // namespace vorlo::informe
