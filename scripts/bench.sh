@@ -2,14 +2,16 @@
 # Sets up what is missing, builds the benchmarks in release mode and runs them all, reporting
 # medians: the Colebrook solver (literal scan against the fast path), one pass and a settle of
 # the pipe-flow calculation, keystroke to settled window in both calculators, start-up time,
-# idle CPU with both calculators and the converter open, and peak memory with every window.
+# idle CPU with both calculators and the converter open, peak memory with every window, the
+# worked example's PDF report, and `vorlo calc` / `vorlo report` from process start to exit.
 # Usage: scripts/bench.sh [idle-seconds (default 60)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset release >/dev/null
-cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_app
+cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_app \
+  vorlo_bench_report
 b=build/release/bench
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 
@@ -24,3 +26,5 @@ echo "== Peak memory with every window opened once"
 "$b/vorlo_bench_app" windows 2>/dev/null
 echo "== Idle, both calculators and the converter open and filled"
 "$b/vorlo_bench_app" idle "${1:-60}" 2>/dev/null
+echo "== Reports and the case commands"
+"$b/vorlo_bench_report" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'

@@ -8,7 +8,7 @@ scale="${1:-1}"
 scripts/setup.sh
 cmake -S . -B build/shots -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLO_TESTS=OFF \
   -DVORLO_SCREENSHOTS=ON
-cmake --build build/shots --target vorlo_screenshots -j2
+cmake --build build/shots --target vorlo_screenshots vorlo -j2
 
 # A large virtual screen, so that no window opens shrunk below its natural size.
 conf="$(mktemp)"
@@ -28,4 +28,12 @@ fi
 mkdir -p "$out"
 QT_QPA_PLATFORM="offscreen:configfile=$conf" QT_SCALE_FACTOR="$scale" LC_ALL=C.UTF-8 \
   build/shots/vorlo_screenshots "$out" "$suffix" 2> >(grep -v -e 'does not support' -e 'XDG_RUNTIME_DIR' >&2)
+# The first page of the worked example's report, as `vorlo report` writes it.
+work="$(mktemp -d)"
+trap 'rm -f "$conf"; rm -rf "$work"' EXIT
+printf 'True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n' \
+  >"$work/ejemplo.vrq"
+QT_QPA_PLATFORM=offscreen build/shots/vorlo report "$work/ejemplo.vrq" -o "$work/report.pdf" \
+  2> >(grep -v 'XDG_RUNTIME_DIR' >&2)
+pdftoppm -r "$((100 * scale))" -png -singlefile -f 1 "$work/report.pdf" "$out/report-en$suffix"
 echo "Screenshots in $out"

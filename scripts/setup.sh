@@ -9,7 +9,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
-  dpkg-dev lintian appstream desktop-file-utils
+  dpkg-dev lintian appstream desktop-file-utils poppler-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "pipes_command.h"
+#include "case_commands.h"
 
 namespace vorlo::cli {
 
@@ -10,6 +11,11 @@ const QList<Comando> &comandos() {
         {QStringLiteral("pipes"),
          QStringLiteral("Standard pipe sizes (ASME B36.10M, B36.19M, EN 10255), table or CSV."),
          false, &comandoPipes},
+        {QStringLiteral("calc"),
+         QStringLiteral("Open a results file and print every field as the pipe window shows it."),
+         false, &comandoCalc},
+        {QStringLiteral("report"), QStringLiteral("Write the PDF or CSV report of a results file."),
+         true, &comandoReport},
     };
     return tabla;
 }

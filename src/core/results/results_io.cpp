@@ -76,6 +76,11 @@ std::optional<ErrorArchivo> comprobarDestino(const QString &ruta) {
 
 std::optional<ErrorArchivo> guardar(const QString &ruta, const Resultados &r,
                                     const FabricaArchivo &fabrica) {
+    return guardarBytes(ruta, contenido(r), fabrica);
+}
+
+std::optional<ErrorArchivo> guardarBytes(const QString &ruta, const QByteArray &bytes,
+                                         const FabricaArchivo &fabrica) {
     if (auto e = comprobarDestino(ruta))
         return e;
     const Operacion op = Operacion::Guardar;
@@ -85,10 +90,12 @@ std::optional<ErrorArchivo> guardar(const QString &ruta, const Resultados &r,
     if (!f->open(QIODevice::WriteOnly))
         return error(Causa::NoSePuedeCrear, op, ruta);
 
-    const QByteArray bytes = contenido(r);
     qsizetype desde = 0;
     while (desde < bytes.size()) {
-        const qsizetype fin = bytes.indexOf('\n', desde) + 1;
+        // Line by line, so that a write failing part-way is seen where it happens.
+        qsizetype fin = bytes.indexOf('\n', desde) + 1;
+        if (fin == 0)
+            fin = bytes.size();
         const qint64 n = fin - desde;
         if (f->write(bytes.constData() + desde, n) != n) {
             // The destructor removes the temporary file; the target is untouched.

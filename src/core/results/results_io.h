@@ -25,6 +25,11 @@ std::optional<ErrorArchivo> comprobarDestino(const QString &ruta);
 std::optional<ErrorArchivo> guardar(const QString &ruta, const Resultados &r,
                                     const FabricaArchivo &fabrica = {});
 
+// The same safe save for any bytes (reports, exports): checked, written to a temporary file in
+// the same folder, flushed, then put in place; on failure the earlier file stays as it was.
+std::optional<ErrorArchivo> guardarBytes(const QString &ruta, const QByteArray &bytes,
+                                         const FabricaArchivo &fabrica = {});
+
 // Reads a results file (see `interpretar`); refuses what is not a regular file of a sensible
 // size.
 std::variant<Resultados, ErrorArchivo> leer(const QString &ruta);

@@ -1,0 +1,119 @@
+// Reports and the case commands: the PDF of the worked example drawn in the process (warm), the
+// CSV, the case opened as the pipe window opens it, and `vorlo calc` / `vorlo report` as whole
+// processes, from start to exit (cold: a new process each time, as a script over a folder runs).
+#include "report/report.h"
+#include "report/report_formats.h"
+#include "report/report_pdf.h"
+#include "results/results_file.h"
+#include "results/window_emulation.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace vorlo;
+
+extern char **environ;
+
+namespace {
+
+const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
+                            "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
+
+QTemporaryDir *g_dir = nullptr;
+
+QString caso() {
+    return g_dir->filePath(QStringLiteral("ejemplo.vrq"));
+}
+
+informe::Informe informeEjemplo() {
+    resultados::VentanaTuberiaSimulada v(QStringLiteral("INGLÉS"));
+    v.abrir(std::get<resultados::Resultados>(resultados::interpretar(kEjemplo)));
+    return informe::informeTuberia(v, QStringLiteral("INGLÉS"), QDateTime::currentDateTime());
+}
+
+// Runs the program once with its output thrown away; the exit code.
+int ejecutar(const std::vector<std::string> &argumentos) {
+    std::vector<char *> argv;
+    for (const std::string &a : argumentos)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t acciones;
+    posix_spawn_file_actions_init(&acciones);
+    posix_spawn_file_actions_addopen(&acciones, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&acciones, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int e = posix_spawn(&pid, argv[0], &acciones, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&acciones);
+    if (e != 0)
+        return -1;
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+void BM_AbrirCaso(benchmark::State &state) {
+    const auto r = std::get<resultados::Resultados>(resultados::interpretar(kEjemplo));
+    for (auto _ : state) {
+        resultados::VentanaTuberiaSimulada v(QStringLiteral("INGLÉS"));
+        v.abrir(r);
+        benchmark::DoNotOptimize(v.texto(QStringLiteral("DPbarTotal")));
+    }
+}
+BENCHMARK(BM_AbrirCaso);
+
+void BM_InformeCsv(benchmark::State &state) {
+    const informe::Informe inf = informeEjemplo();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(informe::csv(inf));
+}
+BENCHMARK(BM_InformeCsv);
+
+void BM_InformePdf(benchmark::State &state) {
+    const informe::Informe inf = informeEjemplo();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(informe::informePdf(inf));
+}
+BENCHMARK(BM_InformePdf)->Unit(benchmark::kMillisecond);
+
+void BM_ProcesoCalc(benchmark::State &state) {
+    const std::vector<std::string> a = {VORLO_BINARIO, "calc", caso().toStdString()};
+    for (auto _ : state)
+        if (ejecutar(a) != 0)
+            state.SkipWithError("vorlo calc failed");
+}
+BENCHMARK(BM_ProcesoCalc)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ProcesoReportPdf(benchmark::State &state) {
+    const std::vector<std::string> a = {VORLO_BINARIO, "report", caso().toStdString(), "-o",
+                                        g_dir->filePath(QStringLiteral("r.pdf")).toStdString()};
+    for (auto _ : state)
+        if (ejecutar(a) != 0)
+            state.SkipWithError("vorlo report failed");
+}
+BENCHMARK(BM_ProcesoReportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    g_dir = &dir;
+    FILE *f = std::fopen(caso().toLocal8Bit().constData(), "wb");
+    if (!f ||
+        std::fwrite(kEjemplo.constData(), 1, size_t(kEjemplo.size()), f) != size_t(kEjemplo.size()))
+        return 1;
+    std::fclose(f);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

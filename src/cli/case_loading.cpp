@@ -1,0 +1,87 @@
+#include "case_loading.h"
+
+#include "fields/language.h"
+#include "results/results_io.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace vorlo::cli {
+
+namespace {
+const QString kLang = QStringLiteral("lang");
+const QString kSalida = QStringLiteral("output");
+const QString kAyuda = QStringLiteral("help");
+} // namespace
+
+std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser) {
+    if (!parser.isSet(kLang))
+        return kIngles; // as at first start
+    const QString v = parser.value(kLang).toLower();
+    if (v == QLatin1String("es"))
+        return kEspanol;
+    if (v == QLatin1String("en"))
+        return kIngles;
+    return std::nullopt;
+}
+
+std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida) {
+    QCommandLineParser parser;
+    parser.addOption(
+        {kLang, QStringLiteral("Language of the texts: es or en."), QStringLiteral("es|en")});
+    parser.addOption({{QStringLiteral("h"), kAyuda}, QStringLiteral("This help.")});
+    if (conSalida)
+        parser.addOption({{QStringLiteral("o"), kSalida},
+                          QStringLiteral("The report file: .pdf or .csv."),
+                          QStringLiteral("file")});
+    if (!parser.parse(argumentos))
+        return parser.errorText();
+    LineaCaso l;
+    if (parser.isSet(kAyuda)) {
+        l.ayuda = true;
+        return l;
+    }
+    // QCommandLineParser keeps only the last of a repeated option; say so instead of guessing.
+    if (parser.values(kLang).size() > 1 || (conSalida && parser.values(kSalida).size() > 1))
+        return QStringLiteral("an option is given more than once");
+    const auto idioma = idiomaDeOpcion(parser);
+    if (!idioma)
+        return QStringLiteral("--lang must be es or en, not '%1'").arg(parser.value(kLang));
+    l.idioma = *idioma;
+    // The command's own name came first and was taken as the program's.
+    const QStringList pos = parser.positionalArguments();
+    if (pos.isEmpty())
+        return QStringLiteral("no case file given");
+    if (pos.size() > 1)
+        return QStringLiteral("one case file only, got %1").arg(pos.size());
+    l.caso = pos.first();
+    if (l.caso.isEmpty())
+        return QStringLiteral("the case file name is empty");
+    if (conSalida) {
+        if (!parser.isSet(kSalida) || parser.value(kSalida).isEmpty())
+            return QStringLiteral("no output file given (-o OUT.pdf or -o OUT.csv)");
+        l.salida = parser.value(kSalida);
+        const QString s = l.salida.toLower();
+        if (!s.endsWith(QLatin1String(".pdf")) && !s.endsWith(QLatin1String(".csv")))
+            return QStringLiteral("the output file must end in .pdf or .csv: '%1'").arg(l.salida);
+    }
+    return l;
+}
+
+int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &mensaje,
+                  const QString &uso) {
+    errores << QStringLiteral("vorlo %1: %2\n").arg(comando, mensaje) << uso;
+    return 2;
+}
+
+std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
+abrirCaso(const QString &ruta, const QString &idioma) {
+    const auto leido = resultados::leer(ruta);
+    if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido))
+        return e->texto(idioma);
+    auto ventana = std::make_unique<resultados::VentanaTuberiaSimulada>(idioma);
+    ventana->abrir(std::get<resultados::Resultados>(leido));
+    return ventana;
+}
+
+} // namespace vorlo::cli

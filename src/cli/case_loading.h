@@ -1,0 +1,40 @@
+#pragma once
+
+#include "results/window_emulation.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <variant>
+
+class QCommandLineParser;
+class QTextStream;
+
+// What the case commands share: their options, the language and the case, read with the same
+// reader as File -> Open and settled as the pipe flow window settles it.
+namespace vorlo::cli {
+
+// The language setting for `--lang` ("es" or "en", any case); English when not given; nullopt for
+// any other value.
+std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser);
+
+// The parsed command line of a case command, or the message of a wrong usage.
+struct LineaCaso {
+    QString caso;
+    QString idioma;
+    QString salida; // -o, for report
+    bool ayuda = false;
+};
+std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida);
+
+// Writes a wrong usage's message and the usage to `errores`; returns the exit code 2.
+int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &mensaje,
+                  const QString &uso);
+
+// Reads the case and opens it in a pipe flow window made of texts; or the message naming the
+// file and why it cannot be read, in the language given.
+std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
+abrirCaso(const QString &ruta, const QString &idioma);
+
+} // namespace vorlo::cli

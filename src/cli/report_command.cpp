@@ -1,0 +1,46 @@
+#include "case_commands.h"
+#include "case_loading.h"
+#include "report/report.h"
+#include "report/report_actions.h"
+
+#include <QDateTime>
+#include <QTextStream>
+
+namespace vorlo::cli {
+
+namespace {
+
+const QString kUso = QStringLiteral(
+    "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en]\n"
+    "Opens the results file CASE as File > Open does, settles the pipe flow calculation as the\n"
+    "window does, and writes its report: a PDF calculation note or a CSV table, chosen by the\n"
+    "extension of OUT. --lang chooses the language of the report (default: en).\n"
+    "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
+    "4 the output cannot be written (an earlier file stays as it was).\n");
+
+} // namespace
+
+int comandoReport(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
+    const auto linea = leerLinea(argumentos, true);
+    if (const auto *m = std::get_if<QString>(&linea))
+        return usoIncorrecto(errores, QStringLiteral("report"), *m, kUso);
+    const LineaCaso &l = std::get<LineaCaso>(linea);
+    if (l.ayuda) {
+        salida << kUso;
+        return 0;
+    }
+    auto caso = abrirCaso(l.caso, l.idioma);
+    if (const auto *m = std::get_if<QString>(&caso)) {
+        errores << QStringLiteral("vorlo report: ") << *m << '\n';
+        return 3;
+    }
+    const informe::Informe inf =
+        informe::informeTuberia(*std::get<0>(caso), l.idioma, QDateTime::currentDateTime());
+    if (const auto e = guardarInforme(l.salida, inf)) {
+        errores << QStringLiteral("vorlo report: ") << e->texto(l.idioma) << '\n';
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace vorlo::cli

@@ -1,0 +1,129 @@
+#include "report_formats.h"
+
+#include "results/results_io.h"
+
+namespace vorlo::informe {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+void lineaCsv(QString &out, const QString &campo, const QString &titulo, const QString &valor,
+              const QString &unidad) {
+    out += valorCsv(campo) + QLatin1Char(',') + valorCsv(titulo) + QLatin1Char(',') +
+           valorCsv(valor) + QLatin1Char(',') + valorCsv(unidad) + kCrLf;
+}
+
+QString html(const QString &t) {
+    return t.toHtmlEscaped();
+}
+
+} // namespace
+
+QString valorCsv(const QString &valor) {
+    if (!valor.contains(QLatin1Char(',')) && !valor.contains(QLatin1Char('"')) &&
+        !valor.contains(QLatin1Char('\r')) && !valor.contains(QLatin1Char('\n')))
+        return valor;
+    QString v = valor;
+    v.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + v + QLatin1Char('"');
+}
+
+QByteArray csv(const Informe &inf) {
+    QString out = QStringLiteral("field,caption,value,unit") + kCrLf;
+    for (const Fila &f : inf.opciones)
+        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad);
+    for (const Fila &f : inf.filas())
+        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad);
+    if (inf.accesorios) {
+        const ListaAccesorios &a = *inf.accesorios;
+        lineaCsv(out, QStringLiteral("Diametrillo"), inf.palabra(palabras::Diametro), a.diametro,
+                 QStringLiteral("mm"));
+        lineaCsv(out, QStringLiteral("DiametroNominal"), inf.palabra(palabras::DiametroNominal),
+                 a.nominal, QString());
+        for (const ListaAccesorios::Linea &l : a.lineas) {
+            const QString n = QStringLiteral("Naccesorios(%1)").arg(l.fila);
+            const QString k = QStringLiteral("k(%1)").arg(l.fila);
+            lineaCsv(out, n, l.titulo + QStringLiteral(" (") + inf.palabra(palabras::Uds) + ')',
+                     l.unidades, QString());
+            lineaCsv(out, k, l.titulo + QStringLiteral(" (K)"), l.k, QString());
+            lineaCsv(out, n + QLatin1Char('*') + k,
+                     l.titulo + QStringLiteral(" (") + inf.palabra(palabras::UdsPorK) + ')',
+                     l.producto, QString());
+        }
+    }
+    return out.toUtf8();
+}
+
+QString celda(const QString &valor) {
+    QString v = valor;
+    for (QChar &c : v)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return v;
+}
+
+QString textoPlano(const Informe &inf) {
+    QString out;
+    const auto linea = [&out](const QStringList &celdas) {
+        QStringList l;
+        for (const QString &c : celdas)
+            l << celda(c);
+        out += l.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    };
+    for (const Seccion &s : inf.secciones) {
+        linea({s.titulo});
+        for (const Fila &f : s.filas)
+            linea({f.titulo, f.valor, f.unidad});
+    }
+    if (inf.accesorios) {
+        const ListaAccesorios &a = *inf.accesorios;
+        linea({inf.palabra(palabras::Accesorios)});
+        linea({inf.palabra(palabras::Diametro), a.diametro, QStringLiteral("mm")});
+        linea({inf.palabra(palabras::DiametroNominal), a.nominal});
+        linea({inf.palabra(palabras::Accesorio), inf.palabra(palabras::Uds), QStringLiteral("K"),
+               inf.palabra(palabras::UdsPorK)});
+        for (const ListaAccesorios::Linea &l : a.lineas)
+            linea({l.titulo, l.unidades, l.k, l.producto});
+    }
+    return out;
+}
+
+QString tablaHtml(const Informe &inf) {
+    QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
+    out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
+    out += QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>\n")
+               .arg(html(inf.palabra(palabras::Magnitud)), html(inf.palabra(palabras::Valor)),
+                    html(inf.palabra(palabras::Unidad)));
+    for (const Seccion &s : inf.secciones) {
+        out += QStringLiteral("<tr><th colspan=\"3\" align=\"left\">%1</th></tr>\n")
+                   .arg(html(s.titulo));
+        for (const Fila &f : s.filas)
+            out += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td>%3</td></tr>\n")
+                       .arg(html(f.titulo), html(f.valor), html(f.unidad));
+    }
+    out += QStringLiteral("</table>\n");
+    if (inf.accesorios) {
+        const ListaAccesorios &a = *inf.accesorios;
+        out += QStringLiteral("<p>%1: %2 mm; %3: %4</p>\n")
+                   .arg(html(inf.palabra(palabras::Diametro)), html(a.diametro),
+                        html(inf.palabra(palabras::DiametroNominal)), html(a.nominal));
+        out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
+        out += QStringLiteral("<tr><th>%1</th><th>%2</th><th>K</th><th>%3</th></tr>\n")
+                   .arg(html(inf.palabra(palabras::Accesorio)), html(inf.palabra(palabras::Uds)),
+                        html(inf.palabra(palabras::UdsPorK)));
+        for (const ListaAccesorios::Linea &l : a.lineas)
+            out += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td "
+                                  "align=\"right\">%3</td><td align=\"right\">%4</td></tr>\n")
+                       .arg(html(l.titulo), html(l.unidades), html(l.k), html(l.producto));
+        out += QStringLiteral("</table>\n");
+    }
+    out += QStringLiteral("</body></html>\n");
+    return out;
+}
+
+std::optional<resultados::ErrorArchivo> guardarCsv(const QString &ruta, const Informe &inf) {
+    return resultados::guardarBytes(ruta, csv(inf));
+}
+
+} // namespace vorlo::informe

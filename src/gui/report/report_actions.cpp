@@ -1,0 +1,136 @@
+#include "report_actions.h"
+
+#include "app/globals.h"
+#include "app/message_boxes.h"
+#include "app/report_seams.h"
+#include "fields/language.h"
+#include "fittings/fittings_fill.h"
+#include "fittings/k_factors.h"
+#include "report/report_formats.h"
+#include "report/report_pdf.h"
+#include "results/results_io.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace vorlo {
+
+namespace {
+
+const QString kPdf = QStringLiteral("pdf");
+const QString kCsv = QStringLiteral("csv");
+
+} // namespace
+
+void copiarInforme(const informe::Informe &inf) {
+    portapapeles().copiar(informe::textoPlano(inf), informe::tablaHtml(inf));
+}
+
+std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
+                                                       const informe::Informe &inf) {
+    if (QFileInfo(ruta).suffix().compare(kCsv, Qt::CaseInsensitive) == 0)
+        return informe::guardarCsv(ruta, inf);
+    // Checked before drawing: a path that cannot be written costs no rendering.
+    if (auto e = resultados::comprobarDestino(ruta))
+        return e;
+    return resultados::guardarBytes(ruta, informe::informePdf(inf));
+}
+
+bool exportarInforme(QWidget *padre, const informe::Informe &inf) {
+    const bool es = inf.espanol();
+    const QString propuesta =
+        QDir::current().filePath(es ? QStringLiteral("informe.pdf") : QStringLiteral("report.pdf"));
+    QString ruta = dialogoArchivo().guardarComo(
+        padre, es ? QStringLiteral("Exportar informe") : QStringLiteral("Export report"), propuesta,
+        {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")});
+    if (ruta.isEmpty())
+        return false;
+    const QString sufijo = QFileInfo(ruta).suffix();
+    if (sufijo.compare(kPdf, Qt::CaseInsensitive) != 0 &&
+        sufijo.compare(kCsv, Qt::CaseInsensitive) != 0)
+        ruta += QStringLiteral(".pdf");
+    if (const auto e = guardarInforme(ruta, inf)) {
+        mensajes().aviso(padre, e->texto(inf.idioma), std::nullopt, Mensajes::Icono::Exclamacion);
+        return false;
+    }
+    return true;
+}
+
+bool imprimirInforme(QWidget *padre, const informe::Informe &inf) {
+    return impresion().imprimir(padre, inf.palabra(informe::palabras::NotaDeCalculo),
+                                [&inf](QPagedPaintDevice &d) { informe::dibujarInforme(d, inf); });
+}
+
+std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
+    // Found by its name and read through its fields' interface: the fittings window's class
+    // stays inside its own folder.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != QLatin1String("FormAccesorios"))
+            continue;
+        const auto *campos = dynamic_cast<const CamposAccesorios *>(w);
+        if (!campos)
+            continue;
+        informe::DatosAccesorios d;
+        d.diametro = campos->diametro();
+        d.ktotal = campos->ktotal();
+        if (const auto *total = w->findChild<QLineEdit *>(QStringLiteral("textbox_ktotal")))
+            d.ktotal = total->text();
+        if (const auto *mensaje = w->findChild<QLabel *>(QStringLiteral("Label14")))
+            d.mensaje = mensaje->text();
+        for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+            const auto *titulo =
+                w->findChild<QLabel *>(QStringLiteral("TituloAccesorio(%1)").arg(fila));
+            d.filas.append(
+                {titulo ? titulo->text() : QString(), campos->unidades(fila), campos->k(fila)});
+        }
+        return d;
+    }
+    return std::nullopt;
+}
+
+const QList<TextoControl> &textosAccionesInforme() {
+    static const QList<TextoControl> tabla = {
+        {QStringLiteral("CopiarResultados"), TextoControl::Texto,
+         QStringLiteral("Copiar resultados"), QStringLiteral("Copy results")},
+        {QStringLiteral("ExportarInforme"), TextoControl::Texto,
+         QStringLiteral("Exportar informe…"), QStringLiteral("Export report…")},
+        {QStringLiteral("Imprimir"), TextoControl::Texto, QStringLiteral("Imprimir…"),
+         QStringLiteral("Print…")},
+    };
+    return tabla;
+}
+
+QList<QAction *> crearAccionesInforme(QWidget *ventana,
+                                      const std::function<informe::Informe()> &construir) {
+    auto *copiar = new QAction(ventana);
+    copiar->setObjectName(QStringLiteral("CopiarResultados"));
+    copiar->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QObject::connect(copiar, &QAction::triggered, ventana,
+                     [construir] { copiarInforme(construir()); });
+
+    auto *exportar = new QAction(ventana);
+    exportar->setObjectName(QStringLiteral("ExportarInforme"));
+    QObject::connect(exportar, &QAction::triggered, ventana,
+                     [ventana, construir] { exportarInforme(ventana, construir()); });
+
+    auto *imprimir = new QAction(ventana);
+    imprimir->setObjectName(QStringLiteral("Imprimir"));
+    imprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QObject::connect(imprimir, &QAction::triggered, ventana,
+                     [ventana, construir] { imprimirInforme(ventana, construir()); });
+
+    // Until the window's own table sets them, the captions follow the language now in use.
+    const QList<QAction *> acciones = {copiar, exportar, imprimir};
+    for (int i = 0; i < acciones.size(); ++i) {
+        const TextoControl &t = textosAccionesInforme()[i];
+        acciones[i]->setText(Idioma == kEspanol ? t.espanol : t.ingles);
+    }
+    return acciones;
+}
+
+} // namespace vorlo

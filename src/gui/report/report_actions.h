@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/texts.h"
+#include "report/report.h"
+#include "results/results_file.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QWidget;
+
+// What the calculator windows call to let a report leave them: copy, export and print. Each
+// takes a report model built from the window's texts at that moment (`informeTuberia`,
+// `informeGas`), so the four outputs always agree.
+namespace vorlo {
+
+// The clipboard gets `text/plain` (tab-separated rows, for a spreadsheet) and `text/html` (a
+// table, for a word processor) at once.
+void copiarInforme(const informe::Informe &inf);
+
+// Asks for a file in the save dialog and writes the report: CSV for a name ending in ".csv",
+// PDF for ".pdf" (a name with neither gets ".pdf"). A failure is shown in a message box in the
+// report's language, naming the path and the reason; an earlier file stays as it was. True when
+// a file was written.
+bool exportarInforme(QWidget *padre, const informe::Informe &inf);
+
+// The print dialog with a preview of the report's pages. True when the user printed.
+bool imprimirInforme(QWidget *padre, const informe::Informe &inf);
+
+// Writes the report to a file, safely, by its extension: CSV for ".csv" (any case), otherwise
+// PDF. nullopt when written.
+std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
+                                                       const informe::Informe &inf);
+
+// The open fittings window's diameter, rows, total and message, for the pipe window's report;
+// nullopt when it is not open.
+std::optional<informe::DatosAccesorios> accesoriosAbiertos();
+
+// The three actions, named `CopiarResultados` (Ctrl+Shift+C), `ExportarInforme` and `Imprimir`
+// (Ctrl+P), owned by `ventana`, each building the report with `construir` when triggered. The
+// caller puts them in a menu (or adds them to the window) and their texts in its language table.
+QList<QAction *> crearAccionesInforme(QWidget *ventana,
+                                      const std::function<informe::Informe()> &construir);
+
+// The actions' captions in both languages, for a window's texts table.
+const QList<TextoControl> &textosAccionesInforme();
+
+} // namespace vorlo
