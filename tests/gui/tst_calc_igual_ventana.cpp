@@ -2,6 +2,7 @@
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
@@ -136,7 +137,8 @@ class TestCalcIgualVentana : public QObject {
         Idioma = idioma;
         const auto leido = resultados::interpretar(bytes);
         QVERIFY(std::holds_alternative<resultados::Resultados>(leido));
-        VentanaTuberiaSimulada simulada(idioma);
+        // The windows' language rule: an unset language reads as English.
+        VentanaTuberiaSimulada simulada(idiomaActual());
         simulada.abrir(std::get<resultados::Resultados>(leido));
 
         FormReynolds *f = abrirEnVentana(bytes);
