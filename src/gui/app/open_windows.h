@@ -9,6 +9,9 @@ class QWidget;
 namespace vorlo::resultados {
 struct Resultados;
 }
+namespace vorlo::informe {
+struct DatosAccesorios;
+}
 
 // Entry points through which a window opens or feeds another without knowing its class. Each
 // is implemented in the folder of the window it opens.
@@ -44,6 +47,9 @@ void entregarReferenciaGas(const QString &densidad, const QString &compresibilid
 
 // fittings/: shows the fittings window and hands it the pipe's internal diameter text.
 void abrirAccesorios(const QString &diametro);
+// The open fittings window's diameter, rows, total and message, for the pipe window's report;
+// nullopt when it is not open.
+std::optional<informe::DatosAccesorios> accesoriosAbiertos();
 
 // catalogues/: the liquid, gas-viscosity and pipe-material catalogues.
 void abrirLiquidos(); // also hides the catalogue's reference-condition labels

@@ -8,4 +8,10 @@ void abrirAccesorios(const QString &diametro) {
     ventanas().mostrar<FormAccesorios>()->fijarDiametro(diametro);
 }
 
+std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
+    if (const FormAccesorios *v = ventanas().existente<FormAccesorios>())
+        return v->datosInforme();
+    return std::nullopt;
+}
+
 } // namespace vorlo

@@ -200,6 +200,16 @@ void FormAccesorios::escribirTextboxKtotal(const QString &texto) {
     ui->textbox_ktotal->setText(texto);
 }
 
+informe::DatosAccesorios FormAccesorios::datosInforme() const {
+    informe::DatosAccesorios d;
+    d.diametro = diametro();
+    d.ktotal = ui->textbox_ktotal->text();
+    d.mensaje = ui->Label14->text();
+    for (int fila = 0; fila < accesorios::kFilas; ++fila)
+        d.filas.append({m_titulos[fila]->text(), unidades(fila), k(fila)});
+    return d;
+}
+
 void FormAccesorios::escribirKtotalTuberia(const QString &texto) {
     entregarKTotal(texto);
 }

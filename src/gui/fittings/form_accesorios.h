@@ -2,6 +2,7 @@
 
 #include "fittings/fittings_fill.h"
 #include "fittings/k_factors.h"
+#include "report/report.h"
 
 #include <QWidget>
 #include <array>
@@ -49,6 +50,9 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     void escribirKtotal(const QString &texto) override;
     void escribirTextboxKtotal(const QString &texto) override;
     void escribirKtotalTuberia(const QString &texto) override;
+
+    // What a report lists of this window: diameter, rows, totals and message, as shown.
+    informe::DatosAccesorios datosInforme() const;
 
   private:
     void construirFilas(QGridLayout *rejilla, int desde, int hasta);

@@ -17,10 +17,15 @@
 #include "gas/form2_texts.h"
 #include "gas/gas_state.h"
 #include "gas/linea.h"
+#include "report/report.h"
+#include "report/report_actions.h"
 #include "ui_form2.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -85,6 +90,16 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
         m_filtro->instalar(e);
 
     conectarEventos();
+
+    // Copy, export and print: a small File menu above the window's own controls.
+    auto *barra = new QMenuBar(this);
+    barra->setObjectName(QStringLiteral("menubar"));
+    QMenu *archivo = barra->addMenu(QStringLiteral("Archivo"));
+    archivo->setObjectName(QStringLiteral("Archivo"));
+    archivo->addActions(crearAccionesInforme(this, [this] {
+        return informe::informeGas(*this, idiomaActual(), QDateTime::currentDateTime());
+    }));
+    layout()->setMenuBar(barra);
     // Load: the language as by the flags.
     cambiarLengua(lenguaActual());
     // The wrapped mode texts and help line must not squeeze the fields of a narrow window.
@@ -282,6 +297,7 @@ void Form2::Command5_Click() {
 
 void Form2::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm2(), lengua);
+    aplicarTextos(this, textosAccionesInforme(), lengua);
     ajustarAlContenido(this);
 }
 

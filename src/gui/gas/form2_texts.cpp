@@ -25,6 +25,7 @@ const QList<TextoControl> &textosForm2() {
         {"Label7", T::Texto, "Considerar factor de compresibilidad (Z)",
          "Consider compressibility factor (Z)"},
         {"Command3", T::Texto, "Calcular Pérdida de Carga", "Calculate Pressure Drop"},
+        {"Archivo", T::Texto, "Archivo", "File"},
         {"Label4", T::Texto, "CARACTERÍSTICAS DEL GAS", "GAS PROPERTIES"},
         {"Label5", T::Texto, "Densidad", "Density"},
         {"Label6", T::Texto, "Compresibilidad (Z)", "Compressibility (Z)"},

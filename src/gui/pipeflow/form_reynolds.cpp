@@ -16,6 +16,8 @@
 #include "pipeflow/form_reynolds_tables.h"
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/pipe_flow.h"
+#include "report/report.h"
+#include "report/report_actions.h"
 #include "results/results_file.h"
 #include "ui_form_reynolds.h"
 
@@ -187,6 +189,12 @@ void FormReynolds::conectarEventos() {
     connect(ui->Command18, &QToolButton::clicked, this, &FormReynolds::Borrar);
     connect(ui->Borrar_Pantalla, &QAction::triggered, this, &FormReynolds::Borrar);
     connect(ui->Guardar, &QAction::triggered, this, [] { abrirGuardar(); });
+    // Copy, export and print, each from the window's texts as they are when chosen.
+    ui->Archivo->addSeparator();
+    ui->Archivo->addActions(crearAccionesInforme(this, [this] {
+        return informe::informeTuberia(*this, idiomaActual(), QDateTime::currentDateTime(),
+                                       accesoriosAbiertos());
+    }));
     connect(ui->Abrir, &QAction::triggered, this, [] { abrirArchivo(); });
     connect(ui->Command3, &QPushButton::clicked, this, &FormReynolds::Command3_Click);
     connect(ui->Command4, &QToolButton::clicked, this, &FormReynolds::Command4_Click);
@@ -391,6 +399,7 @@ void FormReynolds::Option4_Click() {
 
 void FormReynolds::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosFormReynolds(), lengua);
+    aplicarTextos(this, textosAccionesInforme(), lengua);
     ajustarAlContenido(this);
 }
 

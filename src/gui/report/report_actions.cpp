@@ -66,33 +66,6 @@ bool imprimirInforme(QWidget *padre, const informe::Informe &inf) {
                                 [&inf](QPagedPaintDevice &d) { informe::dibujarInforme(d, inf); });
 }
 
-std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
-    // Found by its name and read through its fields' interface: the fittings window's class
-    // stays inside its own folder.
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != QLatin1String("FormAccesorios"))
-            continue;
-        const auto *campos = dynamic_cast<const CamposAccesorios *>(w);
-        if (!campos)
-            continue;
-        informe::DatosAccesorios d;
-        d.diametro = campos->diametro();
-        d.ktotal = campos->ktotal();
-        if (const auto *total = w->findChild<QLineEdit *>(QStringLiteral("textbox_ktotal")))
-            d.ktotal = total->text();
-        if (const auto *mensaje = w->findChild<QLabel *>(QStringLiteral("Label14")))
-            d.mensaje = mensaje->text();
-        for (int fila = 0; fila < accesorios::kFilas; ++fila) {
-            const auto *titulo =
-                w->findChild<QLabel *>(QStringLiteral("TituloAccesorio(%1)").arg(fila));
-            d.filas.append(
-                {titulo ? titulo->text() : QString(), campos->unidades(fila), campos->k(fila)});
-        }
-        return d;
-    }
-    return std::nullopt;
-}
-
 const QList<TextoControl> &textosAccionesInforme() {
     static const QList<TextoControl> tabla = {
         {QStringLiteral("CopiarResultados"), TextoControl::Texto,

@@ -35,10 +35,6 @@ bool imprimirInforme(QWidget *padre, const informe::Informe &inf);
 std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
                                                        const informe::Informe &inf);
 
-// The open fittings window's diameter, rows, total and message, for the pipe window's report;
-// nullopt when it is not open.
-std::optional<informe::DatosAccesorios> accesoriosAbiertos();
-
 // The three actions, named `CopiarResultados` (Ctrl+Shift+C), `ExportarInforme` and `Imprimir`
 // (Ctrl+P), owned by `ventana`, each building the report with `construir` when triggered. The
 // caller puts them in a menu (or adds them to the window) and their texts in its language table.
