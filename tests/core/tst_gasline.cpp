@@ -1,5 +1,6 @@
 #include "gasline/gas_line.h"
 #include "gasline/gas_line_window.h"
+#include "pipeflow/colebrook_exacto.h"
 
 #include <QTest>
 #include <cmath>
@@ -237,6 +238,32 @@ class TestGasLine : public QObject {
         QVERIFY2(relativo(vuelta.estado->p2, p2) < tolerancia,
                  qPrintable(QString::number(relativo(vuelta.estado->p2, p2))));
         QVERIFY(relativo(vuelta.estado->caida, p1 - p2) < tolerancia / (1 - razon));
+    }
+
+    // With the exact Colebrook root the settled flow is a fixed point: its own Re gives back
+    // the f it was found with.
+    void exact_colebrook_flow_is_a_fixed_point_data() {
+        QTest::addColumn<double>("rugosidadMm");
+        QTest::addColumn<double>("razon");
+        QTest::newRow("rough, small drop") << 0.5 << 0.98;
+        QTest::newRow("commercial steel") << 0.05 << 0.7;
+        QTest::newRow("smooth, large drop") << 0.0 << 0.3;
+    }
+    void exact_colebrook_flow_is_a_fixed_point() {
+        QFETCH(double, rugosidadMm);
+        QFETCH(double, razon);
+        const Linea l{40e5, 30.0, 0.3, 40000, 1.1e-5};
+        const FuncionFriccion exacto = [rugosidadMm](double re) {
+            return vorlo::colebrookExacto(rugosidadMm, 300, re);
+        };
+        const Solucion s = resolverMasico(l, exacto, l.p1 * razon);
+        QVERIFY(s.estado);
+        const double re = 4 * s.estado->masico / (std::numbers::pi * 0.3 * 1.1e-5);
+        QVERIFY(relativo(*s.estado->re, re) < 1e-15);
+        QVERIFY(relativo(s.estado->f, *vorlo::colebrookExacto(rugosidadMm, 300, re)) < 1e-11);
+        QVERIFY(relativo(masicoDeEcuacion(l, s.estado->f, l.p1 * razon), s.estado->masico) < 1e-12);
+        const Solucion vuelta = resolverP2(l, exacto, s.estado->masico);
+        QVERIFY(relativo(vuelta.estado->p2, l.p1 * razon) < 1e-12);
     }
 
     void invalid_inputs_give_no_result_with_a_reason_data() {
@@ -477,6 +504,9 @@ class TestGasLine : public QObject {
         QTest::addColumn<Nota>("nota");
         QTest::newRow("small drop") << false << 7.9 << 0.05 << 1.8e-5 << Nota::Ninguna;
         QTest::newRow("drop over 10 %") << false << 7.0 << 0.05 << 1.8e-5 << Nota::CaidaGrande;
+        QTest::newRow("drop shown as 10,0 %") << false << 7.1968 << 0.05 << 1.8e-5 << Nota::Ninguna;
+        QTest::newRow("drop shown as 10,1 %")
+            << false << 7.1952 << 0.05 << 1.8e-5 << Nota::CaidaGrande;
         QTest::newRow("drop over 10 %, solved for P2")
             << true << 3000.0 << 0.05 << 1.8e-5 << Nota::CaidaGrande;
         QTest::newRow("choked") << true << 1e6 << 0.05 << 1.8e-5 << Nota::Ahogada;

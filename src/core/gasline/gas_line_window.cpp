@@ -164,7 +164,7 @@ Salidas calcularVentana(const Entradas &e, const FuncionColebrook &colebrook) {
         s.nota = *fallo;
     else if (s.f && s.re && *s.re < kReLaminar)
         s.nota = Nota::Laminar;
-    else if (s.caidaPorcentaje && *s.caidaPorcentaje > 100 * kCaidaGrande)
+    else if (s.caidaPorcentaje && std::round(*s.caidaPorcentaje * 10) > kCaidaGrandePorcentaje * 10)
         s.nota = Nota::CaidaGrande;
 
     // Nothing that is not a number ever reaches a field.

@@ -58,9 +58,10 @@ struct Salidas {
 };
 
 inline constexpr double kReLaminar = 2000;
-// A drop larger than this fraction of P1 gets the per-metre note. The margin keeps a drop of
-// exactly 10 %, solved either way, on the same side.
-inline constexpr double kCaidaGrande = 0.10 * (1 + 1e-9);
+// A drop above this percentage of P1 gets the per-metre note, judged on the percentage as the
+// window shows it (one decimal): a drop shown as 10,0 % is not said to exceed 10 %, whichever
+// direction it was solved in.
+inline constexpr double kCaidaGrandePorcentaje = 10;
 
 Salidas calcularVentana(const Entradas &entradas, const FuncionColebrook &colebrook);
 
