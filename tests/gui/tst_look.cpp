@@ -3,6 +3,7 @@
 // Every window is checked in both languages with the worked example filled in.
 
 #include "app/form1.h"
+#include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
@@ -14,6 +15,7 @@
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/form_reynolds.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
@@ -92,6 +94,15 @@ QWidget *gas() {
     teclear(f, "Qnormales", QStringLiteral("100"));
     teclear(f, "T_paraQ", QStringLiteral("0"));
     pulsar(f, "Check1"); // the compressibility rows too
+    return f;
+}
+
+// The gas line from the pipe's data, choked: the red note shown.
+QWidget *lineaGas() {
+    abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
+                   QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10")});
+    auto *f = ventanas().existente<FormLineaGas>();
+    teclear(f, "LLinea", QStringLiteral("1000"));
     return f;
 }
 
@@ -288,6 +299,7 @@ class TestLook : public QObject {
             {"pipe gases kinematic", tuboGases},
             {"gas", gas},
             {"gas help", ayuda},
+            {"gas line", lineaGas},
             {"fittings", ventanaAccesorios},
             {"materials", materiales},
             {"liquids", liquidos},

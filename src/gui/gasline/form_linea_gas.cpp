@@ -51,7 +51,6 @@ FormLineaGas::FormLineaGas(QWidget *parent) : QWidget(parent), m_colebrook(&cole
                   Idioma == kEspanol ? Lengua::Espanol : Lengua::Ingles);
     // The caption columns of the three sections line up, wide enough for either language.
     igualarColumna(m_rejillas, 0, textosFormLineaGas());
-    alturaMinimaConTextos(this);
 
     conectarEventos();
     alCambiarModo();
@@ -162,6 +161,13 @@ void FormLineaGas::construir() {
     m_ayuda->setFrameShape(QFrame::StyledPanel);
     m_ayuda->setWordWrap(true);
     capas->addWidget(m_ayuda);
+    // The note and the help line keep room for three lines, the most their texts take at the
+    // window's narrowest: the window's minimum then holds them, and a note that comes or goes
+    // moves nothing. (Following every relayout instead, as windows with rows that come and go
+    // do, would cost most of a keystroke's time here.)
+    const int lineas = 3 * fontMetrics().lineSpacing();
+    m_nota->setMinimumHeight(lineas);
+    m_ayuda->setMinimumHeight(lineas + 2 * m_ayuda->frameWidth() + 4);
 
     // Results are never typed into; they can still be selected and copied.
     for (const QString &n :

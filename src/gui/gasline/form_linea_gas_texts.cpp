@@ -13,6 +13,10 @@ using T = TextoControl;
 namespace c = lineagas::campos;
 const QString kTituloEs = QStringLiteral("Línea de gas: flujo isotérmico");
 const QString kTituloEn = QStringLiteral("Gas line: isothermal flow");
+// Units that stay on the line of their number when the note wraps: a no-break space before,
+// and a word joiner after the slash (a line may otherwise break there).
+const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
+const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
 } // namespace
 
 const QList<TextoControl> &textosFormLineaGas() {
@@ -127,12 +131,12 @@ std::optional<QString> textoNota(const lineagas::Salidas &s, const QString &idio
                                QStringLiteral("Choked line"));
         return segunIdioma(
             idioma,
-            QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1 kg/h, con una "
-                           "presión de ahogo de %2 bar a")
-                .arg(*maximo, *presion),
-            QStringLiteral("Choked line: the largest flow it can carry is %1 kg/h, at a choking "
-                           "pressure of %2 bar a")
-                .arg(*maximo, *presion));
+            QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1%3, con una "
+                           "presión de ahogo de %2%4")
+                .arg(*maximo, *presion, kKgH, kBarA),
+            QStringLiteral("Choked line: the largest flow it can carry is %1%3, at a choking "
+                           "pressure of %2%4")
+                .arg(*maximo, *presion, kKgH, kBarA));
     }
     case Nota::DatoNoValido:
         return segunIdioma(
