@@ -430,18 +430,6 @@ class TestLineaGas : public QObject {
         QCOMPARE(texto("MasicoLinea"), "523.745,13");
     }
 
-    void a_value_out_of_range_is_named_in_the_note() {
-        teclear("P1Linea", "10");
-        teclear("Densidad1", "-");
-        QVERIFY(nota()->text().isEmpty()); // not a number: as if empty
-        teclear("Densidad1", "0");
-        QVERIFY(nota()->text().startsWith("Hay un dato no válido"));
-        QVERIFY(texto("VLimite").isEmpty());
-        teclear("Densidad1", "11.3");
-        QCOMPARE(texto("VLimite"), "297,48");
-        QVERIFY(nota()->text().isEmpty());
-    }
-
     void entry_point_fills_one_window_and_leaves_it_independent() {
         ventanas().cerrarTodas();
         abrirLineaGas({"500", "0,05", "0,000011", "11,3", "100000", "10"});
