@@ -261,6 +261,24 @@ class TestLineaGas : public QObject {
         QCOMPARE(fondo(campo("fLinea")), kAzul);
     }
 
+    // A friction factor function without an answer leaves f and the line empty and says why.
+    void colebrook_without_a_root_is_noted() {
+        teclear("P1Linea", "10");
+        teclear("Densidad1", "11.3");
+        teclear("DLinea", "500");
+        teclear("RugLinea", "0.05");
+        teclear("ViscLinea", "0.000011");
+        teclear("LLinea", "1000");
+        teclear("MasicoLinea", "100000");
+        QVERIFY(!texto("P2Linea").isEmpty());
+        v->fijarColebrook([](double, double, double) { return std::optional<double>(); });
+        QVERIFY(texto("fLinea").isEmpty());
+        QVERIFY(texto("P2Linea").isEmpty());
+        QVERIFY(!texto("ReLinea").isEmpty());
+        QCOMPARE(nota()->text(),
+                 "La ecuación de Colebrook no tiene solución con esta rugosidad y este diámetro");
+    }
+
     void texts_follow_the_language_at_opening_data() {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<QString>("titulo");
