@@ -1,6 +1,7 @@
 #include "fields/field_texts.h"
 #include "fields/language.h"
 #include "pipeflow/colebrook.h"
+#include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/pipe_flow.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +61,42 @@ void BM_ColebrookFast(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ColebrookFast);
+
+// The exact root on the same inputs as the two above.
+void BM_ColebrookExacto(benchmark::State &state) {
+    const auto &e = entradas();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Entrada &x = e[i++ & 1023];
+        auto f = colebrookExacto(x.rugosidad, x.dint, x.re);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_ColebrookExacto);
+
+// The exact root over its whole promised range: Re 2000..1e12 and relative roughness 1e-9..1,
+// log-uniform, one input in eight smooth.
+void BM_ColebrookExactoRangoCompleto(benchmark::State &state) {
+    static const std::vector<Entrada> e = [] {
+        std::mt19937_64 gen(0x5eed'c01e'b200'0002ULL);
+        std::uniform_real_distribution<double> u(0.0, 1.0);
+        std::vector<Entrada> v;
+        for (int i = 0; i < 1024; ++i) {
+            const double d = std::pow(10.0, 1 + 2 * u(gen));
+            const double relativa = i % 8 == 0 ? 0.0 : std::pow(10.0, -9 + 9 * u(gen));
+            const double re = std::pow(10.0, std::log10(2000.0) + std::log10(1e12 / 2000) * u(gen));
+            v.push_back({relativa * d, d, re});
+        }
+        return v;
+    }();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Entrada &x = e[i++ & 1023];
+        auto f = colebrookExacto(x.rugosidad, x.dint, x.re);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_ColebrookExactoRangoCompleto);
 
 // One evaluation of the scan's residual: the least any solver that looks at the grid pays.
 void BM_Residual(benchmark::State &state) {

@@ -4,10 +4,12 @@
 #include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/form_reynolds.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -68,6 +70,46 @@ void BM_Form2Keystroke(benchmark::State &state) {
     medirTeclas(state, campo("Qnormales"));
 }
 BENCHMARK(BM_Form2Keystroke)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// The gas line with the exact Colebrook f (not given), so every key runs the friction factor;
+// solving for the flow also runs the flow -> Re -> f iteration. Keys go into `campo`.
+void medirLineaGas(benchmark::State &state, bool calcularP2, const char *masico,
+                   const char *campo) {
+    Idioma = kEspanol;
+    auto *v = ventanas().mostrar<FormLineaGas>();
+    auto buscar = [v](const char *n) { return v->findChild<QLineEdit *>(n); };
+    if (!calcularP2)
+        v->findChild<QRadioButton *>("OpcionMasico")->click();
+    teclear(buscar("P1Linea"), "10");
+    teclear(buscar("Densidad1"), "11,3");
+    teclear(buscar("DLinea"), "500");
+    teclear(buscar("RugLinea"), "0,05");
+    teclear(buscar("ViscLinea"), "0,000011");
+    teclear(buscar("LLinea"), "1000");
+    if (calcularP2)
+        teclear(buscar("MasicoLinea"), masico);
+    else
+        teclear(buscar("P2Linea"), "9");
+    medirTeclas(state, buscar(campo));
+}
+
+// Diameter 500 <-> 5007 mm: every result changes, the note stays empty.
+void BM_FormLineaGasKeystrokeP2(benchmark::State &state) {
+    medirLineaGas(state, true, "100000", "DLinea");
+}
+BENCHMARK(BM_FormLineaGasKeystrokeP2)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_FormLineaGasKeystrokeFlow(benchmark::State &state) {
+    medirLineaGas(state, false, "", "DLinea");
+}
+BENCHMARK(BM_FormLineaGasKeystrokeFlow)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// The worst case: length 1000 <-> 10007 m chokes and frees the line at every key, so the red
+// note appears and goes (the word-wrapped note relays the window out).
+void BM_FormLineaGasKeystrokeChoking(benchmark::State &state) {
+    medirLineaGas(state, true, "500000", "LLinea");
+}
+BENCHMARK(BM_FormLineaGasKeystrokeChoking)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 } // namespace
 

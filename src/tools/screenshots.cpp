@@ -3,6 +3,7 @@
 // SUFFIX (e.g. "@2x") is appended to every file name, for renderings at another scale.
 
 #include "app/form1.h"
+#include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/open_windows.h"
@@ -15,6 +16,7 @@
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
@@ -280,6 +282,25 @@ void ventanaTuberias(const QString &sfx) {
         tuberias->close();
 }
 
+// The gas line with the published check: 10 bar a, 11,3 kg/m3, 500 mm, 1000 m, f 0,00185 given,
+// solved for the flow at 9 bar a.
+void ventanaLineaGas(const QString &sfx) {
+    abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
+                   QStringLiteral("11,3"), QString(), QStringLiteral("10")});
+    auto *linea = ventanas().existente<FormLineaGas>();
+    if (!linea) {
+        fallo(QStringLiteral("no gas line window"));
+        return;
+    }
+    teclear(linea, "LLinea", QStringLiteral("1000"));
+    pulsar(linea, "OpcionMasico");
+    teclear(linea, "P2Linea", QStringLiteral("9"));
+    pulsar(linea, "FijarF");
+    teclear(linea, "fLinea", QStringLiteral("0.00185"));
+    moverSobre(linea);
+    guardar(linea, QStringLiteral("gasline-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -289,7 +310,7 @@ int main(int argc, char *argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas,pipes (default all)\n");
+                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
@@ -297,7 +318,8 @@ int main(int argc, char *argv[]) {
     const QStringList cuales = args.size() > 3
                                    ? args.at(3).split(QLatin1Char(','))
                                    : QStringList{QStringLiteral("start"), QStringLiteral("pipe"),
-                                                 QStringLiteral("gas"), QStringLiteral("pipes")};
+                                                 QStringLiteral("gas"), QStringLiteral("pipes"),
+                                                 QStringLiteral("gasline")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -322,6 +344,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("pipes"))) {
             empezar(idioma);
             ventanaTuberias(sfx);
+        }
+        if (cuales.contains(QStringLiteral("gasline"))) {
+            empezar(idioma);
+            ventanaLineaGas(sfx);
         }
     }
     ventanas().cerrarTodas();

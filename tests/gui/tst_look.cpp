@@ -3,6 +3,7 @@
 // Every window is checked in both languages with the worked example filled in.
 
 #include "app/form1.h"
+#include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
@@ -14,6 +15,7 @@
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
@@ -69,6 +71,15 @@ QWidget *gas() {
     auto *f = ventanas().existente<Form2>();
     teclearEjemploGas(f);
     pulsar(f, "Check1"); // the compressibility rows too
+    return f;
+}
+
+// The gas line from the pipe's data, choked: the red note shown.
+QWidget *lineaGas() {
+    abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
+                   QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10")});
+    auto *f = ventanas().existente<FormLineaGas>();
+    teclear(f, "LLinea", QStringLiteral("1000"));
     return f;
 }
 
@@ -273,6 +284,7 @@ class TestLook : public PruebaGui {
             {"pipe gases kinematic", tuboGases},
             {"gas", gas},
             {"gas help", ayuda},
+            {"gas line", lineaGas},
             {"fittings", ventanaAccesorios},
             {"materials", materiales},
             {"liquids", liquidos},

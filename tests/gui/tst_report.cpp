@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -183,13 +184,52 @@ class TestReportGui : public QObject {
         QTest::newRow("English") << kIngles
                                  << QStringList{"Copy results", "Export report…", "Print…"};
     }
+    // The calculators carry the three actions in their File menus, named, in their language,
+    // and reading the window they belong to.
+    void calculators_offer_the_actions_data() {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("valor");
+        QTest::newRow("pipe") << "FormReynolds"
+                              << "Total pressure drop\t0,648703017651904\tbar";
+        QTest::newRow("gas") << "Form2"
+                             << "1,293";
+    }
+    void calculators_offer_the_actions() {
+        QFETCH(QString, ventana);
+        QFETCH(QString, valor);
+        Idioma = kIngles;
+        QWidget *v =
+            ventana == "Form2" ? static_cast<QWidget *>(ventanas().mostrar<Form2>()) : ejemplo();
+        if (ventana == "Form2")
+            static_cast<Form2 *>(v)->escribir("dref", "1,293");
+        auto *archivo = v->findChild<QMenu *>("Archivo");
+        QVERIFY(archivo);
+        QStringList nombres;
+        for (QAction *a : archivo->actions())
+            nombres << a->objectName();
+        for (const char *n : {"CopiarResultados", "ExportarInforme", "Imprimir"})
+            QVERIFY2(nombres.contains(n), n);
+        auto *copiar = v->findChild<QAction *>("CopiarResultados");
+        QCOMPARE(copiar->text(), "Copy results");
+        QTest::mouseClick(v->findChild<QWidget *>("Spain"), Qt::LeftButton);
+        QCOMPARE(copiar->text(), "Copiar resultados");
+        QCOMPARE(archivo->title(), "Archivo");
+        QTest::mouseClick(v->findChild<QWidget *>("Picture1"), Qt::LeftButton);
+        QCOMPARE(archivo->title(), "File");
+        copiar->trigger();
+        QCOMPARE(m_portapapeles.copias, 1);
+        QVERIFY2(m_portapapeles.texto.contains(valor), qPrintable(m_portapapeles.texto));
+    }
+
     void actions_carry_names_shortcuts_and_texts() {
         QFETCH(QString, idioma);
         QFETCH(QStringList, textos);
         Idioma = idioma;
         FormReynolds *f = ejemplo();
         int construidos = 0;
-        const QList<QAction *> a = crearAccionesInforme(f, [&] {
+        // A window of their own: the pipe window already carries its set under these names.
+        QWidget anfitrion;
+        const QList<QAction *> a = crearAccionesInforme(&anfitrion, [&] {
             ++construidos;
             return informeTuberia(*f, Idioma, kFecha);
         });
@@ -201,7 +241,7 @@ class TestReportGui : public QObject {
         QCOMPARE(a[2]->shortcut(), QKeySequence("Ctrl+P"));
         QCOMPARE(QStringList({a[0]->text(), a[1]->text(), a[2]->text()}), textos);
         // The window's language switch can set them from the table.
-        aplicarTextos(f, textosAccionesInforme(),
+        aplicarTextos(&anfitrion, textosAccionesInforme(),
                       idioma == kEspanol ? Lengua::Ingles : Lengua::Espanol);
         QVERIFY(a[0]->text() != textos[0]);
 

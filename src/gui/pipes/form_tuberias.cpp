@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/texts.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "pipes/form_tuberias_texts.h"
@@ -71,10 +72,9 @@ FormTuberias::FormTuberias(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(icono(QStringLiteral("vorlo")));
 
-    // The language as it stands when the window opens; before any is set (only before the
-    // start screen loads), the design language, Spanish.
-    m_ingles = Idioma == kIngles;
-    aplicarTextos(this, textosFormTuberias(), m_ingles ? Lengua::Ingles : Lengua::Espanol);
+    // The language as it stands when the window opens.
+    m_ingles = lenguaActual() == Lengua::Ingles;
+    aplicarTextosAlCargar(this, textosFormTuberias());
     ui->Norma->setAccessibleName(ui->Label1->text());
     ui->Nominal->setAccessibleName(ui->Label2->text());
     ui->Cedula->setAccessibleName(ui->Label3->text());

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/report_seams.h"
+#include "app/texts.h"
 #include "fields/language.h"
 #include "fittings/fittings_fill.h"
 #include "fittings/k_factors.h"
@@ -101,7 +102,7 @@ QList<QAction *> crearAccionesInforme(QWidget *ventana,
     const QList<QAction *> acciones = {copiar, exportar, imprimir};
     for (int i = 0; i < acciones.size(); ++i) {
         const TextoControl &t = textosAccionesInforme()[i];
-        acciones[i]->setText(Idioma == kEspanol ? t.espanol : t.ingles);
+        acciones[i]->setText(segunLengua(t.espanol, t.ingles));
     }
     return acciones;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Entry point of the gas line window, implemented in gasline/.
+namespace vorlo {
+
+// What the window starts from, as texts in its own units (bar a, kg/m3, mm, Pa s, kg/h); any
+// may be empty.
+struct DatosLineaGas {
+    QString dint;               // internal diameter, mm
+    QString rugosidad;          // roughness, mm
+    QString viscosidadDinamica; // Pa s
+    QString densidad;           // gas density at P1, kg/m3
+    QString masicoKgH;          // mass flow, kg/h
+    QString p1;                 // inlet pressure, bar a
+};
+
+// Shows the gas line window (one at a time) and fills it from `inicial`: every text that is not
+// empty replaces its field's, and a mass flow makes the window solve for P2. After that the
+// window is independent of whoever opened it.
+void abrirLineaGas(const DatosLineaGas &inicial);
+
+} // namespace vorlo

@@ -1,0 +1,337 @@
+#include "form_linea_gas.h"
+
+#include "app/colours.h"
+#include "app/globals.h"
+#include "app/icons.h"
+#include "app/key_filter.h"
+#include "app/layout_tools.h"
+#include "app/texts.h"
+#include "fields/language.h"
+#include "fields/numbers.h"
+#include "gasline/form_linea_gas_tables.h"
+#include "gasline/form_linea_gas_texts.h"
+#include "pipeflow/colebrook_exacto.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vorlo {
+
+namespace {
+namespace c = lineagas::campos;
+
+// Wide enough for a mass flow of hundreds of thousands of kg/h with its grouping and decimals.
+constexpr int kAnchoCampo = 140;
+
+QFont negrita(QFont f, int puntos = 0) {
+    f.setBold(true);
+    if (puntos > 0)
+        f.setPointSize(puntos);
+    return f;
+}
+} // namespace
+
+FormLineaGas::FormLineaGas(QWidget *parent) : QWidget(parent), m_colebrook(&colebrookExacto) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("FormLineaGas"));
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+    construir();
+
+    m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
+    for (const QString &n : c::todos())
+        m_filtro->instalar(campo(n));
+
+    aplicarTextosAlCargar(this, textosFormLineaGas());
+    // The caption columns of the three sections line up, wide enough for either language.
+    igualarColumna(m_rejillas, 0, textosFormLineaGas());
+
+    conectarEventos();
+    alCambiarModo();
+    restablecerColores();
+    mostrarPista(pistaGeneralLinea().espanol, pistaGeneralLinea().ingles);
+}
+
+FormLineaGas::~FormLineaGas() = default;
+
+QGridLayout *FormLineaGas::nuevaSeccion(const QString &encabezado, const QString &marco) {
+    auto *titulo = new QLabel(this);
+    titulo->setObjectName(encabezado);
+    titulo->setFont(negrita(titulo->font()));
+    layout()->addWidget(titulo);
+    auto *frame = new QFrame(this);
+    frame->setObjectName(marco);
+    frame->setFrameShape(QFrame::StyledPanel);
+    layout()->addWidget(frame);
+    m_marcos << frame;
+    m_superficies << frame;
+    auto *rejilla = new QGridLayout(frame);
+    rejilla->setColumnStretch(3, 1);
+    m_rejillas << rejilla;
+    return rejilla;
+}
+
+QLineEdit *FormLineaGas::nuevaFila(QGridLayout *rejilla, const QString &nombre,
+                                   const QString &etiqueta, const QString &unidad) {
+    const int fila = rejilla->rowCount();
+    auto *caption = new QLabel(this);
+    caption->setObjectName(etiqueta);
+    auto *e = new QLineEdit(this);
+    e->setObjectName(nombre);
+    e->setFixedWidth(kAnchoCampo);
+    caption->setBuddy(e);
+    rejilla->addWidget(caption, fila, 0);
+    rejilla->addWidget(e, fila, 1);
+    if (!unidad.isEmpty()) {
+        auto *u = new QLabel(unidad, this);
+        u->setObjectName(QStringLiteral("Unidad") + nombre);
+        rejilla->addWidget(u, fila, 2);
+    }
+    m_campos.insert(nombre, e);
+    return e;
+}
+
+void FormLineaGas::construir() {
+    auto *capas = new QVBoxLayout(this);
+    auto *titulo = new QLabel(this);
+    titulo->setObjectName(QStringLiteral("TituloLinea"));
+    titulo->setFont(negrita(titulo->font(), 11));
+    capas->addWidget(titulo);
+
+    QGridLayout *linea =
+        nuevaSeccion(QStringLiteral("EncabezadoLinea"), QStringLiteral("MarcoLinea"));
+    nuevaFila(linea, c::P1Linea, QStringLiteral("EtiquetaP1"), QStringLiteral("( bar a )"));
+    nuevaFila(linea, c::Densidad1, QStringLiteral("EtiquetaDensidad1"),
+              QStringLiteral("( kg/m3 )"));
+    nuevaFila(linea, c::DLinea, QStringLiteral("EtiquetaDLinea"), QStringLiteral("( mm )"));
+    nuevaFila(linea, c::RugLinea, QStringLiteral("EtiquetaRugLinea"), QStringLiteral("( mm )"));
+    nuevaFila(linea, c::ViscLinea, QStringLiteral("EtiquetaViscLinea"),
+              QStringLiteral("( Pa · s )"));
+    nuevaFila(linea, c::LLinea, QStringLiteral("EtiquetaLLinea"), QStringLiteral("( m )"));
+
+    QGridLayout *calculo =
+        nuevaSeccion(QStringLiteral("EncabezadoCalculo"), QStringLiteral("MarcoCalculo"));
+    m_opcionP2 = new QRadioButton(this);
+    m_opcionP2->setObjectName(QStringLiteral("OpcionP2"));
+    m_opcionMasico = new QRadioButton(this);
+    m_opcionMasico->setObjectName(QStringLiteral("OpcionMasico"));
+    auto *opciones = new QHBoxLayout;
+    opciones->addWidget(m_opcionP2);
+    opciones->addWidget(m_opcionMasico);
+    opciones->addStretch(1);
+    calculo->addLayout(opciones, 0, 0, 1, 4);
+    auto *grupo = new QButtonGroup(this);
+    grupo->addButton(m_opcionP2);
+    grupo->addButton(m_opcionMasico);
+    m_opcionP2->setChecked(true);
+    nuevaFila(calculo, c::MasicoLinea, QStringLiteral("EtiquetaMasico"),
+              QStringLiteral("( kg/h )"));
+    nuevaFila(calculo, c::P2Linea, QStringLiteral("EtiquetaP2"), QStringLiteral("( bar a )"));
+    m_fijarF = new QCheckBox(this);
+    m_fijarF->setObjectName(QStringLiteral("FijarF"));
+    auto *filaF = new QHBoxLayout;
+    filaF->addWidget(m_fijarF);
+    filaF->addStretch(1);
+    calculo->addLayout(filaF, calculo->rowCount(), 0, 1, 4);
+    nuevaFila(calculo, c::fLinea, QStringLiteral("EtiquetaF"), QString());
+
+    QGridLayout *resultados =
+        nuevaSeccion(QStringLiteral("EncabezadoResultados"), QStringLiteral("MarcoResultados"));
+    nuevaFila(resultados, c::DeltaPLinea, QStringLiteral("EtiquetaDeltaP"),
+              QStringLiteral("( bar )"));
+    nuevaFila(resultados, c::DeltaPPorc, QStringLiteral("EtiquetaDeltaPPorc"),
+              QStringLiteral("( % )"));
+    nuevaFila(resultados, c::ReLinea, QStringLiteral("EtiquetaRe"), QString());
+    nuevaFila(resultados, c::V1Linea, QStringLiteral("EtiquetaV1"), QStringLiteral("( m/s )"));
+    nuevaFila(resultados, c::V2Linea, QStringLiteral("EtiquetaV2"), QStringLiteral("( m/s )"));
+    nuevaFila(resultados, c::VLimite, QStringLiteral("EtiquetaVLimite"), QStringLiteral("( m/s )"));
+    m_nota = new QLabel(this);
+    m_nota->setObjectName(QStringLiteral("NotaLinea"));
+    m_nota->setWordWrap(true);
+    resultados->addWidget(m_nota, resultados->rowCount(), 0, 1, 4);
+
+    m_ayuda = new QLabel(this);
+    m_ayuda->setObjectName(QStringLiteral("MensajeAyuda"));
+    m_ayuda->setFrameShape(QFrame::StyledPanel);
+    m_ayuda->setWordWrap(true);
+    capas->addWidget(m_ayuda);
+    // The note and the help line keep room for three lines, the most their texts take at the
+    // window's narrowest: the window's minimum then holds them, and a note that comes or goes
+    // moves nothing. (Following every relayout instead, as windows with rows that come and go
+    // do, would cost most of a keystroke's time here.)
+    const int lineas = 3 * fontMetrics().lineSpacing();
+    m_nota->setMinimumHeight(lineas);
+    m_ayuda->setMinimumHeight(lineas + 2 * m_ayuda->frameWidth() + 4);
+
+    // Results are never typed into; they can still be selected and copied.
+    for (const QString &n :
+         {c::DeltaPLinea, c::DeltaPPorc, c::ReLinea, c::V1Linea, c::V2Linea, c::VLimite})
+        campo(n)->setReadOnly(true);
+}
+
+void FormLineaGas::conectarEventos() {
+    for (const QString &n : c::todos()) {
+        connect(campo(n), &QLineEdit::textChanged, this, [this, n] {
+            if (!m_escribiendo && !campo(n)->isReadOnly())
+                Calcular();
+        });
+    }
+    connect(m_opcionP2, &QRadioButton::toggled, this, [this] { alCambiarModo(); });
+    connect(m_fijarF, &QCheckBox::toggled, this, [this] { alCambiarModo(); });
+
+    for (QLineEdit *e : std::as_const(m_campos)) {
+        e->installEventFilter(this);
+        e->setMouseTracking(true);
+    }
+    for (QWidget *w : m_marcos) {
+        w->installEventFilter(this);
+        w->setMouseTracking(true);
+    }
+    installEventFilter(this);
+    setMouseTracking(true);
+}
+
+bool FormLineaGas::calcularP2() const {
+    return m_opcionP2->isChecked();
+}
+
+bool FormLineaGas::friccionDada() const {
+    return m_fijarF->isChecked();
+}
+
+void FormLineaGas::fijarColebrook(lineagas::FuncionColebrook colebrook) {
+    m_colebrook = std::move(colebrook);
+    Calcular();
+}
+
+// The flow or P2, and f, change between input and result with the options; the field that
+// becomes an input keeps the text it shows.
+void FormLineaGas::alCambiarModo() {
+    const QStringList entradas = c::entradas(calcularP2(), friccionDada());
+    for (const QString &n : {c::MasicoLinea, c::P2Linea, c::fLinea})
+        campo(n)->setReadOnly(!entradas.contains(n));
+    restablecerColores();
+    Calcular();
+}
+
+lineagas::Entradas FormLineaGas::leerEntradas() const {
+    auto valor = [this](const QString &n) { return leerNumero(campo(n)->text()); };
+    lineagas::Entradas e;
+    e.p1Bar = valor(c::P1Linea);
+    e.densidad1 = valor(c::Densidad1);
+    e.dintMm = valor(c::DLinea);
+    e.rugosidadMm = valor(c::RugLinea);
+    e.viscosidad = valor(c::ViscLinea);
+    e.longitud = valor(c::LLinea);
+    e.calcularP2 = calcularP2();
+    e.friccionDada = friccionDada();
+    if (e.calcularP2)
+        e.masicoKgH = valor(c::MasicoLinea);
+    else
+        e.p2Bar = valor(c::P2Linea);
+    if (e.friccionDada)
+        e.f = valor(c::fLinea);
+    return e;
+}
+
+void FormLineaGas::escribir(const QString &nombre, const std::optional<double> &valor) {
+    QLineEdit *e = campo(nombre);
+    const QString texto =
+        valor ? formatoFijo(*valor, c::decimales(nombre)).value_or(QString()) : QString();
+    // An identical text is no change.
+    if (e->text() != texto)
+        e->setText(texto);
+}
+
+void FormLineaGas::Calcular() {
+    const lineagas::Salidas s = lineagas::calcularVentana(leerEntradas(), m_colebrook);
+    const bool anterior = m_escribiendo;
+    m_escribiendo = true;
+    if (calcularP2())
+        escribir(c::P2Linea, s.p2Bar);
+    else
+        escribir(c::MasicoLinea, s.masicoKgH);
+    if (!friccionDada())
+        escribir(c::fLinea, s.f);
+    escribir(c::DeltaPLinea, s.caidaBar);
+    escribir(c::DeltaPPorc, s.caidaPorcentaje);
+    escribir(c::ReLinea, s.re);
+    escribir(c::V1Linea, s.v1);
+    escribir(c::V2Linea, s.v2);
+    escribir(c::VLimite, s.vLimite);
+    m_escribiendo = anterior;
+
+    const QString nota = textoNota(s, idiomaActual()).value_or(QString());
+    if (m_nota->text() != nota)
+        m_nota->setText(nota);
+    fijarColorTexto(m_nota, s.nota == lineagas::Nota::Ahogada
+                                ? kColorRojo
+                                : QPalette().color(QPalette::WindowText));
+}
+
+void FormLineaGas::tomarDatos(const DatosLineaGas &datos) {
+    m_escribiendo = true;
+    if (!datos.masicoKgH.isEmpty())
+        m_opcionP2->setChecked(true);
+    const std::pair<const QString &, const QString &> pares[] = {
+        {c::DLinea, datos.dint},
+        {c::RugLinea, datos.rugosidad},
+        {c::ViscLinea, datos.viscosidadDinamica},
+        {c::Densidad1, datos.densidad},
+        {c::MasicoLinea, datos.masicoKgH},
+        {c::P1Linea, datos.p1}};
+    for (const auto &[nombre, texto] : pares)
+        if (!texto.isEmpty())
+            campo(nombre)->setText(texto);
+    m_escribiendo = false;
+    Calcular();
+}
+
+void FormLineaGas::restablecerColores() {
+    const QStringList entradas = c::entradas(calcularP2(), friccionDada());
+    for (const QString &n : c::todos())
+        fijarFondo(campo(n), entradas.contains(n) ? kColorEntrada : kColorCalculable);
+}
+
+bool FormLineaGas::esSuperficie(const QObject *obj) const {
+    return obj == this || m_superficies.contains(obj);
+}
+
+void FormLineaGas::mostrarPista(const QString &espanol, const QString &ingles) {
+    m_ayuda->setText(segunLengua(espanol, ingles));
+}
+
+void FormLineaGas::alPasarRaton(QObject *obj) {
+    if (esSuperficie(obj)) {
+        restablecerColores();
+        mostrarPista(pistaGeneralLinea().espanol, pistaGeneralLinea().ingles);
+        return;
+    }
+    const QString nombre = obj->objectName();
+    if (!m_campos.contains(nombre))
+        return;
+    const QStringList rojos = c::necesarios(nombre, calcularP2(), friccionDada());
+    for (const QString &n : rojos)
+        fijarFondo(campo(n), kColorRojo);
+    const TextoBilingue pista = pistaLinea(nombre, rojos.isEmpty());
+    if (!pista.espanol.isEmpty())
+        mostrarPista(pista.espanol, pista.ingles);
+}
+
+bool FormLineaGas::eventFilter(QObject *obj, QEvent *ev) {
+    if (ev->type() == QEvent::MouseMove) {
+        alPasarRaton(obj);
+        // A move over a field stops there: the surface behind it would reset the colours.
+        if (!esSuperficie(obj) && static_cast<QMouseEvent *>(ev)->buttons() == Qt::NoButton)
+            return true;
+    }
+    return QWidget::eventFilter(obj, ev);
+}
+
+} // namespace vorlo

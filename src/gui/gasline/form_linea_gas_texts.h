@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/texts.h"
+#include "gasline/gas_line_window.h"
+
+#include <QString>
+#include <optional>
+
+namespace vorlo {
+
+// Every caption of the gas line window in both languages.
+const QList<TextoControl> &textosFormLineaGas();
+
+struct TextoBilingue {
+    QString espanol;
+    QString ingles;
+};
+
+// The help line's general hint, shown over the window's free surface.
+const TextoBilingue &pistaGeneralLinea();
+// The hint for a field under the mouse (an input, or a result in the mode given); empty texts
+// when the field has none.
+TextoBilingue pistaLinea(const QString &campo, bool esEntrada);
+
+// The note under the results in the language `idioma`; nullopt with no note, or with a language
+// setting that is neither.
+std::optional<QString> textoNota(const lineagas::Salidas &salidas, const QString &idioma);
+
+} // namespace vorlo
