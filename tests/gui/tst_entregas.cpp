@@ -9,9 +9,13 @@
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipes/form_tuberias.h"
 #include "results/results_file.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "../support/gui_fixture.h"
@@ -97,6 +101,72 @@ class TestEntregas : public prueba::PruebaGui {
         QVERIFY(!v->findChild<QWidget *>("Command4")->isVisibleTo(v));
         QVERIFY(v->findChild<QWidget *>("Command7")->isVisibleTo(v));
         QVERIFY(v->findChild<QWidget *>("Command5")->isVisibleTo(v));
+    }
+
+    // "Pipe sizes…": 4 inch Sch 40 picked fills dint and names the pipe until dint changes.
+    void picked_pipe_fills_dint_and_names_it() {
+        auto *v = ventanas().mostrar<FormReynolds>();
+        v->escribir("dint", "50");
+        v->escribir("ktotal", "2");
+        prueba::pulsar(v, "CommandTuberia");
+        auto *t = ventanas().existente<FormTuberias>();
+        QVERIFY(t);
+        auto *nominal = prueba::control<QComboBox>(t, "Nominal");
+        nominal->setCurrentIndex(nominal->findText("4\" (DN 100)"));
+        auto *cedula = prueba::control<QListWidget>(t, "Cedula");
+        const auto filas = cedula->findItems("Sch 40", Qt::MatchExactly);
+        QCOMPARE(filas.size(), 1);
+        cedula->setCurrentItem(filas.first());
+        prueba::pulsar(t, "Aceptar");
+        QCOMPARE(v->texto("dint"), "102,26");
+        QCOMPARE(prueba::etiqueta(v, "LabelTuberia"), "4\" Sch 40");
+        QCOMPARE(v->texto("ktotal"), ""); // a new diameter asks for its K factors again
+        QCOMPARE(v->texto("Vproceso"), "");
+        v->escribir("Qproceso", "36");
+        QCOMPARE(v->texto("Vproceso"), "1,2176");
+        prueba::teclear(v, "dint", "100");
+        QCOMPARE(prueba::etiqueta(v, "LabelTuberia"), "");
+    }
+
+    void gas_line_button_only_in_gases_mode_data() {
+        QTest::addColumn<bool>("cinematica");
+        QTest::addColumn<QString>("viscosidad");
+        QTest::newRow("dynamic") << false << "0,0000172";
+        QTest::newRow("kinematic x density") << true << "1,7200074E-05";
+    }
+    void gas_line_button_only_in_gases_mode() {
+        QFETCH(bool, cinematica);
+        QFETCH(QString, viscosidad);
+        auto *gas = ventanas().obtener<Form2>();
+        gas->escribir("Pproceso", "5");
+        auto *v = ventanas().mostrar<FormReynolds>();
+        auto *boton = prueba::control(v, "CommandLineaGas");
+        QVERIFY(!boton->isVisibleTo(v));
+        prueba::pulsar(v, "Option2");
+        QVERIFY(boton->isVisibleTo(v));
+        prueba::teclear(
+            v,
+            {{"Qproceso", "21,75"}, {"dproceso", "5,945"}, {"dint", "100"}, {"Rugosidad", "0,05"}});
+        if (cinematica) {
+            prueba::pulsar(v, "Option4");
+            prueba::teclear(v, "Vcinematica", "0.0000028932");
+        } else {
+            prueba::teclear(v, "vdinamica", "0.0000172");
+        }
+        prueba::pulsar(v, "CommandLineaGas");
+        QWidget *linea = QApplication::activeWindow();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == "FormLineaGas")
+                linea = w;
+        QVERIFY(linea && linea->objectName() == "FormLineaGas");
+        QCOMPARE(prueba::campo(linea, "DLinea")->text(), "100");
+        QCOMPARE(prueba::campo(linea, "RugLinea")->text(), "0,05");
+        QCOMPARE(prueba::campo(linea, "Densidad1")->text(), "5,945");
+        QCOMPARE(prueba::campo(linea, "P1Linea")->text(), "5");
+        QCOMPARE(prueba::campo(linea, "MasicoLinea")->text().remove('.'), "129,30375");
+        QCOMPARE(prueba::campo(linea, "ViscLinea")->text(), viscosidad);
+        prueba::pulsar(v, "Option1");
+        QVERIFY(!boton->isVisibleTo(v));
     }
 };
 

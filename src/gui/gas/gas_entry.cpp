@@ -9,6 +9,12 @@ void abrirForm2() {
     ventanas().mostrar<Form2>();
 }
 
+std::optional<QString> presionProcesoGas() {
+    if (const Form2 *v = ventanas().existente<Form2>())
+        return v->texto(gas::Pproceso);
+    return std::nullopt;
+}
+
 // Loads the window without showing it when needed; each write recalculates like any change.
 void entregarReferenciaGas(const QString &densidad, const QString &compresibilidad,
                            const QString &presion, const QString &temperatura) {

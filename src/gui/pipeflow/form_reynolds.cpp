@@ -1,6 +1,7 @@
 #include "form_reynolds.h"
 
 #include "app/colours.h"
+#include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/hijos.h"
 #include "app/icons.h"
@@ -105,9 +106,10 @@ FormReynolds::FormReynolds(QWidget *parent)
 
     // Design state: liquids, dynamic viscosity, elevation 0.
     ui->Desnivel->setText(QStringLiteral("0"));
-    for (QWidget *w : {static_cast<QWidget *>(ui->Label25), static_cast<QWidget *>(ui->Vcinematica),
-                       static_cast<QWidget *>(ui->Command17), static_cast<QWidget *>(ui->Command5),
-                       static_cast<QWidget *>(ui->Command7)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->Label25), static_cast<QWidget *>(ui->Vcinematica),
+          static_cast<QWidget *>(ui->Command17), static_cast<QWidget *>(ui->Command5),
+          static_cast<QWidget *>(ui->Command7), static_cast<QWidget *>(ui->CommandLineaGas)})
         w->hide();
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
@@ -145,6 +147,7 @@ void FormReynolds::conectarEventos() {
     // A diameter typed, pasted, cleared or opened from a file is no longer the picked pipe's.
     connect(ui->dint, &QLineEdit::textChanged, ui->LabelTuberia, &QLabel::clear);
     connect(ui->CommandTuberia, &QPushButton::clicked, this, &FormReynolds::CommandTuberia_Click);
+    connect(ui->CommandLineaGas, &QPushButton::clicked, this, &FormReynolds::CommandLineaGas_Click);
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
         if (t != QLatin1String("0") && !t.isEmpty()) {
             CalcularTuberia();
@@ -317,6 +320,7 @@ void FormReynolds::aplicarModo(bool liquidos) {
     ui->Option2->setChecked(!liquidos);
     ui->Command4->setVisible(liquidos);
     ui->Command7->setVisible(!liquidos);
+    ui->CommandLineaGas->setVisible(!liquidos);
     ui->Command5->setVisible(!liquidos);
     fijarVisibles(this, reynolds::kSoloLiquidos, liquidos);
     // The window follows its content's height (gases mode hides three rows), unless the user
@@ -446,6 +450,27 @@ void FormReynolds::CommandTuberia_Click() {
         yo->escribir(tuberia::dint, diametroInterior);
         yo->ui->LabelTuberia->setText(designacion);
     });
+}
+
+// The gas line starts from what this window holds; after that it is on its own.
+void FormReynolds::CommandLineaGas_Click() {
+    const auto producto = [this](const QString &a, const QString &b) -> QString {
+        const auto x = leerNumero(texto(a));
+        const auto y = leerNumero(texto(b));
+        if (!x || !y)
+            return {};
+        return formatoPlano(*x * *y).value_or(QString());
+    };
+    DatosLineaGas d;
+    d.dint = texto(tuberia::dint);
+    d.rugosidad = texto(tuberia::Rugosidad);
+    d.viscosidadDinamica = ui->Option4->isChecked()
+                               ? producto(tuberia::Vcinematica, tuberia::dproceso)
+                               : texto(tuberia::vdinamica);
+    d.densidad = texto(tuberia::dproceso);
+    d.masicoKgH = producto(tuberia::Qproceso, tuberia::dproceso);
+    d.p1 = presionProcesoGas().value_or(QString());
+    abrirLineaGas(d);
 }
 
 void FormReynolds::Command4_Click() {

@@ -65,7 +65,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Command3_Click();
     void Command4_Click();
     void Command7_Click();
-    void CommandTuberia_Click(); // standard pipe sizes; the pick fills dint and names the pipe
+    void CommandLineaGas_Click(); // the gas line window, started from this window's values
+    void CommandTuberia_Click();  // standard pipe sizes; the pick fills dint and names the pipe
 
     // The texts and options as they stood after the last pass, for the timer's change test.
     bool entradasCambiadas() const;
