@@ -1,5 +1,6 @@
 // Whatever arrives in a field — pasted from a spreadsheet, a PDF or an e-mail — the windows keep
 // working: no crash, no "nan" or "inf" shown, and valid input afterwards gives the right results.
+#include "app/gasline_entry.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
@@ -10,6 +11,7 @@
 #include "../support/gui_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -146,6 +148,58 @@ class TestHostileInput : public PruebaGui {
         QCOMPARE(g->findChild<QLineEdit *>("dproceso")->text(), "5,945");
         QCOMPARE(g->findChild<QLineEdit *>("Qproceso")->text(), "21,75");
         QCOMPARE(g->findChild<QLineEdit *>("Qprocesomasico")->text(), "129,304");
+    }
+
+    void gas_line_window_survives_every_text_in_every_field_data() {
+        QTest::addColumn<QString>("opcion");
+        QTest::addColumn<bool>("fDada");
+        QTest::newRow("solve for P2, Colebrook") << "OpcionP2" << false;
+        QTest::newRow("solve for the flow, given f") << "OpcionMasico" << true;
+    }
+    void gas_line_window_survives_every_text_in_every_field() {
+        QFETCH(QString, opcion);
+        QFETCH(bool, fDada);
+        abrirLineaGas({"500", "0,05", "0,000011", "11,3", "523745,13", "10"});
+        QWidget *l = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == "FormLineaGas")
+                l = w;
+        QVERIFY(l);
+        pulsar(l, opcion);
+        if (fDada)
+            pulsar(l, "FijarF");
+        QStringList campos;
+        for (QLineEdit *e : l->findChildren<QLineEdit *>())
+            if (!e->isReadOnly() && e->isVisibleTo(l))
+                campos << e->objectName();
+        QVERIFY(campos.size() >= 7);
+        QHash<QString, QString> valido;
+        for (const QString &n : campos)
+            valido[n] = campo(l, n)->text();
+        for (const QString &texto : hostiles()) {
+            // A filled window, then one hostile field at a time.
+            for (const QString &n : campos) {
+                for (const QString &m : campos)
+                    campo(l, m)->setText(valido[m]);
+                pegar(campo(l, n), texto);
+                sinValoresInvalidos(l, texto);
+            }
+            for (const QString &n : campos)
+                pegar(campo(l, n), texto);
+            sinValoresInvalidos(l, texto);
+        }
+        // Still responding: the published check, solved for the flow with f given.
+        if (opcion == "OpcionMasico") {
+            teclear(l, {{"P1Linea", "10"},
+                        {"Densidad1", "11.3"},
+                        {"DLinea", "500"},
+                        {"LLinea", "1000"},
+                        {"P2Linea", "9"},
+                        {"fLinea", "0.00185"},
+                        {"RugLinea", "0.05"},
+                        {"ViscLinea", "0.000011"}});
+            QCOMPARE(campo(l, "MasicoLinea")->text(), "523.745,13");
+        }
     }
 
     void fittings_window_survives_every_text() {
