@@ -22,20 +22,10 @@ const QStringList kOpcionales = {informe::fexacta, informe::Labelfexacta, inform
 } // namespace
 
 int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    const auto linea = leerLinea(argumentos, false);
-    if (const auto *m = std::get_if<QString>(&linea))
-        return usoIncorrecto(errores, QStringLiteral("calc"), *m, kUso);
-    const LineaCaso &l = std::get<LineaCaso>(linea);
-    if (l.ayuda) {
-        salida << kUso;
-        return 0;
-    }
-    auto caso = abrirCaso(l.caso, l.idioma);
-    if (const auto *m = std::get_if<QString>(&caso)) {
-        errores << QStringLiteral("vorlo calc: ") << *m << '\n';
-        return 3;
-    }
-    const auto &ventana = std::get<0>(caso);
+    auto caso = prepararCaso(argumentos, false, QStringLiteral("calc"), kUso, salida, errores);
+    if (const int *codigo = std::get_if<int>(&caso))
+        return *codigo;
+    const auto &ventana = std::get<CasoAbierto>(caso).ventana;
     using informe::Ventana;
     for (const QString &campo : informe::campos(Ventana::Tuberia)) {
         if (kOpcionales.contains(campo) && !ventana->textos().contains(campo))

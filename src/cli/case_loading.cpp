@@ -84,4 +84,23 @@ abrirCaso(const QString &ruta, const QString &idioma) {
     return ventana;
 }
 
+std::variant<CasoAbierto, int> prepararCaso(const QStringList &argumentos, bool conSalida,
+                                            const QString &comando, const QString &uso,
+                                            QTextStream &salida, QTextStream &errores) {
+    auto linea = leerLinea(argumentos, conSalida);
+    if (const auto *m = std::get_if<QString>(&linea))
+        return usoIncorrecto(errores, comando, *m, uso);
+    LineaCaso &l = std::get<LineaCaso>(linea);
+    if (l.ayuda) {
+        salida << uso;
+        return 0;
+    }
+    auto caso = abrirCaso(l.caso, l.idioma);
+    if (const auto *m = std::get_if<QString>(&caso)) {
+        errores << QStringLiteral("vorlo %1: %2\n").arg(comando, *m);
+        return 3;
+    }
+    return CasoAbierto{std::move(l), std::move(std::get<0>(caso))};
+}
+
 } // namespace vorlo::cli

@@ -37,4 +37,15 @@ int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &m
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
 abrirCaso(const QString &ruta, const QString &idioma);
 
+// What both case commands do first: read the command line, answer --help or a wrong usage,
+// and open the case. Either the case opened, with its command line, or the exit code to return
+// (0 after the help, 2 for a wrong usage, 3 for a case that cannot be read).
+struct CasoAbierto {
+    LineaCaso linea;
+    std::unique_ptr<resultados::VentanaTuberiaSimulada> ventana;
+};
+std::variant<CasoAbierto, int> prepararCaso(const QStringList &argumentos, bool conSalida,
+                                            const QString &comando, const QString &uso,
+                                            QTextStream &salida, QTextStream &errores);
+
 } // namespace vorlo::cli

@@ -1,7 +1,7 @@
 #include "commands.h"
 
-#include "pipes_command.h"
 #include "case_commands.h"
+#include "pipes_command.h"
 
 namespace vorlo::cli {
 

@@ -21,21 +21,12 @@ const QString kUso = QStringLiteral(
 } // namespace
 
 int comandoReport(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    const auto linea = leerLinea(argumentos, true);
-    if (const auto *m = std::get_if<QString>(&linea))
-        return usoIncorrecto(errores, QStringLiteral("report"), *m, kUso);
-    const LineaCaso &l = std::get<LineaCaso>(linea);
-    if (l.ayuda) {
-        salida << kUso;
-        return 0;
-    }
-    auto caso = abrirCaso(l.caso, l.idioma);
-    if (const auto *m = std::get_if<QString>(&caso)) {
-        errores << QStringLiteral("vorlo report: ") << *m << '\n';
-        return 3;
-    }
+    auto caso = prepararCaso(argumentos, true, QStringLiteral("report"), kUso, salida, errores);
+    if (const int *codigo = std::get_if<int>(&caso))
+        return *codigo;
+    const auto &[l, ventana] = std::get<CasoAbierto>(caso);
     const informe::Informe inf =
-        informe::informeTuberia(*std::get<0>(caso), l.idioma, QDateTime::currentDateTime());
+        informe::informeTuberia(*ventana, l.idioma, QDateTime::currentDateTime());
     if (const auto e = guardarInforme(l.salida, inf)) {
         errores << QStringLiteral("vorlo report: ") << e->texto(l.idioma) << '\n';
         return 4;
