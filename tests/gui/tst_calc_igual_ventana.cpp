@@ -13,6 +13,7 @@
 #include "results/window_emulation.h"
 
 #include "../support/file_helpers.h"
+#include "../support/gui_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,28 +52,7 @@ const QList<QByteArray> kEjemplo = {"36", "998",  "0,001", "",    "100", "",
 
 // Every text the pipe window holds for the calculation, by control name.
 QStringList camposVentana(FormReynolds *f) {
-    QStringList l;
-    for (const char *n : {"Qproceso",
-                          "dproceso",
-                          "vdinamica",
-                          "Vcinematica",
-                          "dint",
-                          "Vproceso",
-                          "Re",
-                          "Rugosidad",
-                          "ffinal",
-                          "L",
-                          "Desnivel",
-                          "ktotal",
-                          "DP",
-                          "DPbar",
-                          "DPtotalm",
-                          "DPbarTotal",
-                          "PerdidaAccesorios",
-                          "PcargaTuberiaYaccesorios",
-                          "laminarturbulento",
-                          "Labelffriccion"})
-        l << QString::fromLatin1(n);
+    QStringList l = prueba::camposTuberia();
     // Fields other builds add (the exact root, the pipe designation) are compared too.
     for (const char *n : {"fexacta", "Labelfexacta", "LabelTuberia"})
         if (f->findChild<QWidget *>(n))
@@ -101,17 +81,16 @@ const QList<QByteArray> kTextos = {
 
 } // namespace
 
-class TestCalcIgualVentana : public QObject {
+class TestCalcIgualVentana : public prueba::PruebaGui {
     Q_OBJECT
 
-    MensajesGrabados m_mensajes;
     QTemporaryDir m_dir;
 
     // Opens the file through Archivo -> Abrir in a freshly created pipe window and lets the
     // timer run until it has nothing left to do.
     FormReynolds *abrirEnVentana(const QByteArray &bytes) {
         ventanas().cerrarTodas();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        prueba::borrarDiferidos();
         const QString nombre = QStringLiteral("caso.vrq");
         prueba::escribirBytes(m_dir.filePath(nombre), bytes);
         abrirArchivo();
@@ -143,7 +122,7 @@ class TestCalcIgualVentana : public QObject {
 
         FormReynolds *f = abrirEnVentana(bytes);
         QVERIFY(f);
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         const QStringList campos = camposVentana(f);
         QCOMPARE(estado(campos, simulada), estado(campos, *f));
         // Nothing the emulation wrote is missing from the window.
@@ -158,18 +137,7 @@ class TestCalcIgualVentana : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        fijarMensajes(&m_mensajes);
-    }
-    void init() {
-        reiniciarGlobales();
-        m_mensajes.cajas.clear();
-    }
-    void cleanupTestCase() {
-        fijarMensajes(nullptr);
-        ventanas().cerrarTodas();
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     // The emulation follows the window's own tables; a change there must show here.
     void the_emulation_uses_the_windows_tables() {

@@ -37,26 +37,7 @@ using namespace vorlo::prueba;
 // Every text, option and visibility of the pipe flow window that a file could touch.
 QStringList estadoTuberia(FormReynolds *f) {
     QStringList s;
-    for (const char *n : {"Qproceso",
-                          "dproceso",
-                          "vdinamica",
-                          "Vcinematica",
-                          "dint",
-                          "Vproceso",
-                          "Re",
-                          "Rugosidad",
-                          "ffinal",
-                          "L",
-                          "Desnivel",
-                          "ktotal",
-                          "DP",
-                          "DPbar",
-                          "DPtotalm",
-                          "DPbarTotal",
-                          "PerdidaAccesorios",
-                          "PcargaTuberiaYaccesorios",
-                          "laminarturbulento",
-                          "Labelffriccion"})
+    for (const QString &n : camposTuberia())
         s << QStringLiteral("%1=%2").arg(n, f->texto(n));
     for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
         s << QStringLiteral("%1=%2").arg(n).arg(f->opcion(n));

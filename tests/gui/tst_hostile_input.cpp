@@ -50,21 +50,6 @@ QStringList hostiles() {
             QStringLiteral("0,0000000000000000001")};
 }
 
-// Pastes a text into a field as a user does (select all, paste from the clipboard).
-void pegar(QLineEdit *e, const QString &texto) {
-    QGuiApplication::clipboard()->setText(texto);
-    e->setFocus();
-    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-}
-
-// A shown value that is not a number, as a C or Qt conversion would write it.
-bool muestraNoNumero(const QString &t) {
-    static const QRegularExpression re(QStringLiteral("\\b(nan|inf|infinity)\\b"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re.match(t).hasMatch();
-}
-
 // No field or label of the window shows a value that is not a number.
 void sinValoresInvalidos(QWidget *ventana, const QString &pegado) {
     for (QLineEdit *e : ventana->findChildren<QLineEdit *>()) {

@@ -16,44 +16,23 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+
+#include "../support/gui_fixture.h"
 #include <cmath>
 #include <numbers>
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 namespace {
-
-const QColor kBlanco(255, 255, 255);
-const QColor kAzul(0, 204, 255);
-const QColor kRojo(255, 0, 0);
 
 const QStringList kTodos = {"P1Linea",    "Densidad1",   "DLinea",  "RugLinea", "ViscLinea",
                             "LLinea",     "MasicoLinea", "P2Linea", "fLinea",   "DeltaPLinea",
                             "DeltaPPorc", "ReLinea",     "V1Linea", "V2Linea",  "VLimite"};
 
-void moverSobre(QWidget *w) {
-    QMouseEvent ev(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-// Pastes a text into a field as a user does (select all, paste from the clipboard).
-void pegar(QLineEdit *e, const QString &texto) {
-    QGuiApplication::clipboard()->setText(texto);
-    e->setFocus();
-    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-}
-
-bool muestraNoNumero(const QString &t) {
-    static const QRegularExpression re(QStringLiteral("\\b(nan|inf|infinity)\\b"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re.match(t).hasMatch();
-}
-
 } // namespace
 
-class TestLineaGas : public QObject {
+class TestLineaGas : public prueba::PruebaGui {
     Q_OBJECT
 
     FormLineaGas *v = nullptr;
@@ -65,13 +44,7 @@ class TestLineaGas : public QObject {
     template <class T> T *control(const char *n) { return v->findChild<T *>(n); }
 
     // Types a text key by key, as a user does ("." typed becomes ",").
-    void teclear(const QString &n, const QString &t) {
-        QLineEdit *e = campo(n);
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, t);
-    }
+    void teclear(const QString &n, const QString &t) { prueba::teclear(v, n, t); }
 
     // The published line: 10 bar a, 11,3 kg/m3, 500 mm, 1000 m, f 0,00185 given.
     void teclearLineaPublicada() {
@@ -97,13 +70,10 @@ class TestLineaGas : public QObject {
         QVERIFY2(!muestraNoNumero(nota()->text()), qPrintable(nota()->text()));
     }
 
-  private slots:
-    void init() {
-        reiniciarGlobales();
-        abrir(kEspanol);
-    }
-    void cleanup() { ventanas().cerrarTodas(); }
+  protected:
+    void alEmpezar() override { abrir(kEspanol); }
 
+  private slots:
     void opens_solving_for_p2_with_the_colours_of_that_mode() {
         QVERIFY(control<QRadioButton>("OpcionP2")->isChecked());
         QVERIFY(!control<QRadioButton>("OpcionMasico")->isChecked());

@@ -4,12 +4,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -145,6 +148,43 @@ void teclearEjemploGas(const QObject *gas) {
                   {"tproceso", "20"},
                   {"T_paraQ", "0"},
                   {"Qnormales", "100"}});
+}
+
+void pegar(QLineEdit *e, const QString &texto) {
+    QGuiApplication::clipboard()->setText(texto);
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+}
+
+bool muestraNoNumero(const QString &t) {
+    static const QRegularExpression re(QStringLiteral("\\b(nan|inf|infinity)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re.match(t).hasMatch();
+}
+
+const QStringList &camposTuberia() {
+    static const QStringList c = {"Qproceso",
+                                  "dproceso",
+                                  "vdinamica",
+                                  "Vcinematica",
+                                  "dint",
+                                  "Vproceso",
+                                  "Re",
+                                  "Rugosidad",
+                                  "ffinal",
+                                  "L",
+                                  "Desnivel",
+                                  "ktotal",
+                                  "DP",
+                                  "DPbar",
+                                  "DPtotalm",
+                                  "DPbarTotal",
+                                  "PerdidaAccesorios",
+                                  "PcargaTuberiaYaccesorios",
+                                  "laminarturbulento",
+                                  "Labelffriccion"};
+    return c;
 }
 
 } // namespace vorlo::prueba

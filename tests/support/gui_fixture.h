@@ -81,6 +81,15 @@ void teclear(const QObject *ventana, const QString &nombre, const QString &texto
 void teclear(const QObject *ventana,
              std::initializer_list<std::pair<const char *, const char *>> campos);
 
+// Pastes a text into a field as a user does (select all, paste from the clipboard): the key
+// filter never sees it.
+void pegar(QLineEdit *e, const QString &texto);
+// A shown value that is not a number, as a C or Qt conversion would write it ("nan", "inf").
+bool muestraNoNumero(const QString &t);
+
+// The texts of the pipe flow window's calculation, inputs and results, by control name.
+const QStringList &camposTuberia();
+
 // A click on a button, in its middle.
 void pulsar(const QObject *ventana, const QString &nombre);
 // The pointer moving onto a widget (the calculator windows mark in red what a result needs).
