@@ -5,16 +5,22 @@
 #include "app/form1.h"
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
+#include "fields/numbers.h"
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
+#include "moody/form_moody.h"
+#include "pipeflow/colebrook.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/friccion_exacta.h"
+#include "pipeflow/pipe_flow.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
 
@@ -267,6 +273,37 @@ void ventanasDelGas(const QString &sfx, bool ayuda) {
     guardar(tubo, QStringLiteral("pipe-gas-") + sfx);
 }
 
+// The Moody chart with the worked example, and with a smooth pipe at Re 1e7, whose root lies
+// below the grid. The states come from the core calculation, as the pipe window's would.
+void ventanasMoody(const QString &sfx, const QString &idioma) {
+    namespace t = vorlo::tuberia;
+    CamposMapa ejemplo({{t::Qproceso, QStringLiteral("36")},
+                        {t::dproceso, QStringLiteral("998")},
+                        {t::vdinamica, QStringLiteral("0,001")},
+                        {t::dint, QStringLiteral("100")},
+                        {t::Rugosidad, QStringLiteral("0,05")}});
+    ejemplo.fijarOpcion(t::Option3, true);
+    settle(ejemplo, [&](CamposTexto &c) {
+        CalcularTuberia(c, idioma);
+        PasoFriccionExacta(c, idioma);
+    });
+    CamposMapa liso({{t::Re, QStringLiteral("10.000.000")},
+                     {t::Rugosidad, QStringLiteral("0")},
+                     {t::dint, QStringLiteral("100")}});
+    if (const auto f = Colebrook(0, 100, 1e7))
+        liso.escribir(t::ffinal, formatoFijo(*f, 4).value_or(QString()));
+    PasoFriccionExacta(liso, idioma);
+
+    const auto estado = [&](const CamposMapa &c) {
+        return EstadoMoody{c.texto(t::Re), c.texto(t::ffinal), c.texto(t::Rugosidad),
+                           c.texto(t::dint), c.texto(t::fexacta)};
+    };
+    abrirMoody(estado(ejemplo));
+    guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-") + sfx);
+    abrirMoody(estado(liso));
+    guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -276,15 +313,15 @@ int main(int argc, char *argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas (default all)\n");
+                             "  WINDOWS: comma list of start,pipe,gas,moody (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales =
-        args.size() > 3
-            ? args.at(3).split(QLatin1Char(','))
-            : QStringList{QStringLiteral("start"), QStringLiteral("pipe"), QStringLiteral("gas")};
+    const QStringList cuales = args.size() > 3
+                                   ? args.at(3).split(QLatin1Char(','))
+                                   : QStringList{QStringLiteral("start"), QStringLiteral("pipe"),
+                                                 QStringLiteral("gas"), QStringLiteral("moody")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -305,6 +342,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("gas"))) {
             empezar(idioma);
             ventanasDelGas(sfx, es);
+        }
+        if (cuales.contains(QStringLiteral("moody"))) {
+            empezar(idioma);
+            ventanasMoody(sfx, idioma);
         }
     }
     ventanas().cerrarTodas();
