@@ -70,6 +70,18 @@ bool visible(QXYSeries *s) {
     return s->count() == 1 && grafico()->plotArea().contains(grafico()->mapToPosition(s->at(0), s));
 }
 
+// Every point the chart draws lines and bands through.
+QList<QList<QPointF>> puntosDeLineas() {
+    QList<QList<QPointF>> p;
+    for (QAbstractSeries *s : grafico()->series()) {
+        if (auto *a = qobject_cast<QAreaSeries *>(s))
+            p << a->upperSeries()->points() << a->lowerSeries()->points();
+        else if (auto *l = qobject_cast<QLineSeries *>(s))
+            p << l->points();
+    }
+    return p;
+}
+
 void eliminarPendientes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -300,6 +312,7 @@ class TestMoody : public QObject {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         abrirMoody(kLiso);
+        const QList<QList<QPointF>> antes = puntosDeLineas();
         m_dialogos.respuesta = DialogosArchivo::Eleccion{
             dir.filePath(nombre), filtroSvg ? "SVG image (*.svg)" : "PNG image (*.png)"};
         QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
@@ -316,6 +329,9 @@ class TestMoody : public QObject {
         if (svg) {
             QVERIFY(datos.contains("<svg"));
             QVERIFY(datos.contains("</svg>"));
+            // Drawn as lines and text, not as a picture.
+            QVERIFY(datos.contains("<polyline"));
+            QVERIFY(!datos.contains("<image"));
         } else {
             QVERIFY(datos.startsWith("\x89PNG"));
             const QImage imagen = QImage::fromData(datos, "PNG");
@@ -323,6 +339,8 @@ class TestMoody : public QObject {
                 moody()->findChild<QChartView *>(QStringLiteral("GraficoMoody"))->size();
             QCOMPARE(imagen.size(), vista);
         }
+        // The window's chart is as it was (the SVG is drawn from curves cut to the view).
+        QCOMPARE(puntosDeLineas(), antes);
     }
 
     void cancelling_the_dialog_writes_nothing() {

@@ -72,6 +72,81 @@ QList<QPointF> curva(double relativa) {
     return p;
 }
 
+// The part of the polyline inside `r`. The curves are monotone, so that part is one piece.
+QList<QPointF> recortar(const QList<QPointF> &linea, const QRectF &r) {
+    QList<QPointF> dentro;
+    const auto anadirPunto = [&](const QPointF &p) {
+        if (dentro.isEmpty() || dentro.last() != p)
+            dentro.append(p);
+    };
+    for (qsizetype i = 1; i < linea.size(); ++i) {
+        // Liang-Barsky: the part t0..t1 of the segment that lies in r.
+        const QPointF a = linea[i - 1];
+        const QPointF d = linea[i] - a;
+        double t0 = 0;
+        double t1 = 1;
+        const double p[] = {-d.x(), d.x(), -d.y(), d.y()};
+        const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(),
+                            r.bottom() - a.y()};
+        bool fuera = false;
+        for (int k = 0; k < 4 && !fuera; ++k) {
+            if (p[k] == 0) {
+                fuera = q[k] < 0;
+            } else {
+                const double t = q[k] / p[k];
+                if (p[k] < 0)
+                    t0 = std::max(t0, t);
+                else
+                    t1 = std::min(t1, t);
+                fuera = t0 > t1;
+            }
+        }
+        if (fuera)
+            continue;
+        anadirPunto(a + t0 * d);
+        anadirPunto(a + t1 * d);
+    }
+    return dentro;
+}
+
+// The SVG writer does not clip to the plot, so while an SVG is drawn every line and band is
+// cut to the view; the destructor puts the points back.
+class RecorteParaSvg {
+  public:
+    RecorteParaSvg(QChart *grafico, const QCategoryAxis *x, const QCategoryAxis *y) {
+        // In chart coordinates y grows upwards; QRectF only needs top <= bottom.
+        const QRectF vista(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
+        for (QAbstractSeries *s : grafico->series()) {
+            if (auto *a = qobject_cast<QAreaSeries *>(s)) {
+                for (QLineSeries *l : {a->upperSeries(), a->lowerSeries()}) {
+                    QList<QPointF> p = l->points();
+                    m_guardadas.append({l, p});
+                    for (QPointF &q : p)
+                        q = {std::clamp(q.x(), vista.left(), vista.right()),
+                             std::clamp(q.y(), vista.top(), vista.bottom())};
+                    l->replace(p);
+                }
+            } else if (auto *l = qobject_cast<QLineSeries *>(s)) {
+                m_guardadas.append({l, l->points()});
+                l->replace(recortar(l->points(), vista));
+            }
+        }
+    }
+    ~RecorteParaSvg() {
+        for (const Guardada &g : m_guardadas)
+            g.serie->replace(g.puntos);
+    }
+    RecorteParaSvg(const RecorteParaSvg &) = delete;
+    RecorteParaSvg &operator=(const RecorteParaSvg &) = delete;
+
+  private:
+    struct Guardada {
+        QLineSeries *serie;
+        QList<QPointF> puntos;
+    };
+    QList<Guardada> m_guardadas;
+};
+
 bool dentroDeLimites(const QPointF &p) {
     return p.x() >= kX0 && p.x() <= kX1 && p.y() >= kY0 && p.y() <= kY1;
 }
@@ -512,6 +587,7 @@ bool FormMoody::guardarImagen(const QString &ruta, Formato formato) {
     } else {
         QSvgGenerator svg;
         svg.setOutputDevice(&archivo);
+        svg.setResolution(m_vista->logicalDpiX());
         svg.setSize(m_vista->size());
         svg.setViewBox(QRect(QPoint(0, 0), m_vista->size()));
         svg.setTitle(windowTitle());
@@ -520,6 +596,7 @@ bool FormMoody::guardarImagen(const QString &ruta, Formato formato) {
             archivo.cancelWriting();
             return false;
         }
+        const RecorteParaSvg recorte(m_grafico, m_ejeRe, m_ejeF);
         m_vista->render(&pintor);
         pintor.end();
     }
