@@ -49,17 +49,18 @@ QString porcentaje(double p) {
 
 namespace {
 
-std::optional<QString> nota(double raiz, std::optional<double> malla, const QString &idioma) {
+// `malla` is the grid value, or 0 when there is none.
+std::optional<QString> nota(double raiz, double malla, const QString &idioma) {
     const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
     const QString esDonde = fuera ? QStringLiteral("Raíz fuera de la malla 0,01–0,1")
                                   : QStringLiteral("Raíz dentro de la malla 0,01–0,1");
     const QString enDonde = fuera ? QStringLiteral("Root outside the grid 0,01–0,1")
                                   : QStringLiteral("Root inside the grid 0,01–0,1");
-    if (!malla)
+    if (!(malla > 0))
         return segunIdioma(idioma, esDonde, enDonde);
-    const QString valor = conCero(formatoFijo(*malla, 4).value_or(QString()));
-    const QString p = porcentaje(std::fabs(*malla - raiz) / raiz * 100);
-    const bool encima = *malla >= raiz;
+    const QString valor = conCero(formatoFijo(malla, 4).value_or(QString()));
+    const QString p = porcentaje(std::fabs(malla - raiz) / raiz * 100);
+    const bool encima = malla >= raiz;
     return segunIdioma(
         idioma,
         esDonde + QStringLiteral(": los resultados usan %1, un %2 % %3 de la raíz exacta")
@@ -86,10 +87,7 @@ void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
 
     // The grid value as the results read it; a text that is no positive number gives the
     // short note.
-    std::optional<double> malla = c.valor(ffinal);
-    if (malla && !(*malla > 0))
-        malla.reset();
-    if (const auto t = friccion::nota(*raiz, malla, idioma)) {
+    if (const auto t = friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma)) {
         c.escribir(Labelfexacta, *t);
         const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
         c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
