@@ -11,8 +11,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
+#include <QGraphicsItem>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -65,9 +68,11 @@ double leerCurva(const QXYSeries *s, double re) {
     return NAN;
 }
 
-// The pixel position of a marker lies inside the plot.
-bool visible(QXYSeries *s) {
-    return s->count() == 1 && grafico()->plotArea().contains(grafico()->mapToPosition(s->at(0), s));
+// A marker is shown where its chart coordinates map to, inside the plot.
+bool visible(const QAbstractGraphicsShapeItem *marca, const QPointF &coordenadas) {
+    const QPointF donde = grafico()->mapToPosition(coordenadas, grafico()->series().first());
+    return marca->isVisible() && (marca->pos() - donde).manhattanLength() < 0.5 &&
+           grafico()->plotArea().contains(marca->pos());
 }
 
 // Every point the chart draws lines and bands through.
@@ -80,6 +85,12 @@ QList<QList<QPointF>> puntosDeLineas() {
             p << l->points();
     }
     return p;
+}
+
+// Whether the legend lists a series.
+bool enLeyenda(const QString &nombre) {
+    const QList<QLegendMarker *> m = grafico()->legend()->markers(serie<QAbstractSeries>(nombre));
+    return !m.isEmpty() && m.first()->isVisible();
 }
 
 void eliminarPendientes() {
@@ -190,18 +201,24 @@ class TestMoody : public QObject {
         // First another state, so that the update has something to move.
         abrirMoody(EstadoMoody{"20.000", ",0300", "0,5", "100", ",030111"});
         actualizarMoody(e);
-        auto *punto = serie(QStringLiteral("PuntoOperacion"));
-        QCOMPARE(punto->count(), 1);
-        QCOMPARE(punto->at(0), QPointF(std::log10(re), std::log10(f)));
-        QVERIFY(visible(punto));
-        auto *raiz = serie(QStringLiteral("RaizExacta"));
+        const QPointF punto(std::log10(re), std::log10(f));
+        QCOMPARE(moody()->puntoOperacion(), punto);
+        QVERIFY(visible(moody()->marcaPunto(), punto));
         if (exacta > 0) {
-            QCOMPARE(raiz->count(), 1);
-            QCOMPARE(raiz->at(0), QPointF(std::log10(re), std::log10(exacta)));
-            QVERIFY(visible(raiz));
+            const QPointF raiz(std::log10(re), std::log10(exacta));
+            QCOMPARE(moody()->raizExacta(), raiz);
+            QVERIFY(visible(moody()->marcaRaiz(), raiz));
         } else {
-            QCOMPARE(raiz->count(), 0);
+            QVERIFY(!moody()->raizExacta());
+            QVERIFY(!moody()->marcaRaiz()->isVisible());
         }
+        QVERIFY(enLeyenda("PuntoOperacion"));
+        QCOMPARE(enLeyenda("RaizExacta"), exacta > 0);
+        QVERIFY(enLeyenda("CurvaPropia"));
+        // After the plot's layout settles the markers are still where their points are.
+        moody()->resize(moody()->size() + QSize(40, 30));
+        QCoreApplication::processEvents();
+        QVERIFY(visible(moody()->marcaPunto(), punto));
         QCOMPARE(estado(), texto);
     }
 
@@ -278,8 +295,12 @@ class TestMoody : public QObject {
 
         abrirMoody(kLiso);
         actualizarMoody(e);
-        QCOMPARE(serie(QStringLiteral("PuntoOperacion"))->count(), 0);
-        QCOMPARE(serie(QStringLiteral("RaizExacta"))->count(), raiz ? 1 : 0);
+        QVERIFY(!moody()->puntoOperacion());
+        QVERIFY(!moody()->marcaPunto()->isVisible());
+        QCOMPARE(moody()->raizExacta().has_value(), raiz);
+        QCOMPARE(moody()->marcaRaiz()->isVisible(), raiz);
+        QVERIFY(!enLeyenda("PuntoOperacion"));
+        QCOMPARE(enLeyenda("RaizExacta"), raiz);
         QCOMPARE(estado(), texto);
         QVERIFY(!estado().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
         QVERIFY(!estado().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
@@ -447,7 +468,7 @@ class TestMoody : public QObject {
         for (QWidget *w : QApplication::topLevelWidgets())
             cuantas += qobject_cast<FormMoody *>(w) ? 1 : 0;
         QCOMPARE(cuantas, 1);
-        QCOMPARE(serie(QStringLiteral("PuntoOperacion"))->at(0), QPointF(7, std::log10(0.01)));
+        QCOMPARE(moody()->puntoOperacion(), QPointF(7, std::log10(0.01)));
 
         primera->close();
         eliminarPendientes();

@@ -15,6 +15,9 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -365,6 +368,29 @@ void FormMoody::construirGrafico() {
     m_punto->setColor(kColorPunto);
     m_punto->setBorderColor(Qt::white);
     anadir(m_punto);
+    mostrarEnLeyenda(m_raiz, false);
+    mostrarEnLeyenda(m_punto, false);
+
+    // The markers themselves are small items over the chart rather than points of those
+    // series: a series' item covers the whole plot, so moving a point in it repaints every
+    // curve, whereas moving a small item repaints only where it was and where it goes.
+    auto *punto = new QGraphicsEllipseItem(-6, -6, 12, 12, m_grafico);
+    punto->setBrush(kColorPunto);
+    auto *raiz = new QGraphicsPolygonItem(
+        QPolygonF({QPointF(0, -7.5), QPointF(7.5, 0), QPointF(0, 7.5), QPointF(-7.5, 0)}),
+        m_grafico);
+    raiz->setBrush(kColorRaiz);
+    m_marcaPunto = punto;
+    m_marcaRaiz = raiz;
+    for (QAbstractGraphicsShapeItem *m : {m_marcaPunto, m_marcaRaiz}) {
+        m->setPen(QPen(Qt::white, 1.2));
+        m->setZValue(1000);
+        m->hide();
+    }
+    m_union = new QGraphicsLineItem(m_grafico);
+    m_union->setPen(QPen(kColorRaiz, 1.2, Qt::DashLine));
+    m_union->setZValue(999);
+    m_union->hide();
 
     m_vista = new QChartView(m_grafico, this);
     m_vista->setObjectName(QStringLiteral("GraficoMoody"));
@@ -374,7 +400,10 @@ void FormMoody::construirGrafico() {
     m_ejeRe->setRange(std::log10(kReVista0), std::log10(kReVista1));
     m_ejeF->setRange(std::log10(kFVista0), std::log10(kFVista1));
     etiquetarEjes();
-    connect(m_grafico, &QChart::plotAreaChanged, this, &FormMoody::colocarEtiquetas);
+    connect(m_grafico, &QChart::plotAreaChanged, this, [this] {
+        colocarEtiquetas();
+        colocarMarcas();
+    });
 }
 
 void FormMoody::mostrarEnLeyenda(QAbstractSeries *s, bool visible) {
@@ -473,6 +502,19 @@ void FormMoody::colocarEtiquetas() {
     m_tituloEtiquetas->setPos(x, area.top() - m_tituloEtiquetas->boundingRect().height() - 2);
 }
 
+void FormMoody::colocarMarcas() {
+    const auto colocar = [this](QAbstractGraphicsShapeItem *m, const std::optional<QPointF> &c) {
+        if (c)
+            m->setPos(m_grafico->mapToPosition(*c, m_curvas.first()));
+        m->setVisible(c.has_value());
+    };
+    colocar(m_marcaPunto, m_coordPunto);
+    colocar(m_marcaRaiz, m_coordRaiz);
+    if (m_coordPunto && m_coordRaiz)
+        m_union->setLine(QLineF(m_marcaPunto->pos(), m_marcaRaiz->pos()));
+    m_union->setVisible(m_coordPunto && m_coordRaiz);
+}
+
 void FormMoody::ajustarEjes(const QList<QPointF> &puntos) {
     double x0 = std::log10(kReVista0);
     double x1 = std::log10(kReVista1);
@@ -548,10 +590,13 @@ void FormMoody::actualizar(const EstadoMoody &e) {
     if (raiz)
         puntos << *raiz;
     ajustarEjes(puntos);
-    m_punto->replace(punto ? QList<QPointF>{*punto} : QList<QPointF>());
-    m_raiz->replace(raiz ? QList<QPointF>{*raiz} : QList<QPointF>());
-    mostrarEnLeyenda(m_punto, punto.has_value());
-    mostrarEnLeyenda(m_raiz, raiz.has_value());
+    if (punto.has_value() != m_coordPunto.has_value())
+        mostrarEnLeyenda(m_punto, punto.has_value());
+    if (raiz.has_value() != m_coordRaiz.has_value())
+        mostrarEnLeyenda(m_raiz, raiz.has_value());
+    m_coordPunto = punto;
+    m_coordRaiz = raiz;
+    colocarMarcas();
 }
 
 void FormMoody::CommandGuardarImagen_Click() {

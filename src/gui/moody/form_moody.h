@@ -8,11 +8,13 @@
 #include <QWidget>
 #include <optional>
 
+class QAbstractGraphicsShapeItem;
 class QAbstractSeries;
 class QAreaSeries;
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QLabel;
 class QLineSeries;
@@ -50,6 +52,13 @@ class FormMoody : public QWidget {
     static const QList<double> &rugosidadesRelativas();
     // (Re, f) in chart coordinates.
     static QPointF aGrafico(double re, double f);
+
+    // The markers of the operating point and of the exact root, and where they stand in chart
+    // coordinates (nullopt while hidden).
+    const QAbstractGraphicsShapeItem *marcaPunto() const { return m_marcaPunto; }
+    const QAbstractGraphicsShapeItem *marcaRaiz() const { return m_marcaRaiz; }
+    std::optional<QPointF> puntoOperacion() const { return m_coordPunto; }
+    std::optional<QPointF> raizExacta() const { return m_coordRaiz; }
     // A relative roughness as the chart writes it: no exponent, at most four significant
     // digits, a leading zero ("0,0005").
     static QString textoRelativa(double r);
@@ -61,6 +70,7 @@ class FormMoody : public QWidget {
     void ajustarEjes(const QList<QPointF> &puntos);
     void etiquetarEjes();
     void colocarEtiquetas();
+    void colocarMarcas();
     void mostrarEnLeyenda(QAbstractSeries *s, bool visible);
 
     Lengua m_lengua;
@@ -71,8 +81,14 @@ class FormMoody : public QWidget {
     QCategoryAxis *m_ejeF = nullptr;
     QList<QLineSeries *> m_curvas;
     QLineSeries *m_curvaPropia = nullptr;
+    // Empty series that only give the markers their legend entries.
     QScatterSeries *m_punto = nullptr;
     QScatterSeries *m_raiz = nullptr;
+    QAbstractGraphicsShapeItem *m_marcaPunto = nullptr;
+    QAbstractGraphicsShapeItem *m_marcaRaiz = nullptr;
+    QGraphicsLineItem *m_union = nullptr; // from the point to the root, when both show
+    std::optional<QPointF> m_coordPunto;
+    std::optional<QPointF> m_coordRaiz;
     QList<QGraphicsSimpleTextItem *> m_etiquetas;
     QGraphicsSimpleTextItem *m_tituloEtiquetas = nullptr;
     QLabel *m_estado = nullptr;
