@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
+#include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
@@ -14,6 +15,7 @@
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
+#include "moody/form_moody.h"
 #include "pipeflow/form_reynolds.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
@@ -159,6 +161,12 @@ QWidget *ayuda() {
     return ventanas().mostrar<AyudaGases>();
 }
 
+// The Moody chart with the worked example.
+QWidget *moody() {
+    abrirMoody(EstadoMoody{"127.065", ",0197", "0,05", "100", ",019732"});
+    return ventanas().existente<FormMoody>();
+}
+
 using Abridor = std::function<QWidget *()>;
 
 // The section a control belongs to: its framed box, else the window.
@@ -296,6 +304,7 @@ class TestLook : public QObject {
             {"converter view", conversorVista},
             {"results save", guardar},
             {"results open", abrir},
+            {"moody", moody},
         };
         for (const auto &[n, a] : ventanasTodas) {
             if (!conAyuda && a.target<QWidget *(*)()>() && *a.target<QWidget *(*)()>() == &ayuda)

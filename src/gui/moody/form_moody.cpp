@@ -396,6 +396,9 @@ void FormMoody::construirGrafico() {
     m_vista->setObjectName(QStringLiteral("GraficoMoody"));
     m_vista->setRenderHint(QPainter::Antialiasing);
     m_vista->setMinimumSize(560, 420);
+    // Nothing in the chart takes keys: Tab goes straight to the button.
+    m_vista->setFocusPolicy(Qt::NoFocus);
+    m_vista->viewport()->setFocusPolicy(Qt::NoFocus);
 
     m_ejeRe->setRange(std::log10(kReVista0), std::log10(kReVista1));
     m_ejeF->setRange(std::log10(kFVista0), std::log10(kFVista1));
