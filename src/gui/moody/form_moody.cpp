@@ -265,11 +265,16 @@ void FormMoody::anadir(QAbstractSeries *s) {
 }
 
 QAreaSeries *FormMoody::banda(const QString &nombre, double x0, double x1, double y0, double y1) {
-    auto *arriba = new QLineSeries(this);
+    auto *arriba = new QLineSeries;
     arriba->append({{x0, y1}, {x1, y1}});
-    auto *abajo = new QLineSeries(this);
+    auto *abajo = new QLineSeries;
     abajo->append({{x0, y0}, {x1, y0}});
+    // The area starts as a child of its upper line and does not own its lines; turned round,
+    // the lines live exactly as long as the area that draws them.
     auto *a = new QAreaSeries(arriba, abajo);
+    a->setParent(this);
+    arriba->setParent(a);
+    abajo->setParent(a);
     a->setObjectName(nombre);
     return a;
 }
