@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the benchmarks in release mode and runs them all, reporting
 # medians: the Colebrook solver (literal scan against the fast path), one pass and a settle of
-# the pipe-flow calculation, keystroke to settled window in both calculators, start-up time,
-# idle CPU with both calculators and the converter open, peak memory with every window, the
-# worked example's PDF report, and `vorlo calc` / `vorlo report` from process start to exit.
+# the pipe-flow calculation, the exact Colebrook root, keystroke to settled window in both
+# calculators, the Moody chart taking a new state, start-up time, idle CPU with both
+# calculators and the converter open, peak memory with every window, the worked example's
+# PDF report, and `vorlo calc` / `vorlo report` from process start to exit.
 # Usage: scripts/bench.sh [idle-seconds (default 60)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset release >/dev/null
-cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_app \
-  vorlo_bench_report
+cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_moody \
+  vorlo_bench_app vorlo_bench_report
 b=build/release/bench
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 
@@ -20,6 +21,8 @@ echo "== Core calculations"
 "$b/vorlo_bench_core" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
 echo "== Keystroke to settled window"
 "$b/vorlo_bench_gui" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+echo "== Moody chart taking a new state (without and with its repaint)"
+"$b/vorlo_bench_moody" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
 echo "== Start-up to the start screen shown (5 runs)"
 for _ in 1 2 3 4 5; do "$b/vorlo_bench_app" startup 2>/dev/null; done
 echo "== Peak memory with every window opened once"

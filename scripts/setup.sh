@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core

@@ -6,6 +6,7 @@
 #include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/windows.h"
@@ -13,11 +14,16 @@
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
+#include "fields/numbers.h"
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
+#include "moody/form_moody.h"
+#include "pipeflow/colebrook.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/friccion_exacta.h"
+#include "pipeflow/pipe_flow.h"
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
@@ -301,6 +307,37 @@ void ventanaLineaGas(const QString &sfx) {
     guardar(linea, QStringLiteral("gasline-") + sfx);
 }
 
+// The Moody chart with the worked example, and with a smooth pipe at Re 1e7, whose root lies
+// below the grid. The states come from the core calculation, as the pipe window's would.
+void ventanasMoody(const QString &sfx, const QString &idioma) {
+    namespace t = vorlo::tuberia;
+    CamposMapa ejemplo({{t::Qproceso, QStringLiteral("36")},
+                        {t::dproceso, QStringLiteral("998")},
+                        {t::vdinamica, QStringLiteral("0,001")},
+                        {t::dint, QStringLiteral("100")},
+                        {t::Rugosidad, QStringLiteral("0,05")}});
+    ejemplo.fijarOpcion(t::Option3, true);
+    settle(ejemplo, [&](CamposTexto &c) {
+        CalcularTuberia(c, idioma);
+        PasoFriccionExacta(c, idioma);
+    });
+    CamposMapa liso({{t::Re, QStringLiteral("10.000.000")},
+                     {t::Rugosidad, QStringLiteral("0")},
+                     {t::dint, QStringLiteral("100")}});
+    if (const auto f = Colebrook(0, 100, 1e7))
+        liso.escribir(t::ffinal, formatoFijo(*f, 4).value_or(QString()));
+    PasoFriccionExacta(liso, idioma);
+
+    const auto estado = [&](const CamposMapa &c) {
+        return EstadoMoody{c.texto(t::Re), c.texto(t::ffinal), c.texto(t::Rugosidad),
+                           c.texto(t::dint), c.texto(t::fexacta)};
+    };
+    abrirMoody(estado(ejemplo));
+    guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-") + sfx);
+    abrirMoody(estado(liso));
+    guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -310,7 +347,7 @@ int main(int argc, char *argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline (default all)\n");
+                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
@@ -319,7 +356,7 @@ int main(int argc, char *argv[]) {
                                    ? args.at(3).split(QLatin1Char(','))
                                    : QStringList{QStringLiteral("start"), QStringLiteral("pipe"),
                                                  QStringLiteral("gas"), QStringLiteral("pipes"),
-                                                 QStringLiteral("gasline")};
+                                                 QStringLiteral("gasline"), QStringLiteral("moody")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -348,6 +385,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("gasline"))) {
             empezar(idioma);
             ventanaLineaGas(sfx);
+        }
+        if (cuales.contains(QStringLiteral("moody"))) {
+            empezar(idioma);
+            ventanasMoody(sfx, idioma);
         }
     }
     ventanas().cerrarTodas();

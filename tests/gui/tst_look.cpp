@@ -5,6 +5,8 @@
 #include "app/form1.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
+#include "app/message_boxes.h"
+#include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/windows.h"
@@ -16,6 +18,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
+#include "moody/form_moody.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
@@ -156,6 +159,12 @@ QWidget *ayuda() {
     return ventanas().mostrar<AyudaGases>();
 }
 
+// The Moody chart with the worked example.
+QWidget *moody() {
+    abrirMoody(EstadoMoody{"127.065", ",0197", "0,05", "100", ",019732"});
+    return ventanas().existente<FormMoody>();
+}
+
 using Abridor = std::function<QWidget *()>;
 
 // The section a control belongs to: its framed box, else the window.
@@ -294,6 +303,7 @@ class TestLook : public PruebaGui {
             {"results save", guardar},
             {"results open", abrir},
             {"pipe sizes", tuberias},
+            {"moody", moody},
         };
         for (const auto &[n, a] : ventanasTodas) {
             if (!conAyuda && a.target<QWidget *(*)()>() && *a.target<QWidget *(*)()>() == &ayuda)

@@ -1,0 +1,97 @@
+#include "friccion_exacta.h"
+
+#include "colebrook_exacto.h"
+#include "fields/language.h"
+#include "fields/numbers.h"
+#include "pipe_flow.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorlo {
+
+using namespace tuberia;
+
+namespace friccion {
+
+std::optional<double> raizDesdeTextos(const CamposTexto &c) {
+    if (!c.presente(Re) || !c.presente(dint) || !c.presente(Rugosidad))
+        return std::nullopt;
+    const auto re = c.valor(Re);
+    const auto d = c.valor(dint);
+    const auto rug = c.valor(Rugosidad);
+    if (!re || !d || !rug || !(*re >= 2000))
+        return std::nullopt;
+    return colebrookExacto(*rug, *d, *re);
+}
+
+namespace {
+
+// In a sentence a number below 1 keeps its leading zero.
+QString conCero(QString t) {
+    if (t.startsWith(u','))
+        t.prepend(u'0');
+    return t;
+}
+
+} // namespace
+
+QString porcentaje(double p) {
+    if (!std::isfinite(p))
+        return {};
+    if (p >= 9.5)
+        return formatoFijo(p, 0).value_or(QString());
+    if (p < 0.00005)
+        return QStringLiteral("0");
+    const int decimales = std::clamp(1 - static_cast<int>(std::floor(std::log10(p))), 1, 4);
+    return conCero(formatoFijo(p, decimales).value_or(QString()));
+}
+
+namespace {
+
+// `malla` is the grid value, or 0 when there is none.
+std::optional<QString> nota(double raiz, double malla, const QString &idioma) {
+    const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
+    const QString esDonde = fuera ? QStringLiteral("Raíz fuera de la malla 0,01–0,1")
+                                  : QStringLiteral("Raíz dentro de la malla 0,01–0,1");
+    const QString enDonde = fuera ? QStringLiteral("Root outside the grid 0,01–0,1")
+                                  : QStringLiteral("Root inside the grid 0,01–0,1");
+    if (!(malla > 0))
+        return segunIdioma(idioma, esDonde, enDonde);
+    const QString valor = conCero(formatoFijo(malla, 4).value_or(QString()));
+    const QString p = porcentaje(std::fabs(malla - raiz) / raiz * 100);
+    const bool encima = malla >= raiz;
+    return segunIdioma(
+        idioma,
+        esDonde + QStringLiteral(": los resultados usan %1, un %2 % %3 de la raíz exacta")
+                      .arg(valor, p,
+                           encima ? QStringLiteral("por encima") : QStringLiteral("por debajo")),
+        enDonde + QStringLiteral(": the results use %1, %2 % %3 the exact root")
+                      .arg(valor, p, encima ? QStringLiteral("above") : QStringLiteral("below")));
+}
+
+} // namespace
+
+} // namespace friccion
+
+void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
+    const auto raiz = friccion::raizDesdeTextos(c);
+    const auto texto = raiz ? formatoFijo(*raiz, 6) : std::nullopt;
+    if (!texto) {
+        c.escribir(fexacta, QString());
+        c.escribir(Labelfexacta, QString());
+        c.escribirColor(Labelfexacta, ColorNota::Normal);
+        return;
+    }
+    c.escribir(fexacta, *texto);
+
+    // The grid value as the results read it; a text that is no positive number gives the
+    // short note.
+    if (const auto t = friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma)) {
+        c.escribir(Labelfexacta, *t);
+        const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
+        c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
+    }
+}
+
+} // namespace vorlo
