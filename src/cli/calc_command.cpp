@@ -16,7 +16,7 @@ const QString kUso = QStringLiteral(
     "its unit, separated by tabs. --lang chooses the language of the notes (default: en).\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read.\n");
 
-// Fields only some builds have are printed when the calculation wrote them.
+// The exact root, its note and the pipe designation are printed when the case has them.
 const QStringList kOpcionales = {informe::fexacta, informe::Labelfexacta, informe::LabelTuberia};
 
 } // namespace

@@ -53,7 +53,7 @@ const QList<QByteArray> kEjemplo = {"36", "998",  "0,001", "",    "100", "",
 // Every text the pipe window holds for the calculation, by control name.
 QStringList camposVentana(FormReynolds *f) {
     QStringList l = prueba::camposTuberia();
-    // Fields other builds add (the exact root, the pipe designation) are compared too.
+    // The exact root, its note and the pipe designation are compared too.
     for (const char *n : {"fexacta", "Labelfexacta", "LabelTuberia"})
         if (f->findChild<QWidget *>(n))
             l << QString::fromLatin1(n);

@@ -37,7 +37,7 @@ const QStringList kCalculablesTuberia = {tuberia::Vproceso,
                                          tuberia::PerdidaAccesorios,
                                          tuberia::PcargaTuberiaYaccesorios};
 
-// Fields only some builds of the pipe window have: listed only when their text is present.
+// The exact root, its note and the pipe designation: listed only when their text is present.
 const QStringList kOpcionalesTuberia = {fexacta, Labelfexacta, LabelTuberia};
 
 Informe base(Ventana v, const QString &idioma, const QDateTime &fecha, const QString &titulo) {

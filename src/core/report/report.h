@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "pipeflow/friccion_exacta.h"
 #include "report/report_texts.h"
 
 #include <QDateTime>
@@ -13,10 +14,10 @@
 // never disagree. Its values are the texts the window shows, never formatted again.
 namespace vorlo::informe {
 
-// Fields of the pipe flow window that only some builds have; a report carries them when the
-// window's texts hold them.
-inline const QString fexacta = QStringLiteral("fexacta");
-inline const QString Labelfexacta = QStringLiteral("Labelfexacta");
+// Fields of the pipe flow window beyond the pass's own: the exact Colebrook root with its note,
+// and the picked pipe's designation. A report carries them when the window's texts hold them.
+using tuberia::fexacta;
+using tuberia::Labelfexacta;
 inline const QString LabelTuberia = QStringLiteral("LabelTuberia");
 
 // The program's version, from the build.
@@ -95,9 +96,9 @@ QString idiomaInforme(const QString &idioma);
 
 // The report of the pipe flow window from its texts and options. Rows the window hides in its
 // current state are left out (the kinematic viscosity while the dynamic one is chosen, the
-// length rows in gases mode); fields only some builds have appear when their text is present.
-// The fittings list appears when the fittings window holds a count above 0 and its K total is
-// the one the pipe window shows.
+// length rows in gases mode); the exact root, its note and the pipe designation appear when their
+// text is present. The fittings list appears when the fittings window holds a count above 0 and its
+// K total is the one the pipe window shows.
 Informe informeTuberia(const CamposTexto &campos, const QString &idioma, const QDateTime &fecha,
                        const std::optional<DatosAccesorios> &accesorios = std::nullopt);
 

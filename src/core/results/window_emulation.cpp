@@ -1,5 +1,6 @@
 #include "window_emulation.h"
 
+#include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 
 namespace vorlo::resultados {
@@ -13,8 +14,8 @@ const QStringList &recalculanAlCambiar() {
 }
 
 const QStringList &cajasDeTexto() {
-    static const QStringList l = {Qproceso, dproceso, vdinamica, Vcinematica, dint, Rugosidad,
-                                  L,        Desnivel, ktotal,    Vproceso,    Re,   ffinal};
+    static const QStringList l = {Qproceso, dproceso, vdinamica, Vcinematica, dint,   Rugosidad, L,
+                                  Desnivel, ktotal,   Vproceso,  Re,          ffinal, fexacta};
     return l;
 }
 
@@ -50,6 +51,7 @@ void VentanaTuberiaSimulada::calcular() {
     ++m_profundidad;
     ++m_pasadas;
     CalcularTuberia(*this, m_idioma);
+    PasoFriccionExacta(*this, m_idioma);
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
 }

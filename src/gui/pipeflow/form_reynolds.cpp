@@ -8,6 +8,7 @@
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
 #include "app/message_boxes.h"
+#include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/texts.h"
@@ -16,6 +17,7 @@
 #include "fields/numbers.h"
 #include "pipeflow/form_reynolds_tables.h"
 #include "pipeflow/form_reynolds_texts.h"
+#include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 #include "report/report.h"
 #include "report/report_actions.h"
@@ -79,6 +81,9 @@ FormReynolds::FormReynolds(QWidget *parent)
     ui->ktotal->setToolTip(
         QStringLiteral("Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal"));
     ui->MensajeAyuda->setFrameShape(QFrame::StyledPanel);
+    // The exact root's note takes up to two lines; room for them is kept, so that a longer note
+    // never squeezes the fields of a window at its smallest.
+    ui->Labelfexacta->setMinimumHeight(2 * ui->Labelfexacta->fontMetrics().lineSpacing() + 2);
 
     // The caption columns of the three sections line up, wide enough for either language.
     igualarColumna({ui->gridDatos, ui->gridFriccion, ui->gridAccesorios}, 0, textosFormReynolds());
@@ -148,6 +153,11 @@ void FormReynolds::conectarEventos() {
     connect(ui->dint, &QLineEdit::textChanged, ui->LabelTuberia, &QLabel::clear);
     connect(ui->CommandTuberia, &QPushButton::clicked, this, &FormReynolds::CommandTuberia_Click);
     connect(ui->CommandLineaGas, &QPushButton::clicked, this, &FormReynolds::CommandLineaGas_Click);
+    // The Moody chart follows the four texts its point depends on, and the exact root.
+    connect(ui->CommandMoody, &QPushButton::clicked, this, [this] { abrirMoody(estadoMoody()); });
+    connect(ui->Moody, &QAction::triggered, this, [this] { abrirMoody(estadoMoody()); });
+    for (QLineEdit *e : {ui->Re, ui->ffinal, ui->Rugosidad, ui->dint, ui->fexacta})
+        connect(e, &QLineEdit::textChanged, this, [this] { actualizarMoody(estadoMoody()); });
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
         if (t != QLatin1String("0") && !t.isEmpty()) {
             CalcularTuberia();
@@ -268,6 +278,8 @@ void FormReynolds::CalcularTuberia() {
         return;
     ++m_profundidad;
     vorlo::CalcularTuberia(*this, idiomaActual());
+    // The exact root beside the grid value, from the texts the pass just wrote.
+    PasoFriccionExacta(*this, idiomaActual());
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
 }
@@ -452,6 +464,11 @@ void FormReynolds::CommandTuberia_Click() {
     });
 }
 
+EstadoMoody FormReynolds::estadoMoody() const {
+    return {ui->Re->text(), ui->ffinal->text(), ui->Rugosidad->text(), ui->dint->text(),
+            ui->fexacta->text()};
+}
+
 // The gas line starts from what this window holds; after that it is on its own.
 void FormReynolds::CommandLineaGas_Click() {
     const auto producto = [this](const QString &a, const QString &b) -> QString {
@@ -508,6 +525,8 @@ void FormReynolds::alPasarRaton(QObject *obj) {
         ui->MensajeAyuda->setText(segun(pistaGeneral()));
         return;
     }
+    if (nombre == tuberia::fexacta)
+        ui->MensajeAyuda->setText(segun(pistaFexacta()));
     if (nombre == tuberia::Qproceso || nombre == tuberia::dproceso) {
         ui->MensajeAyuda->setText(
             segun(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad()));

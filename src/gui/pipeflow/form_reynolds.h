@@ -21,6 +21,7 @@ class FormReynolds;
 namespace vorlo {
 
 class FiltroTeclas;
+struct EstadoMoody;
 namespace resultados {
 struct Resultados;
 }
@@ -86,6 +87,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Timer1_Timer();
     void despertarTimer();
     void mostrarUnidadesTotales(bool totales);
+    EstadoMoody estadoMoody() const;
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
     QStringList estadoEntradas() const;

@@ -1,5 +1,7 @@
 #include "form_reynolds_tables.h"
 
+#include "pipeflow/friccion_exacta.h"
+
 namespace vorlo::reynolds {
 
 QStringList necesarios(const QString &campo, bool opcion3, bool opcion4, bool reBajo2000) {
@@ -17,6 +19,8 @@ QStringList necesarios(const QString &campo, bool opcion3, bool opcion4, bool re
             return {tuberia::Re};
         return {tuberia::Re, tuberia::Rugosidad, tuberia::dint};
     }
+    if (campo == tuberia::fexacta)
+        return {tuberia::Re, tuberia::Rugosidad, tuberia::dint};
     if (campo == QLatin1String("DP") || campo == QLatin1String("DPbar"))
         return {tuberia::dint, tuberia::dproceso, tuberia::Vproceso, tuberia::ffinal};
     if (campo == QLatin1String("DPbarTotal"))

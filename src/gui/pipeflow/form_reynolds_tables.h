@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ inline const QStringList kEntradas = {tuberia::Qproceso,    tuberia::dproceso, t
 inline const QStringList kCalculables = {tuberia::Vproceso,
                                          tuberia::Re,
                                          tuberia::ffinal,
+                                         tuberia::fexacta,
                                          tuberia::DP,
                                          tuberia::DPbar,
                                          tuberia::DPtotalm,

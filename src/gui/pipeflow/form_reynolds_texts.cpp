@@ -61,6 +61,11 @@ const QList<TextoControl> &textosFormReynolds() {
         {"Command14", T::Tooltip, kUnidades, kUnits},
         {"Command15", T::Tooltip, kUnidades, kUnits},
         {"CommandTuberia", T::Texto, "Tuberías…", "Pipe sizes…"},
+        {"Label40", T::Texto, "f exacto (Colebrook)", "Exact Colebrook f"},
+        {"CommandMoody", T::Tooltip, "Diagrama de Moody con el punto de trabajo",
+         "Moody chart with the operating point"},
+        {"Ver", T::Texto, "Ver", "View"},
+        {"Moody", T::Texto, "Diagrama de Moody", "Moody chart"},
         {"CommandLineaGas", T::Texto, "Línea de gas…", "Gas line…"},
         {"CommandLineaGas", T::Tooltip,
          "Flujo isotérmico en toda la longitud de una línea de gas: presión de salida o caudal",
@@ -102,6 +107,17 @@ const PistaAyuda &pistaDensidad() {
         "Enter the density. Take into account that if the fluid is a gas this density shall be "
         "the actual density at the process temperature and pressure conditions in the pipe. If "
         "this density is not known press - Gases - and then press -Calculate Density, Flow-"};
+    return p;
+}
+
+const PistaAyuda &pistaFexacta() {
+    static const PistaAyuda p{
+        "f exacto: la raíz de la ecuación de Colebrook-White, calculada sin malla a partir de "
+        "Re, la rugosidad y el diámetro. Los resultados usan el factor de la malla 0,01-0,1; la "
+        "nota dice cuánto difieren",
+        "Exact f: the root of the Colebrook-White equation, solved without a grid from Re, the "
+        "roughness and the diameter. The results use the grid factor 0,01-0,1; the note says "
+        "how far apart the two are"};
     return p;
 }
 

@@ -15,6 +15,8 @@ struct PistaAyuda {
 const PistaAyuda &pistaGeneral();
 const PistaAyuda &pistaCaudal();
 const PistaAyuda &pistaDensidad();
+// Over the exact Colebrook root.
+const PistaAyuda &pistaFexacta();
 // While DP and DPbar show the totals over the length, after a double click on DPbar.
 const PistaAyuda &pistaTotales();
 
