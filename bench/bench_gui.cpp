@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -41,7 +42,9 @@ void medirTeclas(benchmark::State &state, QLineEdit *campo) {
     ventanas().cerrarTodas();
 }
 
-void BM_FormReynoldsKeystroke(benchmark::State &state) {
+// The pipe window with the worked example; with `moody`, the Moody chart open beside it, so
+// that every key also moves the chart's point and repaints it.
+void medirTuberia(benchmark::State &state, bool moody) {
     Idioma = kEspanol;
     auto *f = ventanas().mostrar<FormReynolds>();
     auto campo = [f](const char *n) { return f->findChild<QLineEdit *>(n); };
@@ -53,9 +56,20 @@ void BM_FormReynoldsKeystroke(benchmark::State &state) {
     teclear(campo("L"), "100");
     teclear(campo("Desnivel"), "5");
     f->escribir(QStringLiteral("ktotal"), QStringLiteral("2"));
+    if (moody)
+        f->findChild<QPushButton *>("CommandMoody")->click();
     medirTeclas(state, campo("Qproceso"));
 }
+
+void BM_FormReynoldsKeystroke(benchmark::State &state) {
+    medirTuberia(state, false);
+}
 BENCHMARK(BM_FormReynoldsKeystroke)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_FormReynoldsKeystrokeMoody(benchmark::State &state) {
+    medirTuberia(state, true);
+}
+BENCHMARK(BM_FormReynoldsKeystrokeMoody)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 void BM_Form2Keystroke(benchmark::State &state) {
     Idioma = kEspanol;

@@ -176,6 +176,15 @@ void ventanasDelTubo(const QString &sfx, bool unaVez) {
     if (auto *c = conversorDe(tubo))
         c->close();
 
+    // A smooth pipe at Re 1e7: the grid clips the friction factor, and the note says so in red.
+    teclear(tubo, "Rugosidad", QStringLiteral("0"));
+    teclear(tubo, "Qproceso", QStringLiteral("2833"));
+    esperar();
+    guardar(tubo, QStringLiteral("pipe-clipped-") + sfx);
+    teclear(tubo, "Rugosidad", QStringLiteral("0.05"));
+    teclear(tubo, "Qproceso", QStringLiteral("36"));
+    esperar();
+
     // The catalogues, a row selected.
     abrirMateriales();
     auto *materiales = ventanas().existente<Form3>();

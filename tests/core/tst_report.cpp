@@ -2,6 +2,7 @@
 #include "fittings/k_factors.h"
 #include "gas/gas_state.h"
 #include "pipeflow/pipe_flow.h"
+#include "pipeflow/friccion_exacta.h"
 #include "report/report.h"
 #include "report/report_formats.h"
 #include "results/results_io.h"
@@ -226,7 +227,15 @@ class TestReport : public QObject {
         QCOMPARE(f.valor, ",019728");
         QCOMPARE(informeTuberia(c, kIngles, kFecha).filas()[campos.indexOf(fexacta)].titulo,
                  "Exact Colebrook f");
-        QVERIFY(inf.avisos.contains("La raíz exacta cae fuera de la rejilla"));
+        // The root of these texts lies inside the grid: its note is a remark, not a warning.
+        QVERIFY(!inf.avisos.contains("La raíz exacta cae fuera de la rejilla"));
+        // Outside the grid (a smooth pipe at Re 1e7) the note the window shows in red warns.
+        c.escribir(t::Re, "10.000.000");
+        c.escribir(t::Rugosidad, "0");
+        c.escribir(t::ffinal, ",0100");
+        PasoFriccionExacta(c, kEspanol);
+        QVERIFY(c.texto(Labelfexacta).contains("fuera de la malla"));
+        QVERIFY(informeTuberia(c, kEspanol, kFecha).avisos.contains(c.texto(Labelfexacta)));
     }
 
     // A double click on DPbar leaves the drop over the whole length in the per-metre fields.

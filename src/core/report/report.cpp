@@ -173,7 +173,11 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);
     if (kNotasTransicion.contains(c.texto(Labelffriccion)))
         inf.avisos << c.texto(Labelffriccion);
-    if (!c.texto(Labelfexacta).isEmpty())
+    // The exact root's note warns only when the root lies outside the grid (the window shows
+    // it in red then); inside, it is a remark and stays with the results.
+    if (const auto raiz = friccion::raizDesdeTextos(c);
+        raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
+        !c.texto(Labelfexacta).isEmpty())
         inf.avisos << c.texto(Labelfexacta);
     if (accesorios) {
         inf.accesorios = listaAccesorios(*accesorios, c.texto(ktotal));
