@@ -21,6 +21,8 @@
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../support/gui_fixture.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -101,27 +103,22 @@ void eliminarPendientes() {
 
 Q_DECLARE_METATYPE(vorlo::EstadoMoody)
 
-class TestMoody : public QObject {
+class TestMoody : public prueba::PruebaGui {
     Q_OBJECT
 
-    MensajesGrabados m_mensajes;
     DialogosArchivoGrabados m_dialogos;
 
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        reiniciarGlobales();
-        Idioma = kIngles;
-        m_mensajes = MensajesGrabados();
+  public:
+    TestMoody() : PruebaGui(kIngles) {}
+
+  protected:
+    void alEmpezar() override {
         m_dialogos = DialogosArchivoGrabados();
-        fijarMensajes(&m_mensajes);
         fijarDialogosArchivo(&m_dialogos);
     }
-    void cleanup() {
-        fijarMensajes(nullptr);
-        fijarDialogosArchivo(nullptr);
-        ventanas().cerrarTodas();
-    }
+    void alTerminar() override { fijarDialogosArchivo(nullptr); }
+
+  private slots:
 
     void chart_has_its_curves_and_bands() {
         abrirMoody(kEjemplo);
@@ -342,7 +339,7 @@ class TestMoody : public QObject {
         QCOMPARE(m_dialogos.preguntas[0].titulo, "Save image");
         QCOMPARE(m_dialogos.preguntas[0].filtros,
                  QStringList({"PNG image (*.png)", "SVG image (*.svg)"}));
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
 
         QFile f(dir.filePath(escrito));
         QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(escrito));
@@ -370,7 +367,7 @@ class TestMoody : public QObject {
         QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
                           Qt::LeftButton);
         QCOMPARE(m_dialogos.preguntas.size(), 1);
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
@@ -404,10 +401,10 @@ class TestMoody : public QObject {
         m_dialogos.respuesta = DialogosArchivo::Eleccion{ruta, QString()};
         QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
                           Qt::LeftButton);
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, texto.arg(QDir::toNativeSeparators(ruta)));
-        QCOMPARE(m_mensajes.cajas[0].titulo, "Vorlo");
-        QCOMPARE(m_mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, texto.arg(QDir::toNativeSeparators(ruta)));
+        QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
+        QCOMPARE(mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
         QVERIFY(!QFile::exists(ruta));
     }
 

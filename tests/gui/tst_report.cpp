@@ -1,3 +1,4 @@
+#include "app/dialogos_archivo.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
@@ -13,6 +14,7 @@
 #include "report/report_pdf.h"
 
 #include "../support/file_helpers.h"
+#include "../support/gui_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -72,36 +74,32 @@ Informe informeLargo() {
 
 } // namespace
 
-class TestReportGui : public QObject {
+class TestReportGui : public prueba::PruebaGui {
     Q_OBJECT
 
-    MensajesGrabados m_mensajes;
     PortapapelesGrabado m_portapapeles;
-    DialogoArchivoGrabado m_dialogo;
+    DialogosArchivoGrabados m_dialogo;
     ImpresionGrabada m_impresion;
 
-  private slots:
-    void init() {
-        ventanas().cerrarTodas();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        reiniciarGlobales();
-        Idioma = kIngles;
-        m_mensajes = MensajesGrabados();
+  public:
+    TestReportGui() : PruebaGui(kIngles) {}
+
+  protected:
+    void alEmpezar() override {
         m_portapapeles = PortapapelesGrabado();
-        m_dialogo = DialogoArchivoGrabado();
+        m_dialogo = DialogosArchivoGrabados();
         m_impresion = ImpresionGrabada();
-        fijarMensajes(&m_mensajes);
         fijarPortapapeles(&m_portapapeles);
-        fijarDialogoArchivo(&m_dialogo);
+        fijarDialogosArchivo(&m_dialogo);
         fijarImpresion(&m_impresion);
     }
-    void cleanup() {
-        fijarMensajes(nullptr);
+    void alTerminar() override {
         fijarPortapapeles(nullptr);
-        fijarDialogoArchivo(nullptr);
+        fijarDialogosArchivo(nullptr);
         fijarImpresion(nullptr);
-        ventanas().cerrarTodas();
     }
+
+  private slots:
 
     // The report speaks the windows' words: every caption is the text of the label that names
     // the field in the window, in both languages.
@@ -275,19 +273,19 @@ class TestReportGui : public QObject {
         QFETCH(bool, pdf);
         QTemporaryDir dir;
         const Informe inf = informeTuberia(*ejemplo(), kEspanol, kFecha);
-        m_dialogo.respuesta = dir.filePath(nombre);
+        m_dialogo.respuesta = DialogosArchivo::Eleccion{dir.filePath(nombre), {}};
         QVERIFY(exportarInforme(nullptr, inf));
         QCOMPARE(m_dialogo.preguntas.size(), 1);
         QCOMPARE(m_dialogo.preguntas[0].titulo, "Exportar informe");
         QCOMPARE(m_dialogo.preguntas[0].filtros, QStringList({"PDF (*.pdf)", "CSV (*.csv)"}));
-        QVERIFY(m_dialogo.preguntas[0].propuesta.endsWith("/informe.pdf"));
+        QVERIFY(m_dialogo.preguntas[0].nombre.endsWith("/informe.pdf"));
         QCOMPARE(prueba::listado(dir.path()), QStringList{escrito});
         const QByteArray b = prueba::bytesDe(dir.filePath(escrito));
         if (pdf)
             QVERIFY(b.startsWith("%PDF-"));
         else
             QCOMPARE(b, csv(inf));
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void a_cancelled_export_writes_nothing() {
@@ -297,7 +295,7 @@ class TestReportGui : public QObject {
         QCOMPARE(m_dialogo.preguntas.size(), 1);
         QCOMPARE(m_dialogo.preguntas[0].titulo, "Export report");
         QVERIFY(prueba::listado(dir.path()).isEmpty());
-        QVERIFY(m_mensajes.cajas.isEmpty());
+        QVERIFY(mensajes.cajas.isEmpty());
     }
 
     void a_failed_export_says_where_and_why_in_the_reports_language_data() {
@@ -323,14 +321,14 @@ class TestReportGui : public QObject {
         prueba::escribirBytes(dir.filePath("plano"), "earlier");
         prueba::escribirBytes(dir.filePath("solo.pdf"), "earlier pdf");
         QFile::setPermissions(dir.filePath("solo.pdf"), QFileDevice::ReadOwner);
-        m_dialogo.respuesta = dir.filePath(nombre);
+        m_dialogo.respuesta = DialogosArchivo::Eleccion{dir.filePath(nombre), {}};
         const bool hecho = exportarInforme(nullptr, informeTuberia(*ejemplo(), idioma, kFecha));
         QFile::setPermissions(dir.filePath("solo.pdf"),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QVERIFY(!hecho);
-        QCOMPARE(m_mensajes.cajas.size(), 1);
-        QCOMPARE(m_mensajes.cajas[0].texto, mensaje.arg(dir.filePath(nombre)));
-        QCOMPARE(m_mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
+        QCOMPARE(mensajes.cajas.size(), 1);
+        QCOMPARE(mensajes.cajas[0].texto, mensaje.arg(dir.filePath(nombre)));
+        QCOMPARE(mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
         QCOMPARE(prueba::bytesDe(dir.filePath("plano")), QByteArray("earlier"));
         QCOMPARE(prueba::bytesDe(dir.filePath("solo.pdf")), QByteArray("earlier pdf"));
         QCOMPARE(prueba::listado(dir.path()), QStringList({"plano", "solo.pdf"}));

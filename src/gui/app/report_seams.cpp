@@ -1,7 +1,6 @@
 #include "report_seams.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPageSize>
@@ -23,16 +22,6 @@ class PortapapelesQt : public Portapapeles {
     }
 };
 
-class DialogoArchivoQt : public DialogoArchivo {
-  public:
-    QString guardarComo(QWidget *padre, const QString &titulo, const QString &propuesta,
-                        const QStringList &filtros) override {
-        QString elegido = filtros.value(0);
-        return QFileDialog::getSaveFileName(padre, titulo, propuesta,
-                                            filtros.join(QStringLiteral(";;")), &elegido);
-    }
-};
-
 class ImpresionQt : public Impresion {
   public:
     bool imprimir(QWidget *padre, const QString &titulo,
@@ -51,8 +40,6 @@ class ImpresionQt : public Impresion {
 
 PortapapelesQt g_portapapelesQt;
 Portapapeles *g_portapapeles = &g_portapapelesQt;
-DialogoArchivoQt g_dialogoQt;
-DialogoArchivo *g_dialogo = &g_dialogoQt;
 ImpresionQt g_impresionQt;
 Impresion *g_impresion = &g_impresionQt;
 
@@ -64,14 +51,6 @@ Portapapeles &portapapeles() {
 
 void fijarPortapapeles(Portapapeles *p) {
     g_portapapeles = p ? p : &g_portapapelesQt;
-}
-
-DialogoArchivo &dialogoArchivo() {
-    return *g_dialogo;
-}
-
-void fijarDialogoArchivo(DialogoArchivo *d) {
-    g_dialogo = d ? d : &g_dialogoQt;
 }
 
 Impresion &impresion() {

@@ -8,7 +8,8 @@
 class QPagedPaintDevice;
 class QWidget;
 
-// The clipboard, the save-file dialog and the printer go through these seams, so that tests can
+// The clipboard and the printer go through these seams (the save dialog through
+// dialogos_archivo.h), so that tests can
 // read what would be copied, answer the dialog and print without a modal loop (as the message
 // boxes of message_boxes.h do).
 namespace vorlo {
@@ -33,34 +34,6 @@ class PortapapelesGrabado : public Portapapeles {
     QString texto;
     QString html;
     int copias = 0;
-};
-
-class DialogoArchivo {
-  public:
-    virtual ~DialogoArchivo() = default;
-    // A save dialog: the path chosen, or empty when the user cancels. `filtros` as Qt's file
-    // dialog takes them ("PDF (*.pdf)"); the first is selected.
-    virtual QString guardarComo(QWidget *padre, const QString &titulo, const QString &propuesta,
-                                const QStringList &filtros) = 0;
-};
-
-DialogoArchivo &dialogoArchivo();
-void fijarDialogoArchivo(DialogoArchivo *d); // nullptr restores Qt's dialog
-
-class DialogoArchivoGrabado : public DialogoArchivo {
-  public:
-    struct Pregunta {
-        QString titulo;
-        QString propuesta;
-        QStringList filtros;
-    };
-    QString guardarComo(QWidget *, const QString &titulo, const QString &propuesta,
-                        const QStringList &filtros) override {
-        preguntas.append({titulo, propuesta, filtros});
-        return respuesta;
-    }
-    QList<Pregunta> preguntas;
-    QString respuesta; // empty: the user cancels
 };
 
 class Impresion {

@@ -1,5 +1,6 @@
 #include "report_actions.h"
 
+#include "app/dialogos_archivo.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/report_seams.h"
@@ -46,11 +47,12 @@ bool exportarInforme(QWidget *padre, const informe::Informe &inf) {
     const bool es = inf.espanol();
     const QString propuesta =
         QDir::current().filePath(es ? QStringLiteral("informe.pdf") : QStringLiteral("report.pdf"));
-    QString ruta = dialogoArchivo().guardarComo(
+    const auto eleccion = dialogosArchivo().guardarComo(
         padre, es ? QStringLiteral("Exportar informe") : QStringLiteral("Export report"), propuesta,
         {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")});
-    if (ruta.isEmpty())
+    if (!eleccion || eleccion->ruta.isEmpty())
         return false;
+    QString ruta = eleccion->ruta;
     const QString sufijo = QFileInfo(ruta).suffix();
     if (sufijo.compare(kPdf, Qt::CaseInsensitive) != 0 &&
         sufijo.compare(kCsv, Qt::CaseInsensitive) != 0)
