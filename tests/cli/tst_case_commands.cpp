@@ -128,23 +128,19 @@ class TestCaseCommands : public QObject {
         QTest::addColumn<bool>("esReport");
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("calc, no case") << false << QStringList{} << "no case file given";
-        QTest::newRow("calc, two cases") << false << QStringList{"a", "b"} << "one case file";
-        QTest::newRow("calc, --lang fr") << false << QStringList{"a", "--lang", "fr"} << "es or en";
-        QTest::newRow("calc, --lang without value")
-            << false << QStringList{"a", "--lang"} << "Missing value";
-        QTest::newRow("calc, unknown option")
-            << false << QStringList{"a", "--pdf"} << "Unknown option";
-        QTest::newRow("calc, -o is report's")
-            << false << QStringList{"a", "-o", "x.csv"} << "Unknown option";
-        QTest::newRow("report, no output") << true << QStringList{"a"} << "no output file";
-        QTest::newRow("report, no case") << true << QStringList{"-o", "x.pdf"} << "no case";
-        QTest::newRow("report, .txt")
-            << true << QStringList{"a", "-o", "x.txt"} << "must end in .pdf or .csv";
-        QTest::newRow("report, two outputs")
-            << true << QStringList{"a", "-o", "x.pdf", "-o", "y.pdf"} << "more than once";
-        QTest::newRow("report, --lang de")
-            << true << QStringList{"a", "-o", "x.pdf", "--lang=de"} << "es or en";
+        // clang-format off
+        QTest::newRow("calc, no case")         << false << QStringList{} << "no case file given";
+        QTest::newRow("calc, two cases")       << false << QStringList{"a", "b"} << "one case file";
+        QTest::newRow("calc, --lang fr")       << false << QStringList{"a", "--lang", "fr"} << "es or en";
+        QTest::newRow("calc, --lang no value") << false << QStringList{"a", "--lang"} << "Missing value";
+        QTest::newRow("calc, unknown option")  << false << QStringList{"a", "--pdf"} << "Unknown option";
+        QTest::newRow("calc, -o is report's")  << false << QStringList{"a", "-o", "x.csv"} << "Unknown option";
+        QTest::newRow("report, no output")     << true << QStringList{"a"} << "no output file";
+        QTest::newRow("report, no case")       << true << QStringList{"-o", "x.pdf"} << "no case";
+        QTest::newRow("report, .txt")          << true << QStringList{"a", "-o", "x.txt"} << "must end in .pdf or .csv";
+        QTest::newRow("report, two outputs")   << true << QStringList{"a", "-o", "x.pdf", "-o", "y.pdf"} << "more than once";
+        QTest::newRow("report, --lang de")     << true << QStringList{"a", "-o", "x.pdf", "--lang=de"} << "es or en";
+        // clang-format on
     }
     void wrong_usage_exits_2() {
         QFETCH(bool, esReport);
@@ -171,17 +167,15 @@ class TestCaseCommands : public QObject {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
         QTest::addColumn<QString>("motivo");
         QTest::addColumn<QString>("idioma");
-        QTest::newRow("missing") << QByteArray() << "the file does not exist"
-                                 << "en";
-        QTest::newRow("missing, Spanish") << QByteArray() << "el archivo no existe"
-                                          << "es";
-        QTest::newRow("15 lines") << kEjemplo.left(kEjemplo.lastIndexOf("2\r\n"))
-                                  << "it has 15 lines instead of 16"
-                                  << "en";
         QByteArray ambas = kEjemplo;
         ambas.replace(0, 12, "True\r\nTrue\r");
-        QTest::newRow("both modes") << ambas << "lines 1 and 2 cannot both be \"True\""
-                                    << "en";
+        // clang-format off
+        QTest::newRow("missing")          << QByteArray() << "the file does not exist" << "en";
+        QTest::newRow("missing, Spanish") << QByteArray() << "el archivo no existe" << "es";
+        QTest::newRow("15 lines")   << kEjemplo.left(kEjemplo.lastIndexOf("2\r\n")) << "it has 15 lines instead of 16" << "en";
+        QTest::newRow("a folder")   << QByteArray("carpeta") << "that name is a folder" << "en";
+        QTest::newRow("both modes") << ambas << "lines 1 and 2 cannot both be \"True\"" << "en";
+        // clang-format on
     }
     void an_unreadable_case_exits_3_and_writes_nothing() {
         QFETCH(QByteArray, bytes);
@@ -189,7 +183,10 @@ class TestCaseCommands : public QObject {
         QFETCH(QString, idioma);
         const QString caso = m_dir.filePath("malo.vrq");
         QFile::remove(caso);
-        if (!bytes.isEmpty())
+        QDir(m_dir.path()).rmdir("malo.vrq");
+        if (bytes == "carpeta")
+            QVERIFY(QDir(m_dir.path()).mkdir("malo.vrq"));
+        else if (!bytes.isEmpty())
             prueba::escribirBytes(caso, bytes);
         const QString pdf = m_dir.filePath("malo.pdf");
         const Salida r = report({caso, "-o", pdf, "--lang", idioma});
@@ -200,12 +197,6 @@ class TestCaseCommands : public QObject {
         QCOMPARE(c.codigo, 3);
         QCOMPARE(c.out, "");
         QVERIFY2(c.err.contains(caso) && c.err.contains(motivo), qPrintable(c.err));
-    }
-
-    void a_folder_as_case_exits_3() {
-        const Salida s = calc({m_dir.path()});
-        QCOMPARE(s.codigo, 3);
-        QVERIFY(s.err.contains("that name is a folder"));
     }
 
     void report_writes_the_csv() {
@@ -238,16 +229,13 @@ class TestCaseCommands : public QObject {
     void an_output_that_cannot_be_written_exits_4_and_keeps_the_earlier_file_data() {
         QTest::addColumn<QString>("salida"); // relative to the folder; "plano" is a file
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("below a regular file, csv") << "plano/x.csv"
-                                                   << "part of the path is a file";
-        QTest::newRow("below a regular file, pdf") << "plano/x.pdf"
-                                                   << "part of the path is a file";
-        QTest::newRow("missing folder") << "nada/x.pdf"
-                                        << "the folder does not exist";
-        QTest::newRow("a folder") << "carpeta.pdf"
-                                  << "that name is a folder";
-        QTest::newRow("read-only file") << "solo.csv"
-                                        << "the file is read-only";
+        // clang-format off
+        QTest::newRow("below a regular file, csv") << "plano/x.csv" << "part of the path is a file";
+        QTest::newRow("below a regular file, pdf") << "plano/x.pdf" << "part of the path is a file";
+        QTest::newRow("missing folder")            << "nada/x.pdf" << "the folder does not exist";
+        QTest::newRow("a folder")                  << "carpeta.pdf" << "that name is a folder";
+        QTest::newRow("read-only file")            << "solo.csv" << "the file is read-only";
+        // clang-format on
     }
     void an_output_that_cannot_be_written_exits_4_and_keeps_the_earlier_file() {
         QFETCH(QString, salida);

@@ -123,18 +123,19 @@ class TestFriccionExacta : public QObject {
         fila("ffinal zero, inside", "100.000", "0,05", "100", "0", kIngles, ",020327",
              "Root inside the grid 0,01–0,1", normal);
         // No root: everything empty.
-        fila("laminar", "1.500", "0,05", "100", ",0427", kIngles, "", "", normal);
-        fila("just below 2000", "1.999", "0,05", "100", ",0320", kIngles, "", "", normal);
-        fila("Re 0", "0", "0,05", "100", ",0197", kIngles, "", "", normal);
-        fila("Re negative", "-127.065", "0,05", "100", ",0197", kIngles, "", "", normal);
-        fila("no Re", "", "0,05", "100", "", kIngles, "", "", normal);
-        fila("no roughness", "127.065", "", "100", ",0197", kIngles, "", "", normal);
-        fila("no diameter", "127.065", "0,05", "", ",0197", kIngles, "", "", normal);
-        fila("Re not a number", "1-2", "0,05", "100", ",0197", kIngles, "", "", normal);
-        fila("roughness a lone minus", "127.065", "-", "100", ",0197", kIngles, "", "", normal);
-        fila("negative roughness", "127.065", "-0,05", "100", ",0197", kIngles, "", "", normal);
-        fila("zero diameter", "127.065", "0,05", "0", ",0197", kIngles, "", "", normal);
-        fila("e/D above 3,7", "127.065", "400", "100", ",1000", kEspanol, "", "", normal);
+        // clang-format off
+        fila("laminar",                "1.500",    "0,05", "100", ",0427", kIngles, "", "", normal);
+        fila("just below 2000",        "1.999",    "0,05", "100", ",0320", kIngles, "", "", normal);
+        fila("Re 0",                   "0",        "0,05", "100", ",0197", kIngles, "", "", normal);
+        fila("no Re",                  "",         "0,05", "100", "", kIngles, "", "", normal);
+        fila("no roughness",           "127.065",  "",     "100", ",0197", kIngles, "", "", normal);
+        fila("no diameter",            "127.065",  "0,05", "",    ",0197", kIngles, "", "", normal);
+        fila("Re not a number",        "1-2",      "0,05", "100", ",0197", kIngles, "", "", normal);
+        fila("roughness a lone minus", "127.065",  "-",    "100", ",0197", kIngles, "", "", normal);
+        fila("negative roughness",     "127.065",  "-0,05", "100", ",0197", kIngles, "", "", normal);
+        fila("zero diameter",          "127.065",  "0,05", "0",   ",0197", kIngles, "", "", normal);
+        fila("e/D above 3,7",          "127.065",  "400",  "100", ",1000", kEspanol, "", "", normal);
+        // clang-format on
     }
     void root_and_note() {
         QFETCH(QString, re);

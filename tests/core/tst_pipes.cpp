@@ -61,7 +61,13 @@ class TestPipes : public QObject {
         QVERIFY(!t.cedula.isEmpty());
     }
 
+    // One row per standard, size and schedule; one outside diameter and one NPS per size.
     void one_outside_diameter_and_one_dn_per_size() {
+        QSet<QString> vistas;
+        for (const TuberiaNormalizada &t : catalogoTuberias()) {
+            QVERIFY2(!vistas.contains(nombreFila(t)), qPrintable(nombreFila(t)));
+            vistas.insert(nombreFila(t));
+        }
         for (NormaTuberia n : normasTuberia()) {
             QHash<int, double> exteriorPorDn;
             QHash<int, double> npsPorDn;
@@ -89,15 +95,6 @@ class TestPipes : public QObject {
                     if (a < b)
                         QVERIFY2(exteriorPorDn.value(a) < exteriorPorDn.value(b),
                                  qPrintable(QStringLiteral("DN %1 / DN %2").arg(a).arg(b)));
-        }
-    }
-
-    void no_duplicate_rows() {
-        QSet<QString> vistas;
-        for (const TuberiaNormalizada &t : catalogoTuberias()) {
-            const QString clave = nombreFila(t);
-            QVERIFY2(!vistas.contains(clave), qPrintable(clave));
-            vistas.insert(clave);
         }
     }
 
@@ -261,30 +258,15 @@ class TestPipes : public QObject {
         QTest::addColumn<QString>("textoCedula");
         QTest::addColumn<QString>("designacion");
         const auto b10 = NormaTuberia::AsmeB3610M;
-        QTest::newRow("4 Sch 40") << b10 << 100 << "40"
-                                  << "4\" (DN 100)"
-                                  << "Sch 40"
-                                  << "4\" Sch 40";
-        QTest::newRow("12 STD") << b10 << 300 << "STD"
-                                << "12\" (DN 300)"
-                                << "STD"
-                                << "12\" STD";
-        QTest::newRow("1 1/4 Sch 160") << b10 << 32 << "160"
-                                       << "1 1/4\" (DN 32)"
-                                       << "Sch 160"
-                                       << "1 1/4\" Sch 160";
-        QTest::newRow("4 40S") << NormaTuberia::AsmeB3619M << 100 << "40S"
-                               << "4\" (DN 100)"
-                               << "Sch 40S"
-                               << "4\" Sch 40S";
-        QTest::newRow("DN 50 M") << NormaTuberia::En10255 << 50 << "M"
-                                 << "DN 50"
-                                 << "M"
-                                 << "DN 50 EN 10255 M";
-        QTest::newRow("DN 150 H") << NormaTuberia::En10255 << 150 << "H"
-                                  << "DN 150"
-                                  << "H"
-                                  << "DN 150 EN 10255 H";
+        const auto en = NormaTuberia::En10255;
+        // clang-format off
+        QTest::newRow("4 Sch 40")      << b10 << 100 << "40" << "4\" (DN 100)" << "Sch 40" << "4\" Sch 40";
+        QTest::newRow("12 STD")        << b10 << 300 << "STD" << "12\" (DN 300)" << "STD" << "12\" STD";
+        QTest::newRow("1 1/4 Sch 160") << b10 << 32 << "160" << "1 1/4\" (DN 32)" << "Sch 160" << "1 1/4\" Sch 160";
+        QTest::newRow("4 40S")         << NormaTuberia::AsmeB3619M << 100 << "40S" << "4\" (DN 100)" << "Sch 40S" << "4\" Sch 40S";
+        QTest::newRow("DN 50 M")       << en << 50 << "M" << "DN 50" << "M" << "DN 50 EN 10255 M";
+        QTest::newRow("DN 150 H")      << en << 150 << "H" << "DN 150" << "H" << "DN 150 EN 10255 H";
+        // clang-format on
     }
     void texts() {
         QFETCH(NormaTuberia, norma);

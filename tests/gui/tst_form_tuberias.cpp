@@ -22,27 +22,16 @@ namespace {
 using Llamada = QPair<QString, QString>; // inside diameter, designation
 
 QComboBox *combo(QWidget *w, const char *nombre) {
-    return w->findChild<QComboBox *>(QLatin1String(nombre));
+    return prueba::control<QComboBox>(w, nombre);
 }
-
 QListWidget *cedulas(QWidget *w) {
-    return w->findChild<QListWidget *>(QStringLiteral("Cedula"));
+    return prueba::control<QListWidget>(w, "Cedula");
 }
-
 QString texto(QWidget *w, const char *nombre) {
-    return w->findChild<QLabel *>(QLatin1String(nombre))->text();
+    return prueba::etiqueta(w, nombre);
 }
-
 QPushButton *boton(QWidget *w, const char *nombre) {
-    return w->findChild<QPushButton *>(QLatin1String(nombre));
-}
-
-// The item texts of a list or a drop-down.
-template <class Lista> QStringList textos(Lista *l) {
-    QStringList t;
-    for (int i = 0; i < l->count(); ++i)
-        t << l->model()->index(i, 0).data().toString();
-    return t;
+    return prueba::boton(w, nombre);
 }
 
 QString seleccionada(QListWidget *l) {
@@ -77,30 +66,19 @@ void elegirNorma(QWidget *w, const QString &comienzo) {
     QFAIL(qPrintable(comienzo));
 }
 
-QRect filaDe(QListWidget *l, const QString &item) {
-    const QList<QListWidgetItem *> hallados = l->findItems(item, Qt::MatchExactly);
+// The row of a schedule, scrolled into sight; -1 if the list does not hold it once.
+int filaDe(QWidget *w, const QString &item) {
+    const QList<QListWidgetItem *> hallados = cedulas(w)->findItems(item, Qt::MatchExactly);
     if (hallados.size() != 1)
-        return QRect();
-    l->scrollToItem(hallados.first());
-    return l->visualItemRect(hallados.first());
+        return -1;
+    cedulas(w)->scrollToItem(hallados.first());
+    return cedulas(w)->row(hallados.first());
 }
 
-void clicCedula(QWidget *w, const QString &item) {
-    QListWidget *l = cedulas(w);
-    const QRect r = filaDe(l, item);
-    QVERIFY2(r.isValid(), qPrintable(item));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-// The events a real double click delivers: press and release, then the double click and its
-// release.
-void dobleClicCedula(QWidget *w, const QString &item) {
-    QListWidget *l = cedulas(w);
-    const QRect r = filaDe(l, item);
-    QVERIFY2(r.isValid(), qPrintable(item));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, r.center());
+void clicCedula(QWidget *w, const QString &item, bool doble = false) {
+    const int fila = filaDe(w, item);
+    QVERIFY2(fila >= 0, qPrintable(item));
+    doble ? prueba::dobleClicFila(cedulas(w), fila) : prueba::clicFila(cedulas(w), fila);
 }
 
 } // namespace
@@ -156,49 +134,15 @@ class TestFormTuberias : public prueba::PruebaGui {
         QTest::addColumn<QString>("espesor");
         QTest::addColumn<QString>("interior");
         QTest::addColumn<QString>("designacion");
-        QTest::newRow("12 Sch 40") << "ASME B36.10M"
-                                   << "12\" (DN 300)"
-                                   << "Sch 40"
-                                   << "323,80"
-                                   << "10,31"
-                                   << "303,18"
-                                   << "12\" Sch 40";
-        QTest::newRow("1 1/2 XXS") << "ASME B36.10M"
-                                   << "1 1/2\" (DN 40)"
-                                   << "XXS"
-                                   << "48,30"
-                                   << "10,15"
-                                   << "28,00"
-                                   << "1 1/2\" XXS";
         // Four digits take the grouping point, which the pipe window reads back.
-        QTest::newRow("48 XS") << "ASME B36.10M"
-                               << "48\" (DN 1200)"
-                               << "XS"
-                               << "1.219,00"
-                               << "12,70"
-                               << "1.193,60"
-                               << "48\" XS";
-        QTest::newRow("4 40S") << "ASME B36.19M"
-                               << "4\" (DN 100)"
-                               << "Sch 40S"
-                               << "114,30"
-                               << "6,02"
-                               << "102,26"
-                               << "4\" Sch 40S";
-        QTest::newRow("DN 50 M") << "EN 10255"
-                                 << "DN 50"
-                                 << "M (medium series)"
-                                 << "60,30"
-                                 << "3,60"
-                                 << "53,10"
-                                 << "DN 50 EN 10255 M";
-        QTest::newRow("DN 150 H") << "EN 10255"
-                                  << "DN 150"
-                                  << "H (heavy series)"
-                                  << "165,10"
-                                  << "5,40"
-                                  << "154,30"
-                                  << "DN 150 EN 10255 H";
+        // clang-format off
+        QTest::newRow("12 Sch 40") << "ASME B36.10M" << "12\" (DN 300)" << "Sch 40" << "323,80" << "10,31" << "303,18" << "12\" Sch 40";
+        QTest::newRow("1 1/2 XXS") << "ASME B36.10M" << "1 1/2\" (DN 40)" << "XXS" << "48,30" << "10,15" << "28,00" << "1 1/2\" XXS";
+        QTest::newRow("48 XS")     << "ASME B36.10M" << "48\" (DN 1200)" << "XS" << "1.219,00" << "12,70" << "1.193,60" << "48\" XS";
+        QTest::newRow("4 40S")     << "ASME B36.19M" << "4\" (DN 100)" << "Sch 40S" << "114,30" << "6,02" << "102,26" << "4\" Sch 40S";
+        QTest::newRow("DN 50 M")   << "EN 10255" << "DN 50" << "M (medium series)" << "60,30" << "3,60" << "53,10" << "DN 50 EN 10255 M";
+        QTest::newRow("DN 150 H")  << "EN 10255" << "DN 150" << "H (heavy series)" << "165,10" << "5,40" << "154,30" << "DN 150 EN 10255 H";
+        // clang-format on
     }
     void dimensions_of_a_pipe() {
         QFETCH(QString, norma);
@@ -225,22 +169,16 @@ class TestFormTuberias : public prueba::PruebaGui {
         QTest::addColumn<QString>("norma");
         QTest::addColumn<QString>("nominal");
         QTest::addColumn<QStringList>("lista");
-        QTest::newRow("4") << "ASME B36.10M"
-                           << "4\" (DN 100)"
-                           << QStringList{"Sch 5",  "Sch 10", "Sch 30",  "Sch 40",  "STD",
-                                          "Sch 80", "XS",     "Sch 120", "Sch 160", "XXS"};
-        QTest::newRow("8: XXS is thinner than Sch 160")
-            << "ASME B36.10M"
-            << "8\" (DN 200)"
-            << QStringList{"Sch 5",  "Sch 10", "Sch 20",  "Sch 30",  "Sch 40",  "STD", "Sch 60",
-                           "Sch 80", "XS",     "Sch 100", "Sch 120", "Sch 140", "XXS", "Sch 160"};
-        QTest::newRow("48") << "ASME B36.10M"
-                            << "48\" (DN 1200)" << QStringList{"STD", "XS"};
-        QTest::newRow("stainless 22") << "ASME B36.19M"
-                                      << "22\" (DN 550)" << QStringList{"Sch 5S", "Sch 10S"};
-        QTest::newRow("EN DN 100")
-            << "EN 10255"
-            << "DN 100" << QStringList{"M (medium series)", "H (heavy series)"};
+        // clang-format off
+        QTest::newRow("4") << "ASME B36.10M" << "4\" (DN 100)"
+            << QStringList{"Sch 5", "Sch 10", "Sch 30", "Sch 40", "STD", "Sch 80", "XS", "Sch 120", "Sch 160", "XXS"};
+        QTest::newRow("8: XXS is thinner than Sch 160") << "ASME B36.10M" << "8\" (DN 200)"
+            << QStringList{"Sch 5", "Sch 10", "Sch 20", "Sch 30", "Sch 40", "STD", "Sch 60",
+                           "Sch 80", "XS", "Sch 100", "Sch 120", "Sch 140", "XXS", "Sch 160"};
+        QTest::newRow("48") << "ASME B36.10M" << "48\" (DN 1200)" << QStringList{"STD", "XS"};
+        QTest::newRow("stainless 22") << "ASME B36.19M" << "22\" (DN 550)" << QStringList{"Sch 5S", "Sch 10S"};
+        QTest::newRow("EN DN 100") << "EN 10255" << "DN 100" << QStringList{"M (medium series)", "H (heavy series)"};
+        // clang-format on
     }
     void schedules_of_a_size() {
         QFETCH(QString, norma);
@@ -249,7 +187,7 @@ class TestFormTuberias : public prueba::PruebaGui {
         FormTuberias *w = abrir();
         elegirNorma(w, norma);
         elegirEnCombo(combo(w, "Nominal"), nominal);
-        QCOMPARE(textos(cedulas(w)), lista);
+        QCOMPARE(prueba::textos(cedulas(w)), lista);
         // Always one of them selected, its dimensions shown.
         QVERIFY(lista.contains(seleccionada(cedulas(w))));
         QVERIFY(!texto(w, "DInterior").isEmpty());
@@ -284,7 +222,7 @@ class TestFormTuberias : public prueba::PruebaGui {
     void double_click_on_a_schedule_accepts() {
         FormTuberias *w = abrir();
         elegirEnCombo(combo(w, "Nominal"), QStringLiteral("4\" (DN 100)"));
-        dobleClicCedula(w, QStringLiteral("Sch 80"));
+        clicCedula(w, QStringLiteral("Sch 80"), true);
         QCOMPARE(llamadas, (QList<Llamada>{{"97,18", "4\" Sch 80"}}));
         QVERIFY(cerrada());
     }
@@ -319,7 +257,7 @@ class TestFormTuberias : public prueba::PruebaGui {
         FormTuberias *w = abrir();
         elegirNorma(w, QStringLiteral("ASME B36.19M"));
         elegirEnCombo(combo(w, "Nominal"), QStringLiteral("10\" (DN 250)"));
-        dobleClicCedula(w, QStringLiteral("Sch 80S"));
+        clicCedula(w, QStringLiteral("Sch 80S"), true);
         QVERIFY(cerrada());
         w = abrir();
         QVERIFY(combo(w, "Norma")->currentText().startsWith(QStringLiteral("ASME B36.19M")));
@@ -353,24 +291,20 @@ class TestFormTuberias : public prueba::PruebaGui {
         QTest::addColumn<QStringList>("botones");   // Aceptar, Cancelar
         QTest::addColumn<QStringList>("normas");
         QTest::addColumn<QStringList>("series");
+        // clang-format off
         QTest::newRow("ESPAÑOL") << kEspanol << "Tuberías normalizadas"
-                                 << QStringList{"Norma",          "Diámetro nominal",
-                                                "Cédula o serie", "Diámetro exterior",
-                                                "Espesor",        "Diámetro interior"}
-                                 << QStringList{"Aceptar", "Cancelar"}
-                                 << QStringList{"ASME B36.10M (acero al carbono y aleado)",
-                                                "ASME B36.19M (acero inoxidable)",
-                                                "EN 10255 (tubo de acero roscable)"}
-                                 << QStringList{"M (serie media)", "H (serie pesada)"};
+            << QStringList{"Norma", "Diámetro nominal", "Cédula o serie", "Diámetro exterior", "Espesor", "Diámetro interior"}
+            << QStringList{"Aceptar", "Cancelar"}
+            << QStringList{"ASME B36.10M (acero al carbono y aleado)", "ASME B36.19M (acero inoxidable)",
+                           "EN 10255 (tubo de acero roscable)"}
+            << QStringList{"M (serie media)", "H (serie pesada)"};
         QTest::newRow("INGLÉS") << kIngles << "Standard pipe sizes"
-                                << QStringList{"Standard",           "Nominal size",
-                                               "Schedule or series", "Outside diameter",
-                                               "Wall thickness",     "Inside diameter"}
-                                << QStringList{"OK", "Cancel"}
-                                << QStringList{"ASME B36.10M (carbon and alloy steel)",
-                                               "ASME B36.19M (stainless steel)",
-                                               "EN 10255 (threadable steel tube)"}
-                                << QStringList{"M (medium series)", "H (heavy series)"};
+            << QStringList{"Standard", "Nominal size", "Schedule or series", "Outside diameter", "Wall thickness", "Inside diameter"}
+            << QStringList{"OK", "Cancel"}
+            << QStringList{"ASME B36.10M (carbon and alloy steel)", "ASME B36.19M (stainless steel)",
+                           "EN 10255 (threadable steel tube)"}
+            << QStringList{"M (medium series)", "H (heavy series)"};
+        // clang-format on
     }
     void texts_in_the_language_at_opening() {
         QFETCH(QString, idioma);
@@ -385,9 +319,12 @@ class TestFormTuberias : public prueba::PruebaGui {
             QCOMPARE(texto(w, qPrintable(QStringLiteral("Label%1").arg(i + 1))), etiquetas.at(i));
         QCOMPARE(boton(w, "Aceptar")->text(), botones.at(0));
         QCOMPARE(boton(w, "Cancelar")->text(), botones.at(1));
-        QCOMPARE(textos(combo(w, "Norma")), normas);
+        QStringList textosNorma;
+        for (int i = 0; i < combo(w, "Norma")->count(); ++i)
+            textosNorma << combo(w, "Norma")->itemText(i);
+        QCOMPARE(textosNorma, normas);
         elegirNorma(w, QStringLiteral("EN 10255"));
-        QCOMPARE(textos(cedulas(w)), series);
+        QCOMPARE(prueba::textos(cedulas(w)), series);
     }
 
     // An open window keeps its texts; the next opening after closing takes the new language.

@@ -51,22 +51,14 @@ class TestFriccionVentana : public PruebaGui {
         QTest::addColumn<QString>("ffinal");
         QTest::addColumn<bool>("rojo");
         QTest::addColumn<QStringList>("nota");
-        QTest::newRow("worked example") << kIngles << "36"
-                                        << "0.05"
-                                        << ",0197" << false << QStringList{"inside the grid"};
-        QTest::newRow("smooth at Re 1e7, clipped")
-            << kIngles << "2833"
-            << "0"
-            << ",0100" << true
-            << QStringList{"Root outside the grid 0,01–0,1: the results use 0,0100, ",
-                           "above the exact root"};
-        QTest::newRow("smooth at Re 1e7, Spanish")
-            << kEspanol << "2833"
-            << "0"
-            << ",0100" << true << QStringList{"fuera de la malla", "por encima"};
-        QTest::newRow("rough at low Re, above the grid") << kIngles << "0.85"
-                                                         << "20"
-                                                         << ",1000" << true << QStringList{"below"};
+        // clang-format off
+        QTest::newRow("worked example") << kIngles << "36" << "0.05" << ",0197" << false << QStringList{"inside the grid"};
+        QTest::newRow("smooth at Re 1e7, clipped") << kIngles << "2833" << "0" << ",0100" << true
+            << QStringList{"Root outside the grid 0,01–0,1: the results use 0,0100, ", "above the exact root"};
+        QTest::newRow("smooth at Re 1e7, Spanish") << kEspanol << "2833" << "0" << ",0100" << true
+            << QStringList{"fuera de la malla", "por encima"};
+        QTest::newRow("rough at low Re, above the grid") << kIngles << "0.85" << "20" << ",1000" << true << QStringList{"below"};
+        // clang-format on
     }
     void exact_root_beside_the_grid_value() {
         QFETCH(QString, idioma);
@@ -97,14 +89,10 @@ class TestFriccionVentana : public PruebaGui {
     void no_root_no_text_data() {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("laminar") << "Qproceso"
-                                 << "0,3";
-        QTest::newRow("no roughness") << "Rugosidad"
-                                      << "";
-        QTest::newRow("roughness not a number") << "Rugosidad"
-                                                << "-";
-        QTest::newRow("no diameter") << "dint"
-                                     << "";
+        QTest::newRow("laminar") << QString("Qproceso") << QString("0,3");
+        QTest::newRow("no roughness") << QString("Rugosidad") << QString();
+        QTest::newRow("roughness not a number") << QString("Rugosidad") << QString("-");
+        QTest::newRow("no diameter") << QString("dint") << QString();
     }
     void no_root_no_text() {
         QFETCH(QString, campo);

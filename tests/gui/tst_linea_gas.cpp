@@ -48,13 +48,23 @@ class TestLineaGas : public prueba::PruebaGui {
 
     // The published line: 10 bar a, 11,3 kg/m3, 500 mm, 1000 m, f 0,00185 given.
     void teclearLineaPublicada() {
-        teclear("P1Linea", "10");
-        teclear("Densidad1", "11.3");
-        teclear("DLinea", "500");
-        teclear("LLinea", "1000");
-        teclear("ViscLinea", "0.000011");
+        prueba::teclear(v, {{"P1Linea", "10"},
+                            {"Densidad1", "11.3"},
+                            {"DLinea", "500"},
+                            {"LLinea", "1000"},
+                            {"ViscLinea", "0.000011"}});
         control<QCheckBox>("FijarF")->click();
         teclear("fLinea", "0.00185");
+    }
+    // The same line with Colebrook's f, solving for P2 from 100 000 kg/h.
+    void teclearLineaColebrook() {
+        prueba::teclear(v, {{"P1Linea", "10"},
+                            {"Densidad1", "11.3"},
+                            {"DLinea", "500"},
+                            {"RugLinea", "0.05"},
+                            {"ViscLinea", "0.000011"},
+                            {"LLinea", "1000"},
+                            {"MasicoLinea", "100000"}});
     }
 
     void abrir(const QString &idioma) {
@@ -94,7 +104,9 @@ class TestLineaGas : public prueba::PruebaGui {
         QVERIFY(v->testAttribute(Qt::WA_DeleteOnClose));
     }
 
-    void published_check_solved_for_the_flow() {
+    // Solved for the flow, then switched: the text a field shows becomes the new input, so the
+    // flow just found gives back the P2 it came from.
+    void published_check_solved_for_the_flow_and_back() {
         teclearLineaPublicada();
         control<QRadioButton>("OpcionMasico")->click();
         teclear("P2Linea", "9");
@@ -109,26 +121,6 @@ class TestLineaGas : public prueba::PruebaGui {
         QVERIFY(nota()->text().isEmpty());
         QCOMPARE(fondo(campo("MasicoLinea")), kAzul);
         QCOMPARE(fondo(campo("P2Linea")), kBlanco);
-    }
-
-    void published_check_solved_for_p2() {
-        teclearLineaPublicada();
-        teclear("MasicoLinea", "523745.13");
-        QCOMPARE(texto("P2Linea"), "9,0000");
-        QCOMPARE(texto("DeltaPLinea"), "1,0000");
-        QCOMPARE(texto("DeltaPPorc"), "10,0");
-        QCOMPARE(texto("V1Linea"), "65,57");
-        QCOMPARE(texto("V2Linea"), "72,86");
-        QVERIFY(nota()->text().isEmpty());
-    }
-
-    // Switching the direction keeps the text a field shows as the new input, so the flow just
-    // found gives back the P2 it came from.
-    void switching_direction_round_trips() {
-        teclearLineaPublicada();
-        control<QRadioButton>("OpcionMasico")->click();
-        teclear("P2Linea", "9");
-        QCOMPARE(texto("MasicoLinea"), "523.745,13");
         control<QRadioButton>("OpcionP2")->click();
         QCOMPARE(texto("MasicoLinea"), "523.745,13");
         QCOMPARE(texto("P2Linea"), "9,0000");
@@ -137,12 +129,17 @@ class TestLineaGas : public prueba::PruebaGui {
         QVERIFY(campo("P2Linea")->isReadOnly());
     }
 
-    // Results are computed from the inputs, never read back: a result field's text changing
-    // changes nothing else.
-    void a_result_text_is_never_an_input() {
+    // Solved for P2. Results are computed from the inputs, never read back: a result field's
+    // text changing changes nothing else.
+    void published_check_solved_for_p2_from_the_inputs_alone() {
         teclearLineaPublicada();
         teclear("MasicoLinea", "523745.13");
+        QCOMPARE(texto("P2Linea"), "9,0000");
+        QCOMPARE(texto("DeltaPPorc"), "10,0");
+        QCOMPARE(texto("V1Linea"), "65,57");
         const QString v2 = texto("V2Linea");
+        QCOMPARE(v2, "72,86");
+        QVERIFY(nota()->text().isEmpty());
         campo("P2Linea")->setText("1");
         campo("DeltaPLinea")->setText("5");
         QCOMPARE(texto("V2Linea"), v2);
@@ -198,13 +195,7 @@ class TestLineaGas : public prueba::PruebaGui {
     }
 
     void clearing_given_f_shows_the_exact_colebrook_f() {
-        teclear("P1Linea", "10");
-        teclear("Densidad1", "11.3");
-        teclear("DLinea", "500");
-        teclear("RugLinea", "0.05");
-        teclear("ViscLinea", "0.000011");
-        teclear("LLinea", "1000");
-        teclear("MasicoLinea", "100000");
+        teclearLineaColebrook();
         // Colebrook at Re = 4 m / (pi D mu), shown with 6 decimals.
         const double re = 4 * (100000.0 / 3600) / (std::numbers::pi * 0.5 * 0.000011);
         const QString fColebrook = *formatoFijo(*colebrookExacto(0.05, 500, re), 6);
@@ -233,13 +224,7 @@ class TestLineaGas : public prueba::PruebaGui {
 
     // A friction factor function without an answer leaves f and the line empty and says why.
     void colebrook_without_a_root_is_noted() {
-        teclear("P1Linea", "10");
-        teclear("Densidad1", "11.3");
-        teclear("DLinea", "500");
-        teclear("RugLinea", "0.05");
-        teclear("ViscLinea", "0.000011");
-        teclear("LLinea", "1000");
-        teclear("MasicoLinea", "100000");
+        teclearLineaColebrook();
         QVERIFY(!texto("P2Linea").isEmpty());
         v->fijarColebrook([](double, double, double) { return std::optional<double>(); });
         QVERIFY(texto("fLinea").isEmpty());
@@ -256,16 +241,12 @@ class TestLineaGas : public prueba::PruebaGui {
         QTest::addColumn<QString>("opcionMasico");
         QTest::addColumn<QString>("fijarF");
         QTest::addColumn<QString>("notaP2");
-        QTest::newRow("es") << kEspanol << "Línea de gas: flujo isotérmico"
-                            << "Calcular P2"
-                            << "Calcular caudal"
-                            << "Factor de fricción dado"
-                            << "P2 debe ser menor que P1";
-        QTest::newRow("en") << kIngles << "Gas line: isothermal flow"
-                            << "Solve for P2"
-                            << "Solve for flow"
-                            << "Given friction factor"
-                            << "P2 must be lower than P1";
+        // clang-format off
+        QTest::newRow("es") << kEspanol << "Línea de gas: flujo isotérmico" << "Calcular P2" << "Calcular caudal"
+                            << "Factor de fricción dado" << "P2 debe ser menor que P1";
+        QTest::newRow("en") << kIngles << "Gas line: isothermal flow" << "Solve for P2" << "Solve for flow"
+                            << "Given friction factor" << "P2 must be lower than P1";
+        // clang-format on
     }
     void texts_follow_the_language_at_opening() {
         QFETCH(QString, idioma);
@@ -360,43 +341,23 @@ class TestLineaGas : public prueba::PruebaGui {
     }
 
     void hostile_input_leaves_no_nan_or_inf() {
-        const QStringList hostiles = {QString(400, u'9'),
-                                      "1e999",
-                                      "1E308",
-                                      "-1E308",
-                                      "1E-320",
-                                      "-0",
-                                      ",",
-                                      "-",
-                                      "--",
-                                      "1,2,3",
-                                      "abc",
-                                      "NaN",
-                                      "inf",
-                                      "   ",
-                                      "0",
-                                      "",
-                                      "1.234.567,89",
+        // clang-format off
+        const QStringList hostiles = {QString(400, u'9'), "1e999", "1E308", "-1E308", "1E-320", "-0", ",", "-",
+                                      "--", "1,2,3", "abc", "NaN", "inf", "   ", "0", "", "1.234.567,89",
                                       "0,0000000000000000001"};
+        // clang-format on
         const QStringList entradas = {"P1Linea", "Densidad1",   "DLinea",  "RugLinea", "ViscLinea",
                                       "LLinea",  "MasicoLinea", "P2Linea", "fLinea"};
         for (bool calcularP2 : {true, false}) {
             for (bool fDada : {false, true}) {
-                (calcularP2 ? control<QRadioButton>("OpcionP2")
-                            : control<QRadioButton>("OpcionMasico"))
-                    ->click();
+                control<QRadioButton>(calcularP2 ? "OpcionP2" : "OpcionMasico")->click();
                 if (control<QCheckBox>("FijarF")->isChecked() != fDada)
                     control<QCheckBox>("FijarF")->click();
                 for (const QString &h : hostiles) {
                     for (const QString &n : entradas) {
                         if (campo(n)->isReadOnly())
                             continue;
-                        teclear("P1Linea", "10");
-                        teclear("Densidad1", "11.3");
-                        teclear("DLinea", "500");
-                        teclear("RugLinea", "0.05");
-                        teclear("ViscLinea", "0.000011");
-                        teclear("LLinea", "1000");
+                        teclearLineaColebrook();
                         teclear(calcularP2 ? "MasicoLinea" : "P2Linea",
                                 calcularP2 ? "500000" : "9");
                         if (fDada)
@@ -409,12 +370,12 @@ class TestLineaGas : public prueba::PruebaGui {
         }
         // Still working: the published check.
         control<QRadioButton>("OpcionMasico")->click();
-        teclear("P1Linea", "10");
-        teclear("Densidad1", "11.3");
-        teclear("DLinea", "500");
-        teclear("LLinea", "1000");
-        teclear("fLinea", "0.00185");
-        teclear("P2Linea", "9");
+        prueba::teclear(v, {{"P1Linea", "10"},
+                            {"Densidad1", "11.3"},
+                            {"DLinea", "500"},
+                            {"LLinea", "1000"},
+                            {"fLinea", "0.00185"},
+                            {"P2Linea", "9"}});
         QCOMPARE(texto("MasicoLinea"), "523.745,13");
     }
 
@@ -448,8 +409,7 @@ class TestLineaGas : public prueba::PruebaGui {
         QVERIFY(!texto("P2Linea").isEmpty());
 
         primera->close();
-        QTest::qWait(0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        borrarDiferidos();
         QVERIFY(!ventanas().existente<FormLineaGas>());
     }
 };

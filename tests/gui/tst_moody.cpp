@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/file_helpers.h"
 #include "../support/gui_fixture.h"
 #include <cmath>
 
@@ -95,10 +96,6 @@ bool enLeyenda(const QString &nombre) {
     return !m.isEmpty() && m.first()->isVisible();
 }
 
-void eliminarPendientes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(vorlo::EstadoMoody)
@@ -123,8 +120,6 @@ class TestMoody : public prueba::PruebaGui {
     void chart_has_its_curves_and_bands() {
         abrirMoody(kEjemplo);
         QVERIFY(moody());
-        QCOMPARE(moody()->findChild<QChartView *>(QStringLiteral("GraficoMoody"))->objectName(),
-                 "GraficoMoody");
         const QStringList nombres = {"smooth", "0,000001", "0,000005", "0,00001", "0,00005",
                                      "0,0001", "0,0002",   "0,0005",   "0,001",   "0,002",
                                      "0,005",  "0,01",     "0,02",     "0,05"};
@@ -255,35 +250,25 @@ class TestMoody : public prueba::PruebaGui {
         QTest::addColumn<bool>("raiz");
         QTest::addColumn<QString>("texto");
 
-        QTest::newRow("nothing") << EstadoMoody{} << false << "";
-        QTest::newRow("Re not a number") << EstadoMoody{"1-2", ",0197", "0,05", "100", ",019732"}
-                                         << false << "f = ,0197   ε/D = 0,0005";
-        QTest::newRow("Re nan") << EstadoMoody{"nan", ",0197", "0,05", "100", ",019732"} << false
-                                << "f = ,0197   ε/D = 0,0005";
-        QTest::newRow("Re overflows") << EstadoMoody{"1e999", ",0197", "0,05", "100", ""} << false
-                                      << "f = ,0197   ε/D = 0,0005";
-        QTest::newRow("Re 0") << EstadoMoody{"0", ",0197", "0,05", "100", ""} << false
-                              << "Re = 0   f = ,0197   ε/D = 0,0005";
-        QTest::newRow("Re negative") << EstadoMoody{"-5.000", ",0197", "0,05", "100", ""} << false
-                                     << "Re = -5.000   f = ,0197   ε/D = 0,0005";
-        QTest::newRow("Re beyond the chart")
-            << EstadoMoody{"1.000.000.000.000.000", ",0100", "0", "100", ""} << false
-            << "Re = 1.000.000.000.000.000   f = ,0100   ε/D = 0";
-        QTest::newRow("f inf") << EstadoMoody{"127.065", "inf", "0,05", "100", ""} << false
-                               << "Re = 127.065   ε/D = 0,0005";
-        QTest::newRow("f zero") << EstadoMoody{"127.065", "0", "0,05", "100", ""} << false
-                                << "Re = 127.065   f = 0   ε/D = 0,0005";
-        QTest::newRow("f negative") << EstadoMoody{"127.065", "-,0197", "0,05", "100", ""} << false
-                                    << "Re = 127.065   f = -,0197   ε/D = 0,0005";
+        const QString resto = "f = ,0197   ε/D = 0,0005";
+        // clang-format off
+        QTest::newRow("nothing")         << EstadoMoody{} << false << "";
+        QTest::newRow("Re not a number") << EstadoMoody{"1-2", ",0197", "0,05", "100", ",019732"} << false << resto;
+        QTest::newRow("Re nan")          << EstadoMoody{"nan", ",0197", "0,05", "100", ",019732"} << false << resto;
+        QTest::newRow("Re overflows")    << EstadoMoody{"1e999", ",0197", "0,05", "100", ""} << false << resto;
+        QTest::newRow("Re 0")            << EstadoMoody{"0", ",0197", "0,05", "100", ""} << false << "Re = 0   " + resto;
+        QTest::newRow("Re negative")     << EstadoMoody{"-5.000", ",0197", "0,05", "100", ""} << false << "Re = -5.000   " + resto;
+        QTest::newRow("Re beyond the chart") << EstadoMoody{"1.000.000.000.000.000", ",0100", "0", "100", ""} << false
+                                             << "Re = 1.000.000.000.000.000   f = ,0100   ε/D = 0";
+        QTest::newRow("f inf")           << EstadoMoody{"127.065", "inf", "0,05", "100", ""} << false << "Re = 127.065   ε/D = 0,0005";
+        QTest::newRow("f zero")          << EstadoMoody{"127.065", "0", "0,05", "100", ""} << false << "Re = 127.065   f = 0   ε/D = 0,0005";
+        QTest::newRow("f negative")      << EstadoMoody{"127.065", "-,0197", "0,05", "100", ""} << false << "Re = 127.065   f = -,0197   ε/D = 0,0005";
         // Without the grid value the exact root alone is still a point.
-        QTest::newRow("no f, exact root") << EstadoMoody{"127.065", "", "0,05", "100", ",019732"}
-                                          << true << "Re = 127.065   ε/D = 0,0005";
-        QTest::newRow("no roughness")
-            << EstadoMoody{"127.065", "", "", "100", ""} << false << "Re = 127.065";
-        QTest::newRow("zero diameter")
-            << EstadoMoody{"127.065", "", "0,05", "0", ""} << false << "Re = 127.065";
-        QTest::newRow("negative roughness")
-            << EstadoMoody{"127.065", "", "-0,05", "100", ""} << false << "Re = 127.065";
+        QTest::newRow("no f, exact root") << EstadoMoody{"127.065", "", "0,05", "100", ",019732"} << true << "Re = 127.065   ε/D = 0,0005";
+        QTest::newRow("no roughness")       << EstadoMoody{"127.065", "", "", "100", ""} << false << "Re = 127.065";
+        QTest::newRow("zero diameter")      << EstadoMoody{"127.065", "", "0,05", "0", ""} << false << "Re = 127.065";
+        QTest::newRow("negative roughness") << EstadoMoody{"127.065", "", "-0,05", "100", ""} << false << "Re = 127.065";
+        // clang-format on
     }
     void invalid_state_shows_no_marker() {
         QFETCH(EstadoMoody, e);
@@ -299,8 +284,7 @@ class TestMoody : public prueba::PruebaGui {
         QVERIFY(!enLeyenda("PuntoOperacion"));
         QCOMPARE(enLeyenda("RaizExacta"), raiz);
         QCOMPARE(estado(), texto);
-        QVERIFY(!estado().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
-        QVERIFY(!estado().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
+        QVERIFY(!prueba::muestraNoNumero(estado()));
         // With no point outside it, the view goes back to the usual one.
         if (!raiz) {
             QCOMPARE(eje("EjeRe")->min(), std::log10(500.0));
@@ -314,12 +298,13 @@ class TestMoody : public prueba::PruebaGui {
         QTest::addColumn<QString>("escrito");
         QTest::addColumn<bool>("svg");
 
-        QTest::newRow("png") << "moody.png" << false << "moody.png" << false;
-        QTest::newRow("svg") << "moody.svg" << false << "moody.svg" << true;
-        QTest::newRow("SVG upper case") << "MOODY.SVG" << false << "MOODY.SVG" << true;
+        // clang-format off
+        QTest::newRow("png")                      << "moody.png" << false << "moody.png" << false;
+        QTest::newRow("SVG upper case")           << "MOODY.SVG" << false << "MOODY.SVG" << true;
         QTest::newRow("no extension, PNG chosen") << "moody" << false << "moody.png" << false;
         QTest::newRow("no extension, SVG chosen") << "moody" << true << "moody.svg" << true;
-        QTest::newRow("other extension") << "moody.jpg" << false << "moody.jpg.png" << false;
+        QTest::newRow("other extension")          << "moody.jpg" << false << "moody.jpg.png" << false;
+        // clang-format on
     }
     void saving_writes_the_image() {
         QFETCH(QString, nombre);
@@ -333,23 +318,18 @@ class TestMoody : public prueba::PruebaGui {
         const QList<QList<QPointF>> antes = puntosDeLineas();
         m_dialogos.respuesta = DialogosArchivo::Eleccion{
             dir.filePath(nombre), filtroSvg ? "SVG image (*.svg)" : "PNG image (*.png)"};
-        QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
-                          Qt::LeftButton);
+        prueba::pulsar(moody(), "CommandGuardarImagen");
         QCOMPARE(m_dialogos.preguntas.size(), 1);
         QCOMPARE(m_dialogos.preguntas[0].titulo, "Save image");
         QCOMPARE(m_dialogos.preguntas[0].filtros,
                  QStringList({"PNG image (*.png)", "SVG image (*.svg)"}));
         QVERIFY(mensajes.cajas.isEmpty());
 
-        QFile f(dir.filePath(escrito));
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(escrito));
-        const QByteArray datos = f.readAll();
+        const QByteArray datos = prueba::bytesDe(dir.filePath(escrito));
         if (svg) {
-            QVERIFY(datos.contains("<svg"));
-            QVERIFY(datos.contains("</svg>"));
             // Drawn as lines and text, not as a picture.
-            QVERIFY(datos.contains("<polyline"));
-            QVERIFY(!datos.contains("<image"));
+            QVERIFY(datos.contains("<svg") && datos.contains("</svg>"));
+            QVERIFY(datos.contains("<polyline") && !datos.contains("<image"));
         } else {
             QVERIFY(datos.startsWith("\x89PNG"));
             const QImage imagen = QImage::fromData(datos, "PNG");
@@ -364,8 +344,7 @@ class TestMoody : public prueba::PruebaGui {
     void cancelling_the_dialog_writes_nothing() {
         QTemporaryDir dir;
         abrirMoody(kEjemplo);
-        QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
-                          Qt::LeftButton);
+        prueba::pulsar(moody(), "CommandGuardarImagen");
         QCOMPARE(m_dialogos.preguntas.size(), 1);
         QVERIFY(mensajes.cajas.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
@@ -376,14 +355,10 @@ class TestMoody : public prueba::PruebaGui {
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("texto");
 
-        QTest::newRow("en png") << kIngles << "moody.png"
-                                << "The image could not be saved to %1";
-        QTest::newRow("en svg") << kIngles << "moody.svg"
-                                << "The image could not be saved to %1";
-        QTest::newRow("es png") << kEspanol << "moody.png"
-                                << "No se ha podido guardar la imagen en %1";
-        QTest::newRow("es svg") << kEspanol << "moody.svg"
-                                << "No se ha podido guardar la imagen en %1";
+        QTest::newRow("en png") << kIngles << QString("moody.png")
+                                << QString("The image could not be saved to %1");
+        QTest::newRow("es svg") << kEspanol << QString("moody.svg")
+                                << QString("No se ha podido guardar la imagen en %1");
     }
     void unwritable_file_is_reported() {
         QFETCH(QString, idioma);
@@ -391,16 +366,13 @@ class TestMoody : public prueba::PruebaGui {
         QFETCH(QString, texto);
 
         QTemporaryDir dir;
-        QFile archivo(dir.filePath("plain"));
-        QVERIFY(archivo.open(QIODevice::WriteOnly));
-        archivo.close();
+        prueba::escribirBytes(dir.filePath("plain"), "x");
         // A path below a regular file cannot be created.
         const QString ruta = dir.filePath("plain/" + nombre);
         Idioma = idioma;
         abrirMoody(kEjemplo);
         m_dialogos.respuesta = DialogosArchivo::Eleccion{ruta, QString()};
-        QTest::mouseClick(moody()->findChild<QPushButton *>(QStringLiteral("CommandGuardarImagen")),
-                          Qt::LeftButton);
+        prueba::pulsar(moody(), "CommandGuardarImagen");
         QCOMPARE(mensajes.cajas.size(), 1);
         QCOMPARE(mensajes.cajas[0].texto, texto.arg(QDir::toNativeSeparators(ruta)));
         QCOMPARE(mensajes.cajas[0].titulo, "Vorlo");
@@ -416,16 +388,12 @@ class TestMoody : public prueba::PruebaGui {
         QTest::addColumn<QString>("liso");
         QTest::addColumn<QString>("propia");
 
-        QTest::newRow("es") << kEspanol << "Diagrama de Moody"
-                            << "Guardar imagen…"
-                            << "Número de Reynolds Re"
-                            << "liso"
-                            << "ε/D de la tubería = 0,0005";
-        QTest::newRow("en") << kIngles << "Moody chart"
-                            << "Save image…"
-                            << "Reynolds number Re"
-                            << "smooth"
-                            << "Pipe's ε/D = 0,0005";
+        // clang-format off
+        QTest::newRow("es") << kEspanol << "Diagrama de Moody" << "Guardar imagen…" << "Número de Reynolds Re"
+                            << "liso" << "ε/D de la tubería = 0,0005";
+        QTest::newRow("en") << kIngles << "Moody chart" << "Save image…" << "Reynolds number Re"
+                            << "smooth" << "Pipe's ε/D = 0,0005";
+        // clang-format on
     }
     void texts_in_the_language_when_opened() {
         QFETCH(QString, idioma);
@@ -468,7 +436,7 @@ class TestMoody : public prueba::PruebaGui {
         QCOMPARE(moody()->puntoOperacion(), QPointF(7, std::log10(0.01)));
 
         primera->close();
-        eliminarPendientes();
+        prueba::borrarDiferidos();
         QVERIFY(!moody());
         // Updates while it is closed create nothing.
         actualizarMoody(kEjemplo);

@@ -53,16 +53,11 @@ class TestVentanasClaras : public prueba::PruebaGui {
     void empty_factor_ticks_check1_data() {
         QTest::addColumn<QString>("factor");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("Zref empty") << "Zref"
-                                    << "";
-        QTest::newRow("Zproceso empty") << "Zproceso"
-                                        << "";
-        QTest::newRow("Z_paraQ empty") << "Z_paraQ"
-                                       << "";
-        QTest::newRow("Zref a lone minus") << "Zref"
-                                           << "-";
-        QTest::newRow("Zproceso two commas") << "Zproceso"
-                                             << "1,,2";
+        QTest::newRow("Zref empty") << QString("Zref") << QString();
+        QTest::newRow("Zproceso empty") << QString("Zproceso") << QString();
+        QTest::newRow("Z_paraQ empty") << QString("Z_paraQ") << QString();
+        QTest::newRow("Zref a lone minus") << QString("Zref") << QString("-");
+        QTest::newRow("Zproceso two commas") << QString("Zproceso") << QString("1,,2");
     }
     void empty_factor_ticks_check1() {
         QFETCH(QString, factor);
@@ -125,11 +120,7 @@ class TestVentanasClaras : public prueba::PruebaGui {
         QFETCH(QString, ayuda);
         Idioma = idioma;
         auto *f = ventanas().mostrar<FormReynolds>();
-        const QList<std::pair<QString, QString>> ejemplo = {
-            {"Qproceso", "36"},    {"dproceso", "998"}, {"vdinamica", "0,001"}, {"dint", "100"},
-            {"Rugosidad", "0,05"}, {"L", "100"},        {"Desnivel", "5"}};
-        for (const auto &[n, t] : ejemplo)
-            f->escribir(n, t);
+        prueba::teclearEjemploTuberia(f);
         f->CalcularTuberia();
         auto *unidad = control<QLabel>(f, "unidadDP");
         auto *boton = control<QAbstractButton>(f, "Command13");
@@ -155,13 +146,7 @@ class TestVentanasClaras : public prueba::PruebaGui {
 
     void totals_captions_leave_with_a_clear_screen() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        for (const auto &[n, t] : QList<std::pair<QString, QString>>{{"Qproceso", "36"},
-                                                                     {"dproceso", "998"},
-                                                                     {"vdinamica", "0,001"},
-                                                                     {"dint", "100"},
-                                                                     {"Rugosidad", "0,05"},
-                                                                     {"L", "100"}})
-            f->escribir(n, t);
+        prueba::teclearEjemploTuberia(f);
         QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
         QCOMPARE(control<QLabel>(f, "unidadDP")->text(), "( Pa )");
         f->Borrar();
