@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include "../support/core_fixture.h"
+
 using namespace vorlo;
 namespace t = vorlo::tuberia;
 
@@ -14,16 +16,7 @@ namespace {
 const QString kOtro = QStringLiteral("FRANÇAIS");
 
 CamposMapa ejemplo() {
-    CamposMapa c({{t::Qproceso, "36"},
-                  {t::dproceso, "998"},
-                  {t::vdinamica, "0,001"},
-                  {t::dint, "100"},
-                  {t::Rugosidad, "0,05"},
-                  {t::L, "100"},
-                  {t::Desnivel, "5"},
-                  {t::ktotal, "2"}});
-    c.fijarOpcion(t::Option3, true);
-    return c;
+    return prueba::ejemploTuberiaTextos();
 }
 
 } // namespace

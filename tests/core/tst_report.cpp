@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/core_fixture.h"
+
 using namespace vorlo;
 using namespace vorlo::informe;
 namespace t = vorlo::tuberia;
@@ -22,16 +24,7 @@ namespace {
 const QDateTime kFecha(QDate(2024, 3, 5), QTime(9, 30));
 
 CamposMapa ejemplo(const QString &idioma = kIngles) {
-    CamposMapa c({{t::Qproceso, "36"},
-                  {t::dproceso, "998"},
-                  {t::vdinamica, "0,001"},
-                  {t::dint, "100"},
-                  {t::Rugosidad, "0,05"},
-                  {t::L, "100"},
-                  {t::Desnivel, "5"},
-                  {t::ktotal, "2"}});
-    c.fijarOpcion(QStringLiteral("Option1"), true);
-    c.fijarOpcion(t::Option3, true);
+    CamposMapa c = prueba::ejemploTuberiaTextos();
     settle(c, [&](CamposTexto &x) { CalcularTuberia(x, idioma); });
     return c;
 }

@@ -19,6 +19,12 @@ struct TextoControl {
 
 enum class Lengua { Espanol, Ingles };
 
+// A run-time text (a hint, a note) in both languages.
+struct TextoBilingue {
+    QString espanol;
+    QString ingles;
+};
+
 // The one language rule of the windows. Idioma is set before any window opens (the start
 // screen sets English on first start); should it be unset, texts follow English, the language
 // the program starts in.

@@ -309,7 +309,7 @@ void Form2::restablecerColores() {
     coloresDeModo(m_modo);
 }
 
-void Form2::mostrarPista(const PistaGas &pista) {
+void Form2::mostrarPista(const TextoBilingue &pista) {
     ui->MensajeAyuda->setText(segunLengua(pista.espanol, pista.ingles));
 }
 

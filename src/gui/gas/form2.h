@@ -17,7 +17,6 @@ class Form2;
 namespace vorlo {
 
 class FiltroTeclas;
-struct PistaGas;
 
 // The gas window: converts a gas's density and flow between sets of conditions, live, and hands
 // the actual flow and density to the pipe flow window. Other windows write into it through the
@@ -67,7 +66,7 @@ class Form2 : public QWidget, public CamposTexto {
     void coloresDeModo(int modo);
     void restablecerColores();
     void alPasarRaton(const QString &control);
-    void mostrarPista(const PistaGas &pista);
+    void mostrarPista(const TextoBilingue &pista);
     QLineEdit *campo(const QString &nombre) const;
 
     std::unique_ptr<Ui::Form2> ui;

@@ -10,10 +10,7 @@ namespace vorlo {
 const QList<TextoControl> &textosForm2();
 
 // Help-line hints of the gas window.
-struct PistaGas {
-    QString espanol;
-    QString ingles;
-};
+using PistaGas = TextoBilingue;
 const PistaGas &pistaGeneralGas();
 const PistaGas &pistaDensidadGas();
 const PistaGas &pistaCaudalProceso();     // over Qproceso, mode 1

@@ -11,11 +11,6 @@ namespace vorlo {
 // Every caption of the gas line window in both languages.
 const QList<TextoControl> &textosFormLineaGas();
 
-struct TextoBilingue {
-    QString espanol;
-    QString ingles;
-};
-
 // The help line's general hint, shown over the window's free surface.
 const TextoBilingue &pistaGeneralLinea();
 // The hint for a field under the mouse (an input, or a result in the mode given); empty texts

@@ -8,10 +8,7 @@ namespace vorlo {
 const QList<TextoControl> &textosFormReynolds();
 
 // Help-line hints.
-struct PistaAyuda {
-    QString espanol;
-    QString ingles;
-};
+using PistaAyuda = TextoBilingue;
 const PistaAyuda &pistaGeneral();
 const PistaAyuda &pistaCaudal();
 const PistaAyuda &pistaDensidad();
