@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -30,6 +32,16 @@ int ejecutarComando(const vorlo::cli::Comando &comando, int argc, char *argv[]) 
         // Drawing needs a platform, never a display: commands run in scripts and over SSH.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session (cron, SSH) Qt would warn on stderr and fall back to this folder;
+        // scripts read stderr for errors, so the fallback is taken quietly.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QString carpeta = QDir::tempPath() + QStringLiteral("/runtime-") +
+                                    qEnvironmentVariable("USER", "vorlo");
+            if (QDir().mkpath(carpeta) &&
+                QFile::setPermissions(carpeta,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(carpeta));
+        }
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
