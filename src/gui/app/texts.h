@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/language.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,14 +15,6 @@ struct TextoControl {
     enum Propiedad { Texto, Tooltip, Titulo };
     QString control;
     Propiedad propiedad;
-    QString espanol;
-    QString ingles;
-};
-
-enum class Lengua { Espanol, Ingles };
-
-// A run-time text (a hint, a note) in both languages.
-struct TextoBilingue {
     QString espanol;
     QString ingles;
 };
