@@ -127,6 +127,32 @@ class TestNumbers : public QObject {
         QCOMPARE(formatoPlano(x).value_or(QStringLiteral("<none>")), text);
     }
 
+    void significant_format_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("water density") << 998.2067 << 6 << "998,207";
+        QTest::newRow("leading zero kept") << 0.5910479 << 6 << "0,591048";
+        QTest::newRow("grouping") << 1234.5678 << 6 << "1.234,57";
+        QTest::newRow("rounds up a decade") << 9.9999996 << 6 << "10,0000";
+        QTest::newRow("smallest fixed") << 0.000123456789 << 6 << "0,000123457";
+        QTest::newRow("steam viscosity") << 1.2123449e-5 << 6 << "1,21234E-05";
+        QTest::newRow("rounds up into fixed") << 9.9999996e-5 << 6 << "0,000100000";
+        QTest::newRow("negative") << -273.15 << 3 << "-273";
+        QTest::newRow("zero") << 0.0 << 6 << "0";
+        QTest::newRow("large") << 2.5e15 << 3 << "2,50E+15";
+        QTest::newRow("bad digits") << 1.0 << 0 << "<none>";
+    }
+    void significant_format() {
+        QFETCH(double, x);
+        QFETCH(int, n);
+        QFETCH(QString, text);
+        const QString t = formatoSignificativo(x, n).value_or(QStringLiteral("<none>"));
+        QCOMPARE(t, text);
+        if (n > 0)
+            QVERIFY2(leerNumero(t).has_value(), qPrintable(t));
+    }
+
     void result_format_bands_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("text");
@@ -160,6 +186,7 @@ class TestNumbers : public QObject {
             QVERIFY(!formatoFijo(x, 4).has_value());
             QVERIFY(!formatoPlano(x).has_value());
             QVERIFY(FormatoResultado(x).isEmpty());
+            QVERIFY(!formatoSignificativo(x, 6).has_value());
         }
     }
 

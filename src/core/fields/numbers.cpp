@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace vorlo {
@@ -216,6 +217,33 @@ std::optional<QString> formatoPlano(double x) {
             return t;
     }
     return std::nullopt;
+}
+
+std::optional<QString> formatoSignificativo(double x, int cifras) {
+    if (!std::isfinite(x) || cifras < 1 || cifras > 17)
+        return std::nullopt;
+    if (x == 0)
+        return QStringLiteral("0");
+    // The exponent after rounding to the digits kept: 9,9999996 with six digits is 10,0000.
+    const std::string e = imprimir("%.*e", cifras - 1, x);
+    const int exponente = std::atoi(e.c_str() + e.find('e') + 1);
+    if (exponente < -4 || exponente >= 15) {
+        std::string c = imprimir("%.*E", cifras - 1, x);
+        const std::size_t pe = c.find('E');
+        const char signo = c[pe + 1];
+        std::string exp = c.substr(pe + 2);
+        if (exp.size() < 2)
+            exp.insert(0, "0");
+        c = c.substr(0, pe + 1) + signo + exp;
+        for (char &ch : c)
+            if (ch == '.')
+                ch = ',';
+        return QString::fromLatin1(c);
+    }
+    std::string c = imprimir("%.*f", std::max(0, cifras - 1 - exponente), x);
+    if (todoCeros(c) && c[0] == '-')
+        c.erase(0, 1);
+    return agruparConComa(c);
 }
 
 QString FormatoResultado(double x) {

@@ -29,6 +29,11 @@ std::optional<QString> formatoFijo(double x, int decimales);
 // 1e-4 and from 1e15 on. Also the "general text form" used for catalogue values and K totals.
 std::optional<QString> formatoPlano(double x);
 
+// `cifras` significant digits (1 to 17) with grouping and a leading zero below 1 ("998,207",
+// "0,591048", "1.234,57"); an exponent below 1e-4 and from 1e15 on, as the plain form writes it
+// ("1,21234E-05"). nullopt when x is not finite or `cifras` is out of range.
+std::optional<QString> formatoSignificativo(double x, int cifras);
+
 // The converter's display format, a pattern chosen by magnitude. Empty for a value that is not
 // finite, or whose rounded mantissa would leave the range of a double.
 QString FormatoResultado(double x);

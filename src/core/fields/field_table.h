@@ -1,0 +1,88 @@
+#pragma once
+
+#include "fields/language.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+
+// One table per calculator lists each of its fields once: name, role, whether it is a text box,
+// what it triggers, its caption in both languages, its unit and its display format. Windows,
+// reports, files, the command line and the tests read their field lists from it.
+namespace vorlo {
+
+enum class Rol {
+    Entrada,   // typed or handed over by the user (white)
+    Resultado, // computed and written by the calculation (light blue)
+    Nota,      // a text the calculation writes: a note, a regime, a designation
+};
+
+// How a field's value is shown.
+struct Formato {
+    enum Tipo {
+        ComoEscrito,   // as typed or handed over; never formatted by the program
+        Fijo,          // `cifras` decimals, grouping, no leading zero below 1 (formatoFijo)
+        Plano,         // up to 15 significant digits (formatoPlano)
+        Significativas // `cifras` significant digits (formatoSignificativo)
+    };
+    Tipo tipo = ComoEscrito;
+    int cifras = 0;
+
+    // The text of a value in this format; nullopt for ComoEscrito or a value not finite.
+    std::optional<QString> aplicar(double x) const;
+    bool operator==(const Formato &) const = default;
+};
+
+// Properties of a field beyond its role, as flags.
+enum Marca : unsigned {
+    Caja = 1u << 0,               // a text box: writing a new text raises its change event
+    FiltroNumerico = 1u << 1,     // takes the numeric key filter
+    RecalculaAlCambiar = 1u << 2, // its change runs the calculation at once, nested
+    RecalculaAlSalir = 1u << 3,   // leaving it runs the calculation
+    VaciaAlBorrar = 1u << 4,      // emptied by the window's clear
+    VaciaAlCambiarModo = 1u << 5, // emptied by a switch of the window's mode
+    SoloModoPrincipal = 1u << 6,  // shown only in the window's first mode (liquids)
+    Opcional = 1u << 7,           // listed by reports and commands only when it holds a text
+    Opcion = 1u << 8,             // an option button or check box: a state, not a text
+};
+
+struct Campo {
+    QString nombre; // the control's objectName
+    Rol rol = Rol::Entrada;
+    unsigned marcas = 0;  // Marca flags
+    TextoBilingue rotulo; // the caption the window shows beside it
+    QString unidad;       // as the window shows it, without brackets; empty for none
+    Formato formato;
+    QString etiqueta; // the window's label that carries the caption, when it has one
+    QString clave;    // the key on the command line and in CSV, when it has one
+
+    bool tiene(Marca m) const { return (marcas & m) != 0; }
+};
+
+class TablaCampos {
+  public:
+    TablaCampos(std::initializer_list<Campo> campos) : m_campos(campos) {}
+
+    const QList<Campo> &campos() const { return m_campos; }
+    // The row of a field; nullptr for a name the table does not have.
+    const Campo *campo(const QString &nombre) const;
+    // The names of the rows that satisfy `condicion`, in table order.
+    QStringList nombres(const std::function<bool(const Campo &)> &condicion) const;
+    QStringList conMarca(Marca m) const {
+        return nombres([m](const Campo &c) { return c.tiene(m); });
+    }
+    QStringList conRol(Rol r) const {
+        return nombres([r](const Campo &c) { return c.rol == r; });
+    }
+    QStringList todos() const {
+        return nombres([](const Campo &) { return true; });
+    }
+
+  private:
+    QList<Campo> m_campos;
+};
+
+} // namespace vorlo
