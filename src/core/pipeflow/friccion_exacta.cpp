@@ -20,7 +20,7 @@ std::optional<double> raizDesdeTextos(const CamposTexto &c) {
     const auto re = c.valor(Re);
     const auto d = c.valor(dint);
     const auto rug = c.valor(Rugosidad);
-    if (!re || !d || !rug || !(*re >= 2000))
+    if (!re || !d || !rug || !(*re >= kReLaminar))
         return std::nullopt;
     return colebrookExacto(*rug, *d, *re);
 }

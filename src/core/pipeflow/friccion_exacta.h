@@ -1,15 +1,11 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "pipeflow/pipe_fields.h"
+#include "pipeflow/regimen.h"
 
 #include <QString>
 #include <optional>
-
-namespace vorlo::tuberia {
-// The exact Colebrook root beside the grid value ffinal, and its note.
-inline const QString fexacta = QStringLiteral("fexacta");
-inline const QString Labelfexacta = QStringLiteral("Labelfexacta");
-} // namespace vorlo::tuberia
 
 namespace vorlo {
 
@@ -25,10 +21,6 @@ namespace vorlo {
 void PasoFriccionExacta(CamposTexto &campos, const QString &idioma);
 
 namespace friccion {
-// The grid's ends (those of Colebrook's scan).
-inline constexpr double kMallaInicio = 0.01;
-inline constexpr double kMallaFin = 0.1;
-
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 

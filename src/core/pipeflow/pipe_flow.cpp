@@ -3,19 +3,8 @@
 #include "colebrook.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "pipeflow/regimen.h"
 
-namespace vorlo::tuberia {
-
-QStringList entradas() {
-    return {Qproceso, dproceso, vdinamica, Vcinematica, dint,   Rugosidad, L,
-            Desnivel, ktotal,   Vproceso,  Re,          ffinal, Option3,   Option4};
-}
-
-QStringList etiquetasResultado() {
-    return {DP, DPbar, DPtotalm, DPbarTotal, PerdidaAccesorios, PcargaTuberiaYaccesorios};
-}
-
-} // namespace vorlo::tuberia
 
 namespace vorlo {
 
@@ -48,14 +37,10 @@ constexpr double kBarPorMetroColumna = 0.0000981;
 constexpr double kKgfM2PorBar = 10197.2;
 // The fittings drop K·ρ·V²/2 in Pa, in bar: the ½ and the Pa per bar in one divisor (200000).
 constexpr double kDivisorAccesorios = 2 * kPaPorBar;
-// Darcy friction factor of laminar flow: 64 / Re.
-constexpr double kLaminar = 64;
-// Reynolds bounds. The friction factor is laminar below kReLaminar, from Colebrook with a red
-// transition note from kReLaminar to kReTurbulento inclusive, turbulent above. The regime text
-// reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the two sets of
-// boundaries differ at both ends, and both hold.
-constexpr double kReLaminar = 2000;
-constexpr double kReTurbulento = 4000;
+// Reynolds bounds (regimen.h). The friction factor is laminar below kReLaminar, from Colebrook
+// with a red transition note from kReLaminar to kReTurbulento inclusive, turbulent above. The
+// regime text reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the
+// two sets of boundaries differ at both ends, and both hold.
 
 // Decimals each result is shown with. Later steps read the shown, rounded texts, so these are
 // part of every result that follows.
@@ -148,7 +133,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
 // turbulent branch wrote.
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
-        escribirSiFinito(c, ffinal, formatoFijo(kLaminar / *re, kDecimalesFriccion));
+        escribirSiFinito(c, ffinal, formatoFijo(kFactorLaminar / *re, kDecimalesFriccion));
         notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
                      QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
     }
