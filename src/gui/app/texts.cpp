@@ -48,6 +48,13 @@ const QString &segunLengua(const QString &espanol, const QString &ingles) {
     return lenguaActual() == Lengua::Espanol ? espanol : ingles;
 }
 
+QList<TextoControl> textosDeCampos(const TablaCampos &tabla) {
+    QList<TextoControl> l;
+    for (const RotuloVentana &r : tabla.rotulosVentana())
+        l.append({r.control, TextoControl::Texto, r.texto.espanol, r.texto.ingles});
+    return l;
+}
+
 void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
     aplicarTextos(ventana, tabla, lenguaActual());
 }
