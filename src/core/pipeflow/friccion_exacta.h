@@ -16,8 +16,7 @@ namespace vorlo {
 // The note Labelfexacta compares the grid value that the results use (ffinal) with the root:
 // red when the root lies outside the grid 0,01-0,1, the normal colour inside it; both say by
 // how many percent ffinal is above or below the root (without ffinal, only where the root
-// lies). `idioma` chooses the language of the note ("ESPAÑOL" or "INGLÉS"; with another value
-// the note is not written, fexacta still is).
+// lies). `idioma` chooses the language of the note.
 void PasoFriccionExacta(CamposTexto &campos, const QString &idioma);
 
 namespace friccion {

@@ -61,10 +61,8 @@ void escribirSiFinito(CamposTexto &c, const QString &campo, const std::optional<
 
 void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, const QString &en,
                   ColorNota color) {
-    if (const auto t = segunIdioma(idioma, es, en)) {
-        c.escribir(Labelffriccion, *t);
-        c.escribirColor(Labelffriccion, color);
-    }
+    c.escribir(Labelffriccion, segunIdioma(idioma, es, en));
+    c.escribirColor(Labelffriccion, color);
 }
 
 // A zero diameter is emptied before anything divides by it.
@@ -193,15 +191,7 @@ void regimen(CamposTexto &c, const QString &idioma) {
     const auto re = c.valor(Re);
     if (!re || *re <= 0)
         return;
-    std::optional<QString> t;
-    if (*re <= kReLaminar)
-        t = segunIdioma(idioma, QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow"));
-    else if (*re < kReTurbulento)
-        t = segunIdioma(idioma, QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone"));
-    else
-        t = segunIdioma(idioma, QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow"));
-    if (t)
-        c.escribir(laminarturbulento, *t);
+    c.escribir(laminarturbulento, textoRegimen(*re).en(idioma));
 }
 
 // A Reynolds number, typed or computed, survives only with a viscosity, the velocity and the
@@ -318,6 +308,14 @@ void perdidaTuberiaYAccesorios(CamposTexto &c) {
 
 } // namespace
 
+TextoBilingue textoRegimen(double re) {
+    if (re <= kReLaminar)
+        return {QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow")};
+    if (re < kReTurbulento)
+        return {QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone")};
+    return {QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow")};
+}
+
 // Each step reads its fields afresh, so it works with the rounded texts earlier steps wrote.
 void CalcularTuberia(CamposTexto &c, const QString &idioma) {
     vaciarDiametroCero(c);
@@ -340,15 +338,13 @@ void CalcularTuberia(CamposTexto &c, const QString &idioma) {
 std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) {
     for (const QString &campo : {ffinal, L, dint, dproceso, Vproceso}) {
         if (!c.presente(campo)) {
-            const auto t = segunIdioma(idioma,
+            return Mensaje{segunIdioma(idioma,
                                        QStringLiteral("Para poder calcular automáticamente, "
                                                       "todos los campos en rojo deben de "
                                                       "cumplimentarse previamente"),
                                        QStringLiteral("For automatic computing, all field in red "
-                                                      "must be completed"));
-            if (!t)
-                return std::nullopt;
-            return Mensaje{*t, QStringLiteral("Faltan datos")};
+                                                      "must be completed")),
+                           QStringLiteral("Faltan datos")};
         }
     }
     const auto f = c.valor(ffinal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "fields/language.h"
 #include "pipeflow/pipe_fields.h"
 
 #include <QString>
@@ -11,9 +12,12 @@
 namespace vorlo {
 
 // One pass of the pipe flow calculation over the field texts. `idioma` chooses the language of
-// the regime and friction notes ("ESPAÑOL" or "INGLÉS"; with another value they are not
-// written).
+// the regime and friction notes ("ESPAÑOL" is Spanish, anything else English).
 void CalcularTuberia(CamposTexto &campos, const QString &idioma);
+
+// The regime text for a Reynolds number above 0: laminar up to kReLaminar inclusive, the
+// critical zone below kReTurbulento, turbulent from it on.
+TextoBilingue textoRegimen(double re);
 
 struct Mensaje {
     QString texto;

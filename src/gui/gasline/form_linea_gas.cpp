@@ -267,7 +267,7 @@ void FormLineaGas::Calcular() {
     escribir(c::VLimite, s.vLimite);
     m_escribiendo = anterior;
 
-    const QString nota = textoNota(s, idiomaActual()).value_or(QString());
+    const QString nota = textoNota(s, idiomaActual());
     if (m_nota->text() != nota)
         m_nota->setText(nota);
     fijarColorTexto(m_nota, s.nota == lineagas::Nota::Ahogada

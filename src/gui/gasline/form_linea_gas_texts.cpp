@@ -118,11 +118,11 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
     return (esEntrada ? entradas : resultados).value(campo);
 }
 
-std::optional<QString> textoNota(const lineagas::Salidas &s, const QString &idioma) {
+QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
     using lineagas::Nota;
     switch (s.nota) {
     case Nota::Ninguna:
-        return std::nullopt;
+        return {};
     case Nota::Ahogada: {
         const auto maximo = s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt;
         const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
@@ -176,7 +176,7 @@ std::optional<QString> textoNota(const lineagas::Salidas &s, const QString &idio
             QStringLiteral("The drop exceeds 10 % of P1: a per-metre calculation, with the gas at "
                            "one density, would be misleading here"));
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace vorlo
