@@ -36,6 +36,11 @@ QString conCero(QString t) {
 
 } // namespace
 
+QString textoMalla() {
+    return formatoPlano(kMallaInicio).value_or(QString()) + QChar(u'–') +
+           formatoPlano(kMallaFin).value_or(QString());
+}
+
 QString porcentaje(double p) {
     if (!std::isfinite(p))
         return {};
@@ -52,10 +57,12 @@ namespace {
 // `malla` is the grid value, or 0 when there is none.
 QString nota(double raiz, double malla, const QString &idioma) {
     const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
-    const QString esDonde = fuera ? QStringLiteral("Raíz fuera de la malla 0,01–0,1")
-                                  : QStringLiteral("Raíz dentro de la malla 0,01–0,1");
-    const QString enDonde = fuera ? QStringLiteral("Root outside the grid 0,01–0,1")
-                                  : QStringLiteral("Root inside the grid 0,01–0,1");
+    const QString esDonde = (fuera ? QStringLiteral("Raíz fuera de la malla %1")
+                                   : QStringLiteral("Raíz dentro de la malla %1"))
+                                .arg(textoMalla());
+    const QString enDonde = (fuera ? QStringLiteral("Root outside the grid %1")
+                                   : QStringLiteral("Root inside the grid %1"))
+                                .arg(textoMalla());
     if (!(malla > 0))
         return segunIdioma(idioma, esDonde, enDonde);
     const QString valor = conCero(formatoFijo(malla, 4).value_or(QString()));

@@ -23,6 +23,9 @@ namespace friccion {
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 
+// The grid's range as the notes write it: "0,01–0,1".
+QString textoMalla();
+
 // A percentage for a sentence: whole above 9,5, else two significant digits (",5" shows as
 // "0,5"), "0" for what rounds to nothing.
 QString porcentaje(double p);

@@ -9,17 +9,9 @@
 #include <optional>
 
 class QAbstractGraphicsShapeItem;
-class QAbstractSeries;
-class QAreaSeries;
-class QCategoryAxis;
-class QChart;
 class QChartView;
-class QGraphicsLineItem;
-class QGraphicsSimpleTextItem;
 class QLabel;
-class QLineSeries;
 class QPushButton;
-class QScatterSeries;
 
 namespace vorlo {
 
@@ -32,6 +24,10 @@ struct TextosMoody;
 // of a printed Moody chart (0,008 0,009 0,01 0,015 ...), which logarithmic value axes cannot.
 // The fourteen curves are built once; a new state moves only the markers, the pipe's own curve,
 // the status line and, when a point lies outside the usual view, the axes.
+class GraficoMoody;
+
+// The Moody chart window: the chart (moody_chart.h) following the pipe window's texts, a status
+// line with those texts and a button that saves the chart as an image.
 class FormMoody : public QWidget {
     Q_OBJECT
   public:
@@ -48,53 +44,21 @@ class FormMoody : public QWidget {
     // Writes the chart to `ruta`; false when the file cannot be written.
     bool guardarImagen(const QString &ruta, Formato formato);
 
-    // The relative roughnesses of the labelled curves, smooth first.
-    static const QList<double> &rugosidadesRelativas();
-    // (Re, f) in chart coordinates.
-    static QPointF aGrafico(double re, double f);
-
     // The markers of the operating point and of the exact root, and where they stand in chart
     // coordinates (nullopt while hidden).
-    const QAbstractGraphicsShapeItem *marcaPunto() const { return m_marcaPunto; }
-    const QAbstractGraphicsShapeItem *marcaRaiz() const { return m_marcaRaiz; }
-    std::optional<QPointF> puntoOperacion() const { return m_coordPunto; }
-    std::optional<QPointF> raizExacta() const { return m_coordRaiz; }
-    // A relative roughness as the chart writes it: no exponent, at most four significant
-    // digits, a leading zero ("0,0005").
-    static QString textoRelativa(double r);
+    const QAbstractGraphicsShapeItem *marcaPunto() const;
+    const QAbstractGraphicsShapeItem *marcaRaiz() const;
+    std::optional<QPointF> puntoOperacion() const;
+    std::optional<QPointF> raizExacta() const;
 
   private:
-    void construirGrafico();
-    void anadir(QAbstractSeries *s);
-    QAreaSeries *banda(const QString &nombre, double x0, double x1, double y0, double y1);
-    void ajustarEjes(const QList<QPointF> &puntos);
-    void etiquetarEjes();
-    void colocarEtiquetas();
-    void colocarMarcas();
-    void mostrarEnLeyenda(QAbstractSeries *s, bool visible);
-
     Lengua m_lengua;
     const TextosMoody &m_textos;
-    QChart *m_grafico = nullptr;
+    GraficoMoody *m_grafico = nullptr;
     QChartView *m_vista = nullptr;
-    QCategoryAxis *m_ejeRe = nullptr;
-    QCategoryAxis *m_ejeF = nullptr;
-    QList<QLineSeries *> m_curvas;
-    QLineSeries *m_curvaPropia = nullptr;
-    // Empty series that only give the markers their legend entries.
-    QScatterSeries *m_punto = nullptr;
-    QScatterSeries *m_raiz = nullptr;
-    QAbstractGraphicsShapeItem *m_marcaPunto = nullptr;
-    QAbstractGraphicsShapeItem *m_marcaRaiz = nullptr;
-    QGraphicsLineItem *m_union = nullptr; // from the point to the root, when both show
-    std::optional<QPointF> m_coordPunto;
-    std::optional<QPointF> m_coordRaiz;
-    QList<QGraphicsSimpleTextItem *> m_etiquetas;
-    QGraphicsSimpleTextItem *m_tituloEtiquetas = nullptr;
     QLabel *m_estado = nullptr;
     QPushButton *m_guardar = nullptr;
     std::optional<EstadoMoody> m_ultimo;
-    std::optional<double> m_relativaPropia;
 };
 
 } // namespace vorlo

@@ -1,5 +1,8 @@
 #include "form_moody_texts.h"
 
+#include "pipeflow/friccion_exacta.h"
+#include "pipeflow/regimen.h"
+
 namespace vorlo {
 
 const QList<TextoControl> &textosFormMoody() {
@@ -19,9 +22,9 @@ const TextosMoody &textosMoody(Lengua lengua) {
     static const TextosMoody es = {
         QStringLiteral("Número de Reynolds Re"),
         QStringLiteral("Factor de fricción de Darcy f"),
-        QStringLiteral("Laminar 64/Re"),
-        QStringLiteral("Zona de transición 2000–4000"),
-        QStringLiteral("Fuera de la malla 0,01–0,1"),
+        QStringLiteral("Laminar %1/Re").arg(kFactorLaminar),
+        QStringLiteral("Zona de transición %1–%2").arg(kReLaminar).arg(kReTurbulento),
+        QStringLiteral("Fuera de la malla %1").arg(friccion::textoMalla()),
         QStringLiteral("ε/D de la tubería = %1"),
         QStringLiteral("Punto de funcionamiento (Re, f)"),
         QStringLiteral("Raíz exacta de Colebrook"),
@@ -34,9 +37,9 @@ const TextosMoody &textosMoody(Lengua lengua) {
     static const TextosMoody en = {
         QStringLiteral("Reynolds number Re"),
         QStringLiteral("Darcy friction factor f"),
-        QStringLiteral("Laminar 64/Re"),
-        QStringLiteral("Transition zone 2000–4000"),
-        QStringLiteral("Outside the grid 0,01–0,1"),
+        QStringLiteral("Laminar %1/Re").arg(kFactorLaminar),
+        QStringLiteral("Transition zone %1–%2").arg(kReLaminar).arg(kReTurbulento),
+        QStringLiteral("Outside the grid %1").arg(friccion::textoMalla()),
         QStringLiteral("Pipe's ε/D = %1"),
         QStringLiteral("Operating point (Re, f)"),
         QStringLiteral("Exact Colebrook root"),
