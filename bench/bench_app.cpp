@@ -10,6 +10,7 @@
 #include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 
 #include <QAbstractButton>
@@ -41,14 +42,8 @@ long picoKiB() {
 
 FormReynolds *tuberiaLlena() {
     auto *f = ventanas().mostrar<FormReynolds>();
-    for (auto [n, v] : {std::pair{"Qproceso", "36"},
-                        {"dproceso", "998"},
-                        {"vdinamica", "0,001"},
-                        {"dint", "100"},
-                        {"Rugosidad", "0,05"},
-                        {"L", "100"},
-                        {"Desnivel", "5"}})
-        f->escribir(QString::fromLatin1(n), QString::fromLatin1(v));
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        f->escribir(t.campo, t.texto);
     return f;
 }
 

@@ -2,6 +2,7 @@
 #include "fields/language.h"
 #include "pipeflow/colebrook.h"
 #include "pipeflow/colebrook_exacto.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/pipe_flow.h"
 
 #include <benchmark/benchmark.h>
@@ -114,16 +115,7 @@ void BM_Residual(benchmark::State &state) {
 BENCHMARK(BM_Residual);
 
 CamposMapa ejemplo() {
-    CamposMapa c({{t::Qproceso, "36"},
-                  {t::dproceso, "998"},
-                  {t::vdinamica, "0,001"},
-                  {t::dint, "100"},
-                  {t::Rugosidad, "0,05"},
-                  {t::L, "100"},
-                  {t::Desnivel, "5"},
-                  {t::ktotal, "2"}});
-    c.fijarOpcion(t::Option3, true);
-    return c;
+    return t::ejemploComoCampos();
 }
 
 void pasada(CamposTexto &c) {

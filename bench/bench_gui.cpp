@@ -5,6 +5,7 @@
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ void asentarEventos() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void teclear(QLineEdit *e, const char *texto) {
+void teclear(QLineEdit *e, const QString &texto) {
     e->clear();
     QTest::keyClicks(e, texto);
 }
@@ -48,14 +49,9 @@ void medirTuberia(benchmark::State &state, bool moody) {
     Idioma = kEspanol;
     auto *f = ventanas().mostrar<FormReynolds>();
     auto campo = [f](const char *n) { return f->findChild<QLineEdit *>(n); };
-    teclear(campo("Qproceso"), "36");
-    teclear(campo("dproceso"), "998");
-    teclear(campo("vdinamica"), "0,001");
-    teclear(campo("dint"), "100");
-    teclear(campo("Rugosidad"), "0,05");
-    teclear(campo("L"), "100");
-    teclear(campo("Desnivel"), "5");
-    f->escribir(QStringLiteral("ktotal"), QStringLiteral("2"));
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(f->findChild<QLineEdit *>(t.campo), t.texto);
+    f->escribir(tuberia::ktotal, tuberia::kKTotalEjemplo);
     if (moody)
         f->findChild<QPushButton *>("CommandMoody")->click();
     medirTeclas(state, campo("Qproceso"));

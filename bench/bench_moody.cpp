@@ -4,6 +4,7 @@
 #include "app/moody_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 
@@ -22,12 +23,8 @@ void asentarEventos() {
 
 // The settled state of the worked example with flow `q`, as the pipe window would hand it over.
 EstadoMoody estado(const char *q) {
-    CamposMapa c({{t::Qproceso, QString::fromLatin1(q)},
-                  {t::dproceso, QStringLiteral("998")},
-                  {t::vdinamica, QStringLiteral("0,001")},
-                  {t::dint, QStringLiteral("100")},
-                  {t::Rugosidad, QStringLiteral("0,05")}});
-    c.fijarOpcion(t::Option3, true);
+    CamposMapa c = t::ejemploComoCampos();
+    c.escribir(t::Qproceso, QString::fromLatin1(q));
     settle(c, [](CamposTexto &x) {
         CalcularTuberia(x, kEspanol);
         PasoFriccionExacta(x, kEspanol);

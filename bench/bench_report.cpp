@@ -1,6 +1,7 @@
 // Reports and the case commands: the PDF of the worked example drawn in the process (warm), the
 // CSV, the case opened as the pipe window opens it, and `vorlo calc` / `vorlo report` as whole
 // processes, from start to exit (cold: a new process each time, as a script over a folder runs).
+#include "pipeflow/ejemplo.h"
 #include "report/report.h"
 #include "report/report_formats.h"
 #include "report/report_pdf.h"
@@ -23,8 +24,8 @@ extern char **environ;
 
 namespace {
 
-const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
-                            "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
+// The worked example's inputs as the results file holds them.
+const QByteArray kEjemplo = resultados::contenido(resultados::leerDe(tuberia::ejemploComoCampos()));
 
 QTemporaryDir *g_dir = nullptr;
 

@@ -21,6 +21,7 @@
 #include "gasline/form_linea_gas.h"
 #include "moody/form_moody.h"
 #include "pipeflow/colebrook.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
@@ -143,13 +144,8 @@ void empezar(const QString &idioma) {
 void ventanasDelTubo(const QString &sfx, bool unaVez) {
     FormReynolds *tubo = ventanas().mostrar<FormReynolds>();
     tubo->resize(tubo->sizeHint());
-    teclear(tubo, "Qproceso", QStringLiteral("36"));
-    teclear(tubo, "dproceso", QStringLiteral("998"));
-    teclear(tubo, "vdinamica", QStringLiteral("0.001"));
-    teclear(tubo, "dint", QStringLiteral("100"));
-    teclear(tubo, "Rugosidad", QStringLiteral("0.05"));
-    teclear(tubo, "L", QStringLiteral("100"));
-    teclear(tubo, "Desnivel", QStringLiteral("5"));
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(tubo, qPrintable(t.campo), t.texto);
     esperar();
 
     // Fittings: one threaded swing check valve at DN 100.
@@ -320,12 +316,7 @@ void ventanaLineaGas(const QString &sfx) {
 // below the grid. The states come from the core calculation, as the pipe window's would.
 void ventanasMoody(const QString &sfx, const QString &idioma) {
     namespace t = vorlo::tuberia;
-    CamposMapa ejemplo({{t::Qproceso, QStringLiteral("36")},
-                        {t::dproceso, QStringLiteral("998")},
-                        {t::vdinamica, QStringLiteral("0,001")},
-                        {t::dint, QStringLiteral("100")},
-                        {t::Rugosidad, QStringLiteral("0,05")}});
-    ejemplo.fijarOpcion(t::Option3, true);
+    CamposMapa ejemplo = t::ejemploComoCampos();
     settle(ejemplo, [&](CamposTexto &c) {
         CalcularTuberia(c, idioma);
         PasoFriccionExacta(c, idioma);
@@ -355,17 +346,18 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody (default all)\n");
+        std::fprintf(stderr,
+                     "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales = args.size() > 3
-                                   ? args.at(3).split(QLatin1Char(','))
-                                   : QStringList{QStringLiteral("start"), QStringLiteral("pipe"),
-                                                 QStringLiteral("gas"), QStringLiteral("pipes"),
-                                                 QStringLiteral("gasline"), QStringLiteral("moody")};
+    const QStringList cuales =
+        args.size() > 3 ? args.at(3).split(QLatin1Char(','))
+                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
+                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
+                                      QStringLiteral("gasline"), QStringLiteral("moody")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {

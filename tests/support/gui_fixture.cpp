@@ -1,6 +1,8 @@
 #include "gui_fixture.h"
 
 #include "app/globals.h"
+#include "pipeflow/ejemplo.h"
+#include "pipeflow/pipe_fields.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -132,13 +134,8 @@ void tic(const QObject *ventana, int veces) {
 }
 
 void teclearEjemploTuberia(const QObject *tuberia) {
-    teclear(tuberia, {{"Qproceso", "36"},
-                      {"dproceso", "998"},
-                      {"vdinamica", "0.001"},
-                      {"dint", "100"},
-                      {"Rugosidad", "0.05"},
-                      {"L", "100"},
-                      {"Desnivel", "5"}});
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(tuberia, t.campo, t.texto);
 }
 
 void teclearEjemploGas(const QObject *gas) {
@@ -164,26 +161,9 @@ bool muestraNoNumero(const QString &t) {
 }
 
 const QStringList &camposTuberia() {
-    static const QStringList c = {"Qproceso",
-                                  "dproceso",
-                                  "vdinamica",
-                                  "Vcinematica",
-                                  "dint",
-                                  "Vproceso",
-                                  "Re",
-                                  "Rugosidad",
-                                  "ffinal",
-                                  "L",
-                                  "Desnivel",
-                                  "ktotal",
-                                  "DP",
-                                  "DPbar",
-                                  "DPtotalm",
-                                  "DPbarTotal",
-                                  "PerdidaAccesorios",
-                                  "PcargaTuberiaYaccesorios",
-                                  "laminarturbulento",
-                                  "Labelffriccion"};
+    // The pass's own fields: the exact root, its note and the pipe designation come apart.
+    static const QStringList c = tuberia::campos().nombres(
+        [](const Campo &x) { return !x.tiene(Opcional) && x.nombre != tuberia::LabelTuberia; });
     return c;
 }
 
