@@ -87,10 +87,7 @@ class TestFormTuberias : public PruebaGui {
     TestFormTuberias() : PruebaGui(kIngles) {}
 
   protected:
-    void alEmpezar() override {
-        olvidarUltimaTuberia();
-        llamadas.clear();
-    }
+    void alEmpezar() override { llamadas.clear(); }
 
   private slots:
     // The user knows "4 inch, Sch 40": the size, the schedule, OK (three clicks).

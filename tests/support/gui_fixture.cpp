@@ -1,6 +1,7 @@
 #include "gui_fixture.h"
 
 #include "app/globals.h"
+#include "app/pipes_entry.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/pipe_fields.h"
 
@@ -43,6 +44,7 @@ PruebaGui::PruebaGui(std::optional<QString> idioma) : m_idioma(std::move(idioma)
 void PruebaGui::init() {
     cerrarVentanas();
     reiniciarGlobales();
+    olvidarUltimaTuberia();
     if (m_idioma)
         Idioma = *m_idioma;
     mensajes.cajas.clear();

@@ -17,4 +17,7 @@ using AlElegirTuberia =
 // closing it calls nothing.
 void abrirTuberias(AlElegirTuberia alAceptar);
 
+// Forgets the last accepted pipe, as at program start (a new case, a fresh test).
+void olvidarUltimaTuberia();
+
 } // namespace vorlo

@@ -46,7 +46,4 @@ class FormTuberias : public QWidget {
     bool m_ingles = false;
 };
 
-// Forgets the last accepted pipe, as at program start (for tests).
-void olvidarUltimaTuberia();
-
 } // namespace vorlo
