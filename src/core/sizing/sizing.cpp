@@ -3,6 +3,8 @@
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/regimen.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -67,6 +69,22 @@ std::optional<int> numeroCedula(const QString &cedula) {
     return cedula.left(n).toInt();
 }
 
+// The catalogue rows of a standard and schedule in catalogue order, grouped once: a scan of the
+// whole catalogue per table cost as much as the friction factors.
+const QList<const TuberiaNormalizada *> &tuberiasDe(NormaTuberia norma, const QString &cedula) {
+    using Indice = QHash<QString, QList<const TuberiaNormalizada *>>;
+    static const QList<Indice> porNorma = [] {
+        QList<Indice> indices(normasTuberia().size());
+        for (const TuberiaNormalizada &t : catalogoTuberias())
+            indices[qsizetype(t.norma)][t.cedula].append(&t);
+        return indices;
+    }();
+    static const QList<const TuberiaNormalizada *> ninguna;
+    const Indice &indice = porNorma.at(qsizetype(norma));
+    const auto it = indice.constFind(cedula);
+    return it == indice.cend() ? ninguna : *it;
+}
+
 } // namespace
 
 Dimensionado dimensionar(const EntradaDimensionado &entrada) {
@@ -74,12 +92,13 @@ Dimensionado dimensionar(const EntradaDimensionado &entrada) {
     d.motivo = validar(entrada);
     if (d.motivo)
         return d;
-    for (const TuberiaNormalizada &t : catalogoTuberias()) {
-        if (t.norma != entrada.norma || t.cedula != entrada.cedula)
-            continue;
-        d.filas.append(calcularFila(entrada, t));
-        if (!d.elegida && d.filas.constLast().cumple())
-            d.elegida = d.filas.size() - 1;
+    const QList<const TuberiaNormalizada *> &tuberias = tuberiasDe(entrada.norma, entrada.cedula);
+    d.filas.reserve(tuberias.size());
+    for (const TuberiaNormalizada *t : tuberias) {
+        FilaDimensionado fila = calcularFila(entrada, *t);
+        if (!d.elegida && fila.cumple())
+            d.elegida = d.filas.size();
+        d.filas.append(std::move(fila));
     }
     if (d.filas.isEmpty())
         d.motivo = MotivoInvalido::Cedula;
