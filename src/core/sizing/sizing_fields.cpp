@@ -10,7 +10,9 @@ using namespace dimensionado;
 
 namespace {
 
-constexpr unsigned kEntrada = Caja | FiltroNumerico | RecalculaAlCambiar | VaciaAlBorrar;
+// Every input is a number box the calculation reads; a change recomputes the table at once.
+constexpr unsigned kEntrada =
+    Caja | FiltroNumerico | LeidaPorPasada | RecalculaAlCambiar | VaciaAlBorrar;
 
 double valorONan(const CamposTexto &campos, const QString &campo) {
     return leerNumero(campos.texto(campo)).value_or(std::numeric_limits<double>::quiet_NaN());
@@ -22,59 +24,50 @@ std::optional<double> limite(const CamposTexto &campos, const QString &campo) {
     return valorONan(campos, campo);
 }
 
+Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const QString &unidad,
+              const QString &clave, unsigned marcas = 0) {
+    return {.nombre = nombre,
+            .rol = Rol::Entrada,
+            .marcas = kEntrada | marcas,
+            .rotulo = rotulo,
+            .unidad = unidad,
+            .etiqueta = QStringLiteral("Etiqueta") + nombre,
+            .clave = clave};
+}
+
+TablaCampos construir() {
+    const QList<SeccionCampos> secciones = {
+        {{QStringLiteral("DATOS DE PROCESO"), QStringLiteral("PROCESS DATA")},
+         QStringLiteral("EtiquetaProcesoDim"),
+         {
+             entrada(QDim, {QStringLiteral("Caudal"), QStringLiteral("Flow rate")},
+                     QStringLiteral("m3/h"), QStringLiteral("q")),
+             entrada(DensidadDim, {QStringLiteral("Densidad"), QStringLiteral("Density")},
+                     QStringLiteral("kg/m3"), QStringLiteral("density")),
+             entrada(ViscDim,
+                     {QStringLiteral("Viscosidad dinámica"), QStringLiteral("Dynamic viscosity")},
+                     QStringLiteral("Pa·s"), QStringLiteral("viscosity")),
+             entrada(RugDim, {QStringLiteral("Rugosidad"), QStringLiteral("Roughness")},
+                     QStringLiteral("mm"), QStringLiteral("roughness")),
+         }},
+        {{QStringLiteral("CRITERIOS"), QStringLiteral("CRITERIA")},
+         QStringLiteral("EtiquetaCriteriosDim"),
+         {
+             entrada(VmaxDim,
+                     {QStringLiteral("Velocidad máxima"), QStringLiteral("Maximum velocity")},
+                     QStringLiteral("m/s"), QStringLiteral("vmax"), Opcional),
+             entrada(DPmaxDim, {QStringLiteral("Pérdida máxima"), QStringLiteral("Maximum drop")},
+                     QStringLiteral("bar/100 m"), QStringLiteral("dpmax"), Opcional),
+         }},
+    };
+    return TablaCampos({QStringLiteral("DIMENSIONADO DE LÍNEAS"), QStringLiteral("LINE SIZING")},
+                       QStringLiteral("EtiquetaTituloDim"), secciones);
+}
+
 } // namespace
 
 const TablaCampos &tablaDimensionado() {
-    static const TablaCampos tabla = {
-        {QDim,
-         Rol::Entrada,
-         kEntrada,
-         {QStringLiteral("Caudal"), QStringLiteral("Flow rate")},
-         QStringLiteral("m3/h"),
-         {},
-         QStringLiteral("EtiquetaQDim"),
-         QStringLiteral("q")},
-        {DensidadDim,
-         Rol::Entrada,
-         kEntrada,
-         {QStringLiteral("Densidad"), QStringLiteral("Density")},
-         QStringLiteral("kg/m3"),
-         {},
-         QStringLiteral("EtiquetaDensidadDim"),
-         QStringLiteral("density")},
-        {ViscDim,
-         Rol::Entrada,
-         kEntrada,
-         {QStringLiteral("Viscosidad dinámica"), QStringLiteral("Dynamic viscosity")},
-         QStringLiteral("Pa·s"),
-         {},
-         QStringLiteral("EtiquetaViscDim"),
-         QStringLiteral("viscosity")},
-        {RugDim,
-         Rol::Entrada,
-         kEntrada,
-         {QStringLiteral("Rugosidad"), QStringLiteral("Roughness")},
-         QStringLiteral("mm"),
-         {},
-         QStringLiteral("EtiquetaRugDim"),
-         QStringLiteral("roughness")},
-        {VmaxDim,
-         Rol::Entrada,
-         kEntrada | Opcional,
-         {QStringLiteral("Velocidad máxima"), QStringLiteral("Maximum velocity")},
-         QStringLiteral("m/s"),
-         {},
-         QStringLiteral("EtiquetaVmaxDim"),
-         QStringLiteral("vmax")},
-        {DPmaxDim,
-         Rol::Entrada,
-         kEntrada | Opcional,
-         {QStringLiteral("Pérdida máxima"), QStringLiteral("Maximum drop")},
-         QStringLiteral("bar/100 m"),
-         {},
-         QStringLiteral("EtiquetaDPmaxDim"),
-         QStringLiteral("dpmax")},
-    };
+    static const TablaCampos tabla = construir();
     return tabla;
 }
 
