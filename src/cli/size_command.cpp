@@ -166,10 +166,13 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
         QStringLiteral("The standard whose name begins with <text>, in any case (default %1).")
             .arg(nombreNorma(kNormaDimensionado)),
         QStringLiteral("text"));
+    QStringList porDefecto;
+    for (NormaTuberia n : normasTuberia())
+        porDefecto << QStringLiteral("%1 for %2").arg(cedulaPorDefecto(n), nombreNorma(n));
     const QCommandLineOption cedula(
         QStringLiteral("schedule"),
-        QStringLiteral("The schedule or series, in any case (default 40; 40S for ASME B36.19M, "
-                       "M for EN 10255)."),
+        QStringLiteral("The schedule or series, in any case (default %1).")
+            .arg(porDefecto.join(QStringLiteral(", "))),
         QStringLiteral("s"));
     parser.addOption(ayuda);
     QString uso = QStringLiteral("Usage: vorlo %1").arg(kNombre);
