@@ -108,8 +108,8 @@ class TestSizing : public QObject {
         QTest::addColumn<double>("vmax");
         QTest::addColumn<double>("dpmax");
         QTest::addColumn<int>("dn");
-        QTest::newRow("velocity only") << 2.0 << kSinLimite << 100;
-        QTest::newRow("drop only") << kSinLimite << 0.5 << 90;
+        QTest::newRow("velocity only, 1.691 within 1.70") << 1.70 << kSinLimite << 100;
+        QTest::newRow("drop only, 0.4949 within 0.495") << kSinLimite << 0.495 << 90;
         QTest::newRow("both, the drop decides") << 2.5 << 0.2 << 125;
         QTest::newRow("both, the velocity decides") << 1.0 << 0.5 << 150;
         QTest::newRow("velocity met by none") << 0.01 << kSinLimite << -1;
