@@ -2,6 +2,7 @@
 
 #include "case_commands.h"
 #include "pipes_command.h"
+#include "size_command.h"
 
 namespace vorlo::cli {
 
@@ -11,6 +12,10 @@ const QList<Comando> &comandos() {
         {QStringLiteral("pipes"),
          QStringLiteral("Standard pipe sizes (ASME B36.10M, B36.19M, EN 10255), table or CSV."),
          false, &comandoPipes},
+        {QStringLiteral("size"),
+         QStringLiteral("Line sizing: the smallest standard pipe within a velocity and a drop "
+                        "per 100 m, CSV."),
+         false, &comandoSize},
         {QStringLiteral("calc"),
          QStringLiteral("Open a results file and print every field as the pipe window shows it."),
          false, &comandoCalc},

@@ -16,11 +16,6 @@ QString milimetros(double x) {
     return QString::number(x, 'f', 2);
 }
 
-// Decimal inches with no trailing zeros: 0.125, 1.25, 4.
-QString pulgadas(double nps) {
-    return nps > 0 ? QString::number(nps, 'g', 10) : QString();
-}
-
 QStringList nombresDeNormas() {
     QStringList nombres;
     for (NormaTuberia n : normasTuberia())
@@ -31,7 +26,7 @@ QStringList nombresDeNormas() {
 void escribirCsv(QTextStream &salida, const QList<TuberiaNormalizada> &filas) {
     salida << "standard,nps,dn,schedule,od_mm,wall_mm,id_mm\n";
     for (const TuberiaNormalizada &t : filas)
-        salida << nombreNorma(t.norma) << ',' << pulgadas(t.nps) << ',' << t.dn << ',' << t.cedula
+        salida << nombreNorma(t.norma) << ',' << npsCsv(t.nps) << ',' << t.dn << ',' << t.cedula
                << ',' << milimetros(t.exterior) << ',' << milimetros(t.espesor) << ','
                << milimetros(t.interior) << '\n';
 }
@@ -65,6 +60,10 @@ void escribirTabla(QTextStream &salida, const QList<TuberiaNormalizada> &filas) 
 }
 
 } // namespace
+
+QString npsCsv(double nps) {
+    return nps > 0 ? QString::number(nps, 'g', 10) : QString();
+}
 
 int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
     QCommandLineParser parser;

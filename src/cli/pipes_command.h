@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QTextStream;
@@ -10,5 +11,9 @@ namespace vorlo::cli {
 // table or as CSV (header `standard,nps,dn,schedule,od_mm,wall_mm,id_mm`). `--standard` keeps
 // the standards whose name begins with TEXT, in any case. Answers with a CodigoSalida.
 int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream &errores);
+
+// The NPS as the CSV of the commands writes it: decimal inches with no trailing zeros (0.125,
+// 1.25, 4); empty for EN 10255 rows, which have none.
+QString npsCsv(double nps);
 
 } // namespace vorlo::cli

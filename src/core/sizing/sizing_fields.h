@@ -1,0 +1,30 @@
+#pragma once
+
+#include "fields/field_table.h"
+#include "fields/field_texts.h"
+#include "sizing/sizing.h"
+
+#include <QString>
+
+namespace vorlo::dimensionado {
+// Field names of the sizing window's inputs.
+inline const QString QDim = QStringLiteral("QDim");
+inline const QString DensidadDim = QStringLiteral("DensidadDim");
+inline const QString ViscDim = QStringLiteral("ViscDim");
+inline const QString RugDim = QStringLiteral("RugDim");
+inline const QString VmaxDim = QStringLiteral("VmaxDim");
+inline const QString DPmaxDim = QStringLiteral("DPmaxDim");
+} // namespace vorlo::dimensionado
+
+namespace vorlo {
+
+// The sizing inputs: captions, units, and the keys the command line takes (`--q`, `--density`,
+// `--viscosity`, `--roughness`, `--vmax`, `--dpmax`). The two limits are optional.
+const TablaCampos &tablaDimensionado();
+
+// The inputs as the window holds them. A limit left empty is absent; any other text that is not
+// a number becomes NaN, so that dimensionar names the field in its reason.
+EntradaDimensionado entradaDesdeTextos(const CamposTexto &campos, NormaTuberia norma,
+                                       const QString &cedula);
+
+} // namespace vorlo

@@ -1,0 +1,107 @@
+#include "sizing.h"
+
+#include "fields/numbers.h"
+
+namespace vorlo {
+
+namespace {
+
+TextoBilingue ambas(const QString &texto) {
+    return {texto, texto};
+}
+
+const Formato kFormatoDiametro{Formato::Fijo, 2};
+const Formato kFormatoVelocidad{Formato::Fijo, 2};
+const Formato kFormatoRe{Formato::Fijo, 0};
+const Formato kFormatoFriccion{Formato::Fijo, 4}; // as the pipe window shows f
+const Formato kFormatoPerdida{Formato::Significativas, 3};
+
+QString aplicar(const Formato &formato, const std::optional<double> &x) {
+    return x ? formato.aplicar(*x).value_or(QString()) : QString();
+}
+
+} // namespace
+
+TextoBilingue textoMotivo(MotivoInvalido motivo) {
+    switch (motivo) {
+    case MotivoInvalido::Caudal:
+        return {QStringLiteral("El caudal debe ser un número mayor que cero."),
+                QStringLiteral("The flow rate must be a number greater than zero.")};
+    case MotivoInvalido::Densidad:
+        return {QStringLiteral("La densidad debe ser un número mayor que cero."),
+                QStringLiteral("The density must be a number greater than zero.")};
+    case MotivoInvalido::Viscosidad:
+        return {QStringLiteral("La viscosidad debe ser un número mayor que cero."),
+                QStringLiteral("The viscosity must be a number greater than zero.")};
+    case MotivoInvalido::Rugosidad:
+        return {QStringLiteral("La rugosidad debe ser un número igual o mayor que cero."),
+                QStringLiteral("The roughness must be a number equal to or greater than zero.")};
+    case MotivoInvalido::VelocidadMaxima:
+        return {QStringLiteral("La velocidad máxima, si se da, debe ser mayor que cero."),
+                QStringLiteral("The maximum velocity, when given, must be greater than zero.")};
+    case MotivoInvalido::PerdidaMaxima:
+        return {QStringLiteral("La pérdida máxima, si se da, debe ser mayor que cero."),
+                QStringLiteral("The maximum drop, when given, must be greater than zero.")};
+    case MotivoInvalido::Cedula:
+        return {QStringLiteral("Ningún tamaño de esta norma tiene esa cédula."),
+                QStringLiteral("No size of this standard has that schedule.")};
+    }
+    return {};
+}
+
+TextoBilingue textoNingunoCumple() {
+    return {QStringLiteral("Ningún tamaño cumple los criterios"),
+            QStringLiteral("No size meets the criteria")};
+}
+
+QString describirEleccion(const TuberiaNormalizada &t, const QString &velocidad,
+                          const std::optional<QString> &perdida) {
+    QString texto = QStringLiteral("%1 — %2 m/s").arg(designacionTuberia(t), velocidad);
+    if (perdida)
+        texto += QStringLiteral(", %1 bar/100 m").arg(*perdida);
+    return texto;
+}
+
+TextoBilingue textoEleccion(const FilaDimensionado &fila) {
+    std::optional<QString> perdida;
+    if (fila.perdida)
+        perdida = aplicar(kFormatoPerdida, fila.perdida);
+    return ambas(
+        describirEleccion(fila.tuberia, aplicar(kFormatoVelocidad, fila.velocidad), perdida));
+}
+
+TextoBilingue textoResultado(const Dimensionado &d) {
+    if (d.motivo)
+        return textoMotivo(*d.motivo);
+    if (const FilaDimensionado *f = d.eleccion())
+        return textoEleccion(*f);
+    return textoNingunoCumple();
+}
+
+const QList<ColumnaDimensionado> &columnasDimensionado() {
+    static const QList<ColumnaDimensionado> columnas = {
+        {{QStringLiteral("Tamaño nominal"), QStringLiteral("Nominal size")}, {}},
+        {{QStringLiteral("DI mm"), QStringLiteral("ID mm")}, kFormatoDiametro},
+        {{QStringLiteral("Velocidad m/s"), QStringLiteral("Velocity m/s")}, kFormatoVelocidad},
+        {ambas(QStringLiteral("Re")), kFormatoRe},
+        {ambas(QStringLiteral("f")), kFormatoFriccion},
+        {{QStringLiteral("Pérdida bar/100 m"), QStringLiteral("Drop bar/100 m")}, kFormatoPerdida},
+        {{QStringLiteral("Cumple"), QStringLiteral("Meets")}, {}},
+    };
+    return columnas;
+}
+
+QStringList celdasDimensionado(const FilaDimensionado &fila, Lengua lengua) {
+    const TextoBilingue cumple = fila.cumple()
+                                     ? TextoBilingue{QStringLiteral("Sí"), QStringLiteral("Yes")}
+                                     : ambas(QStringLiteral("No"));
+    return {textoNominal(fila.tuberia),
+            aplicar(kFormatoDiametro, fila.tuberia.interior),
+            aplicar(kFormatoVelocidad, fila.velocidad),
+            aplicar(kFormatoRe, fila.re),
+            aplicar(kFormatoFriccion, fila.f),
+            aplicar(kFormatoPerdida, fila.perdida),
+            cumple.en(lengua)};
+}
+
+} // namespace vorlo
