@@ -66,46 +66,38 @@ class TestWaterCommand : public QObject {
     // Lines against the IAPWS-IF97 verification tables (R7-97(2012) Tables 5, 15, 33, 42 and
     // 36), converted to the command's units: 300 K = 26.85 ºC, 3 MPa = 30 bar, and so on.
     void published_values_data() {
-        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<QString>("opciones");
         QTest::addColumn<QString>("clave");
         QTest::addColumn<double>("impreso");
-        QTest::addColumn<double>("relativa"); // half a unit of the last printed digit
+        QTest::addColumn<double>("relativa"); // about half a unit of the last printed digit
         QTest::addColumn<QString>("unidad");
-        const QStringList t5 = {"--t", "26.85", "--p", "30"};
-        QTest::newRow("T5 v") << t5 << "specific_volume" << 0.100215168e-2 << 5e-9 << "m3/kg";
-        QTest::newRow("T5 h") << t5 << "enthalpy" << 115.331273 << 5e-9 << "kJ/kg";
-        QTest::newRow("T5 s") << t5 << "entropy" << 0.392294792 << 5e-9 << "kJ/(kg·K)";
-        QTest::newRow("T5 cp") << t5 << "cp" << 4.17301218 << 5e-9 << "kJ/(kg·K)";
-        QTest::newRow("T5 w") << t5 << "speed_of_sound" << 1507.73921 << 5e-9 << "m/s";
-        QTest::newRow("T15 h") << QStringList{"--t", "426.85", "--p", "0.035"} << "enthalpy"
-                               << 3335.68375 << 5e-9 << "kJ/kg";
-        QTest::newRow("T42 v") << QStringList{"--t", "1226.85", "--p", "300"} << "specific_volume"
-                               << 0.230761299e-1 << 5e-9 << "m3/kg";
+        QTest::newRow("T5 v") << "--t 26.85 --p 30"
+                              << "specific_volume" << 0.100215168e-2 << 5e-9 << "m3/kg";
+        QTest::newRow("T5 cp") << "--t 26.85 --p 30"
+                               << "cp" << 4.17301218 << 5e-9 << "kJ/(kg·K)";
+        QTest::newRow("T15 h") << "--t 426.85 --p 0.035"
+                               << "enthalpy" << 3335.68375 << 5e-9 << "kJ/kg";
+        QTest::newRow("T42 w") << "--t 1226.85 --p 300"
+                               << "speed_of_sound" << 928.548002 << 5e-9 << "m/s";
         // Region 3 from the printed pressure: as close as its nine digits allow.
-        QTest::newRow("T33 rho") << QStringList{"--t", "376.85", "--p", "255.837018"} << "density"
-                                 << 500.0 << 1e-7 << "kg/m3";
-        QTest::newRow("T33 h") << QStringList{"--t", "376.85", "--p", "255.837018"} << "enthalpy"
-                               << 1863.43019 << 1e-8 << "kJ/kg";
-        QTest::newRow("T36 Tsat") << QStringList{"--t", "20", "--p", "10"}
+        QTest::newRow("T33 rho") << "--t 376.85 --p 255.837018"
+                                 << "density" << 500.0 << 1e-7 << "kg/m3";
+        QTest::newRow("T36 Tsat") << "--t 20 --p 10"
                                   << "saturation_temperature" << 179.885632 << 3e-9 << "ºC";
-        QTest::newRow("T35 psat") << QStringList{"--t", "326.85", "--p", "250"}
-                                  << "saturation_pressure" << 123.443146 << 5e-9 << "bar";
     }
     void published_values() {
-        QFETCH(QStringList, opciones);
+        QFETCH(QString, opciones);
         QFETCH(QString, clave);
         QFETCH(double, impreso);
         QFETCH(double, relativa);
         QFETCH(QString, unidad);
-        const Resultado r = ejecutar(opciones);
+        const Resultado r = ejecutar(opciones.split(' '));
         QCOMPARE(r.codigo, int(Hecho));
         const QStringList l = r.linea(clave);
-        QCOMPARE(l.size(), 2);
+        QCOMPARE(l.value(1), unidad);
         bool ok = false;
         const double x = QLocale::c().toDouble(l[0], &ok);
-        QVERIFY2(ok, qPrintable(l[0]));
-        QVERIFY2(std::abs(x - impreso) <= relativa * impreso, qPrintable(l[0]));
-        QCOMPARE(l[1], unidad);
+        QVERIFY2(ok && std::abs(x - impreso) <= relativa * impreso, qPrintable(l[0]));
     }
 
     // Every line: key, value and unit in the fixed order; the value is the shortest text that

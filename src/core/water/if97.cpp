@@ -3,6 +3,7 @@
 #include "water/if97_coefficients.h"
 #include "water/if97_sums.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,10 +26,18 @@ struct Ideal {
 };
 
 template <std::size_t N>
-Ideal ideal(const std::array<c::TerminoIdeal, N> &tabla, double pi, double tau) {
+constexpr int extremoJ(const std::array<c::TerminoIdeal, N> &tabla, bool mayor) {
+    int m = 0;
+    for (const c::TerminoIdeal &t : tabla)
+        m = mayor ? std::max(m, t.j) : std::min(m, t.j);
+    return m;
+}
+
+template <const auto &Tabla> Ideal ideal(double pi, double tau) {
+    const detalle::Potencias<extremoJ(Tabla, false), extremoJ(Tabla, true)> pt(tau);
     Ideal r{std::log(pi), 0, 0};
-    for (const c::TerminoIdeal &t : tabla) {
-        const double a = t.n * std::pow(tau, t.j);
+    for (const c::TerminoIdeal &t : Tabla) {
+        const double a = t.n * pt[t.j];
         r.g += a;
         r.gt += t.j * a;
         r.gtt += t.j * (t.j - 1) * a;
@@ -89,14 +98,14 @@ Propiedades region1(double t, double p) {
 Propiedades region2(double t, double p) {
     const double pi = p; // p* = 1 MPa
     const double tau = 540 / t;
-    return gibbsConIdeal(t, p, pi, tau, ideal(c::kRegion2Ideal, pi, tau),
+    return gibbsConIdeal(t, p, pi, tau, ideal<c::kRegion2Ideal>(pi, tau),
                          sumar<c::kRegion2Residual>(pi, tau - 0.5));
 }
 
 Propiedades region5(double t, double p) {
     const double pi = p; // p* = 1 MPa
     const double tau = 1000 / t;
-    return gibbsConIdeal(t, p, pi, tau, ideal(c::kRegion5Ideal, pi, tau),
+    return gibbsConIdeal(t, p, pi, tau, ideal<c::kRegion5Ideal>(pi, tau),
                          sumar<c::kRegion5Residual>(pi, tau));
 }
 

@@ -103,6 +103,8 @@ Propiedades region3(double rho, double t) {
     return e;
 }
 
+namespace {
+
 // Newton's method on f(rho) = p(rho, T) - p, kept inside a bracket that shrinks with every
 // evaluation; a step that would leave the bracket, or a slope that is not positive, is replaced
 // by bisection, so the iteration cannot diverge. Started from the dense end for the liquid-like
@@ -111,57 +113,90 @@ Propiedades region3(double rho, double t) {
 // and do not jump to another root of the loop between them. In dense liquid p is a small
 // difference of large terms and carries rounding noise near 1e-13 of p, so the last step
 // looks among the neighbouring doubles for the smallest residual.
+class Busqueda3 {
+  public:
+    Busqueda3(double t, double p) : m_t(t), m_p(p), m_tau(kTc / t) {
+        const Intervalo i = intervaloRegion3(p);
+        m_bajo = i.bajo;
+        m_alto = i.alto;
+    }
+
+    double resolver() {
+        iterar(puntoDePartida());
+        for (const double direccion : {-kInfinito, kInfinito})
+            vecinos(direccion);
+        return m_residuoMejor <= 1e-12 * m_p ? m_mejor : kNaN;
+    }
+
+  private:
+    double residuo(double rho, double *pendiente) const {
+        const Sumas3 s = sumas3<false>(rho / kRhoc, m_tau);
+        const double dpd = c::kRegion3N1 + s.d;
+        if (pendiente) // dp/drho = R T (2 delta phi_delta + delta^2 phi_deltadelta) / 1000
+            *pendiente = kR * m_t * (2 * dpd + s.dd - c::kRegion3N1) / 1000;
+        return presion3(rho, m_t, dpd) - m_p;
+    }
+
+    void anotar(double rho, double f) {
+        if (std::abs(f) < m_residuoMejor) {
+            m_residuoMejor = std::abs(f);
+            m_mejor = rho;
+        }
+    }
+
+    bool bastante() const { return m_residuoMejor <= 1e-14 * m_p; }
+
+    double puntoDePartida() {
+        bool desdeArriba = raizDeLiquido(m_t, m_p);
+        if (m_t >= kTc) {
+            // One root only: the side of the critical density tells where to start.
+            desdeArriba = residuo(kRhoc, nullptr) < 0;
+            if (desdeArriba)
+                m_bajo = std::max(m_bajo, kRhoc);
+            else
+                m_alto = std::min(m_alto, kRhoc);
+        }
+        return desdeArriba ? m_alto : m_bajo;
+    }
+
+    void iterar(double rho) {
+        for (int k = 0; k < 200 && !bastante(); ++k) {
+            double pendiente = 0;
+            const double f = residuo(rho, &pendiente);
+            anotar(rho, f);
+            (f > 0 ? m_alto : m_bajo) = rho;
+            const double newton = rho - f / pendiente;
+            const bool dentro = pendiente > 0 && newton > m_bajo && newton < m_alto;
+            const double siguiente = dentro ? newton : 0.5 * (m_bajo + m_alto);
+            if (siguiente == rho)
+                return;
+            rho = siguiente;
+        }
+    }
+
+    void vecinos(double direccion) {
+        double vecino = m_mejor;
+        for (int k = 0; k < 8 && !bastante(); ++k) {
+            vecino = std::nextafter(vecino, direccion);
+            anotar(vecino, residuo(vecino, nullptr));
+        }
+    }
+
+    double m_t;
+    double m_p;
+    PotenciasTau m_tau;
+    double m_bajo = 0;
+    double m_alto = 0;
+    double m_mejor = kNaN;
+    double m_residuoMejor = kInfinito;
+};
+
+} // namespace
+
 double densidadRegion3(double t, double p) {
     if (region(t, p) != 3)
         return kNaN;
-    const PotenciasTau tau(kTc / t);
-    const auto residuo = [&](double rho, double *pendiente) {
-        const Sumas3 s = sumas3<false>(rho / kRhoc, tau);
-        const double dpd = c::kRegion3N1 + s.d;
-        if (pendiente) // dp/drho = R T (2 delta phi_delta + delta^2 phi_deltadelta) / 1000
-            *pendiente = kR * t * (2 * dpd + s.dd - c::kRegion3N1) / 1000;
-        return presion3(rho, t, dpd) - p;
-    };
-    auto [bajo, alto] = intervaloRegion3(p);
-    bool desdeArriba = raizDeLiquido(t, p);
-    if (t >= kTc) {
-        // One root only: the side of the critical density tells where to start.
-        desdeArriba = residuo(kRhoc, nullptr) < 0;
-        if (desdeArriba)
-            bajo = std::max(bajo, kRhoc);
-        else
-            alto = std::min(alto, kRhoc);
-    }
-    double rho = desdeArriba ? alto : bajo;
-    double mejor = rho;
-    double residuoMejor = std::numeric_limits<double>::infinity();
-    for (int k = 0; k < 200 && residuoMejor > 1e-14 * p; ++k) {
-        double pendiente = 0;
-        const double f = residuo(rho, &pendiente);
-        if (std::abs(f) < residuoMejor) {
-            residuoMejor = std::abs(f);
-            mejor = rho;
-        }
-        (f > 0 ? alto : bajo) = rho;
-        const double newton = rho - f / pendiente;
-        const bool dentro = pendiente > 0 && newton > bajo && newton < alto;
-        const double siguiente = dentro ? newton : 0.5 * (bajo + alto);
-        if (siguiente == rho)
-            break;
-        rho = siguiente;
-    }
-    for (const double direccion : {-kInfinito, kInfinito}) {
-        double vecino = mejor;
-        for (int k = 0; k < 8 && residuoMejor > 1e-14 * p; ++k) {
-            vecino = std::nextafter(vecino, direccion);
-            const double f = std::abs(residuo(vecino, nullptr));
-            if (f < residuoMejor) {
-                residuoMejor = f;
-                mejor = vecino;
-            }
-        }
-    }
-    return residuoMejor <= 1e-12 * p ? mejor : kNaN;
+    return Busqueda3(t, p).resolver();
 }
 
 } // namespace vorlo::agua
