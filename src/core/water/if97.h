@@ -8,9 +8,9 @@
 namespace vorlo::agua {
 
 inline constexpr double kR = 0.461526;            // specific gas constant, kJ/(kg K) (Eq. 1)
-inline constexpr double kTc = 647.096;            // critical temperature, K (Eq. 3)
-inline constexpr double kPc = 22.064;             // critical pressure, MPa (Eq. 4)
-inline constexpr double kRhoc = 322.0;            // critical density, kg/m3 (Eq. 5)
+inline constexpr double kTc = 647.096;            // critical temperature, K (Eq. 2)
+inline constexpr double kPc = 22.064;             // critical pressure, MPa (Eq. 3)
+inline constexpr double kRhoc = 322.0;            // critical density, kg/m3 (Eq. 4)
 inline constexpr double kTmin = 273.15;           // lower temperature of the formulation, K
 inline constexpr double kT13 = 623.15;            // upper end of region 1, lower end of region 3, K
 inline constexpr double kT25 = 1073.15;           // boundary between regions 2 and 5, K

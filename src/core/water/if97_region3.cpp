@@ -144,7 +144,9 @@ class Busqueda3 {
         }
     }
 
-    bool bastante() const { return m_residuoMejor <= 1e-14 * m_p; }
+    // Newton stops at 1e-14 of p; the neighbours are searched only above 1e-13, ten times
+    // inside the promise, since in noisy dense liquid 1e-14 may not exist among them.
+    bool bastante(double relativo) const { return m_residuoMejor <= relativo * m_p; }
 
     double puntoDePartida() {
         bool desdeArriba = raizDeLiquido(m_t, m_p);
@@ -160,7 +162,7 @@ class Busqueda3 {
     }
 
     void iterar(double rho) {
-        for (int k = 0; k < 200 && !bastante(); ++k) {
+        for (int k = 0; k < 200 && !bastante(1e-14); ++k) {
             double pendiente = 0;
             const double f = residuo(rho, &pendiente);
             anotar(rho, f);
@@ -176,7 +178,7 @@ class Busqueda3 {
 
     void vecinos(double direccion) {
         double vecino = m_mejor;
-        for (int k = 0; k < 8 && !bastante(); ++k) {
+        for (int k = 0; k < 8 && !bastante(1e-13); ++k) {
             vecino = std::nextafter(vecino, direccion);
             anotar(vecino, residuo(vecino, nullptr));
         }

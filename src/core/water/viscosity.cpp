@@ -24,8 +24,8 @@ constexpr std::array<coeficientes::Termino, 21> kHij{{
     {5, 6, -0.593264e-3},
 }};
 
-// Reference constants of the release (Eqs. 3 to 6): T* and rho* are the critical values of
-// IF97; mu* = 1e-6 Pa s.
+// The release's reference constants: T* and rho* are the critical values of IF97 (kTc, kRhoc);
+// mu* = 1e-6 Pa s.
 constexpr double kMuRef = 1e-6;
 
 } // namespace
