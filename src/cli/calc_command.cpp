@@ -16,9 +16,6 @@ const QString kUso = QStringLiteral(
     "its unit, separated by tabs. --lang chooses the language of the notes (default: en).\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read.\n");
 
-// The exact root, its note and the pipe designation are printed when the case has them.
-const QStringList kOpcionales = {informe::fexacta, informe::Labelfexacta, informe::LabelTuberia};
-
 } // namespace
 
 int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
@@ -26,12 +23,12 @@ int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream 
     if (const int *codigo = std::get_if<int>(&caso))
         return *codigo;
     const auto &ventana = std::get<CasoAbierto>(caso).ventana;
-    using informe::Ventana;
-    for (const QString &campo : informe::campos(Ventana::Tuberia)) {
-        if (kOpcionales.contains(campo) && !ventana->textos().contains(campo))
+    // The exact root, its note and the pipe designation are printed when the case has them.
+    for (const Campo &campo : tuberia::campos().campos()) {
+        if (campo.tiene(Opcional) && !ventana->textos().contains(campo.nombre))
             continue;
-        salida << campo << '\t' << informe::celda(ventana->texto(campo)) << '\t'
-               << informe::rotulo(Ventana::Tuberia, campo)->unidad << '\n';
+        salida << campo.nombre << '\t' << informe::celda(ventana->texto(campo.nombre)) << '\t'
+               << campo.unidad << '\n';
     }
     return 0;
 }

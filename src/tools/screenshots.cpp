@@ -369,7 +369,7 @@ int main(int argc, char *argv[]) {
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
-        const bool es = idioma == kEspanol;
+        const bool es = lenguaDe(idioma) == Lengua::Espanol;
         const QString sfx = es ? QStringLiteral("es") : QStringLiteral("en");
         if (cuales.contains(QStringLiteral("start"))) {
             empezar(idioma);

@@ -71,7 +71,7 @@ class TestReport : public QObject {
         QTest::addColumn<QString>("presentes");
         QTest::addColumn<QString>("ausentes");
         // clang-format off
-        QTest::newRow("liquids, dynamic")   << false << false << "vdinamica L DPbarTotal" << "Vcinematica fexacta LabelTuberia";
+        QTest::newRow("liquids, dynamic")   << false << false << "vdinamica L DPbarTotal" << "Vcinematica t::fexacta t::LabelTuberia";
         QTest::newRow("liquids, kinematic") << false << true << "Vcinematica L" << "vdinamica";
         QTest::newRow("gases")              << true << false << "vdinamica DPbar PerdidaAccesorios"
                                             << "L Desnivel DPtotalm DPbarTotal PcargaTuberiaYaccesorios";
@@ -96,15 +96,15 @@ class TestReport : public QObject {
 
     void exact_root_and_pipe_appear_when_present() {
         CamposMapa c = ejemplo(kEspanol);
-        c.escribir(fexacta, ",019728");
-        c.escribir(Labelfexacta, "La raíz exacta cae fuera de la rejilla");
-        c.escribir(LabelTuberia, "4\" Sch 40");
+        c.escribir(t::fexacta, ",019728");
+        c.escribir(t::Labelfexacta, "La raíz exacta cae fuera de la rejilla");
+        c.escribir(t::LabelTuberia, "4\" Sch 40");
         const Informe inf = informeTuberia(c, kEspanol, kFecha);
         const QStringList campos = camposDe(inf.filas());
-        QVERIFY(campos.indexOf(fexacta) > campos.indexOf(t::ffinal));
-        QVERIFY(campos.indexOf(LabelTuberia) < campos.indexOf(t::dint));
-        QCOMPARE(inf.filas()[campos.indexOf(fexacta)].titulo, "f exacto (Colebrook)");
-        QCOMPARE(informeTuberia(c, kIngles, kFecha).filas()[campos.indexOf(fexacta)].titulo,
+        QVERIFY(campos.indexOf(t::fexacta) > campos.indexOf(t::ffinal));
+        QVERIFY(campos.indexOf(t::LabelTuberia) < campos.indexOf(t::dint));
+        QCOMPARE(inf.filas()[campos.indexOf(t::fexacta)].titulo, "f exacto (Colebrook)");
+        QCOMPARE(informeTuberia(c, kIngles, kFecha).filas()[campos.indexOf(t::fexacta)].titulo,
                  "Exact Colebrook f");
         // Inside the grid the note is a remark; outside it (smooth pipe at Re 1e7) it warns.
         QVERIFY(!inf.avisos.contains("La raíz exacta cae fuera de la rejilla"));
@@ -112,8 +112,8 @@ class TestReport : public QObject {
         c.escribir(t::Rugosidad, "0");
         c.escribir(t::ffinal, ",0100");
         PasoFriccionExacta(c, kEspanol);
-        QVERIFY(c.texto(Labelfexacta).contains("fuera de la malla"));
-        QVERIFY(informeTuberia(c, kEspanol, kFecha).avisos.contains(c.texto(Labelfexacta)));
+        QVERIFY(c.texto(t::Labelfexacta).contains("fuera de la malla"));
+        QVERIFY(informeTuberia(c, kEspanol, kFecha).avisos.contains(c.texto(t::Labelfexacta)));
     }
 
     // A double click on DPbar leaves the drop over the whole length in the per-metre fields.
@@ -250,7 +250,7 @@ class TestReport : public QObject {
     // Header, options, every row of the model as one record, then the fittings.
     void csv_has_a_record_per_row() {
         CamposMapa c = ejemplo(kEspanol);
-        c.escribir(LabelTuberia, "4\" Sch 40, \"XS\"\r\nnueva");
+        c.escribir(t::LabelTuberia, "4\" Sch 40, \"XS\"\r\nnueva");
         c.escribir(t::ktotal, "1,07");
         const Informe inf = informeTuberia(c, kEspanol, kFecha, datosAccesorios("1,07"));
         const QByteArray b = csv(inf);
@@ -271,7 +271,7 @@ class TestReport : public QObject {
 
     void plain_text_keeps_every_value_in_its_cell() {
         CamposMapa c = ejemplo();
-        c.escribir(LabelTuberia, "4\"\tSch\n40");
+        c.escribir(t::LabelTuberia, "4\"\tSch\n40");
         const Informe inf = informeTuberia(c, kIngles, kFecha);
         const QStringList lineas = textoPlano(inf).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lineas.size(), inf.secciones.size() + inf.filas().size());
@@ -282,7 +282,7 @@ class TestReport : public QObject {
 
     void html_table_escapes_its_texts() {
         CamposMapa c = ejemplo();
-        c.escribir(LabelTuberia, "<b>4\" & up</b>");
+        c.escribir(t::LabelTuberia, "<b>4\" & up</b>");
         const QString h = tablaHtml(informeTuberia(c, kIngles, kFecha, datosAccesorios("2")));
         QVERIFY(h.contains("&lt;b&gt;4&quot; &amp; up&lt;/b&gt;") && !h.contains("<b>4"));
     }

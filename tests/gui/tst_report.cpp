@@ -86,30 +86,27 @@ class TestReportGui : public prueba::PruebaGui {
         Idioma = idioma;
         QWidget *w = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>())
                          : static_cast<QWidget *>(ventanas().mostrar<FormReynolds>());
-        const Ventana v = gas ? Ventana::Gas : Ventana::Tuberia;
-        const auto en = [&](const auto &r) { return idioma == kEspanol ? r.espanol : r.ingles; };
+        const TablaCampos &t = tabla(gas ? Ventana::Gas : Ventana::Tuberia);
         int comparados = 0;
         for (QLabel *l : w->findChildren<QLabel *>()) {
             if (!l->buddy())
                 continue;
-            const QString campo = l->buddy()->objectName();
-            const RotuloCampo *r = rotulo(v, campo);
-            for (const RotuloCampo &o : opciones(v))
-                r = !r && o.campo == campo ? &o : r;
-            QVERIFY2(r, qPrintable(campo));
-            QCOMPARE(en(*r), l->text());
+            const Campo *r = t.campo(l->buddy()->objectName());
+            QVERIFY2(r, qPrintable(l->buddy()->objectName()));
+            QCOMPARE(r->rotulo.en(idioma), l->text());
             ++comparados;
         }
         // The pipe window names its options by their own captions.
-        for (const RotuloCampo &o : opciones(v))
-            if (auto *b = w->findChild<QAbstractButton *>(o.campo); b && !b->text().isEmpty()) {
-                QCOMPARE(en(o), b->text());
+        for (const Campo &o : t.opciones())
+            if (auto *b = w->findChild<QAbstractButton *>(o.nombre); b && !b->text().isEmpty()) {
+                QCOMPARE(o.rotulo.en(idioma), b->text());
                 ++comparados;
             }
         QVERIFY(comparados >= (gas ? 17 : 16));
-        QCOMPARE(secciones(v).size(), encabezados.size());
+        QCOMPARE(t.secciones().size(), encabezados.size());
         for (int i = 0; i < encabezados.size(); ++i)
-            QCOMPARE(en(secciones(v)[i]), prueba::etiqueta(w, encabezados[i]).trimmed());
+            QCOMPARE(t.secciones()[i].titulo.en(idioma),
+                     prueba::etiqueta(w, encabezados[i]).trimmed());
     }
 
     void copy_puts_rows_and_a_table_on_the_recorded_and_the_real_clipboard() {

@@ -47,29 +47,54 @@ enum Marca : unsigned {
     SoloModoPrincipal = 1u << 6,  // shown only in the window's first mode (liquids)
     Opcional = 1u << 7,           // listed by reports and commands only when it holds a text
     Opcion = 1u << 8,             // an option button or check box: a state, not a text
+    LeidaPorPasada = 1u << 9,     // read by the calculation: a change makes a pass due
+    EsTexto = 1u << 10,           // a text rather than a number (a designation)
 };
 
 struct Campo {
-    QString nombre; // the control's objectName
+    QString nombre{}; // the control's objectName
     Rol rol = Rol::Entrada;
-    unsigned marcas = 0;  // Marca flags
-    TextoBilingue rotulo; // the caption the window shows beside it
-    QString unidad;       // as the window shows it, without brackets; empty for none
-    Formato formato;
-    QString etiqueta; // the window's label that carries the caption, when it has one
-    QString clave;    // the key on the command line and in CSV, when it has one
+    unsigned marcas = 0;    // Marca flags
+    TextoBilingue rotulo{}; // the caption the window shows beside it
+    QString unidad{};       // as the window shows it, without brackets; empty for none
+    Formato formato{};
+    QString etiqueta{};      // the window's label that carries the caption, when it has one
+    QString controlUnidad{}; // the window's unit label or unit button, when it has one
+    QString magnitud{};      // the quantity kind its unit button opens the converter with
+    QString clave{};         // the key on the command line and in CSV, when it has one
 
     bool tiene(Marca m) const { return (marcas & m) != 0; }
 };
 
+// A group of fields under one heading, as the window shows them.
+struct SeccionCampos {
+    TextoBilingue titulo{};
+    QString etiqueta{}; // the window's heading label, when it has one
+    QList<Campo> campos{};
+};
+
+// A caption the window shows: the control that carries it and its text in both languages.
+struct RotuloVentana {
+    QString control;
+    TextoBilingue texto;
+};
+
 class TablaCampos {
   public:
-    TablaCampos(std::initializer_list<Campo> campos) : m_campos(campos) {}
+    TablaCampos(const TextoBilingue &titulo, const QString &etiquetaTitulo,
+                const QList<SeccionCampos> &secciones, const QList<Campo> &opciones = {});
 
+    // The calculation's title, and the label that shows it in the window.
+    const TextoBilingue &titulo() const { return m_titulo; }
+    const QString &etiquetaTitulo() const { return m_etiquetaTitulo; }
+    const QList<SeccionCampos> &secciones() const { return m_secciones; }
+    // Every field, section after section (the options are apart).
     const QList<Campo> &campos() const { return m_campos; }
-    // The row of a field; nullptr for a name the table does not have.
+    // The option buttons and check boxes that state the case.
+    const QList<Campo> &opciones() const { return m_opciones; }
+    // The row of a field or option; nullptr for a name the table does not have.
     const Campo *campo(const QString &nombre) const;
-    // The names of the rows that satisfy `condicion`, in table order.
+    // The names of the fields that satisfy `condicion`, in table order.
     QStringList nombres(const std::function<bool(const Campo &)> &condicion) const;
     QStringList conMarca(Marca m) const {
         return nombres([m](const Campo &c) { return c.tiene(m); });
@@ -80,9 +105,16 @@ class TablaCampos {
     QStringList todos() const {
         return nombres([](const Campo &) { return true; });
     }
+    // The captions the window's labels, headings and options carry, each label once; an option
+    // without a label of its own carries its caption itself.
+    QList<RotuloVentana> rotulosVentana() const;
 
   private:
+    TextoBilingue m_titulo;
+    QString m_etiquetaTitulo;
+    QList<SeccionCampos> m_secciones;
     QList<Campo> m_campos;
+    QList<Campo> m_opciones;
 };
 
 } // namespace vorlo

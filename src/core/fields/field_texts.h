@@ -50,6 +50,11 @@ class CamposMapa : public CamposTexto {
     int m_cambios = 0;
 };
 
+// Writing a result that changes a field's text runs the calculation again, nested; the nesting
+// ends when a write changes nothing. Passes nested deeper than this are not run, a guard against
+// a chain that would not end.
+inline constexpr int kProfundidadMaxima = 64;
+
 // Repeats a pass until one changes no text. Returns the number of passes run, the last being
 // the one that changed nothing, or nullopt when the bound was reached first.
 std::optional<int> settle(CamposMapa &campos, const std::function<void(CamposTexto &)> &pasada,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 namespace vorlo {
 
@@ -31,15 +30,10 @@ struct TextoBilingue {
     bool operator==(const TextoBilingue &) const = default;
 };
 
-// A text written at run time follows the language at the moment it is written; with any other
-// setting it is not written at all (nullopt).
-inline std::optional<QString> segunIdioma(const QString &idioma, const QString &espanol,
-                                          const QString &ingles) {
-    if (idioma == kEspanol)
-        return espanol;
-    if (idioma == kIngles)
-        return ingles;
-    return std::nullopt;
+// A text written at run time follows the language setting at the moment it is written.
+inline const QString &segunIdioma(const QString &idioma, const QString &espanol,
+                                  const QString &ingles) {
+    return lenguaDe(idioma) == Lengua::Espanol ? espanol : ingles;
 }
 
 } // namespace vorlo

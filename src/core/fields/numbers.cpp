@@ -50,77 +50,95 @@ qsizetype leerEntero(QStringView s, qsizetype i, std::string &out, bool &hayDigi
     return i;
 }
 
-} // namespace
-
-std::optional<double> leerNumero(QStringView texto) {
-    const QStringView s = texto.trimmed();
-    std::string num;
-    qsizetype i = 0;
-    if (i < s.size() && s[i] == u'-') {
-        num.push_back('-');
-        ++i;
+// Digits after a decimal comma at `i`, if there is one; returns the position after them.
+qsizetype leerFraccion(QStringView s, qsizetype i, std::string &out, bool &hayDigitos) {
+    if (i >= s.size() || s[i] != u',')
+        return i;
+    ++i;
+    while (i < s.size() && esDigito(s[i])) {
+        out.push_back(char(s[i++].unicode()));
+        hayDigitos = true;
     }
-    bool hayDigitos = false;
+    return i;
+}
+
+// An exponent ("e-5", "E+04") at `i`, if there is one; -1 for an "e" without digits. Absurd
+// exponents are clamped: their outcome (zero or overflow) is the same.
+qsizetype leerExponente(QStringView s, qsizetype i, long long &exponente) {
+    if (i >= s.size() || (s[i] != u'e' && s[i] != u'E'))
+        return i;
+    ++i;
+    const bool negativo = i < s.size() && s[i] == u'-';
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        ++i;
+    std::string digitos;
+    while (i < s.size() && esDigito(s[i]))
+        digitos.push_back(char(s[i++].unicode()));
+    if (digitos.empty())
+        return -1;
+    digitos.erase(0, std::min(digitos.find_first_not_of('0'), digitos.size() - 1));
+    exponente = digitos.size() > 6 ? 999999 : std::stoll(digitos);
+    if (negativo)
+        exponente = -exponente;
+    return i;
+}
+
+// The parts of a number as read, before conversion.
+struct Partes {
+    bool negativo = false;
     std::string entero;
-    i = leerEntero(s, i, entero, hayDigitos);
-    if (i < 0)
-        return std::nullopt;
-    num += entero.empty() ? std::string("0") : entero;
     std::string fraccion;
-    if (i < s.size() && s[i] == u',') {
-        ++i;
-        while (i < s.size() && esDigito(s[i])) {
-            fraccion.push_back(char(s[i++].unicode()));
-            hayDigitos = true;
-        }
-    }
-    if (!hayDigitos)
-        return std::nullopt;
-    if (!fraccion.empty())
-        num += "." + fraccion;
     long long exponente = 0;
-    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
-        ++i;
-        std::string exp;
-        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-            exp.push_back(char(s[i++].unicode()));
-        const qsizetype inicioExp = i;
-        while (i < s.size() && esDigito(s[i]))
-            exp.push_back(char(s[i++].unicode()));
-        if (i == inicioExp)
-            return std::nullopt;
-        // Clamp absurd exponents; their outcome (zero or overflow) is the same.
-        std::string digitos = exp.substr(exp[0] == '+' || exp[0] == '-' ? 1 : 0);
-        digitos.erase(0, std::min(digitos.find_first_not_of('0'), digitos.size() - 1));
-        const bool negativo = exp[0] == '-';
-        exponente = digitos.size() > 6 ? 999999 : std::stoll(digitos);
-        if (negativo)
-            exponente = -exponente;
-        num += 'e';
-        num += std::to_string(exponente);
-    }
-    if (i != s.size())
-        return std::nullopt;
+};
 
+std::optional<double> convertir(const Partes &p) {
+    std::string num = p.negativo ? "-" : "";
+    num += p.entero.empty() ? std::string("0") : p.entero;
+    if (!p.fraccion.empty())
+        num += "." + p.fraccion;
+    if (p.exponente != 0)
+        num += "e" + std::to_string(p.exponente);
     double valor = 0;
-    const char *primero = num.data();
     const char *ultimo = num.data() + num.size();
-    const auto [ptr, ec] = std::from_chars(primero, ultimo, valor);
+    const auto [ptr, ec] = std::from_chars(num.data(), ultimo, valor);
     if (ec == std::errc::result_out_of_range) {
         // Tell underflow from overflow by the decimal magnitude of the text.
-        const std::string digitos = entero + fraccion;
+        const std::string digitos = p.entero + p.fraccion;
         const auto nz = digitos.find_first_not_of('0');
-        if (nz == std::string::npos)
-            return num[0] == '-' ? -0.0 : 0.0;
-        const long long magnitud =
-            static_cast<long long>(entero.size()) - 1 - static_cast<long long>(nz) + exponente;
+        const long long magnitud = nz == std::string::npos
+                                       ? -1
+                                       : static_cast<long long>(p.entero.size()) - 1 -
+                                             static_cast<long long>(nz) + p.exponente;
         if (magnitud < 0)
-            return num[0] == '-' ? -0.0 : 0.0;
+            return p.negativo ? -0.0 : 0.0;
         return std::nullopt;
     }
     if (ec != std::errc() || ptr != ultimo || !std::isfinite(valor))
         return std::nullopt;
     return valor;
+}
+
+} // namespace
+
+std::optional<double> leerNumero(QStringView texto) {
+    const QStringView s = texto.trimmed();
+    Partes p;
+    qsizetype i = 0;
+    if (i < s.size() && s[i] == u'-') {
+        p.negativo = true;
+        ++i;
+    }
+    bool hayDigitos = false;
+    i = leerEntero(s, i, p.entero, hayDigitos);
+    if (i < 0)
+        return std::nullopt;
+    i = leerFraccion(s, i, p.fraccion, hayDigitos);
+    if (!hayDigitos)
+        return std::nullopt;
+    i = leerExponente(s, i, p.exponente);
+    if (i != s.size())
+        return std::nullopt;
+    return convertir(p);
 }
 
 namespace {

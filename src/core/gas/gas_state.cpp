@@ -8,12 +8,11 @@
 namespace vorlo::gas {
 
 QStringList campos() {
-    return {dref,     Pref,      tref,    Zref,    Pproceso, tproceso, Zproceso,
-            dproceso, Qnormales, P_paraQ, T_paraQ, Z_paraQ,  Qproceso, Qprocesomasico};
+    return tabla().todos();
 }
 
 QStringList temperaturas() {
-    return {tref, tproceso, T_paraQ};
+    return tabla().nombres([](const Campo &c) { return c.unidad == QStringLiteral("ºC"); });
 }
 
 QString textoInicial(const QString &campo) {

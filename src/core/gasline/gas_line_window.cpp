@@ -1,5 +1,8 @@
 #include "gas_line_window.h"
 
+#include "gasline/gas_line_fields.h"
+
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -73,101 +76,158 @@ Nota notaDeFallo(Motivo m) {
 
 } // namespace
 
-Salidas calcularVentana(const Entradas &e, const FuncionColebrook &colebrook) {
-    Salidas s;
-    const DatosSI d = aSI(e);
-    if (d.p1 && d.densidad1)
-        s.vLimite = velocidadLimite(*d.p1, *d.densidad1);
+namespace {
 
-    // The friction factor: the number given, or Colebrook (which needs Re, hence mu).
+namespace c = campos;
+
+// One calculation of the window: its inputs in SI, the friction factor and what is found.
+struct Calculo {
+    const Entradas &e;
+    DatosSI d;
     std::optional<Friccion> friccion;
-    if (e.friccionDada) {
-        if (d.f)
-            friccion = *d.f;
-    } else if (d.rugosidadMm && d.dint && d.viscosidad && colebrook) {
-        const double rugosidad = *d.rugosidadMm;
-        const double dintMm = *e.dintMm;
-        friccion = FuncionFriccion(
-            [colebrook, rugosidad, dintMm](double re) { return colebrook(rugosidad, dintMm, re); });
-    }
-
+    Salidas s;
     std::optional<Nota> fallo;
-    bool ahogada = false;
     std::optional<Solucion> solucion;
 
-    if (e.calcularP2) {
-        // What the flow alone fixes is shown even before the line can be solved.
-        if (d.masico && d.dint) {
-            const double a = std::numbers::pi * *d.dint * *d.dint / 4;
-            if (d.densidad1)
-                s.v1 = finito(*d.masico / a / *d.densidad1);
-            if (d.viscosidad) {
-                s.re = finito(4 * *d.masico / (std::numbers::pi * *d.dint * *d.viscosidad));
-                if (s.re && friccion && !e.friccionDada) {
-                    const auto f = std::get<FuncionFriccion>(*friccion)(*s.re);
-                    if (f && std::isfinite(*f) && *f > 0)
-                        s.f = f;
-                    else
-                        fallo = Nota::SinFriccion;
-                }
-            }
-        }
-        if (d.p1 && d.densidad1 && d.dint && d.longitud && d.masico && friccion && !fallo)
-            solucion = resolverP2(Linea{*d.p1, *d.densidad1, *d.dint, *d.longitud, d.viscosidad},
-                                  *friccion, *d.masico);
-        if (solucion && solucion->estado) {
-            const Estado &r = *solucion->estado;
-            s.p2Bar = r.p2 / kPaPorBar;
-            s.caidaBar = r.caida / kPaPorBar;
-            s.caidaPorcentaje = 100 * r.caida / *d.p1;
-            s.v2 = r.v2;
-        }
-    } else {
-        // The drop is the difference of the two pressures given.
-        if (d.p1 && d.p2) {
-            if (*d.p2 < *d.p1) {
-                s.caidaBar = (*d.p1 - *d.p2) / kPaPorBar;
-                s.caidaPorcentaje = 100 * (*d.p1 - *d.p2) / *d.p1;
-            } else {
-                fallo = Nota::P2NoMenorQueP1;
-            }
-        }
-        if (d.p1 && d.densidad1 && d.dint && d.longitud && d.p2 && friccion && !fallo)
-            solucion = resolverMasico(
-                Linea{*d.p1, *d.densidad1, *d.dint, *d.longitud, d.viscosidad}, *friccion, *d.p2);
-        if (solucion && solucion->estado) {
-            const Estado &r = *solucion->estado;
-            s.masicoKgH = r.masico * kSegundosPorHora;
-            s.v1 = r.v1;
-            s.v2 = r.v2;
-            s.re = r.re;
-            if (!e.friccionDada)
-                s.f = r.f;
-        }
+    // The SI value behind a field, as the dependency table names it.
+    bool tiene(const QString &campo) const {
+        if (campo == c::P1Linea)
+            return d.p1.has_value();
+        if (campo == c::Densidad1)
+            return d.densidad1.has_value();
+        if (campo == c::DLinea)
+            return d.dint.has_value();
+        if (campo == c::RugLinea)
+            return d.rugosidadMm.has_value();
+        if (campo == c::ViscLinea)
+            return d.viscosidad.has_value();
+        if (campo == c::LLinea)
+            return d.longitud.has_value();
+        if (campo == c::MasicoLinea)
+            return d.masico.has_value();
+        if (campo == c::P2Linea)
+            return d.p2.has_value();
+        return campo == c::fLinea && d.f.has_value();
     }
+    // Whether every input a result needs in this mode is there: the table the window's
+    // highlight shows is the rule the calculation follows.
+    bool puede(const QString &resultado) const {
+        const QStringList n = c::necesarios(resultado, e.calcularP2, e.friccionDada);
+        return std::all_of(n.begin(), n.end(), [this](const QString &x) { return tiene(x); });
+    }
+    Linea linea() const { return Linea{*d.p1, *d.densidad1, *d.dint, *d.longitud, d.viscosidad}; }
+};
 
-    if (solucion && !solucion->estado) {
-        if (solucion->motivo == Motivo::Ahogada && solucion->ahogo) {
-            ahogada = true;
-            s.masicoMaximoKgH = solucion->ahogo->masicoMaximo * kSegundosPorHora;
-            s.p2AhogoBar = solucion->ahogo->p2Ahogo / kPaPorBar;
+// The friction factor: the number given, or Colebrook (which needs Re, hence mu).
+std::optional<Friccion> friccionDe(const Calculo &x, const FuncionColebrook &colebrook) {
+    if (x.e.friccionDada)
+        return x.d.f ? std::optional<Friccion>(*x.d.f) : std::nullopt;
+    if (!x.tiene(c::RugLinea) || !x.tiene(c::DLinea) || !x.tiene(c::ViscLinea) || !colebrook)
+        return std::nullopt;
+    const double rugosidad = *x.d.rugosidadMm;
+    const double dintMm = *x.e.dintMm;
+    return FuncionFriccion(
+        [colebrook, rugosidad, dintMm](double re) { return colebrook(rugosidad, dintMm, re); });
+}
+
+// Solving for P2, what the flow alone fixes is shown even before the line can be solved.
+void resultadosDelCaudal(Calculo &x) {
+    const double a = std::numbers::pi * *x.d.dint * *x.d.dint / 4;
+    if (x.puede(c::V1Linea))
+        x.s.v1 = finito(*x.d.masico / a / *x.d.densidad1);
+    if (!x.puede(c::ReLinea))
+        return;
+    x.s.re = finito(4 * *x.d.masico / (std::numbers::pi * *x.d.dint * *x.d.viscosidad));
+    if (!x.s.re || !x.friccion || x.e.friccionDada)
+        return;
+    const auto f = std::get<FuncionFriccion>(*x.friccion)(*x.s.re);
+    if (f && std::isfinite(*f) && *f > 0)
+        x.s.f = f;
+    else
+        x.fallo = Nota::SinFriccion;
+}
+
+void resolverParaP2(Calculo &x) {
+    if (x.d.masico && x.d.dint)
+        resultadosDelCaudal(x);
+    if (x.puede(c::P2Linea) && x.friccion && !x.fallo)
+        x.solucion = resolverP2(x.linea(), *x.friccion, *x.d.masico);
+    if (!x.solucion || !x.solucion->estado)
+        return;
+    const Estado &r = *x.solucion->estado;
+    x.s.p2Bar = r.p2 / kPaPorBar;
+    x.s.caidaBar = r.caida / kPaPorBar;
+    x.s.caidaPorcentaje = 100 * r.caida / *x.d.p1;
+    x.s.v2 = r.v2;
+}
+
+void resolverParaCaudal(Calculo &x) {
+    // The drop is the difference of the two pressures given.
+    if (x.puede(c::DeltaPLinea)) {
+        if (*x.d.p2 < *x.d.p1) {
+            x.s.caidaBar = (*x.d.p1 - *x.d.p2) / kPaPorBar;
+            x.s.caidaPorcentaje = 100 * (*x.d.p1 - *x.d.p2) / *x.d.p1;
         } else {
-            fallo = notaDeFallo(solucion->motivo);
+            x.fallo = Nota::P2NoMenorQueP1;
         }
     }
+    if (x.puede(c::MasicoLinea) && x.friccion && !x.fallo)
+        x.solucion = resolverMasico(x.linea(), *x.friccion, *x.d.p2);
+    if (!x.solucion || !x.solucion->estado)
+        return;
+    const Estado &r = *x.solucion->estado;
+    x.s.masicoKgH = r.masico * kSegundosPorHora;
+    x.s.v1 = r.v1;
+    x.s.v2 = r.v2;
+    x.s.re = r.re;
+    if (!x.e.friccionDada)
+        x.s.f = r.f;
+}
 
-    if (ahogada)
-        s.nota = Nota::Ahogada;
-    else if (d.noValido)
-        s.nota = Nota::DatoNoValido;
-    else if (fallo)
-        s.nota = *fallo;
-    else if (s.f && s.re && *s.re < kReLaminar)
-        s.nota = Nota::Laminar;
-    else if (s.caidaPorcentaje && std::round(*s.caidaPorcentaje * 10) > kCaidaGrandePorcentaje * 10)
-        s.nota = Nota::CaidaGrande;
+// A line that has no solution: choked, with its largest flow and choking pressure, or why not.
+bool ahogada(Calculo &x) {
+    if (!x.solucion || x.solucion->estado)
+        return false;
+    if (x.solucion->motivo == Motivo::Ahogada && x.solucion->ahogo) {
+        x.s.masicoMaximoKgH = x.solucion->ahogo->masicoMaximo * kSegundosPorHora;
+        x.s.p2AhogoBar = x.solucion->ahogo->p2Ahogo / kPaPorBar;
+        return true;
+    }
+    x.fallo = notaDeFallo(x.solucion->motivo);
+    return false;
+}
+
+// The note under the results, the first that applies.
+Nota nota(const Calculo &x, bool lineaAhogada) {
+    if (lineaAhogada)
+        return Nota::Ahogada;
+    if (x.d.noValido)
+        return Nota::DatoNoValido;
+    if (x.fallo)
+        return *x.fallo;
+    if (x.s.f && x.s.re && *x.s.re < kReLaminar)
+        return Nota::Laminar;
+    if (x.s.caidaPorcentaje && std::round(*x.s.caidaPorcentaje * 10) > kCaidaGrandePorcentaje * 10)
+        return Nota::CaidaGrande;
+    return Nota::Ninguna;
+}
+
+} // namespace
+
+Salidas calcularVentana(const Entradas &e, const FuncionColebrook &colebrook) {
+    Calculo x{e, aSI(e), std::nullopt, {}, std::nullopt, std::nullopt};
+    if (x.puede(c::VLimite))
+        x.s.vLimite = velocidadLimite(*x.d.p1, *x.d.densidad1);
+    x.friccion = friccionDe(x, colebrook);
+    if (e.calcularP2)
+        resolverParaP2(x);
+    else
+        resolverParaCaudal(x);
+    const bool lineaAhogada = ahogada(x);
+    x.s.nota = nota(x, lineaAhogada);
 
     // Nothing that is not a number ever reaches a field.
+    Salidas &s = x.s;
     for (std::optional<double> *v :
          {&s.masicoKgH, &s.p2Bar, &s.caidaBar, &s.caidaPorcentaje, &s.re, &s.f, &s.v1, &s.v2,
           &s.vLimite, &s.masicoMaximoKgH, &s.p2AhogoBar})

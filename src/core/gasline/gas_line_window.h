@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gasline/gas_line.h"
+#include "pipeflow/regimen.h"
 
 #include <functional>
 #include <optional>
@@ -57,7 +58,6 @@ struct Salidas {
     std::optional<double> p2AhogoBar;      // with Nota::Ahogada
 };
 
-inline constexpr double kReLaminar = 2000;
 // A drop above this percentage of P1 gets the per-metre note, judged on the percentage as the
 // window shows it (one decimal): a drop shown as 10,0 % is not said to exceed 10 %, whichever
 // direction it was solved in.

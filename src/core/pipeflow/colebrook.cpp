@@ -125,39 +125,40 @@ std::optional<double> ColebrookBarrido(double rugosidad, double dint, double re)
 // grows with f); the scan itself answers those.
 namespace {
 
-// `pista`, when given, replaces the estimate, so that tests can start the search anywhere.
-
-std::optional<double> rapido(double rugosidad, double dint, double re,
-                             std::optional<std::size_t> pista) {
-    if (!(re > 0))
-        return ColebrookBarrido(rugosidad, dint, re);
-    if (dint == 0)
-        return std::nullopt;
-    const double a = rugosidad / (dint * 3.7);
-    // The arguments alone decide: a positive finite argument gives a finite residual.
+// The arguments alone decide: a positive finite argument gives a finite residual.
+bool argumentosFinitos(double a, double re) {
     for (double f : {kInicio, kFin}) {
         const double arg = a + 2.51 / (std::sqrt(f) * re);
         if (!(arg > 0) || !std::isfinite(arg))
-            return std::nullopt;
+            return false;
     }
+    return true;
+}
 
-    const std::vector<double> &g = mallaInterna();
+// The first grid index whose residual is <= 0 (n when none is), with the residuals just before
+// it and at it.
+struct Cambio {
+    std::size_t k = 0;
+    double rAntes = 0; // r_{k-1}
+    double rEn = 0;    // r_k
+};
+
+// Searches from the estimate `h`: its two neighbours first, then a gallop away from it while
+// every probe lies on one side, then bisection.
+Cambio buscarCambio(double a, double re, const std::vector<double> &g, std::size_t h) {
     const std::size_t n = g.size();
-    const std::size_t h = pista ? std::min(*pista, n) : indiceEstimado(a, re, n);
-
-    // Invariant: r_i > 0 for i < lo and r_i <= 0 for i >= hi; rAntes = r_{lo-1}, rEn = r_hi.
+    // Invariant: r_i > 0 for i < lo and r_i <= 0 for i >= hi.
     std::size_t lo = 0;
     std::size_t hi = n;
-    double rAntes = 0;
-    double rEn = 0;
+    Cambio c;
     const auto probar = [&](std::size_t i) {
         const double r = residuo(a, g[i], re);
         if (r > 0) {
             lo = i + 1;
-            rAntes = r;
+            c.rAntes = r;
         } else {
             hi = i;
-            rEn = r;
+            c.rEn = r;
         }
     };
     if (h > 0)
@@ -166,25 +167,39 @@ std::optional<double> rapido(double rugosidad, double dint, double re,
         probar(h);
     std::size_t paso = 1;
     while (lo < hi) {
-        std::size_t i;
+        std::size_t i = lo + (hi - lo) / 2;
         if (lo == 0 && hi <= h) // all probes so far were <= 0: gallop down
             i = hi > paso ? hi - paso : 0;
         else if (hi == n && lo > h) // all probes so far were > 0: gallop up
             i = std::min(lo - 1 + paso, n - 1);
-        else
-            i = lo + (hi - lo) / 2;
         probar(i);
         paso *= 2;
     }
+    c.k = lo;
+    return c;
+}
 
-    const std::size_t k = lo;
-    if (k == n)
+// `pista`, when given, replaces the estimate, so that tests can start the search anywhere.
+std::optional<double> rapido(double rugosidad, double dint, double re,
+                             std::optional<std::size_t> pista) {
+    if (!(re > 0))
+        return ColebrookBarrido(rugosidad, dint, re);
+    if (dint == 0)
+        return std::nullopt;
+    const double a = rugosidad / (dint * 3.7);
+    if (!argumentosFinitos(a, re))
+        return std::nullopt;
+
+    const std::vector<double> &g = mallaInterna();
+    const std::size_t n = g.size();
+    const Cambio c = buscarCambio(a, re, g, pista ? std::min(*pista, n) : indiceEstimado(a, re, n));
+    if (c.k == n)
         return g[n - 1];
-    if (k == 0)
+    if (c.k == 0)
         return g[0];
     // The scan's state after g[k-1] is best = r_{k-1} > 0, result = g[k-1]; only g[k] can
     // still replace it.
-    return std::fabs(rEn) < rAntes ? g[k] : g[k - 1];
+    return std::fabs(c.rEn) < c.rAntes ? g[c.k] : g[c.k - 1];
 }
 
 } // namespace

@@ -20,7 +20,7 @@ std::optional<double> raizDesdeTextos(const CamposTexto &c) {
     const auto re = c.valor(Re);
     const auto d = c.valor(dint);
     const auto rug = c.valor(Rugosidad);
-    if (!re || !d || !rug || !(*re >= 2000))
+    if (!re || !d || !rug || !(*re >= kReLaminar))
         return std::nullopt;
     return colebrookExacto(*rug, *d, *re);
 }
@@ -50,7 +50,7 @@ QString porcentaje(double p) {
 namespace {
 
 // `malla` is the grid value, or 0 when there is none.
-std::optional<QString> nota(double raiz, double malla, const QString &idioma) {
+QString nota(double raiz, double malla, const QString &idioma) {
     const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
     const QString esDonde = fuera ? QStringLiteral("Raíz fuera de la malla 0,01–0,1")
                                   : QStringLiteral("Raíz dentro de la malla 0,01–0,1");
@@ -87,11 +87,9 @@ void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
 
     // The grid value as the results read it; a text that is no positive number gives the
     // short note.
-    if (const auto t = friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma)) {
-        c.escribir(Labelfexacta, *t);
-        const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
-        c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
-    }
+    c.escribir(Labelfexacta, friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma));
+    const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
+    c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
 }
 
 } // namespace vorlo

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "pipeflow/pipe_fields.h"
+#include "pipeflow/regimen.h"
 
 #include <QString>
 #include <optional>
-
-namespace vorlo::tuberia {
-// The exact Colebrook root beside the grid value ffinal, and its note.
-inline const QString fexacta = QStringLiteral("fexacta");
-inline const QString Labelfexacta = QStringLiteral("Labelfexacta");
-} // namespace vorlo::tuberia
 
 namespace vorlo {
 
@@ -20,15 +16,10 @@ namespace vorlo {
 // The note Labelfexacta compares the grid value that the results use (ffinal) with the root:
 // red when the root lies outside the grid 0,01-0,1, the normal colour inside it; both say by
 // how many percent ffinal is above or below the root (without ffinal, only where the root
-// lies). `idioma` chooses the language of the note ("ESPAÑOL" or "INGLÉS"; with another value
-// the note is not written, fexacta still is).
+// lies). `idioma` chooses the language of the note.
 void PasoFriccionExacta(CamposTexto &campos, const QString &idioma);
 
 namespace friccion {
-// The grid's ends (those of Colebrook's scan).
-inline constexpr double kMallaInicio = 0.01;
-inline constexpr double kMallaFin = 0.1;
-
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 

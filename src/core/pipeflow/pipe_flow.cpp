@@ -3,19 +3,8 @@
 #include "colebrook.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "pipeflow/regimen.h"
 
-namespace vorlo::tuberia {
-
-QStringList entradas() {
-    return {Qproceso, dproceso, vdinamica, Vcinematica, dint,   Rugosidad, L,
-            Desnivel, ktotal,   Vproceso,  Re,          ffinal, Option3,   Option4};
-}
-
-QStringList etiquetasResultado() {
-    return {DP, DPbar, DPtotalm, DPbarTotal, PerdidaAccesorios, PcargaTuberiaYaccesorios};
-}
-
-} // namespace vorlo::tuberia
 
 namespace vorlo {
 
@@ -48,14 +37,10 @@ constexpr double kBarPorMetroColumna = 0.0000981;
 constexpr double kKgfM2PorBar = 10197.2;
 // The fittings drop K·ρ·V²/2 in Pa, in bar: the ½ and the Pa per bar in one divisor (200000).
 constexpr double kDivisorAccesorios = 2 * kPaPorBar;
-// Darcy friction factor of laminar flow: 64 / Re.
-constexpr double kLaminar = 64;
-// Reynolds bounds. The friction factor is laminar below kReLaminar, from Colebrook with a red
-// transition note from kReLaminar to kReTurbulento inclusive, turbulent above. The regime text
-// reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the two sets of
-// boundaries differ at both ends, and both hold.
-constexpr double kReLaminar = 2000;
-constexpr double kReTurbulento = 4000;
+// Reynolds bounds (regimen.h). The friction factor is laminar below kReLaminar, from Colebrook
+// with a red transition note from kReLaminar to kReTurbulento inclusive, turbulent above. The
+// regime text reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the
+// two sets of boundaries differ at both ends, and both hold.
 
 // Decimals each result is shown with. Later steps read the shown, rounded texts, so these are
 // part of every result that follows.
@@ -76,10 +61,8 @@ void escribirSiFinito(CamposTexto &c, const QString &campo, const std::optional<
 
 void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, const QString &en,
                   ColorNota color) {
-    if (const auto t = segunIdioma(idioma, es, en)) {
-        c.escribir(Labelffriccion, *t);
-        c.escribirColor(Labelffriccion, color);
-    }
+    c.escribir(Labelffriccion, segunIdioma(idioma, es, en));
+    c.escribirColor(Labelffriccion, color);
 }
 
 // A zero diameter is emptied before anything divides by it.
@@ -148,7 +131,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
 // turbulent branch wrote.
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
-        escribirSiFinito(c, ffinal, formatoFijo(kLaminar / *re, kDecimalesFriccion));
+        escribirSiFinito(c, ffinal, formatoFijo(kFactorLaminar / *re, kDecimalesFriccion));
         notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
                      QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
     }
@@ -208,15 +191,7 @@ void regimen(CamposTexto &c, const QString &idioma) {
     const auto re = c.valor(Re);
     if (!re || *re <= 0)
         return;
-    std::optional<QString> t;
-    if (*re <= kReLaminar)
-        t = segunIdioma(idioma, QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow"));
-    else if (*re < kReTurbulento)
-        t = segunIdioma(idioma, QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone"));
-    else
-        t = segunIdioma(idioma, QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow"));
-    if (t)
-        c.escribir(laminarturbulento, *t);
+    c.escribir(laminarturbulento, textoRegimen(*re).en(idioma));
 }
 
 // A Reynolds number, typed or computed, survives only with a viscosity, the velocity and the
@@ -333,6 +308,14 @@ void perdidaTuberiaYAccesorios(CamposTexto &c) {
 
 } // namespace
 
+TextoBilingue textoRegimen(double re) {
+    if (re <= kReLaminar)
+        return {QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow")};
+    if (re < kReTurbulento)
+        return {QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone")};
+    return {QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow")};
+}
+
 // Each step reads its fields afresh, so it works with the rounded texts earlier steps wrote.
 void CalcularTuberia(CamposTexto &c, const QString &idioma) {
     vaciarDiametroCero(c);
@@ -355,15 +338,13 @@ void CalcularTuberia(CamposTexto &c, const QString &idioma) {
 std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) {
     for (const QString &campo : {ffinal, L, dint, dproceso, Vproceso}) {
         if (!c.presente(campo)) {
-            const auto t = segunIdioma(idioma,
+            return Mensaje{segunIdioma(idioma,
                                        QStringLiteral("Para poder calcular automáticamente, "
                                                       "todos los campos en rojo deben de "
                                                       "cumplimentarse previamente"),
                                        QStringLiteral("For automatic computing, all field in red "
-                                                      "must be completed"));
-            if (!t)
-                return std::nullopt;
-            return Mensaje{*t, QStringLiteral("Faltan datos")};
+                                                      "must be completed")),
+                           QStringLiteral("Faltan datos")};
         }
     }
     const auto f = c.valor(ffinal);

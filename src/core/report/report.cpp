@@ -4,7 +4,8 @@
 #include "fields/numbers.h"
 #include "fittings/k_factors.h"
 #include "gas/gas_state.h"
-#include "pipeflow/pipe_flow.h"
+#include "pipeflow/pipe_fields.h"
+#include "pipeflow/regimen.h"
 
 #include <cmath>
 
@@ -23,53 +24,35 @@ const QStringList kNotasTransicion = {
     QStringLiteral("Transition Zone. Friction factor is indeterminate. Turbulent flow will be "
                    "considered")};
 
-const QStringList kCalculablesTuberia = {tuberia::Vproceso,
-                                         tuberia::Re,
-                                         tuberia::laminarturbulento,
-                                         tuberia::ffinal,
-                                         tuberia::Labelffriccion,
-                                         fexacta,
-                                         Labelfexacta,
-                                         tuberia::DP,
-                                         tuberia::DPbar,
-                                         tuberia::DPtotalm,
-                                         tuberia::DPbarTotal,
-                                         tuberia::PerdidaAccesorios,
-                                         tuberia::PcargaTuberiaYaccesorios};
-
-// The exact root, its note and the pipe designation: listed only when their text is present.
-const QStringList kOpcionalesTuberia = {fexacta, Labelfexacta, LabelTuberia};
-
-Informe base(Ventana v, const QString &idioma, const QDateTime &fecha, const QString &titulo) {
+Informe base(Ventana v, const QString &idioma, const QDateTime &fecha) {
     Informe inf;
     inf.ventana = v;
     inf.idioma = idiomaInforme(idioma);
-    inf.titulo = titulo;
+    // The window's heading, without the blank its Spanish title ends in.
+    inf.titulo = inf.palabra(tabla(v).titulo()).trimmed();
     inf.fecha = fecha;
     inf.programa = QStringLiteral("Vorlo");
     inf.version = versionPrograma();
     return inf;
 }
 
-const QStringList kNotasTuberia = {tuberia::laminarturbulento, tuberia::Labelffriccion,
-                                   Labelfexacta, LabelTuberia};
-
-Fila fila(const RotuloCampo &r, const QString &valor, bool calculado, bool espanol) {
-    return Fila{r.campo,   espanol ? r.espanol : r.ingles, valor, r.unidad,
-                calculado, kNotasTuberia.contains(r.campo)};
+Fila fila(const Informe &inf, const Campo &c, const QString &valor, bool calculado) {
+    return Fila{c.nombre,  inf.palabra(c.rotulo),
+                valor,     c.unidad,
+                calculado, c.rol == Rol::Nota || c.tiene(EsTexto)};
 }
 
 void anadirOpciones(Informe &inf, const CamposTexto &c) {
-    for (const RotuloCampo &r : opciones(inf.ventana))
-        inf.opciones.append(fila(r, c.opcion(r.campo) ? kVerdadero : kFalso, false, inf.espanol()));
+    for (const Campo &o : tabla(inf.ventana).opciones())
+        inf.opciones.append(fila(inf, o, c.opcion(o.nombre) ? kVerdadero : kFalso, false));
 }
 
 // The caption of the selected option of a pair, or "not selected".
 QString elegida(const Informe &inf, const CamposTexto &c, int primera) {
-    const QList<RotuloCampo> &o = opciones(inf.ventana);
+    const QList<Campo> &o = tabla(inf.ventana).opciones();
     for (int i = primera; i < primera + 2; ++i)
-        if (c.opcion(o[i].campo))
-            return inf.espanol() ? o[i].espanol : o[i].ingles;
+        if (c.opcion(o[i].nombre))
+            return inf.palabra(o[i].rotulo);
     return inf.palabra(palabras::SinSeleccionar);
 }
 
@@ -107,6 +90,51 @@ bool tramoCompleto(const CamposTexto &c) {
     return dp && dpbar && *dp > 0 && *dpbar > 0 && std::abs(*dp / *dpbar / 1e5 - 1) < 1e-6;
 }
 
+// Whether the pipe window shows a field in its current state: the viscosity not chosen and,
+// in gases mode, the rows over the length are hidden; the optional rows show with a text.
+bool visibleEnTuberia(const Campo &campo, const CamposTexto &c) {
+    using namespace tuberia;
+    if (campo.nombre == (c.opcion(Option4) ? vdinamica : Vcinematica))
+        return false;
+    if (campo.tiene(SoloModoPrincipal) && c.opcion(Option2))
+        return false;
+    return !(campo.tiene(Opcional) && c.texto(campo.nombre).isEmpty());
+}
+
+void seccionesTuberia(Informe &inf, const CamposTexto &c) {
+    for (const SeccionCampos &s : tabla(Ventana::Tuberia).secciones()) {
+        Seccion sec{inf.palabra(s.titulo), {}};
+        for (const Campo &campo : s.campos)
+            if (visibleEnTuberia(campo, c))
+                sec.filas.append(
+                    fila(inf, campo, c.texto(campo.nombre), campo.rol != Rol::Entrada));
+        inf.secciones.append(sec);
+    }
+}
+
+// The units of DP and DPbar while they hold the totals over the length.
+void marcarTramoCompleto(Informe &inf) {
+    for (Seccion &s : inf.secciones)
+        for (Fila &f : s.filas)
+            if (f.campo == tuberia::DP)
+                f.unidad = QStringLiteral("Pa");
+            else if (f.campo == tuberia::DPbar)
+                f.unidad = QStringLiteral("bar");
+    inf.avisos << inf.palabra(palabras::TramoCompleto);
+}
+
+void avisosTuberia(Informe &inf, const CamposTexto &c) {
+    using namespace tuberia;
+    if (kNotasTransicion.contains(c.texto(Labelffriccion)))
+        inf.avisos << c.texto(Labelffriccion);
+    // The exact root's note warns only when the root lies outside the grid (the window shows
+    // it in red then); inside, it is a remark and stays with the results.
+    if (const auto raiz = friccion::raizDesdeTextos(c);
+        raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
+        !c.texto(Labelfexacta).isEmpty())
+        inf.avisos << c.texto(Labelfexacta);
+}
+
 } // namespace
 
 QString versionPrograma() {
@@ -114,11 +142,11 @@ QString versionPrograma() {
 }
 
 QString idiomaInforme(const QString &idioma) {
-    return idioma == kEspanol ? kEspanol : kIngles;
+    return idiomaDe(lenguaDe(idioma));
 }
 
-bool Informe::espanol() const {
-    return idioma == kEspanol;
+Lengua Informe::lengua() const {
+    return lenguaDe(idioma);
 }
 
 QList<Fila> Informe::filas() const {
@@ -130,57 +158,17 @@ QList<Fila> Informe::filas() const {
 
 Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateTime &fecha,
                        const std::optional<DatosAccesorios> &accesorios) {
-    using namespace tuberia;
-    const bool es = idioma == kEspanol;
-    Informe inf =
-        base(Ventana::Tuberia, idioma, fecha,
-             es ? QStringLiteral("CÁLCULO DEL NÚMERO DE REYNOLDS, VELOCIDAD, F.FRICCIÓN Y "
-                                 "PÉRDIDA DE CARGA")
-                : QStringLiteral("REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND "
-                                 "PRESSURE DROP"));
+    Informe inf = base(Ventana::Tuberia, idioma, fecha);
     anadirOpciones(inf, c);
     inf.caso << inf.palabra(palabras::Fluido) + QStringLiteral(": ") + elegida(inf, c, 0)
              << inf.palabra(palabras::Viscosidad) + QStringLiteral(": ") + elegida(inf, c, 2);
-
-    // What the window hides in its current state.
-    QStringList ocultos;
-    ocultos << (c.opcion(Option4) ? vdinamica : Vcinematica);
-    if (c.opcion(QStringLiteral("Option2")))
-        ocultos << L << Desnivel << DPtotalm << DPbarTotal << PcargaTuberiaYaccesorios;
-
-    for (const SeccionRotulos &s : secciones(Ventana::Tuberia)) {
-        Seccion sec{es ? s.espanol : s.ingles, {}};
-        for (const RotuloCampo &r : s.campos) {
-            if (ocultos.contains(r.campo))
-                continue;
-            const QString valor = c.texto(r.campo);
-            if (kOpcionalesTuberia.contains(r.campo) && valor.isEmpty())
-                continue;
-            sec.filas.append(fila(r, valor, kCalculablesTuberia.contains(r.campo), es));
-        }
-        inf.secciones.append(sec);
-    }
-    if (tramoCompleto(c)) {
-        for (Seccion &s : inf.secciones)
-            for (Fila &f : s.filas)
-                if (f.campo == DP)
-                    f.unidad = QStringLiteral("Pa");
-                else if (f.campo == DPbar)
-                    f.unidad = QStringLiteral("bar");
-        inf.avisos << inf.palabra(palabras::TramoCompleto);
-    }
-
+    seccionesTuberia(inf, c);
+    if (tramoCompleto(c))
+        marcarTramoCompleto(inf);
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);
-    if (kNotasTransicion.contains(c.texto(Labelffriccion)))
-        inf.avisos << c.texto(Labelffriccion);
-    // The exact root's note warns only when the root lies outside the grid (the window shows
-    // it in red then); inside, it is a remark and stays with the results.
-    if (const auto raiz = friccion::raizDesdeTextos(c);
-        raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
-        !c.texto(Labelfexacta).isEmpty())
-        inf.avisos << c.texto(Labelfexacta);
+    avisosTuberia(inf, c);
     if (accesorios) {
-        inf.accesorios = listaAccesorios(*accesorios, c.texto(ktotal));
+        inf.accesorios = listaAccesorios(*accesorios, c.texto(tuberia::ktotal));
         if (inf.accesorios && !accesorios->mensaje.isEmpty())
             inf.avisos << accesorios->mensaje;
     }
@@ -189,34 +177,32 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
 
 Informe informeGas(const CamposTexto &c, const QString &idioma, const QDateTime &fecha) {
     using namespace gas;
-    const bool es = idioma == kEspanol;
-    Informe inf = base(Ventana::Gas, idioma, fecha,
-                       es ? QStringLiteral("CÁLCULO DE CAUDAL Y DENSIDAD EN GASES")
-                          : QStringLiteral("FLOW RATE AND DENSITY CALCULATION. GASES"));
+    Informe inf = base(Ventana::Gas, idioma, fecha);
     anadirOpciones(inf, c);
-    const bool modoProceso = c.opcion(QStringLiteral("Option2"));
-    const RotuloCampo &z = opciones(Ventana::Gas)[2];
+    const bool modoProceso = c.opcion(Option2);
+    const Campo &z = *tabla(Ventana::Gas).campo(Check1);
     inf.caso << inf.palabra(palabras::Modo) + QStringLiteral(": ") + elegida(inf, c, 0)
-             << (es ? z.espanol : z.ingles) + QStringLiteral(": ") +
-                    inf.palabra(c.opcion(z.campo) ? palabras::Si : palabras::No);
+             << inf.palabra(z.rotulo) + QStringLiteral(": ") +
+                    inf.palabra(c.opcion(z.nombre) ? palabras::Si : palabras::No);
 
     // The results of the mode; the compressibility factors are listed whether shown or not,
     // since the calculation uses them either way.
     const QStringList calculados = {dproceso, Qprocesomasico, modoProceso ? Qnormales : Qproceso};
     const QStringList temps = temperaturas();
-    for (const SeccionRotulos &s : secciones(Ventana::Gas)) {
-        Seccion sec{es ? s.espanol : s.ingles, {}};
+    for (const SeccionCampos &s : tabla(Ventana::Gas).secciones()) {
+        Seccion sec{inf.palabra(s.titulo), {}};
         if (sec.titulo.endsWith(QLatin1Char(':')))
             sec.titulo.chop(1);
-        for (const RotuloCampo &r : s.campos) {
-            const Fila f = fila(r, c.texto(r.campo), calculados.contains(r.campo), es);
+        for (const Campo &campo : s.campos) {
+            const Fila f =
+                fila(inf, campo, c.texto(campo.nombre), calculados.contains(campo.nombre));
             sec.filas.append(f);
             // The window's own message for a temperature below absolute zero.
-            const auto v = temps.contains(r.campo) ? c.valor(r.campo) : std::nullopt;
+            const auto v = temps.contains(campo.nombre) ? c.valor(campo.nombre) : std::nullopt;
             if (v && *v < kCeroAbsoluto)
                 inf.avisos << sec.titulo + QStringLiteral(", ") + f.titulo + QStringLiteral(" (") +
                                   f.valor + QStringLiteral(" ") + f.unidad + QStringLiteral("): ") +
-                                  inf.palabra(palabras::CeroAbsoluto);
+                                  kMensajeCeroAbsoluto;
         }
         inf.secciones.append(sec);
     }

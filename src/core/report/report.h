@@ -2,6 +2,7 @@
 
 #include "fields/field_texts.h"
 #include "pipeflow/friccion_exacta.h"
+#include "pipeflow/pipe_fields.h"
 #include "report/report_texts.h"
 
 #include <QDateTime>
@@ -13,12 +14,6 @@
 // One report model feeds the clipboard, the CSV, the PDF and the printout alike, so the four
 // never disagree. Its values are the texts the window shows, never formatted again.
 namespace vorlo::informe {
-
-// Fields of the pipe flow window beyond the pass's own: the exact Colebrook root with its note,
-// and the picked pipe's designation. A report carries them when the window's texts hold them.
-using tuberia::fexacta;
-using tuberia::Labelfexacta;
-inline const QString LabelTuberia = QStringLiteral("LabelTuberia");
 
 // The program's version, from the build.
 QString versionPrograma();
@@ -84,11 +79,11 @@ struct Informe {
     QStringList notas;
     QStringList avisos;
 
-    bool espanol() const;
+    Lengua lengua() const;
     // Every quantity row, section after section.
     QList<Fila> filas() const;
     // A word of the report in its language.
-    QString palabra(const Palabra &p) const { return p.en(espanol()); }
+    QString palabra(const TextoBilingue &p) const { return p.en(lengua()); }
 };
 
 // The language a report takes for a language setting: Spanish for "ESPAÑOL", else English.

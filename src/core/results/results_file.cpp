@@ -99,7 +99,7 @@ const QList<Linea> &lineas() {
 
 QString ErrorArchivo::texto(const QString &idioma) const {
     const bool guardar = operacion == Operacion::Guardar;
-    if (idioma == kEspanol)
+    if (lenguaDe(idioma) == Lengua::Espanol)
         return (guardar ? QStringLiteral("No se pudo guardar el archivo \"%1\": %2.")
                         : QStringLiteral("No se pudo abrir el archivo \"%1\": %2."))
             .arg(ruta, explicarCausa(*this, true));

@@ -7,21 +7,9 @@ namespace vorlo::resultados {
 
 using namespace tuberia;
 
-const QStringList &recalculanAlCambiar() {
-    static const QStringList l = {Qproceso, dproceso,  vdinamica, Vcinematica, Vproceso, Re,
-                                  ffinal,   Rugosidad, L};
-    return l;
-}
-
-const QStringList &cajasDeTexto() {
-    static const QStringList l = {Qproceso, dproceso, vdinamica, Vcinematica, dint,   Rugosidad, L,
-                                  Desnivel, ktotal,   Vproceso,  Re,          ffinal, fexacta};
-    return l;
-}
-
 VentanaTuberiaSimulada::VentanaTuberiaSimulada(const QString &idioma) : m_idioma(idioma) {
     // The design state, set before any event is connected.
-    m_campos.fijarOpcion(QStringLiteral("Option1"), true);
+    m_campos.fijarOpcion(Option1, true);
     m_campos.fijarOpcion(Option3, true);
     m_campos.escribir(Desnivel, QStringLiteral("0"));
     // Initialize.
@@ -29,19 +17,22 @@ VentanaTuberiaSimulada::VentanaTuberiaSimulada(const QString &idioma) : m_idioma
 }
 
 void VentanaTuberiaSimulada::escribir(const QString &campo, const QString &texto) {
-    const bool caja = cajasDeTexto().contains(campo);
+    const Campo *c = campos().campo(campo);
+    const bool caja = c && c->tiene(Caja);
     const QString nuevo = caja ? texto.left(kLongitudMaximaCaja) : texto;
     if (m_campos.texto(campo) == nuevo)
         return; // no change, no event
     m_campos.escribir(campo, nuevo);
-    if (!caja)
-        return;
-    if (recalculanAlCambiar().contains(campo)) {
+    switch (alCambiar(campo, nuevo)) {
+    case Reaccion::Ninguna:
+        break;
+    case Reaccion::Calcular:
         calcular();
-    } else if (campo == dint && nuevo != QLatin1String("0") && !nuevo.isEmpty()) {
+        break;
+    case Reaccion::CalcularYVaciarK:
         calcular();
-        // The K factors depend on the diameter and must be selected again.
         escribir(ktotal, QString());
+        break;
     }
 }
 

@@ -11,15 +11,8 @@
 // can be opened and settled without a window, to the very same texts the window would show.
 namespace vorlo::resultados {
 
-// Text boxes whose change runs a pass at once, nested (`dint` has a rule of its own: a pass,
-// then `ktotal` emptied, unless the new text is empty or "0").
-const QStringList &recalculanAlCambiar();
-// The window's text boxes; every other field is a label, whose text changes raise nothing.
-const QStringList &cajasDeTexto();
 // A text box keeps at most this many characters of a text written into it.
 inline constexpr int kLongitudMaximaCaja = 32767;
-// Nested passes beyond this depth are not run (a guard against a chain that would not end).
-inline constexpr int kProfundidadMaxima = 64;
 // The idle timer's passes run while the inputs changed since the last pass; this bounds them.
 inline constexpr int kTicsMaximos = 64;
 

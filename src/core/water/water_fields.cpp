@@ -4,7 +4,7 @@ namespace vorlo::agua {
 
 namespace {
 
-constexpr unsigned kEntrada = Caja | FiltroNumerico | RecalculaAlCambiar | VaciaAlBorrar;
+constexpr unsigned kEntrada = Caja | FiltroNumerico | LeidaPorPasada | VaciaAlBorrar;
 constexpr unsigned kResultado = Caja | VaciaAlBorrar;
 const Formato kSeis{Formato::Significativas, 6};
 
@@ -12,57 +12,77 @@ TextoBilingue texto(const char *espanol, const char *ingles) {
     return {QString::fromUtf8(espanol), QString::fromUtf8(ingles)};
 }
 
-// A row the window shows.
-Campo ventana(const QString &nombre, Rol rol, unsigned marcas, const TextoBilingue &rotulo,
-              const char *unidad, const Formato &formato, const char *clave) {
-    return {nombre,
-            rol,
-            marcas,
-            rotulo,
-            QString::fromUtf8(unidad),
-            formato,
-            QString(),
-            QString::fromLatin1(clave)};
+Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
+              const char *clave) {
+    return {.nombre = nombre,
+            .rol = Rol::Entrada,
+            .marcas = kEntrada,
+            .rotulo = rotulo,
+            .unidad = QString::fromUtf8(unidad),
+            .clave = QString::fromLatin1(clave)};
+}
+
+// A number the window shows and the command prints.
+Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
+                const char *clave) {
+    return {.nombre = nombre,
+            .rol = Rol::Resultado,
+            .marcas = kResultado,
+            .rotulo = rotulo,
+            .unidad = QString::fromUtf8(unidad),
+            .formato = kSeis,
+            .clave = QString::fromLatin1(clave)};
 }
 
 // A result only the command prints: no control, so no name.
 Campo soloLinea(const TextoBilingue &rotulo, const char *unidad, const char *clave) {
-    return ventana(QString(), Rol::Resultado, 0, rotulo, unidad, kSeis, clave);
+    Campo c = resultado(QString(), rotulo, unidad, clave);
+    c.marcas = 0;
+    return c;
+}
+
+TablaCampos construir() {
+    Campo fase{.nombre = FaseAgua,
+               .rol = Rol::Resultado,
+               .marcas = kResultado | EsTexto,
+               .rotulo = texto("Fase", "Phase"),
+               .clave = QStringLiteral("phase")};
+    const QList<SeccionCampos> secciones = {
+        {texto("CONDICIONES", "CONDITIONS"),
+         {},
+         {entrada(TAgua, texto("Temperatura", "Temperature"), "ºC", "t"),
+          entrada(PAgua, texto("Presión absoluta", "Absolute pressure"), "bar a", "p")}},
+        {texto("PROPIEDADES", "PROPERTIES"),
+         {},
+         {soloLinea(texto("Región IAPWS-IF97", "IAPWS-IF97 region"), "", "region"), fase,
+          resultado(DensidadAgua, texto("Densidad", "Density"), "kg/m3", "density"),
+          soloLinea(texto("Volumen específico", "Specific volume"), "m3/kg", "specific_volume"),
+          resultado(EntalpiaAgua, texto("Entalpía específica", "Specific enthalpy"), "kJ/kg",
+                    "enthalpy"),
+          soloLinea(texto("Entropía específica", "Specific entropy"), "kJ/(kg·K)", "entropy"),
+          resultado(CpAgua, texto("Calor específico a presión constante", "Isobaric specific heat"),
+                    "kJ/(kg·K)", "cp"),
+          soloLinea(texto("Velocidad del sonido", "Speed of sound"), "m/s", "speed_of_sound"),
+          resultado(ViscDinAgua, texto("Viscosidad dinámica", "Dynamic viscosity"), "Pa·s",
+                    "dynamic_viscosity"),
+          resultado(ViscCinAgua, texto("Viscosidad cinemática", "Kinematic viscosity"), "m2/s",
+                    "kinematic_viscosity")}},
+        {texto("SATURACIÓN", "SATURATION"),
+         {},
+         {resultado(TsatAgua, texto("Temperatura de saturación", "Saturation temperature"), "ºC",
+                    "saturation_temperature"),
+          resultado(PsatAgua, texto("Presión de saturación", "Saturation pressure"), "bar a",
+                    "saturation_pressure"),
+          {.nombre = NotaAgua, .rol = Rol::Nota, .marcas = VaciaAlBorrar | EsTexto}}},
+    };
+    return TablaCampos(texto("AGUA Y VAPOR (IAPWS-IF97)", "WATER AND STEAM (IAPWS-IF97)"), {},
+                       secciones);
 }
 
 } // namespace
 
 const TablaCampos &camposAgua() {
-    static const TablaCampos tabla{
-        ventana(TAgua, Rol::Entrada, kEntrada, texto("Temperatura", "Temperature"), "ºC", {}, "t"),
-        ventana(PAgua, Rol::Entrada, kEntrada, texto("Presión absoluta", "Absolute pressure"),
-                "bar a", {}, "p"),
-        soloLinea(texto("Región IAPWS-IF97", "IAPWS-IF97 region"), "", "region"),
-        ventana(FaseAgua, Rol::Resultado, kResultado, texto("Fase", "Phase"), "", {}, "phase"),
-        ventana(DensidadAgua, Rol::Resultado, kResultado, texto("Densidad", "Density"), "kg/m3",
-                kSeis, "density"),
-        soloLinea(texto("Volumen específico", "Specific volume"), "m3/kg", "specific_volume"),
-        ventana(EntalpiaAgua, Rol::Resultado, kResultado,
-                texto("Entalpía específica", "Specific enthalpy"), "kJ/kg", kSeis, "enthalpy"),
-        soloLinea(texto("Entropía específica", "Specific entropy"), "kJ/(kg·K)", "entropy"),
-        ventana(CpAgua, Rol::Resultado, kResultado,
-                texto("Calor específico a presión constante", "Isobaric specific heat"),
-                "kJ/(kg·K)", kSeis, "cp"),
-        soloLinea(texto("Velocidad del sonido", "Speed of sound"), "m/s", "speed_of_sound"),
-        ventana(ViscDinAgua, Rol::Resultado, kResultado,
-                texto("Viscosidad dinámica", "Dynamic viscosity"), "Pa·s", kSeis,
-                "dynamic_viscosity"),
-        ventana(ViscCinAgua, Rol::Resultado, kResultado,
-                texto("Viscosidad cinemática", "Kinematic viscosity"), "m2/s", kSeis,
-                "kinematic_viscosity"),
-        ventana(TsatAgua, Rol::Resultado, kResultado,
-                texto("Temperatura de saturación", "Saturation temperature"), "ºC", kSeis,
-                "saturation_temperature"),
-        ventana(PsatAgua, Rol::Resultado, kResultado,
-                texto("Presión de saturación", "Saturation pressure"), "bar a", kSeis,
-                "saturation_pressure"),
-        ventana(NotaAgua, Rol::Nota, VaciaAlBorrar, {}, "", {}, ""),
-    };
+    static const TablaCampos tabla = construir();
     return tabla;
 }
 

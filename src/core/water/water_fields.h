@@ -24,7 +24,8 @@ inline const QString TsatAgua = QStringLiteral("TsatAgua");
 inline const QString PsatAgua = QStringLiteral("PsatAgua");
 inline const QString NotaAgua = QStringLiteral("NotaAgua");
 
-// Inputs, then results in the command's order, then the note.
+// Three sections: the conditions (inputs), the properties, and saturation with the note; the
+// results run in the command's order.
 const TablaCampos &camposAgua();
 
 // The number a result row holds for a state, by the row's key: nullopt for the phase (a text),

@@ -37,15 +37,22 @@ void fijarTooltip(QObject *o, const QString &t) {
 } // namespace
 
 Lengua lenguaActual() {
-    return Idioma == kEspanol ? Lengua::Espanol : Lengua::Ingles;
+    return lenguaDe(Idioma);
 }
 
 const QString &idiomaActual() {
-    return lenguaActual() == Lengua::Espanol ? kEspanol : kIngles;
+    return idiomaDe(lenguaActual());
 }
 
 const QString &segunLengua(const QString &espanol, const QString &ingles) {
     return lenguaActual() == Lengua::Espanol ? espanol : ingles;
+}
+
+QList<TextoControl> textosDeCampos(const TablaCampos &tabla) {
+    QList<TextoControl> l;
+    for (const RotuloVentana &r : tabla.rotulosVentana())
+        l.append({r.control, TextoControl::Texto, r.texto.espanol, r.texto.ingles});
+    return l;
 }
 
 void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
@@ -54,12 +61,12 @@ void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
 
 void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     aplicarTextos(ventana, tabla, lengua);
-    Idioma = lengua == Lengua::Espanol ? kEspanol : kIngles;
+    Idioma = idiomaDe(lengua);
 }
 
 void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     for (const TextoControl &t : tabla) {
-        const QString &texto = lengua == Lengua::Espanol ? t.espanol : t.ingles;
+        const QString &texto = TextoBilingue{t.espanol, t.ingles}.en(lengua);
         QObject *o = t.control.isEmpty() ? ventana : ventana->findChild<QObject *>(t.control);
         // A table naming a control the window lacks is a fault in the table.
         Q_ASSERT_X(o, "aplicarTextos", qPrintable(t.control));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/field_table.h"
 #include "fields/language.h"
 
 #include <QList>
@@ -27,6 +28,9 @@ Lengua lenguaActual();
 const QString &idiomaActual();
 // The text of the current language.
 const QString &segunLengua(const QString &espanol, const QString &ingles);
+
+// The captions a calculator's field table gives the window's labels, headings and options.
+QList<TextoControl> textosDeCampos(const TablaCampos &tabla);
 
 // Sets every text of the table in one language. Labels, buttons, menus and menu actions take
 // their caption; the window its title.

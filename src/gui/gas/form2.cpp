@@ -31,12 +31,6 @@
 
 namespace vorlo {
 
-namespace {
-// Nested passes end when a write no longer changes a text; this only guards against a chain
-// that would not end.
-constexpr int kProfundidadMaxima = 64;
-} // namespace
-
 Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>()) {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

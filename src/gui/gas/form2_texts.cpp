@@ -2,52 +2,15 @@
 
 namespace vorlo {
 
-namespace {
-using T = TextoControl;
-const QString kPresion = QStringLiteral("Presión Absoluta");
-const QString kPressure = QStringLiteral("Absolute Pressure");
-const QString kTemperatura = QStringLiteral("Temperatura");
-const QString kTemperature = QStringLiteral("Temperature");
-} // namespace
-
 const QList<TextoControl> &textosForm2() {
-    static const QList<TextoControl> tabla = {
-        {"Label1", T::Texto, "CÁLCULO DE CAUDAL Y DENSIDAD EN GASES",
-         "FLOW RATE AND DENSITY CALCULATION. GASES"},
-        {"Label2", T::Texto,
-         "Conozco el caudal normalizado y quiero conocer caudal referido a las condiciones de "
-         "proceso",
-         "Normalized flow rate is known"},
-        {"Label3", T::Texto,
-         "Conozco el caudal referenciado a las condiciones de proceso y quiero calcularlo en "
-         "otras condiciones de referencia",
-         "Actual (measured) flow rate is known"},
-        {"Label7", T::Texto, "Considerar factor de compresibilidad (Z)",
-         "Consider compressibility factor (Z)"},
-        {"Command3", T::Texto, "Calcular Pérdida de Carga", "Calculate Pressure Drop"},
-        {"Archivo", T::Texto, "Archivo", "File"},
-        {"Label4", T::Texto, "CARACTERÍSTICAS DEL GAS", "GAS PROPERTIES"},
-        {"Label5", T::Texto, "Densidad", "Density"},
-        {"Label6", T::Texto, "Compresibilidad (Z)", "Compressibility (Z)"},
-        {"Label8", T::Texto, "Condiciones de Referencia:", "Reference conditions:"},
-        {"Label9", T::Texto, kPresion, kPressure},
-        {"Label10", T::Texto, kTemperatura, kTemperature},
-        {"Label13", T::Texto, "CONDICIONES DE PROCESO", "PROCESS CONDITIONS"},
-        {"Label14", T::Texto, kPresion, kPressure},
-        {"Label15", T::Texto, kTemperatura, kTemperature},
-        {"Label16", T::Texto, "Compresibilidad", "Compressibility (Z)"},
-        {"Label17", T::Texto, "Densidad", "Density"},
-        {"Label21", T::Texto, "CAUDAL NORMALIZADO", "NORMALIZED FLOW RATE"},
-        {"Label22", T::Texto, "Caudal", "Flow Rate"},
-        {"Label24", T::Texto, "Condiciones de Referencia", "Reference conditions"},
-        {"Label25", T::Texto, kPresion, kPressure},
-        {"Label26", T::Texto, kTemperatura, kTemperature},
-        {"Label27", T::Texto, "Compresibilidad", "Compressibility (Z)"},
-        {"Label30", T::Texto, "CAUDAL REAL, REFERIDO A LAS CONDICIONES REALES DE PROCESO",
-         "ACTUAL FLOW (MEASURED)"},
-        {"Label31", T::Texto, "Caudal", "Flow rate"},
-        {"Label32", T::Texto, "Caudal Másico", "Mass flow rate"},
-    };
+    static const QList<TextoControl> tabla = [] {
+        using T = TextoControl;
+        QList<TextoControl> t = textosDeCampos(gas::tabla());
+        t << TextoControl{"Command3", T::Texto, "Calcular Pérdida de Carga",
+                          "Calculate Pressure Drop"}
+          << TextoControl{"Archivo", T::Texto, "Archivo", "File"};
+        return t;
+    }();
     return tabla;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/texts.h"
+#include "gas/gas_fields.h"
 
 #include <QStringList>
 
@@ -18,8 +19,7 @@ const PistaGas &pistaCaudalNormalizado(); // over Qnormales, mode 2
 
 // Texts that stay Spanish whatever the language.
 inline const QString kTituloForm2 = QStringLiteral("Vorlo - Cálculo Condiciones de Proceso");
-inline const QString kMensajeCeroAbsoluto =
-    QStringLiteral("Temperatura por debajo del cero absoluto, por favor corrija");
+using gas::kMensajeCeroAbsoluto;
 inline const QString kPulsarUnidades = QStringLiteral("Pulsar para otras unidades");
 inline const QString kTooltipLabel4 = QStringLiteral(
     "En este apartado deben de introducirse la densidad y la compresibilidad del gas. Estos dos "

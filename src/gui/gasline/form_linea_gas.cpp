@@ -8,8 +8,8 @@
 #include "app/texts.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
-#include "gasline/form_linea_gas_tables.h"
 #include "gasline/form_linea_gas_texts.h"
+#include "gasline/gas_line_fields.h"
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QButtonGroup>
@@ -77,19 +77,20 @@ QGridLayout *FormLineaGas::nuevaSeccion(const QString &encabezado, const QString
     return rejilla;
 }
 
-QLineEdit *FormLineaGas::nuevaFila(QGridLayout *rejilla, const QString &nombre,
-                                   const QString &etiqueta, const QString &unidad) {
+// A row of the field table: its caption, its text box and, where it has one, its unit.
+QLineEdit *FormLineaGas::nuevaFila(QGridLayout *rejilla, const QString &nombre) {
+    const Campo &c = *c::tabla().campo(nombre);
     const int fila = rejilla->rowCount();
     auto *caption = new QLabel(this);
-    caption->setObjectName(etiqueta);
+    caption->setObjectName(c.etiqueta);
     auto *e = new QLineEdit(this);
     e->setObjectName(nombre);
     e->setFixedWidth(kAnchoCampo);
     caption->setBuddy(e);
     rejilla->addWidget(caption, fila, 0);
     rejilla->addWidget(e, fila, 1);
-    if (!unidad.isEmpty()) {
-        auto *u = new QLabel(unidad, this);
+    if (!c.unidad.isEmpty()) {
+        auto *u = new QLabel(QStringLiteral("( %1 )").arg(c.unidad), this);
         u->setObjectName(QStringLiteral("Unidad") + nombre);
         rejilla->addWidget(u, fila, 2);
     }
@@ -98,29 +99,22 @@ QLineEdit *FormLineaGas::nuevaFila(QGridLayout *rejilla, const QString &nombre,
 }
 
 void FormLineaGas::construir() {
+    const QList<SeccionCampos> &secciones = c::tabla().secciones();
     auto *capas = new QVBoxLayout(this);
     auto *titulo = new QLabel(this);
-    titulo->setObjectName(QStringLiteral("TituloLinea"));
+    titulo->setObjectName(c::tabla().etiquetaTitulo());
     titulo->setFont(negrita(titulo->font(), 11));
     capas->addWidget(titulo);
 
-    QGridLayout *linea =
-        nuevaSeccion(QStringLiteral("EncabezadoLinea"), QStringLiteral("MarcoLinea"));
-    nuevaFila(linea, c::P1Linea, QStringLiteral("EtiquetaP1"), QStringLiteral("( bar a )"));
-    nuevaFila(linea, c::Densidad1, QStringLiteral("EtiquetaDensidad1"),
-              QStringLiteral("( kg/m3 )"));
-    nuevaFila(linea, c::DLinea, QStringLiteral("EtiquetaDLinea"), QStringLiteral("( mm )"));
-    nuevaFila(linea, c::RugLinea, QStringLiteral("EtiquetaRugLinea"), QStringLiteral("( mm )"));
-    nuevaFila(linea, c::ViscLinea, QStringLiteral("EtiquetaViscLinea"),
-              QStringLiteral("( Pa · s )"));
-    nuevaFila(linea, c::LLinea, QStringLiteral("EtiquetaLLinea"), QStringLiteral("( m )"));
+    QGridLayout *linea = nuevaSeccion(secciones[0].etiqueta, QStringLiteral("MarcoLinea"));
+    for (const Campo &campo : secciones[0].campos)
+        nuevaFila(linea, campo.nombre);
 
-    QGridLayout *calculo =
-        nuevaSeccion(QStringLiteral("EncabezadoCalculo"), QStringLiteral("MarcoCalculo"));
+    QGridLayout *calculo = nuevaSeccion(secciones[1].etiqueta, QStringLiteral("MarcoCalculo"));
     m_opcionP2 = new QRadioButton(this);
-    m_opcionP2->setObjectName(QStringLiteral("OpcionP2"));
+    m_opcionP2->setObjectName(c::OpcionP2);
     m_opcionMasico = new QRadioButton(this);
-    m_opcionMasico->setObjectName(QStringLiteral("OpcionMasico"));
+    m_opcionMasico->setObjectName(c::OpcionMasico);
     auto *opciones = new QHBoxLayout;
     opciones->addWidget(m_opcionP2);
     opciones->addWidget(m_opcionMasico);
@@ -130,27 +124,20 @@ void FormLineaGas::construir() {
     grupo->addButton(m_opcionP2);
     grupo->addButton(m_opcionMasico);
     m_opcionP2->setChecked(true);
-    nuevaFila(calculo, c::MasicoLinea, QStringLiteral("EtiquetaMasico"),
-              QStringLiteral("( kg/h )"));
-    nuevaFila(calculo, c::P2Linea, QStringLiteral("EtiquetaP2"), QStringLiteral("( bar a )"));
+    nuevaFila(calculo, c::MasicoLinea);
+    nuevaFila(calculo, c::P2Linea);
     m_fijarF = new QCheckBox(this);
-    m_fijarF->setObjectName(QStringLiteral("FijarF"));
+    m_fijarF->setObjectName(c::FijarF);
     auto *filaF = new QHBoxLayout;
     filaF->addWidget(m_fijarF);
     filaF->addStretch(1);
     calculo->addLayout(filaF, calculo->rowCount(), 0, 1, 4);
-    nuevaFila(calculo, c::fLinea, QStringLiteral("EtiquetaF"), QString());
+    nuevaFila(calculo, c::fLinea);
 
     QGridLayout *resultados =
-        nuevaSeccion(QStringLiteral("EncabezadoResultados"), QStringLiteral("MarcoResultados"));
-    nuevaFila(resultados, c::DeltaPLinea, QStringLiteral("EtiquetaDeltaP"),
-              QStringLiteral("( bar )"));
-    nuevaFila(resultados, c::DeltaPPorc, QStringLiteral("EtiquetaDeltaPPorc"),
-              QStringLiteral("( % )"));
-    nuevaFila(resultados, c::ReLinea, QStringLiteral("EtiquetaRe"), QString());
-    nuevaFila(resultados, c::V1Linea, QStringLiteral("EtiquetaV1"), QStringLiteral("( m/s )"));
-    nuevaFila(resultados, c::V2Linea, QStringLiteral("EtiquetaV2"), QStringLiteral("( m/s )"));
-    nuevaFila(resultados, c::VLimite, QStringLiteral("EtiquetaVLimite"), QStringLiteral("( m/s )"));
+        nuevaSeccion(secciones[2].etiqueta, QStringLiteral("MarcoResultados"));
+    for (const Campo &campo : secciones[2].campos)
+        nuevaFila(resultados, campo.nombre);
     m_nota = new QLabel(this);
     m_nota->setObjectName(QStringLiteral("NotaLinea"));
     m_nota->setWordWrap(true);
@@ -170,9 +157,8 @@ void FormLineaGas::construir() {
     m_ayuda->setMinimumHeight(lineas + 2 * m_ayuda->frameWidth() + 4);
 
     // Results are never typed into; they can still be selected and copied.
-    for (const QString &n :
-         {c::DeltaPLinea, c::DeltaPPorc, c::ReLinea, c::V1Linea, c::V2Linea, c::VLimite})
-        campo(n)->setReadOnly(true);
+    for (const Campo &r : secciones[2].campos)
+        campo(r.nombre)->setReadOnly(true);
 }
 
 void FormLineaGas::conectarEventos() {
@@ -267,7 +253,7 @@ void FormLineaGas::Calcular() {
     escribir(c::VLimite, s.vLimite);
     m_escribiendo = anterior;
 
-    const QString nota = textoNota(s, idiomaActual()).value_or(QString());
+    const QString nota = textoNota(s, idiomaActual());
     if (m_nota->text() != nota)
         m_nota->setText(nota);
     fijarColorTexto(m_nota, s.nota == lineagas::Nota::Ahogada

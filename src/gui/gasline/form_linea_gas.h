@@ -44,8 +44,7 @@ class FormLineaGas : public QWidget {
   private:
     void construir();
     QGridLayout *nuevaSeccion(const QString &encabezado, const QString &marco);
-    QLineEdit *nuevaFila(QGridLayout *rejilla, const QString &campo, const QString &etiqueta,
-                         const QString &unidad);
+    QLineEdit *nuevaFila(QGridLayout *rejilla, const QString &campo);
     void conectarEventos();
     void alCambiarModo();
     void alPasarRaton(QObject *obj);

@@ -2,17 +2,14 @@
 
 #include "fields/language.h"
 #include "fields/numbers.h"
-#include "gasline/form_linea_gas_tables.h"
+#include "gasline/gas_line_fields.h"
 
 #include <QHash>
 
 namespace vorlo {
 
 namespace {
-using T = TextoControl;
 namespace c = lineagas::campos;
-const QString kTituloEs = QStringLiteral("Línea de gas: flujo isotérmico");
-const QString kTituloEn = QStringLiteral("Gas line: isothermal flow");
 // Units that stay on the line of their number when the note wraps: a no-break space before,
 // and a word joiner after the slash (a line may otherwise break there).
 const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
@@ -20,31 +17,10 @@ const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
 } // namespace
 
 const QList<TextoControl> &textosFormLineaGas() {
-    static const QList<TextoControl> tabla = {
-        {QString(), T::Titulo, kTituloEs, kTituloEn},
-        {"TituloLinea", T::Texto, kTituloEs, kTituloEn},
-        {"EncabezadoLinea", T::Texto, "DATOS DE LA LÍNEA", "LINE DATA"},
-        {"EncabezadoCalculo", T::Texto, "CAUDAL Y PRESIÓN DE SALIDA", "FLOW AND OUTLET PRESSURE"},
-        {"EncabezadoResultados", T::Texto, "RESULTADOS", "RESULTS"},
-        {"EtiquetaP1", T::Texto, "Presión de entrada P1", "Inlet pressure P1"},
-        {"EtiquetaDensidad1", T::Texto, "Densidad a P1", "Density at P1"},
-        {"EtiquetaDLinea", T::Texto, "Diámetro Interior", "Internal Diameter"},
-        {"EtiquetaRugLinea", T::Texto, "Rugosidad", "Roughness"},
-        {"EtiquetaViscLinea", T::Texto, "V.Dinámica (µ)", "Dynamic v.(µ)"},
-        {"EtiquetaLLinea", T::Texto, "Longitud", "Length"},
-        {"OpcionP2", T::Texto, "Calcular P2", "Solve for P2"},
-        {"OpcionMasico", T::Texto, "Calcular caudal", "Solve for flow"},
-        {"EtiquetaMasico", T::Texto, "Caudal másico", "Mass flow"},
-        {"EtiquetaP2", T::Texto, "Presión de salida P2", "Outlet pressure P2"},
-        {"FijarF", T::Texto, "Factor de fricción dado", "Given friction factor"},
-        {"EtiquetaF", T::Texto, "Factor de fricción f", "Friction factor, f"},
-        {"EtiquetaDeltaP", T::Texto, "Pérdida de carga P1 − P2", "Pressure drop P1 − P2"},
-        {"EtiquetaDeltaPPorc", T::Texto, "Pérdida en % de P1", "Drop as % of P1"},
-        {"EtiquetaRe", T::Texto, "Reynolds", "Reynolds"},
-        {"EtiquetaV1", T::Texto, "Velocidad a la entrada", "Inlet velocity"},
-        {"EtiquetaV2", T::Texto, "Velocidad a la salida", "Outlet velocity"},
-        {"EtiquetaVLimite", T::Texto, "Velocidad límite", "Limit velocity"},
-    };
+    static const QList<TextoControl> tabla =
+        QList<TextoControl>{{QString(), TextoControl::Titulo, c::tabla().titulo().espanol,
+                             c::tabla().titulo().ingles}} +
+        textosDeCampos(c::tabla());
     return tabla;
 }
 
@@ -118,11 +94,11 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
     return (esEntrada ? entradas : resultados).value(campo);
 }
 
-std::optional<QString> textoNota(const lineagas::Salidas &s, const QString &idioma) {
+QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
     using lineagas::Nota;
     switch (s.nota) {
     case Nota::Ninguna:
-        return std::nullopt;
+        return {};
     case Nota::Ahogada: {
         const auto maximo = s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt;
         const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
@@ -176,7 +152,7 @@ std::optional<QString> textoNota(const lineagas::Salidas &s, const QString &idio
             QStringLiteral("The drop exceeds 10 % of P1: a per-metre calculation, with the gas at "
                            "one density, would be misleading here"));
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace vorlo

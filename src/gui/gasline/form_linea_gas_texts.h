@@ -17,8 +17,7 @@ const TextoBilingue &pistaGeneralLinea();
 // when the field has none.
 TextoBilingue pistaLinea(const QString &campo, bool esEntrada);
 
-// The note under the results in the language `idioma`; nullopt with no note, or with a language
-// setting that is neither.
-std::optional<QString> textoNota(const lineagas::Salidas &salidas, const QString &idioma);
+// The note under the results in the language `idioma`; empty with no note.
+QString textoNota(const lineagas::Salidas &salidas, const QString &idioma);
 
 } // namespace vorlo

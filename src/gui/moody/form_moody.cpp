@@ -1,7 +1,7 @@
 #include "form_moody.h"
 
 #include "app/dialogos_archivo.h"
-#include "app/globals.h"
+#include "app/texts.h"
 #include "app/icons.h"
 #include "app/message_boxes.h"
 #include "fields/language.h"
@@ -228,7 +228,7 @@ QString FormMoody::textoRelativa(double r) {
 }
 
 FormMoody::FormMoody(QWidget *parent)
-    : QWidget(parent), m_lengua(Idioma == kIngles ? Lengua::Ingles : Lengua::Espanol),
+    : QWidget(parent), m_lengua(lenguaActual()),
       m_textos(textosMoody(m_lengua)) {
     setObjectName(QStringLiteral("FormMoody"));
     setAttribute(Qt::WA_DeleteOnClose);

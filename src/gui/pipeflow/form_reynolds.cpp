@@ -19,6 +19,7 @@
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
+#include "pipeflow/regimen.h"
 #include "report/report.h"
 #include "report/report_actions.h"
 #include "results/results_file.h"
@@ -48,10 +49,6 @@ namespace vorlo {
 // double click on DPbar shows then stay readable until the user changes something.
 
 namespace {
-// Nested passes end when a write no longer changes a text; this only guards against a chain
-// that would not end.
-constexpr int kProfundidadMaxima = 64;
-
 const QString &segun(const PistaAyuda &p) {
     return segunLengua(p.espanol, p.ingles);
 }
@@ -334,7 +331,8 @@ void FormReynolds::aplicarModo(bool liquidos) {
     ui->Command7->setVisible(!liquidos);
     ui->CommandLineaGas->setVisible(!liquidos);
     ui->Command5->setVisible(!liquidos);
-    fijarVisibles(this, reynolds::kSoloLiquidos, liquidos);
+    static const QStringList soloLiquidos = reynolds::soloLiquidos();
+    fijarVisibles(this, soloLiquidos, liquidos);
     // The window follows its content's height (gases mode hides three rows), unless the user
     // maximized it; queued so that the layout has taken the new rows into account.
     QTimer::singleShot(0, this, [this] {
@@ -534,7 +532,7 @@ void FormReynolds::alPasarRaton(QObject *obj) {
     }
     const auto re = leerNumero(ui->Re->text());
     const QStringList rojos = reynolds::necesarios(nombre, ui->Option3->isChecked(),
-                                                   ui->Option4->isChecked(), !re || *re < 2000);
+                                                   ui->Option4->isChecked(), !re || *re < kReLaminar);
     for (const QString &n : rojos) {
         if (QLineEdit *e = campo(n))
             fijarFondo(e, kColorRojo);

@@ -1,79 +1,54 @@
 #include "form_reynolds_texts.h"
 
+#include "pipeflow/pipe_fields.h"
+
 namespace vorlo {
 
 namespace {
 using T = TextoControl;
 const QString kUnidades = QStringLiteral("Pulsar para otras unidades");
 const QString kUnits = QStringLiteral("Press for other units");
-const QString kTituloEs =
-    QStringLiteral("CÁLCULO DEL NÚMERO DE REYNOLDS, VELOCIDAD, F.FRICCIÓN Y PÉRDIDA DE CARGA ");
-const QString kTituloEn =
-    QStringLiteral("REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
 } // namespace
 
 const QList<TextoControl> &textosFormReynolds() {
-    static const QList<TextoControl> tabla = {
-        {QString(), T::Titulo, kTituloEs, kTituloEn},
-        {"Label28", T::Texto, kTituloEs, kTituloEn},
-        {"Label17", T::Texto, "DATOS INICIALES (En condiciones de proceso)",
-         "INITIAL DATA (actual conditions)"},
-        {"Label18", T::Texto, "FACTOR DE FRICCIÓN Y PÉRDIDA DE CARGA",
-         "FRICTION FACTOR AND PRESSURE DROP"},
-        {"Label7", T::Texto, "PÉRDIDA DE CARGA EN ACCESORIOS", "PRESSURE DROP IN FITTINGS"},
-        {"Option1", T::Texto, "Líquidos", "Liquids"},
-        {"Option2", T::Texto, "Gases", "Gases"},
-        {"Command4", T::Tooltip, "Base Datos Líquidos", "Liquids Data Base"},
-        {"Label1", T::Texto, "Caudal", "Flow Rate"},
-        {"Label2", T::Texto, "Densidad", "Density"},
-        {"Command7", T::Texto, "Calcular Densidad y Caudal", "Calculate density, flow"},
-        {"Label26", T::Texto, "Viscosidad", "Viscosity"},
-        {"Option3", T::Texto, "V.Dinámica (µ)", "Dynamic v.(µ)"},
-        {"Option4", T::Texto, "V. Cinemática", "Kinematic v."},
-        {"Command5", T::Tooltip, "Datos Gases", "Gases data"},
-        {"Label3", T::Texto, "V.Dinámica (µ)", "Dynamic v.(µ)"},
-        {"Label25", T::Texto, "V.Cinemática", "Kinematic v."},
-        {"Label4", T::Texto, "Diámetro Interior", "Internal Diameter"},
-        {"Label9", T::Texto, "Velocidad", "Velocity"},
-        {"Label10", T::Texto, "Reynolds", "Reynolds"},
-        {"Command6", T::Tooltip, "Ver Rugosidades por tipo de material", "Rugosity table"},
-        {"Label12", T::Texto, "Rugosidad", "Rugosity"},
-        {"Label16", T::Texto, "Factor de fricción f", "Friction factor, f"},
-        {"Label20", T::Texto, "Pérdida de Carga en tramos rectos de tubería",
-         "Pressure drop per meter of straigth pipe length"},
-        {"Label19", T::Texto, "Por metro de tubería", "Per meter of pipe"},
-        {"Label15", T::Texto, "Longitud", "Length"},
-        {"Label22", T::Texto, "Desnivel", "Change of elevation"},
-        {"Label14", T::Texto, "Pérdida de Carga Total", "Total pressure drop"},
-        {"Command3", T::Texto, "Seleccionar Accesorios", "Fittings"},
-        {"Label6", T::Texto, "Pérdida Carga en Accesorios", "Pressure drop in fittingss"},
-        {"Label21", T::Texto, "P.Carga Tubería+Accesorios", "P.Drop pipe+fittings"},
-        {"Archivo", T::Texto, "Archivo", "File"},
-        {"Abrir", T::Texto, "Abrir", "Open"},
-        {"Guardar", T::Texto, "Guardar", "Save"},
-        {"Edición", T::Texto, "Editar", "Edition"},
-        {"Borrar_Pantalla", T::Texto, "Borrar Pantalla", "Delete"},
-        {"Command10", T::Tooltip, kUnidades, kUnits},
-        {"Command11", T::Tooltip, kUnidades, kUnits},
-        {"Command17", T::Tooltip, kUnidades, kUnits},
-        {"Command13", T::Tooltip, kUnidades, kUnits},
-        {"Command8", T::Tooltip, kUnidades, kUnits},
-        {"Command14", T::Tooltip, kUnidades, kUnits},
-        {"Command15", T::Tooltip, kUnidades, kUnits},
-        {"CommandTuberia", T::Texto, "Tuberías…", "Pipe sizes…"},
-        {"Label40", T::Texto, "f exacto (Colebrook)", "Exact Colebrook f"},
-        {"CommandMoody", T::Tooltip, "Diagrama de Moody con el punto de trabajo",
-         "Moody chart with the operating point"},
-        {"Ver", T::Texto, "Ver", "View"},
-        {"Moody", T::Texto, "Diagrama de Moody", "Moody chart"},
-        {"CommandLineaGas", T::Texto, "Línea de gas…", "Gas line…"},
-        {"CommandLineaGas", T::Tooltip,
-         "Flujo isotérmico en toda la longitud de una línea de gas: presión de salida o caudal",
-         "Isothermal flow over a whole gas line: outlet pressure or flow"},
-        {"CommandTuberia", T::Tooltip,
-         "Elegir una tubería normalizada: norma, tamaño nominal y cédula",
-         "Pick a standard pipe: standard, nominal size and schedule"},
-    };
+    static const QList<TextoControl> tabla =
+        textosDeCampos(tuberia::campos()) +
+        QList<TextoControl>{
+            {QString(), T::Titulo, tuberia::campos().titulo().espanol,
+             tuberia::campos().titulo().ingles},
+            {"Command4", T::Tooltip, "Base Datos Líquidos", "Liquids Data Base"},
+            {"Command7", T::Texto, "Calcular Densidad y Caudal", "Calculate density, flow"},
+            {"Label26", T::Texto, "Viscosidad", "Viscosity"},
+            {"Command5", T::Tooltip, "Datos Gases", "Gases data"},
+            {"Command6", T::Tooltip, "Ver Rugosidades por tipo de material", "Rugosity table"},
+            {"Label20", T::Texto, "Pérdida de Carga en tramos rectos de tubería",
+             "Pressure drop per meter of straigth pipe length"},
+            {"Command3", T::Texto, "Seleccionar Accesorios", "Fittings"},
+            {"Archivo", T::Texto, "Archivo", "File"},
+            {"Abrir", T::Texto, "Abrir", "Open"},
+            {"Guardar", T::Texto, "Guardar", "Save"},
+            {"Edición", T::Texto, "Editar", "Edition"},
+            {"Borrar_Pantalla", T::Texto, "Borrar Pantalla", "Delete"},
+            {"Command10", T::Tooltip, kUnidades, kUnits},
+            {"Command11", T::Tooltip, kUnidades, kUnits},
+            {"Command17", T::Tooltip, kUnidades, kUnits},
+            {"Command13", T::Tooltip, kUnidades, kUnits},
+            {"Command8", T::Tooltip, kUnidades, kUnits},
+            {"Command14", T::Tooltip, kUnidades, kUnits},
+            {"Command15", T::Tooltip, kUnidades, kUnits},
+            {"CommandTuberia", T::Texto, "Tuberías…", "Pipe sizes…"},
+            {"CommandMoody", T::Tooltip, "Diagrama de Moody con el punto de trabajo",
+             "Moody chart with the operating point"},
+            {"Ver", T::Texto, "Ver", "View"},
+            {"Moody", T::Texto, "Diagrama de Moody", "Moody chart"},
+            {"CommandLineaGas", T::Texto, "Línea de gas…", "Gas line…"},
+            {"CommandLineaGas", T::Tooltip,
+             "Flujo isotérmico en toda la longitud de una línea de gas: presión de salida o caudal",
+             "Isothermal flow over a whole gas line: outlet pressure or flow"},
+            {"CommandTuberia", T::Tooltip,
+             "Elegir una tubería normalizada: norma, tamaño nominal y cédula",
+             "Pick a standard pipe: standard, nominal size and schedule"},
+        };
     return tabla;
 }
 

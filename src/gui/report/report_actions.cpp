@@ -44,12 +44,11 @@ std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
 }
 
 bool exportarInforme(QWidget *padre, const informe::Informe &inf) {
-    const bool es = inf.espanol();
-    const QString propuesta =
-        QDir::current().filePath(es ? QStringLiteral("informe.pdf") : QStringLiteral("report.pdf"));
+    const QString propuesta = QDir::current().filePath(
+        inf.palabra({QStringLiteral("informe.pdf"), QStringLiteral("report.pdf")}));
     const auto eleccion = dialogosArchivo().guardarComo(
-        padre, es ? QStringLiteral("Exportar informe") : QStringLiteral("Export report"), propuesta,
-        {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")});
+        padre, inf.palabra({QStringLiteral("Exportar informe"), QStringLiteral("Export report")}),
+        propuesta, {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")});
     if (!eleccion || eleccion->ruta.isEmpty())
         return false;
     QString ruta = eleccion->ruta;

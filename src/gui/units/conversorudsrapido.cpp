@@ -168,8 +168,7 @@ void conversorudsrapido::calcularotrasuds() {
 
     // 3. The accept caption, even while the button is hidden.
     const QString numero = m_label1[0]->text();
-    if (const auto titulo = textoAceptar(idiomaActual(), numero, m_label2[0]->text()))
-        ui->Command1->setText(*titulo);
+    ui->Command1->setText(textoAceptar(idiomaActual(), numero, m_label2[0]->text()));
 
     // 4. The button appears with the first number and stays; an empty base row (a number out
     //    of range) cannot be accepted.

@@ -16,7 +16,7 @@ const QList<TextoControl> &textosConversor() {
     return tabla;
 }
 
-std::optional<QString> textoAceptar(const QString &idioma, const QString &numero,
+QString textoAceptar(const QString &idioma, const QString &numero,
                                     const QString &unidad) {
     return segunIdioma(idioma,
                        QStringLiteral("ACEPTAR el valor de ") + numero + u' ' + unidad +

@@ -10,8 +10,8 @@ namespace vorlo {
 const QList<TextoControl> &textosConversor();
 
 // Caption of the accept button for the base-unit row's number and unit, in the language set
-// now; nullopt when no language is set.
-std::optional<QString> textoAceptar(const QString &idioma, const QString &numero,
+// now.
+QString textoAceptar(const QString &idioma, const QString &numero,
                                     const QString &unidad);
 
 } // namespace vorlo

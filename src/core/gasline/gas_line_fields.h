@@ -1,10 +1,12 @@
 #pragma once
 
+#include "fields/field_table.h"
+
 #include <QString>
 #include <QStringList>
 
-// The gas line window's decisions as data: its fields, which are inputs in each mode, and which
-// inputs each computed field needs.
+// The gas line window's fields, and the dependency rules that both its calculation and its
+// highlight follow: which fields are inputs in each mode, and which inputs each result needs.
 namespace vorlo::lineagas::campos {
 
 inline const QString P1Linea = QStringLiteral("P1Linea");
@@ -22,7 +24,13 @@ inline const QString ReLinea = QStringLiteral("ReLinea");
 inline const QString V1Linea = QStringLiteral("V1Linea");
 inline const QString V2Linea = QStringLiteral("V2Linea");
 inline const QString VLimite = QStringLiteral("VLimite");
+// Solve for P2 or for the flow; the friction factor given rather than found.
+inline const QString OpcionP2 = QStringLiteral("OpcionP2");
+inline const QString OpcionMasico = QStringLiteral("OpcionMasico");
+inline const QString FijarF = QStringLiteral("FijarF");
 
+// Every field with its caption, unit and format, in the window's sections and order.
+const TablaCampos &tabla();
 // Every text box, in the window's order.
 QStringList todos();
 // The inputs (white) in a mode; every other text box is computed (light blue).
