@@ -4,8 +4,8 @@
 # the pipe-flow calculation, the exact Colebrook root, keystroke to settled window in both
 # calculators, the Moody chart taking a new state, start-up time, idle CPU with both
 # calculators and the converter open, peak memory with every window, the worked example's
-# PDF report, `vorlo calc` / `vorlo report` from process start to exit, and the line sizing
-# table.
+# PDF report, `vorlo calc` / `vorlo report` from process start to exit, the line sizing table,
+# and one water or steam state per IAPWS-IF97 region.
 # Usage: scripts/bench.sh [idle-seconds (default 60)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +13,7 @@ scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset release >/dev/null
 cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_moody \
-  vorlo_bench_app vorlo_bench_report vorlo_bench_sizing
+  vorlo_bench_app vorlo_bench_report vorlo_bench_sizing vorlo_bench_water
 b=build/release/bench
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 
@@ -34,3 +34,5 @@ echo "== Reports and the case commands"
 "$b/vorlo_bench_report" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
 echo "== Line sizing"
 "$b/vorlo_bench_sizing" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+echo "== Water and steam: one state per IAPWS-IF97 region"
+"$b/vorlo_bench_water" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'

@@ -3,6 +3,7 @@
 #include "case_commands.h"
 #include "pipes_command.h"
 #include "size_command.h"
+#include "water_command.h"
 
 namespace vorlo::cli {
 
@@ -21,6 +22,9 @@ const QList<Comando> &comandos() {
          false, &comandoCalc},
         {QStringLiteral("report"), QStringLiteral("Write the PDF or CSV report of a results file."),
          true, &comandoReport},
+        {QStringLiteral("water"),
+         QStringLiteral("Water and steam properties by IAPWS-IF97 at a temperature and pressure."),
+         false, &comandoWater},
     };
     return tabla;
 }
