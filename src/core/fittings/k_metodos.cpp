@@ -95,15 +95,6 @@ MotivoSinK motivoDeBanda(double d) {
     return d < 9 ? MotivoSinK::DiametroPequeno : MotivoSinK::DiametroGrande;
 }
 
-QString descripcionTabla(double d, Lengua lengua) {
-    const SeleccionDiametro s = seleccionarDiametro(d);
-    if (!s.nominal)
-        return mensajeSinK(motivoDeBanda(d)).en(lengua);
-    const TextoBilingue t = {QStringLiteral("K de la tabla, DN %1 (D = %2 mm)"),
-                             QStringLiteral("K from the table, DN %1 (D = %2 mm)")};
-    return t.en(lengua).arg(milimetros(*s.nominal)).arg(mm(d));
-}
-
 } // namespace
 
 TextoBilingue nombreMetodoK(MetodoK metodo) {
@@ -224,31 +215,26 @@ KsPorMetodo kPorMetodo(MetodoK metodo, double dMm, std::optional<double> reynold
 
 QString descripcionMetodoK(MetodoK metodo, double dMm, std::optional<double> reynolds,
                            Lengua lengua) {
-    const auto motivo = [lengua](MotivoSinK m) { return mensajeSinK(m).en(lengua); };
-    if (!diametroValido(dMm))
-        return motivo(MotivoSinK::DiametroNoValido);
-    if (necesitaReynolds(metodo) && !reynoldsValido(reynolds))
-        return motivo(MotivoSinK::ReynoldsNecesario);
+    // The label says why whenever a row has no K through the input.
+    const KsPorMetodo r = kPorMetodo(metodo, dMm, reynolds);
+    if (r.motivo)
+        return mensajeSinK(*r.motivo).en(lengua);
     switch (metodo) {
-    case MetodoK::Tabla:
-        return descripcionTabla(dMm, lengua);
-    case MetodoK::Crane: {
-        const std::optional<double> f = friccionCrane(dMm);
-        if (!f)
-            return motivo(MotivoSinK::FueraDeAlcance);
-        return QStringLiteral("K = n·fT, fT = %1 (D = %2 mm)")
-            .arg(formatoSignificativo(*f, 3).value_or(QString()), mm(dMm));
+    case MetodoK::Tabla: {
+        const TextoBilingue t = {QStringLiteral("K de la tabla, DN %1 (D = %2 mm)"),
+                                 QStringLiteral("K from the table, DN %1 (D = %2 mm)")};
+        return t.en(lengua).arg(milimetros(r.nominal.value_or(DiametroNominal{}))).arg(mm(dMm));
     }
+    case MetodoK::Crane:
+        return QStringLiteral("K = n·fT, fT = %1 (D = %2 mm)")
+            .arg(formatoSignificativo(friccionCrane(dMm).value_or(0), 3).value_or(QString()),
+                 mm(dMm));
     case MetodoK::DosK:
         return QStringLiteral("K = K1/Re + K∞·(1 + 1/D), Re = %1, D = %2 in")
             .arg(textoReynolds(*reynolds), cuatroCifras(dMm / kMmPorPulgada));
-    case MetodoK::TresK: {
-        const double dn = nominalDarbyPulgadas(dMm);
-        if (!(dn > 0))
-            return motivo(MotivoSinK::FueraDeAlcance);
+    case MetodoK::TresK:
         return QStringLiteral("K = K1/Re + Ki·(1 + Kd/Dn^0,3), Re = %1, Dn = %2 in (D = %3 mm)")
-            .arg(textoReynolds(*reynolds), cuatroCifras(dn), mm(dMm));
-    }
+            .arg(textoReynolds(*reynolds), cuatroCifras(nominalDarbyPulgadas(dMm)), mm(dMm));
     }
     return {};
 }
