@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "case_commands.h"
+#include "fittings_command.h"
 #include "pipes_command.h"
 
 namespace vorlo::cli {
@@ -11,6 +12,9 @@ const QList<Comando> &comandos() {
         {QStringLiteral("pipes"),
          QStringLiteral("Standard pipe sizes (ASME B36.10M, B36.19M, EN 10255), table or CSV."),
          false, &comandoPipes},
+        {QStringLiteral("fittings"),
+         QStringLiteral("K of the 21 catalogue fittings by table, Crane, 2-K or 3-K method."),
+         false, &comandoFittings},
         {QStringLiteral("calc"),
          QStringLiteral("Open a results file and print every field as the pipe window shows it."),
          false, &comandoCalc},
