@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "case_commands.h"
+#include "fittings_command.h"
 #include "pipes_command.h"
 #include "size_command.h"
 #include "water_command.h"
@@ -17,6 +18,9 @@ const QList<Comando> &comandos() {
          QStringLiteral("Line sizing: the smallest standard pipe within a velocity and a drop "
                         "per 100 m, CSV."),
          false, &comandoSize},
+        {QStringLiteral("fittings"),
+         QStringLiteral("K of the 21 catalogue fittings by table, Crane, 2-K or 3-K method."),
+         false, &comandoFittings},
         {QStringLiteral("calc"),
          QStringLiteral("Open a results file and print every field as the pipe window shows it."),
          false, &comandoCalc},

@@ -1,40 +1,13 @@
 #include "form_accesorios_texts.h"
 
+#include "fittings/fitting_rows.h"
+
 namespace vorlo {
 
 namespace {
 
-struct Titulo {
-    const char16_t *espanol;
-    const char16_t *ingles;
-};
-
-// TituloAccesorio(0) to TituloAccesorio(22). The English titles of the two groups differ.
-constexpr Titulo kTitulos[] = {
-    // Threaded
-    {u"Codo 90º", u"Elbow 90º"},
-    {u"Codo 90º Largo", u"Elbow 90º long"},
-    {u"Codo 45º", u"Elbow 45º"},
-    {u"Curva 180º", u"Return Bend"},
-    {u"Te (en línea)", u"Tee - Line"},
-    {u"Te (ramificación)", u"Tee - Branch"},
-    {u"Válvula de globo", u"Globe valve"},
-    {u"Válvula de compuerta", u"Gate valve"},
-    {u"Válvula en ángulo", u"Angle valve"},
-    {u"Válvula antirretorno (clapeta)", u"Swing check valve"},
-    // Flanged
-    {u"Codo 90º", u"Elbow 90º"},
-    {u"Codo 90º Largo", u"Elbow 90º long"},
-    {u"Codo 45º largo", u"Elbow 45º long"},
-    {u"Curva 180º", u"Return bend Standard"},
-    {u"Curva 180º radio largo", u"Return bend long rad."},
-    {u"Te (en línea)", u"Tee-Line"},
-    {u"Te (ramificación)", u"Tee-Branch"},
-    {u"Válvula de globo", u"Globe valve"},
-    {u"Válvula de compuerta", u"Gate valve"},
-    {u"Válvula en ángulo", u"Angle valve"},
-    {u"Válvula antirretorno (clapeta)", u"Swing check valve"},
-    // User-defined
+// TituloAccesorio(21) and (22); rows 0-20 come from the core's catalogue rows.
+constexpr const char16_t *kTitulosUsuario[][2] = {
     {u"Definido por usuario 1", u"User defined 1"},
     {u"Definido por usuario 2", u"User defined 2"},
 };
@@ -69,11 +42,15 @@ QList<TextoControl> construir() {
                              "possible, the K values provided by manufacturer shall be used")),
         texto("Command1", QStringLiteral("ACEPTAR"), QStringLiteral("OK")),
     };
+    const auto titulo = [&tabla](int fila, const QString &es, const QString &en) {
+        tabla.append(
+            {QStringLiteral("TituloAccesorio(%1)").arg(fila), TextoControl::Texto, es, en});
+    };
     int fila = 0;
-    for (const Titulo &t : kTitulos) {
-        tabla.append({QStringLiteral("TituloAccesorio(%1)").arg(fila++), TextoControl::Texto,
-                      QString::fromUtf16(t.espanol), QString::fromUtf16(t.ingles)});
-    }
+    for (const FilaAccesorio &f : filasAccesorios())
+        titulo(fila++, f.titulo.espanol, f.titulo.ingles);
+    for (const auto &t : kTitulosUsuario)
+        titulo(fila++, QString::fromUtf16(t[0]), QString::fromUtf16(t[1]));
     return tabla;
 }
 
