@@ -94,10 +94,14 @@ struct Partes {
 std::optional<double> convertir(const Partes &p) {
     std::string num = p.negativo ? "-" : "";
     num += p.entero.empty() ? std::string("0") : p.entero;
-    if (!p.fraccion.empty())
-        num += "." + p.fraccion;
-    if (p.exponente != 0)
-        num += "e" + std::to_string(p.exponente);
+    if (!p.fraccion.empty()) {
+        num += '.';
+        num += p.fraccion;
+    }
+    if (p.exponente != 0) {
+        num += 'e';
+        num += std::to_string(p.exponente);
+    }
     double valor = 0;
     const char *ultimo = num.data() + num.size();
     const auto [ptr, ec] = std::from_chars(num.data(), ultimo, valor);
@@ -251,7 +255,7 @@ std::optional<QString> formatoSignificativo(double x, int cifras) {
         const char signo = c[pe + 1];
         std::string exp = c.substr(pe + 2);
         if (exp.size() < 2)
-            exp.insert(0, "0");
+            exp = std::string(1, '0') + exp;
         c = c.substr(0, pe + 1) + signo + exp;
         for (char &ch : c)
             if (ch == '.')
