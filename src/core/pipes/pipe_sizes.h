@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/language.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,6 +11,20 @@
 namespace vorlo {
 
 enum class NormaTuberia { AsmeB3610M, AsmeB3619M, En10255 };
+
+// Captions of the catalogue's columns, as the windows and tables show them.
+namespace rotulosTuberia {
+inline const TextoBilingue Norma{QStringLiteral("Norma"), QStringLiteral("Standard")};
+inline const TextoBilingue Nominal{QStringLiteral("Diámetro nominal"),
+                                   QStringLiteral("Nominal size")};
+inline const TextoBilingue Cedula{QStringLiteral("Cédula o serie"),
+                                  QStringLiteral("Schedule or series")};
+inline const TextoBilingue Exterior{QStringLiteral("Diámetro exterior"),
+                                    QStringLiteral("Outside diameter")};
+inline const TextoBilingue Espesor{QStringLiteral("Espesor"), QStringLiteral("Wall thickness")};
+inline const TextoBilingue Interior{QStringLiteral("Diámetro interior"),
+                                    QStringLiteral("Inside diameter")};
+} // namespace rotulosTuberia
 
 // The standards in catalogue order.
 const QList<NormaTuberia> &normasTuberia();

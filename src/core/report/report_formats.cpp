@@ -1,5 +1,7 @@
 #include "report_formats.h"
 
+#include "fittings/fittings_fields.h"
+
 #include "results/results_io.h"
 
 namespace vorlo::informe {
@@ -37,13 +39,13 @@ QByteArray csv(const Informe &inf) {
         lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad);
     if (inf.accesorios) {
         const ListaAccesorios &a = *inf.accesorios;
-        lineaCsv(out, QStringLiteral("Diametrillo"), inf.palabra(palabras::Diametro), a.diametro,
+        lineaCsv(out, accesorios::Diametrillo, inf.palabra(palabras::Diametro), a.diametro,
                  QStringLiteral("mm"));
         lineaCsv(out, QStringLiteral("DiametroNominal"), inf.palabra(palabras::DiametroNominal),
                  a.nominal, QString());
         for (const ListaAccesorios::Linea &l : a.lineas) {
-            const QString n = QStringLiteral("Naccesorios(%1)").arg(l.fila);
-            const QString k = QStringLiteral("k(%1)").arg(l.fila);
+            const QString n = accesorios::Naccesorios(l.fila);
+            const QString k = accesorios::k(l.fila);
             lineaCsv(out, n, l.titulo + QStringLiteral(" (") + inf.palabra(palabras::Uds) + ')',
                      l.unidades, QString());
             lineaCsv(out, k, l.titulo + QStringLiteral(" (K)"), l.k, QString());

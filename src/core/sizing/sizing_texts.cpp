@@ -80,7 +80,7 @@ TextoBilingue textoResultado(const Dimensionado &d) {
 
 const QList<ColumnaDimensionado> &columnasDimensionado() {
     static const QList<ColumnaDimensionado> columnas = {
-        {{QStringLiteral("Tamaño nominal"), QStringLiteral("Nominal size")}, {}},
+        {rotulosTuberia::Nominal, {}},
         {{QStringLiteral("DI mm"), QStringLiteral("ID mm")}, kFormatoDiametro},
         {{QStringLiteral("Velocidad m/s"), QStringLiteral("Velocity m/s")}, kFormatoVelocidad},
         {ambas(QStringLiteral("Re")), kFormatoRe},

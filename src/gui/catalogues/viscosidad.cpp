@@ -15,7 +15,6 @@ namespace vorlo {
 
 Viscosidad::Viscosidad(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Viscosidad>()) {
     ui->setupUi(this);
-    setObjectName(QStringLiteral("Viscosidad"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(icono(QStringLiteral("gases")));
     aplicarTextos(this, textosViscosidad(), Lengua::Espanol);

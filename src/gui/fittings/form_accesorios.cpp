@@ -9,6 +9,7 @@
 #include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios_texts.h"
 #include "pipeflow/pipe_flow.h"
 #include "ui_form_accesorios.h"
@@ -79,16 +80,16 @@ FormAccesorios::~FormAccesorios() = default;
 void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) {
     for (int fila = desde; fila < hasta; ++fila) {
         auto *unidades = new QLineEdit(QStringLiteral("0"), this);
-        unidades->setObjectName(QStringLiteral("Naccesorios(%1)").arg(fila));
+        unidades->setObjectName(accesorios::Naccesorios(fila));
         unidades->setFixedWidth(44);
         unidades->setAlignment(Qt::AlignRight);
         m_filtro->instalar(unidades);
 
         auto *titulo = new QLabel(this);
-        titulo->setObjectName(QStringLiteral("TituloAccesorio(%1)").arg(fila));
+        titulo->setObjectName(accesorios::TituloAccesorio(fila));
 
         auto *k = new QLineEdit(this);
-        k->setObjectName(QStringLiteral("k(%1)").arg(fila));
+        k->setObjectName(accesorios::k(fila));
         k->setFixedWidth(60);
         k->setAlignment(Qt::AlignRight);
         m_filtroK->instalar(k);

@@ -1,5 +1,7 @@
 #include "form_accesorios_texts.h"
 
+#include "fittings/fittings_fields.h"
+
 #include "fittings/fitting_rows.h"
 
 namespace vorlo {
@@ -43,8 +45,7 @@ QList<TextoControl> construir() {
         texto("Command1", QStringLiteral("ACEPTAR"), QStringLiteral("OK")),
     };
     const auto titulo = [&tabla](int fila, const QString &es, const QString &en) {
-        tabla.append(
-            {QStringLiteral("TituloAccesorio(%1)").arg(fila), TextoControl::Texto, es, en});
+        tabla.append({accesorios::TituloAccesorio(fila), TextoControl::Texto, es, en});
     };
     int fila = 0;
     for (const FilaAccesorio &f : filasAccesorios())

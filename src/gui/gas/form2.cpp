@@ -20,6 +20,7 @@
 #include "report/report.h"
 #include "report/report_actions.h"
 #include "ui_form2.h"
+#include "units/conversionuds.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -152,9 +153,8 @@ void Form2::conectarEventos() {
     connect(ui->Spain, &QToolButton::clicked, this, &Form2::Spain_Click);
 
     for (const form2::BotonUnidad &b : form2::botonesUnidad()) {
-        const auto modo = b.magnitud == QLatin1String("TEMPERATURA")
-                              ? ModoConversor::EdicionTemperatura
-                              : ModoConversor::Edicion;
+        const auto modo =
+            b.magnitud == kTemperatura ? ModoConversor::EdicionTemperatura : ModoConversor::Edicion;
         if (auto *boton = hijo<QAbstractButton>(this, b.boton))
             conectarBotonUnidad(boton, campo(b.campo), b.magnitud, modo);
     }

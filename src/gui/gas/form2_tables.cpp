@@ -51,23 +51,13 @@ const QList<Escritura> &cambioDeModo() {
 }
 
 const QList<BotonUnidad> &botonesUnidad() {
-    static const QString densidad = QStringLiteral("DENSIDAD");
-    static const QString presion = QStringLiteral("PRESION");
-    static const QString temperatura = QStringLiteral("TEMPERATURA");
-    static const QString caudal = QStringLiteral("CAUDAL");
-    static const QList<BotonUnidad> lista = {
-        {QStringLiteral("Command6"), dref, densidad},
-        {QStringLiteral("Command7"), Pref, presion},
-        {QStringLiteral("Command8"), tref, temperatura},
-        {QStringLiteral("Command9"), Pproceso, presion},
-        {QStringLiteral("Command10"), tproceso, temperatura},
-        {QStringLiteral("Command11"), dproceso, densidad},
-        {QStringLiteral("Command12"), Qnormales, caudal},
-        {QStringLiteral("Command14"), P_paraQ, presion},
-        {QStringLiteral("Command13"), T_paraQ, temperatura},
-        {QStringLiteral("Command15"), Qproceso, caudal},
-        {QStringLiteral("Command16"), Qprocesomasico, QStringLiteral("CAUDAL_MASICO")},
-    };
+    static const QList<BotonUnidad> lista = [] {
+        QList<BotonUnidad> l;
+        for (const Campo &c : gas::tabla().campos())
+            if (!c.magnitud.isEmpty())
+                l.append({c.controlUnidad, c.nombre, c.magnitud});
+        return l;
+    }();
     return lista;
 }
 

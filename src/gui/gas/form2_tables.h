@@ -38,7 +38,8 @@ const QList<Escritura> &borrado();
 // What a switch of mode writes after clearing.
 const QList<Escritura> &cambioDeModo();
 
-// The unit buttons: button, its field and the quantity kind the converter opens with.
+// The unit buttons, from the field table: button, its field and the quantity kind the
+// converter opens with.
 struct BotonUnidad {
     QString boton;
     QString campo;

@@ -212,18 +212,15 @@ void FormReynolds::conectarEventos() {
     connect(ui->Command6, &QToolButton::clicked, this, [] { abrirMateriales(); });
     connect(ui->Command7, &QPushButton::clicked, this, &FormReynolds::Command7_Click);
 
-    const auto edicion = ModoConversor::Edicion;
-    conectarBotonUnidad(ui->Command10, ui->Qproceso, QStringLiteral("CAUDAL"), edicion);
-    conectarBotonUnidad(ui->Command11, ui->dproceso, QStringLiteral("DENSIDAD"), edicion);
-    conectarBotonUnidad(ui->Command12, ui->vdinamica, QStringLiteral("VISCOSIDAD"), edicion);
-    conectarBotonUnidad(ui->Command17, ui->Vcinematica, QStringLiteral("VISCOSIDADCINEMATICA"),
-                        edicion);
-    const auto vista = ModoConversor::Vista;
-    conectarBotonUnidad(ui->Command13, ui->DPbar, QStringLiteral("PRESION"), vista);
-    conectarBotonUnidad(ui->Command14, ui->PerdidaAccesorios, QStringLiteral("PRESION"), vista);
-    conectarBotonUnidad(ui->Command15, ui->PcargaTuberiaYaccesorios, QStringLiteral("PRESION"),
-                        vista);
-    conectarBotonUnidad(ui->Command8, ui->DPbarTotal, QStringLiteral("PRESION"), vista);
+    // The unit buttons: an input's converter edits its value, a result's only shows it.
+    for (const Campo &c : tuberia::campos().campos()) {
+        if (c.magnitud.isEmpty())
+            continue;
+        QWidget *destino = campo(c.nombre) ? static_cast<QWidget *>(campo(c.nombre))
+                                           : static_cast<QWidget *>(etiqueta(c.nombre));
+        conectarBotonUnidad(hijo<QAbstractButton>(this, c.controlUnidad), destino, c.magnitud,
+                            c.rol == Rol::Entrada ? ModoConversor::Edicion : ModoConversor::Vista);
+    }
 }
 
 QLineEdit *FormReynolds::campo(const QString &nombre) const {
@@ -531,8 +528,8 @@ void FormReynolds::alPasarRaton(QObject *obj) {
         return;
     }
     const auto re = leerNumero(ui->Re->text());
-    const QStringList rojos = reynolds::necesarios(nombre, ui->Option3->isChecked(),
-                                                   ui->Option4->isChecked(), !re || *re < kReLaminar);
+    const QStringList rojos = reynolds::necesarios(
+        nombre, ui->Option3->isChecked(), ui->Option4->isChecked(), !re || *re < kReLaminar);
     for (const QString &n : rojos) {
         if (QLineEdit *e = campo(n))
             fijarFondo(e, kColorRojo);

@@ -1,17 +1,23 @@
 #include "form_tuberias_texts.h"
 
+#include "pipes/pipe_sizes.h"
+
 namespace vorlo {
 
 const QList<TextoControl> &textosFormTuberias() {
     using T = TextoControl;
+    namespace r = rotulosTuberia;
+    const auto rotulo = [](const char *control, const TextoBilingue &t) {
+        return TextoControl{QString::fromLatin1(control), T::Texto, t.espanol, t.ingles};
+    };
     static const QList<TextoControl> tabla = {
         {QString(), T::Titulo, "Tuberías normalizadas", "Standard pipe sizes"},
-        {"Label1", T::Texto, "Norma", "Standard"},
-        {"Label2", T::Texto, "Diámetro nominal", "Nominal size"},
-        {"Label3", T::Texto, "Cédula o serie", "Schedule or series"},
-        {"Label4", T::Texto, "Diámetro exterior", "Outside diameter"},
-        {"Label5", T::Texto, "Espesor", "Wall thickness"},
-        {"Label6", T::Texto, "Diámetro interior", "Inside diameter"},
+        rotulo("Label1", r::Norma),
+        rotulo("Label2", r::Nominal),
+        rotulo("Label3", r::Cedula),
+        rotulo("Label4", r::Exterior),
+        rotulo("Label5", r::Espesor),
+        rotulo("Label6", r::Interior),
         {"Cedula", T::Tooltip, "Haga doble click para seleccionar", "Double-click to select"},
         {"Aceptar", T::Texto, "Aceptar", "OK"},
         {"Cancelar", T::Texto, "Cancelar", "Cancel"},
