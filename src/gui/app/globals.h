@@ -10,7 +10,7 @@ namespace vorlo {
 
 // Current language: "ESPAÑOL" or "INGLÉS"; empty only before the start screen has loaded.
 inline QString Idioma;
-// Quantity kind the unit converter is opened for ("PRESION", "TEMPERATURA", ...).
+// Quantity kind the unit converter is opened for (one of the kinds of units/conversionuds.h).
 inline QString MagnitudConversor;
 // Value handed back by the converter, in the kind's base unit; 0 means nothing to hand back.
 inline double ValorConvertido = 0;
