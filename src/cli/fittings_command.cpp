@@ -1,5 +1,6 @@
 #include "fittings_command.h"
 
+#include "command_line.h"
 #include "commands.h"
 #include "fittings/fitting_rows.h"
 #include "fittings/k_metodos.h"
@@ -42,17 +43,12 @@ QString clavesMetodo() {
 // A number as the command line writes it: decimal point, no grouping, exponent allowed. Only a
 // finite value above 0 is taken.
 std::optional<double> positivo(const QString &texto) {
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double x = c.toDouble(texto.trimmed(), &ok);
-    if (!ok || !std::isfinite(x) || !(x > 0))
-        return std::nullopt;
-    return x;
+    const std::optional<double> x = leerNumeroPunto(texto);
+    return x && *x > 0 ? x : std::nullopt;
 }
 
 QString textoK(const std::optional<double> &k) {
-    return k ? QString::number(*k, 'g', QLocale::FloatingPointShortest) : QString();
+    return k ? numeroPunto(*k) : QString();
 }
 
 void escribirFilas(QTextStream &salida, const KsPorMetodo &ks) {
@@ -76,9 +72,6 @@ std::variant<Peticion, QString> leerPeticion(const QCommandLineParser &parser,
                                              const QCommandLineOption &metodo,
                                              const QCommandLineOption &reynolds) {
     Peticion p;
-    if (!parser.positionalArguments().isEmpty())
-        return QStringLiteral("unexpected argument '%1'")
-            .arg(parser.positionalArguments().constFirst());
     if (parser.isSet(metodo)) {
         const std::optional<MetodoK> m = metodoDe(parser.value(metodo));
         if (!m)
@@ -108,13 +101,12 @@ std::variant<Peticion, QString> leerPeticion(const QCommandLineParser &parser,
 } // namespace
 
 int comandoFittings(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    LineaComando linea(
+        kNombre, QStringLiteral("--d <mm> [--method table|crane|2k|3k] [--re <number>]"),
         QStringLiteral("Prints the K of the 21 catalogue fittings (rows 0-9 threaded, 10-20 "
                        "flanged)\nfor an internal diameter: row, group, title and K, "
                        "tab-separated."));
-    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Displays this help."));
+    QCommandLineParser &parser = linea.parser;
     const QCommandLineOption diametro(
         QStringLiteral("d"), QStringLiteral("Internal diameter of the pipe in mm (--d or -d)."),
         QStringLiteral("mm"));
@@ -127,28 +119,12 @@ int comandoFittings(const QStringList &argumentos, QTextStream &salida, QTextStr
         QStringLiteral("re"),
         QStringLiteral("Reynolds number; needed by 2k and 3k, ignored by table and crane."),
         QStringLiteral("number"));
-    parser.addOptions({ayuda, diametro, metodo, reynolds});
-    const QString uso =
-        QStringLiteral("Usage: vorlo %1 --d <mm> [--method table|crane|2k|3k] [--re <number>]")
-            .arg(kNombre);
-    const auto ayudaCompleta = [&] {
-        const QString texto = parser.helpText();
-        return uso + texto.mid(texto.indexOf(QLatin1Char('\n')));
-    };
-    const auto usoIncorrecto = [&](const QString &mensaje) {
-        errores << "vorlo " << kNombre << ": " << mensaje << '\n' << ayudaCompleta();
-        return int(UsoIncorrecto);
-    };
-
-    if (!parser.parse(argumentos))
-        return usoIncorrecto(parser.errorText());
-    if (parser.isSet(ayuda)) {
-        salida << ayudaCompleta();
-        return Hecho;
-    }
+    parser.addOptions({diametro, metodo, reynolds});
+    if (const auto codigo = linea.leer(argumentos, salida, errores))
+        return *codigo;
     const auto peticion = leerPeticion(parser, diametro, metodo, reynolds);
     if (const QString *mensaje = std::get_if<QString>(&peticion))
-        return usoIncorrecto(*mensaje);
+        return linea.usoIncorrecto(errores, *mensaje);
     const Peticion &p = std::get<Peticion>(peticion);
 
     const KsPorMetodo ks = kPorMetodo(p.metodo, p.d, p.re);

@@ -1,5 +1,6 @@
 #include "pipes_command.h"
 
+#include "command_line.h"
 #include "commands.h"
 #include "pipes/pipe_sizes.h"
 
@@ -66,13 +67,12 @@ QString npsCsv(double nps) {
 }
 
 int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    LineaComando linea(
+        kNombre, QStringLiteral("[--standard <text>] [--csv]"),
         QStringLiteral("Prints the standard pipe sizes: outside diameter, wall thickness and "
                        "inside\ndiameter in mm of every size and schedule of %1.")
             .arg(nombresDeNormas().join(QStringLiteral(", "))));
-    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Displays this help."));
+    QCommandLineParser &parser = linea.parser;
     const QCommandLineOption norma(
         QStringLiteral("standard"),
         QStringLiteral("Only the standards whose name begins with <text>, in any case "
@@ -82,27 +82,9 @@ int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream
         QStringLiteral("csv"),
         QStringLiteral("CSV with the header standard,nps,dn,schedule,od_mm,wall_mm,id_mm: "
                        "decimal points, NPS in decimal inches (empty for EN rows)."));
-    parser.addOptions({ayuda, norma, csv});
-    const QString uso = QStringLiteral("Usage: vorlo %1 [--standard <text>] [--csv]").arg(kNombre);
-    // The parser's own usage line names the executable; ours names the command.
-    const auto ayudaCompleta = [&] {
-        QString texto = parser.helpText();
-        return uso + texto.mid(texto.indexOf(QLatin1Char('\n')));
-    };
-    const auto usoIncorrecto = [&](const QString &mensaje) {
-        errores << "vorlo " << kNombre << ": " << mensaje << '\n' << ayudaCompleta();
-        return int(UsoIncorrecto);
-    };
-
-    if (!parser.parse(argumentos))
-        return usoIncorrecto(parser.errorText());
-    if (parser.isSet(ayuda)) {
-        salida << ayudaCompleta();
-        return Hecho;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return usoIncorrecto(QStringLiteral("unexpected argument '%1'")
-                                 .arg(parser.positionalArguments().constFirst()));
+    parser.addOptions({norma, csv});
+    if (const auto codigo = linea.leer(argumentos, salida, errores))
+        return *codigo;
 
     QList<NormaTuberia> elegidas;
     const QString prefijo = parser.value(norma);
@@ -110,8 +92,9 @@ int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream
         if (!parser.isSet(norma) || nombreNorma(n).startsWith(prefijo, Qt::CaseInsensitive))
             elegidas << n;
     if (elegidas.isEmpty())
-        return usoIncorrecto(QStringLiteral("no standard begins with '%1'; the standards are %2")
-                                 .arg(prefijo, nombresDeNormas().join(QStringLiteral(", "))));
+        return linea.usoIncorrecto(
+            errores, QStringLiteral("no standard begins with '%1'; the standards are %2")
+                         .arg(prefijo, nombresDeNormas().join(QStringLiteral(", "))));
 
     QList<TuberiaNormalizada> filas;
     for (const TuberiaNormalizada &t : catalogoTuberias())

@@ -1,5 +1,6 @@
 #include "size_command.h"
 
+#include "command_line.h"
 #include "commands.h"
 #include "fields/numbers.h"
 #include "pipes_command.h"
@@ -20,11 +21,11 @@ namespace {
 const QString kNombre = QStringLiteral("size");
 
 QString numero(double x) {
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
+    return numeroPunto(x);
 }
 
 QString numero(const std::optional<double> &x) {
-    return x ? numero(*x) : QString();
+    return x ? numeroPunto(*x) : QString();
 }
 
 // The app's form of a number ("1.234,5") with a decimal point and no grouping ("1234.5").
@@ -97,10 +98,10 @@ std::optional<QString> leerNumeros(const QCommandLineParser &parser, const QList
                 .arg(clave, o.campo->rotulo.ingles.toLower(), o.campo->unidad);
         }
         const QString texto = parser.value(o.opcion);
-        bool ok = false;
-        const double x = texto.toDouble(&ok);
-        if (!ok || !std::isfinite(x))
+        const std::optional<double> leido = leerNumeroPunto(texto);
+        if (!leido)
             return QStringLiteral("--%1: '%2' is not a number").arg(clave, texto);
+        const double x = *leido;
         const bool ceroValido = o.campo->nombre == dimensionado::RugDim;
         if (x < 0 || (x == 0 && !ceroValido))
             return QStringLiteral("--%1 must be %2 0, not '%3'")
@@ -152,14 +153,15 @@ QString textoEleccionCli(const Dimensionado &d) {
 } // namespace
 
 int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sizes a line: for the flow and the fluid, every size of one standard and schedule with\n"
-        "its inside diameter, velocity, Reynolds number, friction factor (64/Re below Re 2000,\n"
-        "else the Colebrook root) and drop per 100 m, as CSV with decimal points; on standard\n"
-        "error, the smallest size whose velocity and drop stay within the limits given."));
-    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Displays this help."));
+    LineaComando linea(
+        kNombre, QString(),
+        QStringLiteral(
+            "Sizes a line: for the flow and the fluid, every size of one standard and schedule "
+            "with\nits inside diameter, velocity, Reynolds number, friction factor (64/Re below "
+            "Re 2000,\nelse the Colebrook root) and drop per 100 m, as CSV with decimal points; "
+            "on standard\nerror, the smallest size whose velocity and drop stay within the limits "
+            "given."));
+    QCommandLineParser &parser = linea.parser;
     const QList<Opcion> opciones = opcionesDeCampos();
     const QCommandLineOption norma(
         QStringLiteral("standard"),
@@ -174,34 +176,19 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
         QStringLiteral("The schedule or series, in any case (default %1).")
             .arg(porDefecto.join(QStringLiteral(", "))),
         QStringLiteral("s"));
-    parser.addOption(ayuda);
-    QString uso = QStringLiteral("Usage: vorlo %1").arg(kNombre);
     for (const Opcion &o : opciones) {
         parser.addOption(o.opcion);
         const QString texto = QStringLiteral("--%1 <%2>").arg(o.campo->clave, o.campo->unidad);
-        uso += QLatin1Char(' ') +
-               (o.campo->tiene(Opcional) ? QStringLiteral("[%1]").arg(texto) : texto);
+        linea.anadirAlUso(QLatin1Char(' ') +
+                          (o.campo->tiene(Opcional) ? QStringLiteral("[%1]").arg(texto) : texto));
     }
     parser.addOptions({norma, cedula});
-    uso += QStringLiteral(" [--standard <text>] [--schedule <s>]");
-    const auto ayudaCompleta = [&] {
-        QString texto = parser.helpText();
-        return uso + texto.mid(texto.indexOf(QLatin1Char('\n')));
-    };
+    linea.anadirAlUso(QStringLiteral(" [--standard <text>] [--schedule <s>]"));
+    if (const auto codigo = linea.leer(argumentos, salida, errores))
+        return *codigo;
     const auto usoIncorrecto = [&](const QString &mensaje) {
-        errores << "vorlo " << kNombre << ": " << mensaje << '\n' << ayudaCompleta();
-        return int(UsoIncorrecto);
+        return linea.usoIncorrecto(errores, mensaje);
     };
-
-    if (!parser.parse(argumentos))
-        return usoIncorrecto(parser.errorText());
-    if (parser.isSet(ayuda)) {
-        salida << ayudaCompleta();
-        return Hecho;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return usoIncorrecto(QStringLiteral("unexpected argument '%1'")
-                                 .arg(parser.positionalArguments().constFirst()));
     QHash<QString, double> valores;
     if (const auto error = leerNumeros(parser, opciones, valores))
         return usoIncorrecto(*error);
