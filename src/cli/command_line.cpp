@@ -41,6 +41,14 @@ std::optional<int> LineaComando::leer(const QStringList &argumentos, QTextStream
     return std::nullopt;
 }
 
+int LineaComando::terminarSalida(QTextStream &salida, QTextStream &errores) const {
+    salida.flush();
+    if (salida.status() == QTextStream::Ok)
+        return Hecho;
+    errores << "vorlo " << m_nombre << ": the output cannot be written\n";
+    return SalidaImposible;
+}
+
 std::optional<double> leerNumeroPunto(const QString &texto) {
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);

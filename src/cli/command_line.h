@@ -28,6 +28,8 @@ class LineaComando {
     int usoIncorrecto(QTextStream &errores, const QString &mensaje) const;
     // The command's help: its usage line, then the options.
     QString ayuda() const;
+    // Flushes what the command printed: 0, or 4 with a message when it could not be written.
+    int terminarSalida(QTextStream &salida, QTextStream &errores) const;
     // Appends to the usage line (for options built from a table).
     void anadirAlUso(const QString &texto) { m_uso += texto; }
 

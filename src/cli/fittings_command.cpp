@@ -129,11 +129,8 @@ int comandoFittings(const QStringList &argumentos, QTextStream &salida, QTextStr
 
     const KsPorMetodo ks = kPorMetodo(p.metodo, p.d, p.re);
     escribirFilas(salida, ks);
-    salida.flush();
-    if (salida.status() != QTextStream::Ok) {
-        errores << "vorlo " << kNombre << ": the output cannot be written\n";
-        return SalidaImposible;
-    }
+    if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
+        return codigo;
     if (ks.motivo)
         errores << "vorlo " << kNombre << ": " << mensajeSinK(*ks.motivo).ingles << '\n';
     return Hecho;

@@ -104,11 +104,8 @@ int comandoPipes(const QStringList &argumentos, QTextStream &salida, QTextStream
         escribirCsv(salida, filas);
     else
         escribirTabla(salida, filas);
-    salida.flush();
-    if (salida.status() != QTextStream::Ok) {
-        errores << "vorlo " << kNombre << ": the output cannot be written\n";
-        return SalidaImposible;
-    }
+    if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
+        return codigo;
     return Hecho;
 }
 

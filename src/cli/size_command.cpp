@@ -209,11 +209,8 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
     if (d.motivo)
         return usoIncorrecto(textoMotivo(*d.motivo).ingles);
     escribirCsv(salida, d.filas);
-    salida.flush();
-    if (salida.status() != QTextStream::Ok) {
-        errores << "vorlo " << kNombre << ": the output cannot be written\n";
-        return SalidaImposible;
-    }
+    if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
+        return codigo;
     errores << textoEleccionCli(d) << '\n';
     return Hecho;
 }

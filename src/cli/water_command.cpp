@@ -94,11 +94,8 @@ int comandoWater(const QStringList &argumentos, QTextStream &salida, QTextStream
     if (const auto *limite = std::get_if<a::LimiteAgua>(&resultado))
         return usoIncorrecto(a::mensajeLimite(*limite).ingles);
     escribirEstado(salida, std::get<a::EstadoAgua>(resultado));
-    salida.flush();
-    if (salida.status() != QTextStream::Ok) {
-        errores << "vorlo " << kNombre << ": the output cannot be written\n";
-        return SalidaImposible;
-    }
+    if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
+        return codigo;
     return Hecho;
 }
 
