@@ -62,6 +62,12 @@ void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
 void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     aplicarTextos(ventana, tabla, lengua);
     Idioma = idiomaDe(lengua);
+    emit avisoIdioma().cambiado(lengua);
+}
+
+AvisoIdioma &avisoIdioma() {
+    static AvisoIdioma aviso;
+    return aviso;
 }
 
 void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {

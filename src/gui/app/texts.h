@@ -4,6 +4,7 @@
 #include "fields/language.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -39,5 +40,14 @@ void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua le
 void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla);
 // A flag click: the window's texts in `lengua`, which becomes the program's language.
 void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua);
+
+// Announces a change of the program's language. The older windows change theirs only by their
+// own flags; the newer ones (water and steam, line sizing, report details) follow it at once.
+class AvisoIdioma : public QObject {
+    Q_OBJECT
+  signals:
+    void cambiado(Lengua lengua);
+};
+AvisoIdioma &avisoIdioma();
 
 } // namespace vorlo
