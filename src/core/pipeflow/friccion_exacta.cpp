@@ -41,6 +41,16 @@ QString textoMalla() {
            formatoPlano(kMallaFin).value_or(QString());
 }
 
+TextoBilingue textoModo(bool exacto) {
+    if (exacto)
+        return {QStringLiteral("Resultados: factor de fricción exacto de Colebrook, sin redondeos"),
+                QStringLiteral("Results: exact Colebrook friction factor, full precision")};
+    return {QStringLiteral("Resultados: factor de fricción de la malla %1, como se muestran")
+                .arg(textoMalla()),
+            QStringLiteral("Results: friction factor from the grid %1, as displayed")
+                .arg(textoMalla())};
+}
+
 QString porcentaje(double p) {
     if (!std::isfinite(p))
         return {};

@@ -35,6 +35,9 @@ inline const TextoBilingue kNotaResultadosExactos{
 // The grid's range as the notes write it: "0,01–0,1".
 QString textoMalla();
 
+// How the results of a mode are computed, as reports and commands state it.
+TextoBilingue textoModo(bool exacto);
+
 // A percentage for a sentence: whole above 9,5, else two significant digits (",5" shows as
 // "0,5"), "0" for what rounds to nothing.
 QString porcentaje(double p);
