@@ -55,6 +55,8 @@ FormAguaVapor::FormAguaVapor(QWidget *parent) : QWidget(parent) {
     // The caption columns of the three sections line up, wide enough for either language, so
     // that a language switch does not move the fields.
     igualarColumna(m_rejillas, 0, textosFormAguaVapor());
+    // A note longer than the room kept for it makes the window taller rather than being cut.
+    alturaMinimaConTextos(this);
     conectarEventos();
     Calcular();
 }
