@@ -81,7 +81,11 @@ QString nota(double raiz, double malla, const QString &idioma) {
 
 } // namespace friccion
 
-void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
+void PasoFriccionExacta(CamposTexto &campos, const QString &idioma, ValoresExactos *valores) {
+    std::optional<CamposExactos> exactos;
+    if (valores)
+        exactos.emplace(campos, *valores);
+    CamposTexto &c = exactos ? static_cast<CamposTexto &>(*exactos) : campos;
     const auto raiz = friccion::raizDesdeTextos(c);
     const auto texto = raiz ? formatoFijo(*raiz, 6) : std::nullopt;
     if (!texto) {
@@ -94,6 +98,12 @@ void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
 
     // The grid value as the results read it; a text that is no positive number gives the
     // short note.
+    if (valores) {
+        // The results take the root itself: there is nothing to warn of.
+        c.escribir(Labelfexacta, friccion::kNotaResultadosExactos.en(idioma));
+        c.escribirColor(Labelfexacta, ColorNota::Normal);
+        return;
+    }
     c.escribir(Labelfexacta, friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma));
     const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
     c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
