@@ -9,6 +9,7 @@
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -28,6 +29,7 @@
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
+#include "water/form_agua_vapor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -338,6 +340,19 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
 }
 
+// Water and steam: boiler water at 10 bar a, 0,39 K below saturation, so the red note shows.
+void ventanaAguaVapor(const QString &sfx) {
+    abrirAguaVapor();
+    auto *agua = ventanas().existente<FormAguaVapor>();
+    if (!agua) {
+        fallo(QStringLiteral("no water and steam window"));
+        return;
+    }
+    teclear(agua, "TAgua", QStringLiteral("179.5"));
+    teclear(agua, "PAgua", QStringLiteral("10"));
+    guardar(agua, QStringLiteral("water-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -346,18 +361,20 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr,
-                     "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody (default all)\n");
+        std::fprintf(
+            stderr,
+            "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+            "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,water (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales =
-        args.size() > 3 ? args.at(3).split(QLatin1Char(','))
-                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
-                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
-                                      QStringLiteral("gasline"), QStringLiteral("moody")};
+    const QStringList cuales = args.size() > 3
+                                   ? args.at(3).split(QLatin1Char(','))
+                                   : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
+                                                 QStringLiteral("gas"),     QStringLiteral("pipes"),
+                                                 QStringLiteral("gasline"), QStringLiteral("moody"),
+                                                 QStringLiteral("water")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -390,6 +407,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("moody"))) {
             empezar(idioma);
             ventanasMoody(sfx, idioma);
+        }
+        if (cuales.contains(QStringLiteral("water"))) {
+            empezar(idioma);
+            ventanaAguaVapor(sfx);
         }
     }
     ventanas().cerrarTodas();
