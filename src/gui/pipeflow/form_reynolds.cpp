@@ -13,6 +13,7 @@
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/texts.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
@@ -158,6 +159,8 @@ void FormReynolds::conectarEventos() {
     // The Moody chart follows the four texts its point depends on, and the exact root.
     connect(ui->CommandMoody, &QPushButton::clicked, this, [this] { abrirMoody(estadoMoody()); });
     connect(ui->Moody, &QAction::triggered, this, [this] { abrirMoody(estadoMoody()); });
+    connect(ui->CommandAguaVapor, &QPushButton::clicked, this, [] { abrirAguaVapor(); });
+    connect(ui->AguaVapor, &QAction::triggered, this, [] { abrirAguaVapor(); });
     for (QLineEdit *e : {ui->Re, ui->ffinal, ui->Rugosidad, ui->dint, ui->fexacta})
         connect(e, &QLineEdit::textChanged, this, [this] { actualizarMoody(estadoMoody()); });
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
