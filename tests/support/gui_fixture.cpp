@@ -1,6 +1,7 @@
 #include "gui_fixture.h"
 
 #include "app/globals.h"
+#include "app/case_entry.h"
 #include "app/pipes_entry.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/pipe_fields.h"
@@ -45,6 +46,7 @@ void PruebaGui::init() {
     cerrarVentanas();
     reiniciarGlobales();
     olvidarUltimaTuberia();
+    reiniciarCaso();
     if (m_idioma)
         Idioma = *m_idioma;
     ajustesPrueba = AjustesEnMemoria();

@@ -20,6 +20,19 @@ class MensajesQt : public Mensajes {
                          tituloFinal(titulo), texto, QMessageBox::Ok | QMessageBox::Cancel, padre);
         return caja.exec() == QMessageBox::Ok ? Respuesta::Aceptar : Respuesta::Cancelar;
     }
+    Cambios cambiosSinGuardar(QWidget *padre, const QString &texto) override {
+        QMessageBox caja(QMessageBox::Warning, tituloFinal(std::nullopt), texto,
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, padre);
+        caja.setDefaultButton(QMessageBox::Save);
+        switch (caja.exec()) {
+        case QMessageBox::Save:
+            return Cambios::Guardar;
+        case QMessageBox::Discard:
+            return Cambios::Descartar;
+        default:
+            return Cambios::Cancelar;
+        }
+    }
 };
 
 MensajesQt g_qt;

@@ -13,6 +13,7 @@ namespace vorlo {
 class Mensajes {
   public:
     enum class Respuesta { Aceptar, Cancelar };
+    enum class Cambios { Guardar, Descartar, Cancelar };
     enum class Icono { Ninguno, Exclamacion };
 
     virtual ~Mensajes() = default;
@@ -24,6 +25,9 @@ class Mensajes {
     virtual Respuesta pregunta(QWidget *padre, const QString &texto,
                                const std::optional<QString> &titulo = std::nullopt,
                                Icono icono = Icono::Ninguno) = 0;
+
+    // Unsaved work: a standard box with Save, Discard and Cancel.
+    virtual Cambios cambiosSinGuardar(QWidget *padre, const QString &texto) = 0;
 
     static QString tituloFinal(const std::optional<QString> &titulo) {
         return titulo ? *titulo : QStringLiteral("Vorlo");
@@ -52,8 +56,13 @@ class MensajesGrabados : public Mensajes {
         cajas.append({texto, tituloFinal(titulo), icono, true});
         return respuesta;
     }
+    Cambios cambiosSinGuardar(QWidget *, const QString &texto) override {
+        cajas.append({texto, tituloFinal(std::nullopt), Icono::Exclamacion, true});
+        return respuestaCambios;
+    }
     QList<Caja> cajas;
     Respuesta respuesta = Respuesta::Aceptar;
+    Cambios respuestaCambios = Cambios::Cancelar;
 };
 
 } // namespace vorlo

@@ -9,6 +9,14 @@ void Ventanas::cerrarTodas() {
         delete p.data();
 }
 
+QList<QWidget *> Ventanas::existentes() const {
+    QList<QWidget *> l;
+    for (const QPointer<QWidget> &p : m_ventanas)
+        if (p)
+            l << p.data();
+    return l;
+}
+
 Ventanas &ventanas() {
     static Ventanas v;
     return v;

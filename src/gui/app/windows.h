@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace vorlo {
 
@@ -13,8 +14,11 @@ class Ventanas {
     // The window of type T, created (not shown) if it does not exist.
     template <class T> T *obtener() {
         QPointer<QWidget> &p = m_ventanas[&T::staticMetaObject];
-        if (!p)
+        if (!p) {
             p = new T;
+            if (m_alCrear)
+                m_alCrear(p.data());
+        }
         return static_cast<T *>(p.data());
     }
     // The window of type T if it exists, else nullptr.
@@ -32,9 +36,14 @@ class Ventanas {
     }
     // Deletes every window (for tests).
     void cerrarTodas();
+    // Called with each window the register creates, once built (a case's pending inputs).
+    void fijarAlCrear(std::function<void(QWidget *)> f) { m_alCrear = std::move(f); }
+    // The windows that exist.
+    QList<QWidget *> existentes() const;
 
   private:
     QHash<const QMetaObject *, QPointer<QWidget>> m_ventanas;
+    std::function<void(QWidget *)> m_alCrear;
 };
 
 Ventanas &ventanas();

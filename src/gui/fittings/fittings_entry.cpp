@@ -1,6 +1,10 @@
+#include "app/case_entry.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
+#include "pipeflow/pipe_fields.h"
+#include "results/results_file.h"
 
 namespace vorlo {
 
@@ -12,6 +16,33 @@ std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
     if (const FormAccesorios *v = ventanas().existente<FormAccesorios>())
         return v->datosInforme();
     return std::nullopt;
+}
+
+std::optional<caso::Ventana> casoAccesorios() {
+    const FormAccesorios *v = ventanas().existente<FormAccesorios>();
+    if (!v)
+        return std::nullopt;
+    caso::Ventana r;
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        r.textos.insert(accesorios::Naccesorios(fila), v->unidades(fila));
+        r.textos.insert(accesorios::k(fila), v->k(fila));
+    }
+    return r;
+}
+
+// The counts and the K values as saved, on the K values the pipe's diameter gives (a K that
+// differs was typed over the table's).
+void cargarCasoAccesorios(const caso::Ventana &caso) {
+    FormAccesorios *v = ventanas().obtener<FormAccesorios>();
+    if (const auto tuberia = estadoTuberia())
+        v->fijarDiametro(tuberia->textos[resultados::nombresCampos().indexOf(tuberia::dint)]);
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        const QString k = caso.textos.value(accesorios::k(fila));
+        if (v->k(fila) != k)
+            v->escribirK(fila, k);
+        v->escribirUnidades(fila, caso.textos.value(accesorios::Naccesorios(fila)));
+    }
+    v->CalcularKTotal();
 }
 
 } // namespace vorlo

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/globals.h"
 #include "app/hijos.h"
@@ -94,6 +95,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     archivo->addActions(crearAccionesInforme(this, [this] {
         return informe::informeGas(*this, idiomaActual(), QDateTime::currentDateTime());
     }));
+    anadirMenuCaso(this, archivo);
     layout()->setMenuBar(barra);
     // Load: the language as by the flags.
     cambiarLengua(lenguaActual());
@@ -210,6 +212,7 @@ void Form2::Calcular() {
 
 void Form2::alCambiar(const QString &nombre) {
     Calcular();
+    avisarCambioCaso();
     if (form2::kFactoresZ.contains(nombre))
         mostrarCompresibilidadIncompleta();
     if (!gas::temperaturas().contains(nombre))
@@ -289,9 +292,21 @@ void Form2::Command5_Click() {
         escribir(e.campo, e.texto);
 }
 
+void Form2::cargarCaso(const caso::Ventana &v) {
+    cambiarModo(v.opciones.value(gas::Option2, false) ? gas::kModoProceso : gas::kModoNormalizado);
+    const caso::Esquema &e = *caso::esquema(caso::Gas);
+    for (const Campo &c : gas::tabla().campos())
+        if (e.textos.contains(c.nombre))
+            escribir(c.nombre, v.textos.value(c.nombre));
+    ui->Check1->setChecked(v.opciones.value(gas::Check1, false));
+    Check1_Click();
+    Calcular();
+}
+
 void Form2::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm2(), lengua);
     aplicarTextos(this, textosAccionesInforme(), lengua);
+    traducirMenuCaso(this, lengua);
     ajustarAlContenido(this);
 }
 

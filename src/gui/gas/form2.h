@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 
+#include "cases/case_file.h"
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -48,6 +49,9 @@ class Form2 : public QWidget, public CamposTexto {
     void Command3_Click(); // hand-over to the pipe flow window; this window closes
     void Command4_Click(); // help
     void Command5_Click(); // clear
+    // A case's part for this window: the mode, the texts as saved (a missing one empty), then
+    // whether Z is considered.
+    void cargarCaso(const caso::Ventana &v);
     // The flags: the window's texts in that language, which becomes the program's.
     void Picture1_Click() { cambiarLengua(Lengua::Ingles); }
     void Spain_Click() { cambiarLengua(Lengua::Espanol); }

@@ -1,3 +1,4 @@
+#include "app/case_entry.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "gas/form2.h"
@@ -7,6 +8,35 @@ namespace vorlo {
 
 void abrirForm2() {
     ventanas().mostrar<Form2>();
+}
+
+std::optional<caso::Ventana> casoGas() {
+    const Form2 *v = ventanas().existente<Form2>();
+    if (!v)
+        return std::nullopt;
+    const caso::Esquema &e = *caso::esquema(caso::Gas);
+    caso::Ventana r;
+    for (const QString &o : e.opciones)
+        r.opciones.insert(o, v->opcion(o));
+    for (auto it = e.textos.cbegin(); it != e.textos.cend(); ++it)
+        r.textos.insert(it.key(), v->texto(it.key()));
+    return r;
+}
+
+void cargarCasoGas(const caso::Ventana &v) {
+    ventanas().obtener<Form2>()->cargarCaso(v);
+}
+
+void reiniciarGas() {
+    Form2 *v = ventanas().existente<Form2>();
+    if (!v)
+        return;
+    caso::Ventana inicial;
+    inicial.opciones = {{gas::Option1, true}};
+    for (const QString &n : gas::campos())
+        if (!gas::textoInicial(n).isEmpty())
+            inicial.textos.insert(n, gas::textoInicial(n));
+    v->cargarCaso(inicial);
 }
 
 std::optional<QString> presionProcesoGas() {

@@ -1,5 +1,6 @@
 #include "form_linea_gas.h"
 
+#include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/globals.h"
 #include "app/icons.h"
@@ -58,7 +59,32 @@ FormLineaGas::FormLineaGas(QWidget *parent) : QWidget(parent), m_colebrook(&cole
     mostrarPista(pistaGeneralLinea().espanol, pistaGeneralLinea().ingles);
 }
 
-FormLineaGas::~FormLineaGas() = default;
+// The inputs outlive the window while the program runs: reopened, it shows them again.
+FormLineaGas::~FormLineaGas() {
+    dejarPendiente(caso::LineaGas, estadoCaso());
+}
+
+caso::Ventana FormLineaGas::estadoCaso() const {
+    caso::Ventana v;
+    v.opciones.insert(c::OpcionP2, calcularP2());
+    v.opciones.insert(c::OpcionMasico, !calcularP2());
+    v.opciones.insert(c::FijarF, friccionDada());
+    for (const QString &n : c::entradas(calcularP2(), friccionDada()))
+        v.textos.insert(n, campo(n)->text());
+    return v;
+}
+
+void FormLineaGas::cargarCaso(const caso::Ventana &v) {
+    m_escribiendo = true;
+    // Solving for P2 unless the case says the flow.
+    const bool p2 = !v.opciones.value(c::OpcionMasico, false) || v.opciones.value(c::OpcionP2);
+    (p2 ? m_opcionP2 : m_opcionMasico)->setChecked(true);
+    m_fijarF->setChecked(v.opciones.value(c::FijarF, false));
+    for (const QString &n : c::entradas(calcularP2(), friccionDada()))
+        campo(n)->setText(v.textos.value(n));
+    m_escribiendo = false;
+    alCambiarModo();
+}
 
 QGridLayout *FormLineaGas::nuevaSeccion(const QString &encabezado, const QString &marco) {
     auto *titulo = new QLabel(this);
@@ -259,6 +285,7 @@ void FormLineaGas::Calcular() {
     fijarColorTexto(m_nota, s.nota == lineagas::Nota::Ahogada
                                 ? kColorRojo
                                 : QPalette().color(QPalette::WindowText));
+    avisarCambioCaso();
 }
 
 void FormLineaGas::tomarDatos(const DatosLineaGas &datos) {

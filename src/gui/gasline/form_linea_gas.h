@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/gasline_entry.h"
+#include "cases/case_file.h"
 #include "gasline/gas_line_window.h"
 
 #include <QHash>
@@ -32,6 +33,11 @@ class FormLineaGas : public QWidget {
 
     // One calculation from the inputs' texts.
     void Calcular();
+
+    // The options and the inputs of the mode, as a case keeps them; and such a state put back
+    // (a missing input empty), then one calculation.
+    caso::Ventana estadoCaso() const;
+    void cargarCaso(const caso::Ventana &v);
 
     bool calcularP2() const;
     bool friccionDada() const;

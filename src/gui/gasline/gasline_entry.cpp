@@ -1,8 +1,19 @@
+#include "app/case_entry.h"
 #include "app/gasline_entry.h"
 #include "app/windows.h"
 #include "gasline/form_linea_gas.h"
 
 namespace vorlo {
+
+std::optional<caso::Ventana> casoLineaGas() {
+    if (const FormLineaGas *v = ventanas().existente<FormLineaGas>())
+        return v->estadoCaso();
+    return std::nullopt;
+}
+
+void cargarCasoLineaGas(const caso::Ventana &v) {
+    ventanas().obtener<FormLineaGas>()->cargarCaso(v);
+}
 
 void abrirLineaGas(const DatosLineaGas &inicial) {
     ventanas().mostrar<FormLineaGas>()->tomarDatos(inicial);

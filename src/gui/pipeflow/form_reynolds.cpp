@@ -1,6 +1,7 @@
 #include "form_reynolds.h"
 
 #include "app/ajustes.h"
+#include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
@@ -214,7 +215,9 @@ void FormReynolds::conectarEventos() {
         return informe::informeTuberia(*this, idiomaActual(), QDateTime::currentDateTime(),
                                        accesoriosAbiertos());
     }));
-    connect(ui->Abrir, &QAction::triggered, this, [] { abrirArchivo(); });
+    connect(ui->Abrir, &QAction::triggered, this, [this] { abrirDesdeMenu(this); });
+    // The case's entries around Open: New case, Open recent, Save case, Save case as, Quit.
+    anadirMenuCaso(this, ui->Archivo);
     connect(ui->Command3, &QPushButton::clicked, this, &FormReynolds::Command3_Click);
     connect(ui->Command4, &QToolButton::clicked, this, &FormReynolds::Command4_Click);
     connect(ui->Command5, &QToolButton::clicked, this, [] { abrirViscosidadGases(); });
@@ -324,6 +327,7 @@ void FormReynolds::Timer1_Timer() {
 }
 
 void FormReynolds::despertarTimer() {
+    avisarCambioCaso();
     if (m_timer1 && !m_timer1->isActive())
         m_timer1->start();
 }
@@ -397,6 +401,25 @@ void FormReynolds::abrirResultados(const resultados::Resultados &r) {
     CalcularTuberia();
 }
 
+void FormReynolds::cargarCaso(const caso::Ventana &v) {
+    Borrar();
+    const auto op = [&v](const QString &n) { return v.opciones.value(n, false); };
+    aplicarPar(ui->Option1, ui->Option2, op(tuberia::Option1), op(tuberia::Option2),
+               &FormReynolds::aplicarModo);
+    aplicarPar(ui->Option3, ui->Option4, op(tuberia::Option3), op(tuberia::Option4),
+               &FormReynolds::aplicarViscosidad);
+    ui->CheckExacto->setChecked(op(tuberia::CheckExacto));
+    m_valoresExactos.vaciar();
+    // In the window's order: the diameter before the K total its change empties; the pipe's
+    // designation last, since any change of the diameter clears it.
+    const caso::Esquema &e = *caso::esquema(caso::Tuberia);
+    for (const Campo &c : tuberia::campos().campos())
+        if (e.textos.contains(c.nombre) && c.nombre != tuberia::LabelTuberia)
+            escribir(c.nombre, v.textos.value(c.nombre));
+    ui->LabelTuberia->setText(v.textos.value(tuberia::LabelTuberia));
+    CalcularTuberia();
+}
+
 void FormReynolds::recibirKTotal(const QString &ktotal) {
     if (ui->ktotal->isVisibleTo(this))
         escribir(tuberia::ktotal, ktotal);
@@ -429,9 +452,15 @@ void FormReynolds::Option4_Click() {
     aplicarViscosidad(false);
 }
 
+void FormReynolds::actualizarTitulo() {
+    setWindowTitle(tuberia::campos().titulo().en(lenguaActual()) + sufijoTitulo());
+}
+
 void FormReynolds::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosFormReynolds(), lengua);
     aplicarTextos(this, textosAccionesInforme(), lengua);
+    traducirMenuCaso(this, lengua);
+    actualizarTitulo();
     ajustarAlContenido(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 
+#include "cases/case_file.h"
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -56,6 +57,9 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void aplicarViscosidad(bool dinamica);
     // A results file's options and fields, in file order, then a pass.
     void abrirResultados(const resultados::Resultados &r);
+    // A case's part for this window: the window cleared, the options set as saved (without the
+    // emptying a click does), every input as saved (a missing one empty), then a pass.
+    void cargarCaso(const caso::Ventana &v);
     // The fittings' K total, taken only while the K total field is shown.
     void recibirKTotal(const QString &ktotal);
 
@@ -71,6 +75,9 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Command7_Click();
     void CommandLineaGas_Click(); // the gas line window, started from this window's values
     void CommandTuberia_Click();  // standard pipe sizes; the pick fills dint and names the pipe
+
+    // The title: the calculation's, then the case's file when one is open.
+    void actualizarTitulo();
 
     // The texts and options as they stood after the last pass, for the timer's change test.
     bool entradasCambiadas() const;

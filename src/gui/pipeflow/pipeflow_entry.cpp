@@ -1,3 +1,6 @@
+#include "app/ajustes.h"
+#include "app/case_entry.h"
+#include "app/globals.h"
 #include "app/open_windows.h"
 #include "app/windows.h"
 #include "pipeflow/form_reynolds.h"
@@ -51,6 +54,50 @@ void entregarFlujoGas(const QString &caudal, const QString &densidad) {
     v->Option2_Click();
     v->escribir(tuberia::dproceso, densidad);
     v->escribir(tuberia::Qproceso, caudal);
+}
+
+std::optional<caso::Ventana> casoTuberia() {
+    const FormReynolds *v = ventanas().existente<FormReynolds>();
+    if (!v)
+        return std::nullopt;
+    const caso::Esquema &e = *caso::esquema(caso::Tuberia);
+    caso::Ventana r;
+    for (const QString &o : e.opciones)
+        r.opciones.insert(o, v->opcion(o));
+    for (auto it = e.textos.cbegin(); it != e.textos.cend(); ++it)
+        r.textos.insert(it.key(), v->texto(it.key()));
+    return r;
+}
+
+void cargarCasoTuberia(const caso::Ventana &v) {
+    ventanas().obtener<FormReynolds>()->cargarCaso(v);
+}
+
+void reiniciarTuberia() {
+    // The design state: liquids, dynamic viscosity, no elevation, the mode the user keeps.
+    caso::Ventana inicial;
+    inicial.opciones = {{tuberia::Option1, true},
+                        {tuberia::Option3, true},
+                        {tuberia::CheckExacto,
+                         ajustes().valor(claves::ResultadosExactos, false).toBool()}};
+    inicial.textos = {{tuberia::Desnivel, QStringLiteral("0")}};
+    if (FormReynolds *v = ventanas().existente<FormReynolds>())
+        v->cargarCaso(inicial);
+}
+
+void retitularTuberia() {
+    if (FormReynolds *v = ventanas().existente<FormReynolds>())
+        v->actualizarTitulo();
+}
+
+void idiomaTuberia(Lengua lengua) {
+    FormReynolds *v = ventanas().existente<FormReynolds>();
+    if (!v)
+        Idioma = idiomaDe(lengua);
+    else if (lengua == Lengua::Espanol)
+        v->Spain_Click();
+    else
+        v->Picture1_Click();
 }
 
 std::optional<resultados::Resultados> estadoTuberia() {

@@ -1,5 +1,6 @@
 #include "form_guardar.h"
 
+#include "app/case_entry.h"
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/message_boxes.h"
@@ -103,6 +104,7 @@ void FormGuardar::fijarModo(Modo modo) {
         setWindowTitle(QStringLiteral("Guardar"));
     aplicarTextosAlCargar(this, guardar ? textosFormGuardar() : textosFormAbrir());
     ui->Text1->setText(guardar ? kNombreInicial : QString());
+    llenarArchivos();
 }
 
 QString FormGuardar::ruta() const {
@@ -184,8 +186,12 @@ void FormGuardar::Drive1_Change() {
 
 void FormGuardar::llenarArchivos() {
     ui->File1->clear();
+    // Open lists the cases beside the results files.
+    QStringList patrones = {kPatron};
+    if (m_modo == Modo::Abrir)
+        patrones << QStringLiteral("*.") + caso::kExtension;
     const QStringList nombres =
-        QDir(m_directorio).entryList({kPatron}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QDir(m_directorio).entryList(patrones, QDir::Files, QDir::Name | QDir::IgnoreCase);
     ui->File1->addItems(nombres);
 }
 
@@ -242,13 +248,8 @@ void FormGuardar::guardar() {
 }
 
 void FormGuardar::abrir() {
-    const auto leido = resultados::leer(ruta());
-    if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido)) {
-        avisar(this, e->texto(idiomaActual()));
-        return;
-    }
-    abrirEnTuberia(std::get<resultados::Resultados>(leido));
-    close();
+    if (abrirRuta(this, ruta()))
+        close();
 }
 
 } // namespace vorlo

@@ -1,5 +1,6 @@
 #include "form_agua_vapor.h"
 
+#include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/hijos.h"
 #include "app/icons.h"
@@ -61,7 +62,11 @@ FormAguaVapor::FormAguaVapor(QWidget *parent) : QWidget(parent) {
     Calcular();
 }
 
-FormAguaVapor::~FormAguaVapor() = default;
+// The temperature and pressure outlive the window while the program runs.
+FormAguaVapor::~FormAguaVapor() {
+    if (const auto v = casoAgua())
+        dejarPendiente(caso::Agua, *v);
+}
 
 QGridLayout *FormAguaVapor::nuevaSeccion(int indice) {
     const SeccionCampos &s = a::camposAgua().secciones().at(indice);
@@ -192,6 +197,7 @@ void FormAguaVapor::Calcular() {
     else
         m_resultado.reset();
     mostrar(lenguaActual());
+    avisarCambioCaso();
 }
 
 // Writes every result, the note and the button's state from the last calculation.

@@ -1,8 +1,25 @@
+#include "app/case_entry.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
 #include "water/form_agua_vapor.h"
 
 namespace vorlo {
+
+std::optional<caso::Ventana> casoAgua() {
+    const FormAguaVapor *v = ventanas().existente<FormAguaVapor>();
+    if (!v)
+        return std::nullopt;
+    caso::Ventana r;
+    for (const QString &n : caso::esquema(caso::Agua)->textos.keys())
+        r.textos.insert(n, v->texto(n));
+    return r;
+}
+
+void cargarCasoAgua(const caso::Ventana &v) {
+    FormAguaVapor *w = ventanas().obtener<FormAguaVapor>();
+    for (const QString &n : caso::esquema(caso::Agua)->textos.keys())
+        w->escribir(n, v.textos.value(n));
+}
 
 void abrirAguaVapor() {
     ventanas().mostrar<FormAguaVapor>();

@@ -1,0 +1,22 @@
+#include "case_texts.h"
+
+namespace vorlo::textosCaso {
+
+const QList<TextoControl> &textosMenu() {
+    using T = TextoControl;
+    static const QList<TextoControl> tabla = {
+        {QStringLiteral("NuevoCaso"), T::Texto, QStringLiteral("Nuevo caso"),
+         QStringLiteral("New case")},
+        {QStringLiteral("Abrir"), T::Texto, QStringLiteral("Abrir"), QStringLiteral("Open")},
+        {QStringLiteral("Recientes"), T::Texto, QStringLiteral("Abrir reciente"),
+         QStringLiteral("Open recent")},
+        {QStringLiteral("GuardarCaso"), T::Texto, QStringLiteral("Guardar caso"),
+         QStringLiteral("Save case")},
+        {QStringLiteral("GuardarCasoComo"), T::Texto, QStringLiteral("Guardar caso como…"),
+         QStringLiteral("Save case as…")},
+        {QStringLiteral("Salir"), T::Texto, QStringLiteral("Salir"), QStringLiteral("Quit")},
+    };
+    return tabla;
+}
+
+} // namespace vorlo::textosCaso
