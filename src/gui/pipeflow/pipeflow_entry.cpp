@@ -44,6 +44,13 @@ void entregarFlujoGas(const QString &caudal, const QString &densidad) {
     v->escribir(tuberia::Qproceso, caudal);
 }
 
+void entregarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion) {
+    FormReynolds *v = ventanas().mostrar<FormReynolds>();
+    v->escribir(tuberia::dint, diametroInterior);
+    // The window clears the designation on any change of dint: it is named after the write.
+    v->escribir(tuberia::LabelTuberia, designacion);
+}
+
 std::optional<resultados::Resultados> estadoTuberia() {
     if (const FormReynolds *v = ventanas().existente<FormReynolds>())
         return resultados::leerDe(*v);
