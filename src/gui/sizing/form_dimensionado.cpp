@@ -34,7 +34,7 @@ constexpr int kColumnaPerdida = 5;
 // Wide enough for a flow of thousands of m3/h with its grouping and decimals.
 constexpr int kAnchoCampo = 120;
 // Rows the table shows without scrolling when the window opens.
-constexpr int kFilasVisibles = 12;
+constexpr int kFilasVisibles = 14;
 // The background of the picked size's row: a pale green, apart from the input colours.
 const QColor kColorEleccion(204, 238, 204);
 
@@ -59,9 +59,13 @@ QString cedulaParecida(const QString &anterior, const QStringList &cedulas, Norm
 
 QTableWidgetItem *nuevaCelda(int columna) {
     auto *it = new QTableWidgetItem;
-    // Numbers line up on the right; the nominal size and the mark read from the left.
-    const bool numero = columna > 0 && columna < columnasDimensionado().size() - 1;
-    it->setTextAlignment(Qt::AlignVCenter | (numero ? Qt::AlignRight : Qt::AlignLeft));
+    // Numbers line up on the right, the nominal size on the left; the mark stands in the middle
+    // of the column that takes the table's spare width.
+    const qsizetype ultima = columnasDimensionado().size() - 1;
+    const Qt::Alignment lado = columna == 0        ? Qt::AlignLeft
+                               : columna == ultima ? Qt::AlignHCenter
+                                                   : Qt::AlignRight;
+    it->setTextAlignment(Qt::AlignVCenter | lado);
     return it;
 }
 
@@ -203,7 +207,10 @@ void FormDimensionado::construirTabla() {
     m_tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabla->horizontalHeader()->setStretchLastSection(true);
     m_tabla->setWordWrap(false);
-    const int fila = m_tabla->verticalHeader()->defaultSectionSize();
+    // Rows as tight as a line of text with a little air: more sizes in sight.
+    const int fila = m_tabla->fontMetrics().height() + 8;
+    m_tabla->verticalHeader()->setMinimumSectionSize(fila);
+    m_tabla->verticalHeader()->setDefaultSectionSize(fila);
     m_tabla->setMinimumHeight(kFilasVisibles * fila +
                               m_tabla->horizontalHeader()->sizeHint().height() +
                               2 * m_tabla->frameWidth());
@@ -269,12 +276,14 @@ void FormDimensionado::llenarTabla() {
         m_tabla->setRowCount(int(filas.size()));
     for (int i = 0; i < filas.size(); ++i)
         pintarFila(i, filas.at(i), celdasDimensionado(filas.at(i), m_lengua));
-    // The pick is selected and in sight; a double click on another row still hands that one.
+    // The pick is selected; a double click on another row still hands that one. A new pick is
+    // brought to the middle, with the sizes around it in sight.
     if (m_resultado.elegida) {
         const int fila = int(*m_resultado.elegida);
-        if (m_tabla->currentRow() != fila)
+        if (m_tabla->currentRow() != fila) {
             m_tabla->selectRow(fila);
-        m_tabla->scrollToItem(m_tabla->item(fila, 0));
+            m_tabla->scrollToItem(m_tabla->item(fila, 0), QAbstractItemView::PositionAtCenter);
+        }
     } else {
         m_tabla->clearSelection();
     }
