@@ -9,6 +9,7 @@
 #include "fields/numbers.h"
 #include "sizing/form_dimensionado_texts.h"
 #include "sizing/sizing_fields.h"
+#include "sizing/tabla_dimensionado.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -188,7 +189,8 @@ void FormDimensionado::construir() {
     m_eleccion = new QLabel(this);
     m_eleccion->setObjectName(EleccionDim);
     m_eleccion->setFont(negrita(m_eleccion->font()));
-    m_eleccion->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Plain text: a selectable or rich label lays its text out as a document at every change.
+    m_eleccion->setTextFormat(Qt::PlainText);
     m_usar = new QPushButton(this);
     m_usar->setObjectName(UsarDim);
     abajo->addWidget(rotulo);
@@ -204,8 +206,10 @@ void FormDimensionado::construirTabla() {
     m_tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabla->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tabla->verticalHeader()->hide();
-    m_tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabla->setItemDelegate(new CeldaDimensionado(m_tabla));
     m_tabla->horizontalHeader()->setStretchLastSection(true);
+    // Nothing in the header changes with the pick: it need not repaint when the pick moves.
+    m_tabla->horizontalHeader()->setHighlightSections(false);
     m_tabla->setWordWrap(false);
     // Rows as tight as a line of text with a little air: more sizes in sight.
     const int fila = m_tabla->fontMetrics().height() + 8;
@@ -276,14 +280,15 @@ void FormDimensionado::llenarTabla() {
         m_tabla->setRowCount(int(filas.size()));
     for (int i = 0; i < filas.size(); ++i)
         pintarFila(i, filas.at(i), celdasDimensionado(filas.at(i), m_lengua));
-    // The pick is selected; a double click on another row still hands that one. A new pick is
-    // brought to the middle, with the sizes around it in sight.
+    // The pick is selected; a double click on another row still hands that one. A pick out of
+    // sight is brought to the middle, with the sizes around it.
     if (m_resultado.elegida) {
         const int fila = int(*m_resultado.elegida);
-        if (m_tabla->currentRow() != fila) {
+        if (m_tabla->currentRow() != fila)
             m_tabla->selectRow(fila);
-            m_tabla->scrollToItem(m_tabla->item(fila, 0), QAbstractItemView::PositionAtCenter);
-        }
+        QTableWidgetItem *it = m_tabla->item(fila, 0);
+        if (!m_tabla->viewport()->rect().contains(m_tabla->visualItemRect(it)))
+            m_tabla->scrollToItem(it, QAbstractItemView::PositionAtCenter);
     } else {
         m_tabla->clearSelection();
     }
@@ -325,6 +330,7 @@ void FormDimensionado::aplicarLengua(Lengua lengua) {
     for (const ColumnaDimensionado &c : columnasDimensionado())
         titulos << c.titulo.en(lengua);
     m_tabla->setHorizontalHeaderLabels(titulos);
+    fijarAnchosColumnas(m_tabla, lengua);
     for (const QString &n : {d::VmaxDim, d::DPmaxDim})
         campo(n)->setPlaceholderText(textoSinLimite().en(lengua));
     Calcular();
