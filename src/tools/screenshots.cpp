@@ -10,6 +10,7 @@
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/sizing_entry.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -30,6 +31,7 @@
 #include "results/form_guardar.h"
 #include "sizing/form_dimensionado.h"
 #include "units/conversorudsrapido.h"
+#include "water/form_agua_vapor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -340,6 +342,19 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
 }
 
+// Water and steam: boiler water at 10 bar a, 0,39 K below saturation, so the red note shows.
+void ventanaAguaVapor(const QString &sfx) {
+    abrirAguaVapor();
+    auto *agua = ventanas().existente<FormAguaVapor>();
+    if (!agua) {
+        fallo(QStringLiteral("no water and steam window"));
+        return;
+    }
+    teclear(agua, "TAgua", QStringLiteral("179.5"));
+    teclear(agua, "PAgua", QStringLiteral("10"));
+    guardar(agua, QStringLiteral("water-") + sfx);
+}
+
 // Line sizing of the worked example's water, 36 m3/h, within 2 m/s and 0,5 bar/100 m: 3" and
 // the smaller sizes are too fast and lose too much, 3 1/2" is the pick.
 void ventanaDimensionado(const QString &sfx) {
@@ -359,20 +374,19 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr,
-                     "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,sizing (default "
-                     "all)\n");
+        std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+                             "  WINDOWS: comma list of "
+                             "start,pipe,gas,pipes,gasline,moody,water,sizing (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales = args.size() > 3
-                                   ? args.at(3).split(QLatin1Char(','))
-                                   : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
-                                                 QStringLiteral("gas"),     QStringLiteral("pipes"),
-                                                 QStringLiteral("gasline"), QStringLiteral("moody"),
-                                                 QStringLiteral("sizing")};
+    const QStringList cuales =
+        args.size() > 3 ? args.at(3).split(QLatin1Char(','))
+                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
+                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
+                                      QStringLiteral("gasline"), QStringLiteral("moody"),
+                                      QStringLiteral("water"),   QStringLiteral("sizing")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -405,6 +419,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("moody"))) {
             empezar(idioma);
             ventanasMoody(sfx, idioma);
+        }
+        if (cuales.contains(QStringLiteral("water"))) {
+            empezar(idioma);
+            ventanaAguaVapor(sfx);
         }
         if (cuales.contains(QStringLiteral("sizing"))) {
             empezar(idioma);
