@@ -17,26 +17,10 @@ namespace {
 
 const QString kNombre = QStringLiteral("fittings");
 
-struct NombreMetodo {
-    const char *clave;
-    MetodoK metodo;
-};
-constexpr NombreMetodo kNombresMetodo[] = {{"table", MetodoK::Tabla},
-                                           {"crane", MetodoK::Crane},
-                                           {"2k", MetodoK::DosK},
-                                           {"3k", MetodoK::TresK}};
-
-std::optional<MetodoK> metodoDe(const QString &texto) {
-    for (const NombreMetodo &n : kNombresMetodo)
-        if (texto == QLatin1String(n.clave))
-            return n.metodo;
-    return std::nullopt;
-}
-
 QString clavesMetodo() {
     QStringList claves;
-    for (const NombreMetodo &n : kNombresMetodo)
-        claves << QLatin1String(n.clave);
+    for (MetodoK m : kMetodosK)
+        claves << claveMetodoK(m);
     return claves.join(QStringLiteral(", "));
 }
 
@@ -73,7 +57,7 @@ std::variant<Peticion, QString> leerPeticion(const QCommandLineParser &parser,
                                              const QCommandLineOption &reynolds) {
     Peticion p;
     if (parser.isSet(metodo)) {
-        const std::optional<MetodoK> m = metodoDe(parser.value(metodo));
+        const std::optional<MetodoK> m = metodoKDeClave(parser.value(metodo));
         if (!m)
             return QStringLiteral("unknown method '%1'; the methods are %2")
                 .arg(parser.value(metodo), clavesMetodo());

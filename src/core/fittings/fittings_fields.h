@@ -7,6 +7,8 @@
 namespace vorlo::accesorios {
 
 inline const QString Diametrillo = QStringLiteral("Diametrillo");
+// The method K comes from: the table or one of the methods that follow the flow.
+inline const QString MetodoK = QStringLiteral("MetodoK");
 
 inline QString Naccesorios(int fila) {
     return QStringLiteral("Naccesorios(%1)").arg(fila);

@@ -97,6 +97,27 @@ MotivoSinK motivoDeBanda(double d) {
 
 } // namespace
 
+QString claveMetodoK(MetodoK metodo) {
+    switch (metodo) {
+    case MetodoK::Crane:
+        return QStringLiteral("crane");
+    case MetodoK::DosK:
+        return QStringLiteral("2k");
+    case MetodoK::TresK:
+        return QStringLiteral("3k");
+    case MetodoK::Tabla:
+        break;
+    }
+    return QStringLiteral("table");
+}
+
+std::optional<MetodoK> metodoKDeClave(const QString &clave) {
+    for (MetodoK m : kMetodosK)
+        if (claveMetodoK(m) == clave)
+            return m;
+    return std::nullopt;
+}
+
 TextoBilingue nombreMetodoK(MetodoK metodo) {
     switch (metodo) {
     case MetodoK::Tabla:

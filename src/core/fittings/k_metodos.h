@@ -19,6 +19,10 @@ inline constexpr std::array<MetodoK, 4> kMetodosK = {MetodoK::Tabla, MetodoK::Cr
 // "Tabla"/"Table", "Crane (n·fT)", "2-K (Hooper)", "3-K (Darby)".
 TextoBilingue nombreMetodoK(MetodoK metodo);
 
+// The method's key on the command line and in case files: "table", "crane", "2k", "3k".
+QString claveMetodoK(MetodoK metodo);
+std::optional<MetodoK> metodoKDeClave(const QString &clave);
+
 // Whether the method needs a Reynolds number (2-K and 3-K).
 constexpr bool necesitaReynolds(MetodoK metodo) {
     return metodo == MetodoK::DosK || metodo == MetodoK::TresK;

@@ -1,5 +1,6 @@
 #include "results_file.h"
 
+#include "cases/case_file.h"
 #include "fields/language.h"
 #include "pipeflow/pipe_flow.h"
 
@@ -48,6 +49,17 @@ constexpr TextoCausa kCausas[] = {
      "line %1 must be \"True\" or \"False\""},
     {ErrorArchivo::Causa::ParImposible, "las líneas %1 y %2 no pueden ser ambas \"True\"",
      "lines %1 and %2 cannot both be \"True\""},
+    {ErrorArchivo::Causa::CasoDemasiadoGrande, "es demasiado grande para ser un caso (más de 1 MB)",
+     "it is too large to be a case (over 1 MB)"},
+    {ErrorArchivo::Causa::NoEsJson, "no es un archivo JSON", "it is not a JSON file"},
+    {ErrorArchivo::Causa::NoEsCaso, "no es un caso de Vorlo", "it is not a Vorlo case"},
+    {ErrorArchivo::Causa::VersionNueva,
+     "lo hizo un Vorlo más nuevo (versión %1 del formato; este programa lee hasta la %2)",
+     "it was made by a newer Vorlo (format version %1; this program reads up to %2)"},
+    {ErrorArchivo::Causa::TipoNoValido, "\"%1\" no es del tipo esperado",
+     "\"%1\" is not of the expected type"},
+    {ErrorArchivo::Causa::TextoNoValido, "el campo \"%1\" no admite su texto",
+     "the field \"%1\" would not take its text"},
 };
 
 QString explicarCausa(const ErrorArchivo &e, bool espanol) {
@@ -62,6 +74,11 @@ QString explicarCausa(const ErrorArchivo &e, bool espanol) {
             return plantilla.arg(e.linea);
         case ErrorArchivo::Causa::ParImposible:
             return plantilla.arg(e.linea).arg(e.linea + 1);
+        case ErrorArchivo::Causa::VersionNueva:
+            return plantilla.arg(e.linea).arg(caso::kVersion);
+        case ErrorArchivo::Causa::TipoNoValido:
+        case ErrorArchivo::Causa::TextoNoValido:
+            return plantilla.arg(e.detalle);
         default:
             return plantilla;
         }

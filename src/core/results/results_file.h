@@ -58,14 +58,22 @@ struct ErrorArchivo {
         NumeroLineas,
         OpcionNoValida,
         ParImposible,
+        // A case file (.vorlo).
+        CasoDemasiadoGrande,
+        NoEsJson,
+        NoEsCaso,
+        VersionNueva,  // `linea`: the version the file says
+        TipoNoValido,  // `detalle`: the key
+        TextoNoValido, // `detalle`: the key
     };
     enum class Operacion { Guardar, Abrir };
 
     Causa causa;
     Operacion operacion;
     QString ruta;
-    int linea = 0;  // OpcionNoValida: the line; ParImposible: the first line of the pair
-    int lineas = 0; // NumeroLineas: how many lines the file has
+    int linea = 0;   // OpcionNoValida: the line; ParImposible: the first line of the pair
+    int lineas = 0;  // NumeroLineas: how many lines the file has
+    QString detalle{}; // TipoNoValido, TextoNoValido: the key in the file
 
     // The message for the user: Spanish for "ESPAÑOL", English otherwise.
     QString texto(const QString &idioma) const;

@@ -116,7 +116,7 @@ std::optional<ErrorArchivo> guardarBytes(const QString &ruta, const QByteArray &
     return std::nullopt;
 }
 
-std::variant<Resultados, ErrorArchivo> leer(const QString &ruta) {
+std::variant<QByteArray, ErrorArchivo> leerBytes(const QString &ruta, Causa grande) {
     const Operacion op = Operacion::Abrir;
     if (const auto c = causaNombre(ruta))
         return error(*c, op, ruta);
@@ -133,7 +133,7 @@ std::variant<Resultados, ErrorArchivo> leer(const QString &ruta) {
     if (!fi.isFile())
         return error(Causa::NoEsArchivo, op, ruta);
     if (fi.size() > kTamanoMaximo)
-        return error(Causa::DemasiadoGrande, op, ruta);
+        return error(grande, op, ruta);
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
         return error(Causa::Lectura, op, ruta);
@@ -141,8 +141,15 @@ std::variant<Resultados, ErrorArchivo> leer(const QString &ruta) {
     if (f.error() != QFileDevice::NoError)
         return error(Causa::Lectura, op, ruta);
     if (bytes.size() > kTamanoMaximo)
-        return error(Causa::DemasiadoGrande, op, ruta);
-    auto r = interpretar(bytes);
+        return error(grande, op, ruta);
+    return bytes;
+}
+
+std::variant<Resultados, ErrorArchivo> leer(const QString &ruta) {
+    auto leidos = leerBytes(ruta);
+    if (auto *e = std::get_if<ErrorArchivo>(&leidos))
+        return *e;
+    auto r = interpretar(std::get<QByteArray>(leidos));
     if (auto *e = std::get_if<ErrorArchivo>(&r))
         e->ruta = ruta;
     return r;

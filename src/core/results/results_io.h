@@ -34,4 +34,9 @@ std::optional<ErrorArchivo> guardarBytes(const QString &ruta, const QByteArray &
 // size.
 std::variant<Resultados, ErrorArchivo> leer(const QString &ruta);
 
+// The bytes of a regular file of at most 1 MB, or why not (`grande`: the cause for a larger
+// one).
+std::variant<QByteArray, ErrorArchivo>
+leerBytes(const QString &ruta, ErrorArchivo::Causa grande = ErrorArchivo::Causa::DemasiadoGrande);
+
 } // namespace vorlo::resultados

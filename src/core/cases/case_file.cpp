@@ -1,0 +1,241 @@
+#include "case_file.h"
+
+#include "fields/language.h"
+#include "fields/numbers.h"
+#include "fittings/fittings_fields.h"
+#include "fittings/k_factors.h"
+#include "fittings/k_metodos.h"
+#include "gas/gas_fields.h"
+#include "gasline/gas_line_fields.h"
+#include "pipeflow/pipe_fields.h"
+#include "results/results_io.h"
+#include "water/water_fields.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+namespace vorlo::caso {
+
+namespace {
+
+using resultados::ErrorArchivo;
+using Causa = ErrorArchivo::Causa;
+
+const QString kClaveFormato = QStringLiteral("format");
+const QString kClaveVersion = QStringLiteral("version");
+const QString kClaveIdioma = QStringLiteral("language");
+const QString kClaveOpciones = QStringLiteral("options");
+const QString kClaveTextos = QStringLiteral("fields");
+const QString kEs = QStringLiteral("es");
+const QString kEn = QStringLiteral("en");
+// A text box holds at most this many characters.
+constexpr qsizetype kLongitudMaxima = 32767;
+
+// A window's schema from its field table: its options, and the texts the user sets.
+Esquema desdeTabla(const QString &clave, const TablaCampos &tabla,
+                   const std::function<bool(const Campo &)> &guardado) {
+    Esquema e{clave, {}, {}, {}};
+    for (const Campo &o : tabla.opciones())
+        e.opciones << o.nombre;
+    for (const Campo &c : tabla.campos())
+        if (guardado(c))
+            e.textos.insert(c.nombre, c.tiene(EsTexto) ? Tipo::Texto : Tipo::Numero);
+    return e;
+}
+
+bool entrada(const Campo &c) {
+    return c.rol == Rol::Entrada;
+}
+
+Esquema esquemaAccesorios() {
+    Esquema e{Accesorios, {}, {}, {}};
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        e.textos.insert(accesorios::Naccesorios(fila), Tipo::Numero);
+        e.textos.insert(accesorios::k(fila), Tipo::Numero);
+    }
+    QStringList metodos;
+    for (MetodoK m : kMetodosK)
+        metodos << claveMetodoK(m);
+    e.elecciones.insert(accesorios::MetodoK, metodos);
+    return e;
+}
+
+QList<Esquema> construirEsquemas() {
+    return {
+        desdeTabla(
+            Tuberia, tuberia::campos(),
+            [](const Campo &c) { return entrada(c) && (c.tiene(Caja) || c.tiene(EsTexto)); }),
+        esquemaAccesorios(),
+        desdeTabla(Gas, gas::tabla(), entrada),
+        // Solving for P2 or for the flow, and with f given or not, turns results into inputs.
+        desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
+        desdeTabla(Agua, agua::camposAgua(), entrada),
+    };
+}
+
+ErrorArchivo fallo(Causa causa, const QString &detalle = {}, int linea = 0) {
+    ErrorArchivo e{causa, ErrorArchivo::Operacion::Abrir, QString()};
+    e.detalle = detalle;
+    e.linea = linea;
+    return e;
+}
+
+QJsonObject aJson(const Ventana &v) {
+    QJsonObject opciones;
+    for (auto it = v.opciones.cbegin(); it != v.opciones.cend(); ++it)
+        opciones.insert(it.key(), it.value());
+    QJsonObject textos;
+    for (auto it = v.textos.cbegin(); it != v.textos.cend(); ++it)
+        textos.insert(it.key(), it.value());
+    QJsonObject o;
+    if (!opciones.isEmpty())
+        o.insert(kClaveOpciones, opciones);
+    o.insert(kClaveTextos, textos);
+    return o;
+}
+
+// A window's part of the file, checked against its schema; keys it does not know are ignored.
+std::variant<Ventana, ErrorArchivo> ventanaDe(const Esquema &e, const QJsonValue &valor) {
+    if (!valor.isObject())
+        return fallo(Causa::TipoNoValido, e.clave);
+    const QJsonObject o = valor.toObject();
+    Ventana v;
+    const QJsonValue opciones = o.value(kClaveOpciones);
+    if (!opciones.isUndefined() && !opciones.isObject())
+        return fallo(Causa::TipoNoValido, e.clave + QLatin1Char('.') + kClaveOpciones);
+    for (const QString &n : e.opciones) {
+        const QJsonValue b = opciones.toObject().value(n);
+        if (b.isUndefined())
+            continue;
+        if (!b.isBool())
+            return fallo(Causa::TipoNoValido,
+                         QStringLiteral("%1.%2.%3").arg(e.clave, kClaveOpciones, n));
+        v.opciones.insert(n, b.toBool());
+    }
+    const QJsonValue textos = o.value(kClaveTextos);
+    if (!textos.isUndefined() && !textos.isObject())
+        return fallo(Causa::TipoNoValido, e.clave + QLatin1Char('.') + kClaveTextos);
+    const QJsonObject t = textos.toObject();
+    for (auto it = t.constBegin(); it != t.constEnd(); ++it) {
+        const QString ruta = QStringLiteral("%1.%2.%3").arg(e.clave, kClaveTextos, it.key());
+        const bool eleccion = e.elecciones.contains(it.key());
+        if (!e.textos.contains(it.key()) && !eleccion)
+            continue;
+        if (!it->isString())
+            return fallo(Causa::TipoNoValido, ruta);
+        const QString texto = it->toString();
+        const bool valido = eleccion ? e.elecciones.value(it.key()).contains(texto)
+                                     : textoAceptable(e.textos.value(it.key()), texto);
+        if (!valido)
+            return fallo(Causa::TextoNoValido, ruta);
+        v.textos.insert(it.key(), texto);
+    }
+    return v;
+}
+
+std::optional<ErrorArchivo> cabecera(const QJsonObject &o) {
+    if (o.value(kClaveFormato) != kFormato)
+        return fallo(Causa::NoEsCaso);
+    const QJsonValue version = o.value(kClaveVersion);
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
+        version.toDouble() < 1)
+        return fallo(Causa::TipoNoValido, kClaveVersion);
+    if (version.toDouble() > kVersion)
+        return fallo(Causa::VersionNueva, {},
+                     version.toDouble() > 1e9 ? 1000000000 : version.toInt());
+    const QJsonValue idioma = o.value(kClaveIdioma);
+    if (!idioma.isUndefined() && idioma != kEs && idioma != kEn)
+        return fallo(Causa::TipoNoValido, kClaveIdioma);
+    return std::nullopt;
+}
+
+} // namespace
+
+const QList<Esquema> &esquemas() {
+    static const QList<Esquema> l = construirEsquemas();
+    return l;
+}
+
+const Esquema *esquema(const QString &clave) {
+    for (const Esquema &e : esquemas())
+        if (e.clave == clave)
+            return &e;
+    return nullptr;
+}
+
+bool textoAceptable(Tipo tipo, const QString &texto) {
+    if (texto.size() > kLongitudMaxima)
+        return false;
+    if (tipo == Tipo::Texto) {
+        for (const QChar c : texto)
+            if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t')
+                return false;
+        return true;
+    }
+    if (leerNumero(texto))
+        return true;
+    for (const QChar c : texto)
+        if (c.unicode() == kRetroceso || filtrarTecla(c) != c)
+            return false;
+    return true;
+}
+
+QByteArray contenido(const Caso &c) {
+    QJsonObject o;
+    o.insert(kClaveIdioma, lenguaDe(c.idioma) == Lengua::Espanol ? kEs : kEn);
+    for (auto it = c.ventanas.cbegin(); it != c.ventanas.cend(); ++it)
+        o.insert(it.key(), aJson(it.value()));
+    // QJsonObject keeps its keys sorted; the format and version go first by hand, so that a
+    // reader (or a person) can tell the file at a glance.
+    QByteArray texto = QJsonDocument(o).toJson(QJsonDocument::Indented);
+    const QByteArray primeras = QByteArrayLiteral("    \"format\": \"") + kFormato.toUtf8() +
+                                QByteArrayLiteral("\",\n    \"version\": ") +
+                                QByteArray::number(kVersion) + QByteArrayLiteral(",\n");
+    texto.insert(texto.indexOf('\n') + 1, primeras);
+    return texto;
+}
+
+std::variant<Caso, ErrorArchivo> interpretar(const QByteArray &bytes) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return fallo(Causa::NoEsJson);
+    if (!doc.isObject())
+        return fallo(Causa::NoEsCaso);
+    const QJsonObject o = doc.object();
+    if (const auto e = cabecera(o))
+        return *e;
+    Caso c;
+    c.idioma = o.value(kClaveIdioma) == kEs ? kEspanol : kIngles;
+    for (const Esquema &e : esquemas()) {
+        if (!o.contains(e.clave))
+            continue;
+        auto v = ventanaDe(e, o.value(e.clave));
+        if (auto *f = std::get_if<ErrorArchivo>(&v))
+            return *f;
+        c.ventanas.insert(e.clave, std::get<Ventana>(v));
+    }
+    return c;
+}
+
+std::optional<ErrorArchivo> guardar(const QString &ruta, const Caso &c) {
+    return resultados::guardarBytes(ruta, contenido(c));
+}
+
+std::variant<Caso, ErrorArchivo> leer(const QString &ruta) {
+    auto bytes = resultados::leerBytes(ruta, Causa::CasoDemasiadoGrande);
+    if (auto *e = std::get_if<ErrorArchivo>(&bytes))
+        return *e;
+    auto c = interpretar(std::get<QByteArray>(bytes));
+    if (auto *e = std::get_if<ErrorArchivo>(&c))
+        e->ruta = ruta;
+    return c;
+}
+
+bool esCaso(const QString &ruta) {
+    return QFileInfo(ruta).suffix().compare(kExtension, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace vorlo::caso
