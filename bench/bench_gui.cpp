@@ -1,12 +1,14 @@
 // Keystroke to settled window: one key typed into a filled calculator window, then every
 // event it caused (nested passes, repaints) processed.
 #include "app/globals.h"
+#include "app/sizing_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
+#include "sizing/form_dimensionado.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -120,6 +122,20 @@ void BM_FormLineaGasKeystrokeChoking(benchmark::State &state) {
     medirLineaGas(state, true, "500000", "LLinea");
 }
 BENCHMARK(BM_FormLineaGasKeystrokeChoking)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// Line sizing of the worked example's water within 2 m/s and 0,5 bar/100 m, keys into the flow
+// (36 <-> 367 m3/h): every number of the Sch 40 table (26 rows, 14 in sight) changes at each
+// key, and the pick moves between 3 1/2" and 12".
+void BM_FormDimensionadoKeystroke(benchmark::State &state) {
+    Idioma = kEspanol;
+    abrirDimensionado({"36", "998", "0,001", "0,05"});
+    auto *v = ventanas().existente<FormDimensionado>();
+    auto campo = [v](const char *n) { return v->findChild<QLineEdit *>(n); };
+    teclear(campo("VmaxDim"), "2");
+    teclear(campo("DPmaxDim"), "0,5");
+    medirTeclas(state, campo("QDim"));
+}
+BENCHMARK(BM_FormDimensionadoKeystroke)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "sizing_fields.h"
 
 #include "fields/numbers.h"
+#include "units/conversionuds.h"
 
 #include <limits>
 
@@ -24,14 +25,18 @@ std::optional<double> limite(const CamposTexto &campos, const QString &campo) {
     return valorONan(campos, campo);
 }
 
+// The unit beside each input is a converter button where the converter has the quantity kind
+// (`magnitud`), else a label; both are named "Unidad" + the field's name.
 Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const QString &unidad,
-              const QString &clave, unsigned marcas = 0) {
+              const QString &clave, unsigned marcas = 0, const QString &magnitud = {}) {
     return {.nombre = nombre,
             .rol = Rol::Entrada,
             .marcas = kEntrada | marcas,
             .rotulo = rotulo,
             .unidad = unidad,
             .etiqueta = QStringLiteral("Etiqueta") + nombre,
+            .controlUnidad = QStringLiteral("Unidad") + nombre,
+            .magnitud = magnitud,
             .clave = clave};
 }
 
@@ -41,12 +46,12 @@ TablaCampos construir() {
          QStringLiteral("EtiquetaProcesoDim"),
          {
              entrada(QDim, {QStringLiteral("Caudal"), QStringLiteral("Flow rate")},
-                     QStringLiteral("m3/h"), QStringLiteral("q")),
+                     QStringLiteral("m3/h"), QStringLiteral("q"), 0, kCaudal),
              entrada(DensidadDim, {QStringLiteral("Densidad"), QStringLiteral("Density")},
-                     QStringLiteral("kg/m3"), QStringLiteral("density")),
+                     QStringLiteral("kg/m3"), QStringLiteral("density"), 0, kDensidad),
              entrada(ViscDim,
                      {QStringLiteral("Viscosidad dinámica"), QStringLiteral("Dynamic viscosity")},
-                     QStringLiteral("Pa·s"), QStringLiteral("viscosity")),
+                     QStringLiteral("Pa·s"), QStringLiteral("viscosity"), 0, kViscosidad),
              entrada(RugDim, {QStringLiteral("Rugosidad"), QStringLiteral("Roughness")},
                      QStringLiteral("mm"), QStringLiteral("roughness")),
          }},

@@ -38,6 +38,10 @@ void entregarKTotal(const QString &ktotal);
 // The gas window's actual flow and density: the pipe flow window is shown in gases mode, with
 // its viscosity, velocity, Reynolds number and roughness emptied.
 void entregarFlujoGas(const QString &caudal, const QString &densidad);
+// A standard pipe picked in the line sizing window: its inside diameter as the fields show it
+// ("102,26", mm) into dint, as typed, then its designation (`4" Sch 40`) beside it, as the pipe
+// sizes window hands them over. The pipe flow window is shown, created if needed.
+void entregarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion);
 // The options and fields a results file holds, read from the open pipe flow window; nullopt
 // when no pipe flow window is open.
 std::optional<resultados::Resultados> estadoTuberia();

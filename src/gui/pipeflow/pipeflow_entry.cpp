@@ -98,6 +98,12 @@ void idiomaTuberia(Lengua lengua) {
         v->Spain_Click();
     else
         v->Picture1_Click();
+
+void entregarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion) {
+    FormReynolds *v = ventanas().mostrar<FormReynolds>();
+    v->escribir(tuberia::dint, diametroInterior);
+    // The window clears the designation on any change of dint: it is named after the write.
+    v->escribir(tuberia::LabelTuberia, designacion);
 }
 
 std::optional<resultados::Resultados> estadoTuberia() {

@@ -1,0 +1,410 @@
+#include "form_dimensionado.h"
+
+#include "app/colours.h"
+#include "app/icons.h"
+#include "app/key_filter.h"
+#include "app/layout_tools.h"
+#include "app/open_windows.h"
+#include "app/texts.h"
+#include "fields/numbers.h"
+#include "sizing/form_dimensionado_texts.h"
+#include "sizing/sizing_fields.h"
+#include "sizing/tabla_dimensionado.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vorlo {
+
+namespace {
+
+namespace d = dimensionado;
+
+// The columns whose values the limits judge, in columnasDimensionado()'s order.
+constexpr int kColumnaVelocidad = 2;
+constexpr int kColumnaPerdida = 5;
+// Wide enough for a flow of thousands of m3/h with its grouping and decimals.
+constexpr int kAnchoCampo = 120;
+// Rows the table shows without scrolling when the window opens.
+constexpr int kFilasVisibles = 14;
+// The background of the picked size's row: a pale green, apart from the input colours.
+const QColor kColorEleccion(204, 238, 204);
+
+QFont negrita(QFont f, int puntos = 0) {
+    f.setBold(true);
+    if (puntos > 0)
+        f.setPointSize(puntos);
+    return f;
+}
+
+// The wall of the old schedule in the new standard where it has it (Sch 40 and 40S stand for
+// each other), else the standard's usual one.
+QString cedulaParecida(const QString &anterior, const QStringList &cedulas, NormaTuberia norma) {
+    QString sinS = anterior;
+    if (sinS.endsWith(QLatin1Char('S')) && !sinS.endsWith(QLatin1String("XS")))
+        sinS.chop(1);
+    for (const QString &c : {anterior, sinS, sinS + QLatin1Char('S')})
+        if (!c.isEmpty() && cedulas.contains(c))
+            return c;
+    return cedulaPorDefecto(norma);
+}
+
+QTableWidgetItem *nuevaCelda(int columna) {
+    auto *it = new QTableWidgetItem;
+    // Numbers line up on the right, the nominal size on the left; the mark stands in the middle
+    // of the column that takes the table's spare width.
+    const qsizetype ultima = columnasDimensionado().size() - 1;
+    const Qt::Alignment lado = columna == 0        ? Qt::AlignLeft
+                               : columna == ultima ? Qt::AlignHCenter
+                                                   : Qt::AlignRight;
+    it->setTextAlignment(Qt::AlignVCenter | lado);
+    return it;
+}
+
+} // namespace
+
+FormDimensionado::FormDimensionado(QWidget *parent) : QWidget(parent), m_lengua(lenguaActual()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("FormDimensionado"));
+    setWindowIcon(icono(QStringLiteral("vorlo")));
+    construir();
+
+    auto *filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
+    for (QLineEdit *e : std::as_const(m_campos))
+        filtro->instalar(e);
+
+    m_llenando = true;
+    llenarNormas();
+    m_llenando = false;
+    conectarEventos();
+    aplicarLengua(m_lengua);
+    // The caption columns of the three sections line up, wide enough for either language.
+    igualarColumna(m_rejillas, 0, textosFormDimensionado());
+}
+
+FormDimensionado::~FormDimensionado() = default;
+
+QGridLayout *FormDimensionado::nuevaSeccion(QLayout *destino, const QString &encabezado,
+                                            const QString &marco) {
+    auto *titulo = new QLabel(this);
+    titulo->setObjectName(encabezado);
+    titulo->setFont(negrita(titulo->font()));
+    destino->addWidget(titulo);
+    auto *frame = new QFrame(this);
+    frame->setObjectName(marco);
+    frame->setFrameShape(QFrame::StyledPanel);
+    destino->addWidget(frame);
+    auto *rejilla = new QGridLayout(frame);
+    rejilla->setColumnStretch(3, 1);
+    m_rejillas << rejilla;
+    return rejilla;
+}
+
+// A row of the field table: its caption, its text box and its unit, a converter button where
+// the converter knows the quantity.
+void FormDimensionado::nuevaFila(QGridLayout *rejilla, const Campo &c) {
+    const int fila = rejilla->rowCount();
+    auto *caption = new QLabel(this);
+    caption->setObjectName(c.etiqueta);
+    auto *e = new QLineEdit(this);
+    e->setObjectName(c.nombre);
+    e->setFixedWidth(kAnchoCampo);
+    caption->setBuddy(e);
+    rejilla->addWidget(caption, fila, 0);
+    rejilla->addWidget(e, fila, 1);
+    const QString unidad = QStringLiteral("(%1)").arg(c.unidad);
+    if (c.magnitud.isEmpty()) {
+        auto *u = new QLabel(unidad, this);
+        u->setObjectName(c.controlUnidad);
+        rejilla->addWidget(u, fila, 2);
+    } else {
+        auto *b = new QPushButton(unidad, this);
+        b->setObjectName(c.controlUnidad);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        rejilla->addWidget(b, fila, 2);
+        conectarBotonUnidad(b, e, c.magnitud, ModoConversor::Edicion);
+    }
+    m_campos.insert(c.nombre, e);
+}
+
+void FormDimensionado::construir() {
+    const QList<SeccionCampos> &secciones = tablaDimensionado().secciones();
+    auto *capas = new QVBoxLayout(this);
+    auto *titulo = new QLabel(this);
+    titulo->setObjectName(tablaDimensionado().etiquetaTitulo());
+    titulo->setFont(negrita(titulo->font(), 11));
+    capas->addWidget(titulo);
+
+    // Process data on the left; the limits and the pipe's standard and schedule on the right.
+    auto *arriba = new QHBoxLayout;
+    auto *izquierda = new QVBoxLayout;
+    auto *derecha = new QVBoxLayout;
+    arriba->addLayout(izquierda);
+    arriba->addLayout(derecha);
+    capas->addLayout(arriba);
+    QGridLayout *proceso =
+        nuevaSeccion(izquierda, secciones[0].etiqueta, QStringLiteral("MarcoProcesoDim"));
+    for (const Campo &c : secciones[0].campos)
+        nuevaFila(proceso, c);
+    izquierda->addStretch(1);
+    QGridLayout *criterios =
+        nuevaSeccion(derecha, secciones[1].etiqueta, QStringLiteral("MarcoCriteriosDim"));
+    for (const Campo &c : secciones[1].campos)
+        nuevaFila(criterios, c);
+
+    QGridLayout *tuberia = nuevaSeccion(derecha, QStringLiteral("EtiquetaTuberiaDim"),
+                                        QStringLiteral("MarcoTuberiaDim"));
+    m_norma = new QComboBox(this);
+    m_norma->setObjectName(NormaDim);
+    m_cedula = new QComboBox(this);
+    m_cedula->setObjectName(CedulaDim);
+    const std::pair<QString, QComboBox *> listas[] = {
+        {QStringLiteral("EtiquetaNormaDim"), m_norma},
+        {QStringLiteral("EtiquetaCedulaDim"), m_cedula}};
+    for (const auto &[nombre, lista] : listas) {
+        auto *caption = new QLabel(this);
+        caption->setObjectName(nombre);
+        caption->setBuddy(lista);
+        const int fila = tuberia->rowCount();
+        tuberia->addWidget(caption, fila, 0);
+        tuberia->addWidget(lista, fila, 1, 1, 2);
+    }
+    derecha->addStretch(1);
+
+    construirTabla();
+    capas->addWidget(m_tabla, 1);
+
+    auto *abajo = new QHBoxLayout;
+    auto *rotulo = new QLabel(this);
+    rotulo->setObjectName(QStringLiteral("EtiquetaEleccionDim"));
+    m_eleccion = new QLabel(this);
+    m_eleccion->setObjectName(EleccionDim);
+    m_eleccion->setFont(negrita(m_eleccion->font()));
+    // Plain text: a selectable or rich label lays its text out as a document at every change.
+    m_eleccion->setTextFormat(Qt::PlainText);
+    m_usar = new QPushButton(this);
+    m_usar->setObjectName(UsarDim);
+    abajo->addWidget(rotulo);
+    abajo->addWidget(m_eleccion, 1);
+    abajo->addWidget(m_usar);
+    capas->addLayout(abajo);
+}
+
+void FormDimensionado::construirTabla() {
+    m_tabla = new QTableWidget(0, int(columnasDimensionado().size()), this);
+    m_tabla->setObjectName(TablaDim);
+    m_tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tabla->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tabla->verticalHeader()->hide();
+    m_tabla->setItemDelegate(new CeldaDimensionado(m_tabla));
+    m_tabla->horizontalHeader()->setStretchLastSection(true);
+    // Nothing in the header changes with the pick: it need not repaint when the pick moves.
+    m_tabla->horizontalHeader()->setHighlightSections(false);
+    m_tabla->setWordWrap(false);
+    // Rows as tight as a line of text with a little air: more sizes in sight.
+    const int fila = m_tabla->fontMetrics().height() + 8;
+    m_tabla->verticalHeader()->setMinimumSectionSize(fila);
+    m_tabla->verticalHeader()->setDefaultSectionSize(fila);
+    m_tabla->setMinimumHeight(kFilasVisibles * fila +
+                              m_tabla->horizontalHeader()->sizeHint().height() +
+                              2 * m_tabla->frameWidth());
+}
+
+void FormDimensionado::conectarEventos() {
+    for (auto it = m_campos.cbegin(); it != m_campos.cend(); ++it)
+        connect(it.value(), &QLineEdit::textChanged, this, [this] {
+            if (!m_llenando)
+                Calcular();
+        });
+    connect(m_norma, &QComboBox::currentIndexChanged, this, [this] { NormaDim_Click(); });
+    connect(m_cedula, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_llenando)
+            Calcular();
+    });
+    connect(m_tabla, &QTableWidget::cellDoubleClicked, this,
+            [this](int fila, int) { TablaDim_DblClick(fila); });
+    connect(m_usar, &QPushButton::clicked, this, &FormDimensionado::UsarDim_Click);
+    connect(&avisoIdioma(), &AvisoIdioma::cambiado, this,
+            [this](Lengua lengua) { aplicarLengua(lengua); });
+}
+
+void FormDimensionado::llenarNormas() {
+    for (NormaTuberia n : normasTuberia())
+        m_norma->addItem(nombreNorma(n), int(n));
+    m_norma->setCurrentIndex(m_norma->findData(int(kNormaDimensionado)));
+    NormaDim_Click();
+}
+
+NormaTuberia FormDimensionado::normaActual() const {
+    return NormaTuberia(m_norma->currentData().toInt());
+}
+
+QString FormDimensionado::cedulaActual() const {
+    return m_cedula->currentData().toString();
+}
+
+void FormDimensionado::NormaDim_Click() {
+    const NormaTuberia norma = normaActual();
+    const QStringList cedulas = cedulasDe(norma);
+    const QString cedula = cedulaParecida(cedulaActual(), cedulas, norma);
+    {
+        const QSignalBlocker bloqueo(m_cedula);
+        m_cedula->clear();
+        for (const QString &c : cedulas)
+            m_cedula->addItem(textoCedula({norma, 0, 0, c, 0, 0, 0}), c);
+        m_cedula->setCurrentIndex(m_cedula->findData(cedula));
+    }
+    if (!m_llenando)
+        Calcular();
+}
+
+void FormDimensionado::Calcular() {
+    m_resultado = dimensionar(entradaDesdeTextos(*this, normaActual(), cedulaActual()));
+    llenarTabla();
+    escribirEleccion();
+}
+
+void FormDimensionado::llenarTabla() {
+    const QList<FilaDimensionado> &filas = m_resultado.filas;
+    if (m_tabla->rowCount() != filas.size())
+        m_tabla->setRowCount(int(filas.size()));
+    for (int i = 0; i < filas.size(); ++i)
+        pintarFila(i, filas.at(i), celdasDimensionado(filas.at(i), m_lengua));
+    // The pick is selected; a double click on another row still hands that one. A pick out of
+    // sight is brought to the middle, with the sizes around it.
+    if (m_resultado.elegida) {
+        const int fila = int(*m_resultado.elegida);
+        if (m_tabla->currentRow() != fila)
+            m_tabla->selectRow(fila);
+        QTableWidgetItem *it = m_tabla->item(fila, 0);
+        if (!m_tabla->viewport()->rect().contains(m_tabla->visualItemRect(it)))
+            m_tabla->scrollToItem(it, QAbstractItemView::PositionAtCenter);
+    } else {
+        m_tabla->clearSelection();
+    }
+}
+
+void FormDimensionado::pintarFila(int fila, const FilaDimensionado &f, const QStringList &celdas) {
+    const bool elegida = m_resultado.elegida == fila;
+    const QBrush normal = palette().brush(QPalette::Text);
+    for (int col = 0; col < celdas.size(); ++col) {
+        QTableWidgetItem *it = m_tabla->item(fila, col);
+        if (!it) {
+            it = nuevaCelda(col);
+            m_tabla->setItem(fila, col, it);
+        }
+        // QTableWidgetItem ignores a value equal to the one it holds: no repaint for those.
+        it->setText(celdas.at(col));
+        const bool fuera = (col == kColumnaVelocidad && !f.cumpleVelocidad) ||
+                           (col == kColumnaPerdida && !f.cumplePerdida);
+        it->setForeground(fuera ? QBrush(kColorRojo) : normal);
+        it->setBackground(elegida ? QBrush(kColorEleccion) : QBrush());
+        it->setFont(elegida ? negrita(m_tabla->font()) : m_tabla->font());
+    }
+}
+
+void FormDimensionado::escribirEleccion() {
+    const QString t = textoResultado(m_resultado).en(m_lengua);
+    if (m_eleccion->text() != t)
+        m_eleccion->setText(t);
+    // A reason or "none meets" stands out in red.
+    escribirColor(EleccionDim, m_resultado.eleccion() ? ColorNota::Normal : ColorNota::Rojo);
+    m_usar->setEnabled(m_resultado.eleccion() != nullptr);
+}
+
+// The fixed texts, the column titles, the marks of the rows and the pick line in `lengua`.
+void FormDimensionado::aplicarLengua(Lengua lengua) {
+    m_lengua = lengua;
+    aplicarTextos(this, textosFormDimensionado(), lengua);
+    QStringList titulos;
+    for (const ColumnaDimensionado &c : columnasDimensionado())
+        titulos << c.titulo.en(lengua);
+    m_tabla->setHorizontalHeaderLabels(titulos);
+    fijarAnchosColumnas(m_tabla, lengua);
+    for (const QString &n : {d::VmaxDim, d::DPmaxDim})
+        campo(n)->setPlaceholderText(textoSinLimite().en(lengua));
+    Calcular();
+    ajustarAlContenido(this);
+}
+
+void FormDimensionado::tomarDatos(const DatosDimensionado &datos) {
+    m_llenando = true;
+    const std::pair<const QString &, const QString &> pares[] = {
+        {d::QDim, datos.caudal},
+        {d::DensidadDim, datos.densidad},
+        {d::ViscDim, datos.viscosidadDinamica},
+        {d::RugDim, datos.rugosidad}};
+    for (const auto &[nombre, t] : pares)
+        if (!t.isEmpty())
+            escribir(nombre, t);
+    m_llenando = false;
+    Calcular();
+}
+
+void FormDimensionado::UsarDim_Click() {
+    if (const FilaDimensionado *f = m_resultado.eleccion())
+        entregar(f->tuberia);
+}
+
+void FormDimensionado::TablaDim_DblClick(int fila) {
+    if (fila >= 0 && fila < m_resultado.filas.size())
+        entregar(m_resultado.filas.at(fila).tuberia);
+}
+
+// The inside diameter in the fields' form, as the pipe sizes window hands it ("102,26").
+void FormDimensionado::entregar(const TuberiaNormalizada &t) {
+    entregarTuberiaDimensionada(formatoFijo(t.interior, 2).value_or(QString()),
+                                designacionTuberia(t));
+}
+
+QString FormDimensionado::texto(const QString &nombre) const {
+    if (const QLineEdit *e = campo(nombre))
+        return e->text();
+    if (nombre == NormaDim)
+        return nombreNorma(normaActual());
+    if (nombre == CedulaDim)
+        return cedulaActual();
+    if (nombre == EleccionDim)
+        return m_eleccion->text();
+    return {};
+}
+
+void FormDimensionado::escribir(const QString &nombre, const QString &t) {
+    if (QLineEdit *e = campo(nombre)) {
+        // An identical text is no change and raises no change event.
+        if (e->text() != t)
+            e->setText(t);
+    } else if (nombre == NormaDim) {
+        for (int i = 0; i < m_norma->count(); ++i)
+            if (m_norma->itemText(i) == t)
+                m_norma->setCurrentIndex(i);
+    } else if (nombre == CedulaDim) {
+        if (const int i = m_cedula->findData(t); i >= 0)
+            m_cedula->setCurrentIndex(i);
+    } else if (nombre == EleccionDim) {
+        m_eleccion->setText(t);
+    }
+}
+
+bool FormDimensionado::opcion(const QString &) const {
+    return false; // the window has no option buttons
+}
+
+void FormDimensionado::escribirColor(const QString &nombre, ColorNota color) {
+    if (nombre == EleccionDim)
+        fijarColorTexto(m_eleccion, color == ColorNota::Rojo
+                                        ? kColorRojo
+                                        : QPalette().color(QPalette::WindowText));
+}
+
+} // namespace vorlo
