@@ -98,6 +98,7 @@ void idiomaTuberia(Lengua lengua) {
         v->Spain_Click();
     else
         v->Picture1_Click();
+}
 
 void entregarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion) {
     FormReynolds *v = ventanas().mostrar<FormReynolds>();
