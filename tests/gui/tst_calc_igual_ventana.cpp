@@ -98,8 +98,8 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         if (!g)
             return nullptr;
         g->fijarDirectorio(m_dir.path());
-        g->findChild<QLineEdit *>("Text1")->setText(nombre);
-        QTest::mouseClick(g->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        prueba::campo(g, "Text1")->setText(nombre);
+        prueba::pulsar(g, "Command1");
         FormReynolds *f = ventanas().existente<FormReynolds>();
         if (!f)
             return nullptr;
@@ -130,7 +130,7 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
             QVERIFY2(campos.contains(it.key()) || it.value().isEmpty(), qPrintable(it.key()));
         // The friction note is red exactly when the emulation says so.
         const QColor nota =
-            f->findChild<QLabel *>("Labelffriccion")->palette().color(QPalette::WindowText);
+            prueba::control<QLabel>(f, "Labelffriccion")->palette().color(QPalette::WindowText);
         if (!simulada.texto(tuberia::Labelffriccion).isEmpty())
             QCOMPARE(nota == kColorRojo,
                      simulada.color(tuberia::Labelffriccion) == ColorNota::Rojo);

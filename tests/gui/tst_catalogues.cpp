@@ -181,7 +181,7 @@ class TestCatalogueWindows : public PruebaGui {
         QVERIFY(f && f->isVisible());
         for (const char *n :
              {"Label5", "Label4", "Label7", "Label8", "Label9", "Temp", "Pres", "Compres"})
-            QVERIFY2(f->findChild<QWidget *>(QLatin1String(n))->isHidden(), n);
+            QVERIFY2(control(f, n)->isHidden(), n);
         QCOMPARE(lista(f)->item(4)->text(), "Agua  20ºC");
         dobleClicFila(f, 4);
         QCOMPARE(t->texto("dproceso"), "998,2");
@@ -201,20 +201,20 @@ class TestCatalogueWindows : public PruebaGui {
         auto *g = ventanas().existente<Form2>();
         QVERIFY(g);
         QVERIFY(!g->isVisible());
-        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "998,2");
+        QCOMPARE(campo(g, "dref")->text(), "998,2");
         for (const char *n : {"Zref", "Pref", "tref"})
-            QVERIFY2(g->findChild<QLineEdit *>(n)->text().isEmpty(), n);
+            QVERIFY2(campo(g, n)->text().isEmpty(), n);
 
         // An open gas window with its defaults gets the same.
         g->show();
-        g->findChild<QLineEdit *>("Pref")->setText("1,01325");
-        g->findChild<QLineEdit *>("Zref")->setText("1");
+        campo(g, "Pref")->setText("1,01325");
+        campo(g, "Zref")->setText("1");
         pulsar("Command4");
         dobleClicFila(ventanas().existente<Form4>(), 0);
         QCOMPARE(ventanas().existente<Form2>(), g);
-        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "999,8");
-        QVERIFY(g->findChild<QLineEdit *>("Pref")->text().isEmpty());
-        QVERIFY(g->findChild<QLineEdit *>("Zref")->text().isEmpty());
+        QCOMPARE(campo(g, "dref")->text(), "999,8");
+        QVERIFY(campo(g, "Pref")->text().isEmpty());
+        QVERIFY(campo(g, "Zref")->text().isEmpty());
     }
 
     void liquids_aceptar_waits_for_a_click() {
@@ -251,8 +251,8 @@ class TestCatalogueWindows : public PruebaGui {
         QCOMPARE(t->texto("vdinamica"), "0,001519");
         QVERIFY(opcion("Option3"));
         QVERIFY(!opcion("Option4"));
-        QVERIFY(!t->findChild<QWidget *>("vdinamica")->isHidden());
-        QVERIFY(t->findChild<QWidget *>("Vcinematica")->isHidden());
+        QVERIFY(!control(t, "vdinamica")->isHidden());
+        QVERIFY(control(t, "Vcinematica")->isHidden());
     }
 
     void liquids_cancel_copies_nothing() {

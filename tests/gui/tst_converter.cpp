@@ -49,16 +49,23 @@ conversorudsrapido *conversor(QWidget *duena) {
     return duena->findChild<conversorudsrapido *>();
 }
 QLineEdit *text1(QWidget *c) {
-    return c->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    return campo(c, QStringLiteral("Text1"));
 }
 QComboBox *combo1(QWidget *c) {
-    return c->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    return control<QComboBox>(c, QStringLiteral("Combo1"));
+}
+// A row's number and unit.
+QString nombreNumero(int i) {
+    return QStringLiteral("Label1(%1)").arg(i);
+}
+QString nombreUnidad(int i) {
+    return QStringLiteral("Label2(%1)").arg(i);
 }
 QLabel *numero(QWidget *c, int i) {
-    return c->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i));
+    return control<QLabel>(c, nombreNumero(i));
 }
 QLabel *unidad(QWidget *c, int i) {
-    return c->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i));
+    return control<QLabel>(c, nombreUnidad(i));
 }
 QStringList numeros(QWidget *c) {
     QStringList l;
@@ -124,11 +131,12 @@ class TestConverter : public PruebaGui {
         QVERIFY(t && t->isActive());
         QCOMPARE(t->interval(), 300);
         for (const char *n : {"Label3", "Command1", "Command2"})
-            QCOMPARE(c->findChild<QWidget *>(QLatin1String(n))->font().family(), "Comic Sans MS");
+            QCOMPARE(control(c, n)->font().family(), "Comic Sans MS");
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
-        QCOMPARE(c->findChild<QLabel *>("Label3")->text(), "Equivalencias");
+        QCOMPARE(etiqueta(c, "Label3"), "Equivalencias");
         for (int i = 0; i < conversorudsrapido::kFilas; ++i)
-            QVERIFY(numero(c, i) && unidad(c, i));
+            QVERIFY(c->findChild<QLabel *>(nombreNumero(i)) &&
+                    c->findChild<QLabel *>(nombreUnidad(i)));
         // The calling window stays usable.
         QTest::keyClicks(ll.campo2, "12");
         QCOMPARE(ll.campo2->text(), "12");
@@ -139,7 +147,7 @@ class TestConverter : public PruebaGui {
         Llamador ll(QStringLiteral("PRESION"), ModoConversor::Edicion, "2");
         QTest::mouseClick(ll.boton, Qt::LeftButton);
         auto *c = conversor(&ll.ventana);
-        QCOMPARE(c->findChild<QLabel *>("Label3")->text(), "Equivalent to");
+        QCOMPARE(etiqueta(c, "Label3"), "Equivalent to");
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
         QCOMPARE(boton(c, "Command1")->text(), "Accept the value of 2,00000 bar and CLOSE");
     }
@@ -203,7 +211,7 @@ class TestConverter : public PruebaGui {
     void view_mode_from_the_pressure_drop() {
         auto *f = ventanas().mostrar<FormReynolds>();
         f->escribir("DPbar", "0,0123456");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command13"), Qt::LeftButton);
+        pulsar(f, "Command13");
         auto *c = conversor(f);
         QVERIFY(c);
         QCOMPARE(MagnitudConversor, "PRESION");
@@ -231,10 +239,10 @@ class TestConverter : public PruebaGui {
         auto *f = ventanas().mostrar<FormReynolds>();
         f->escribir("DPbar", "0,5");
         f->escribir("vdinamica", "0,001");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command13"), Qt::LeftButton);
+        pulsar(f, "Command13");
         QPointer<conversorudsrapido> c(conversor(f));
         QVERIFY(!text1(c)->isEnabled());
-        QTest::mouseClick(f->findChild<QPushButton *>("Command12"), Qt::LeftButton);
+        pulsar(f, "Command12");
         QCOMPARE(conversor(f), c.data());
         QVERIFY(text1(c)->isEnabled() && combo1(c)->isEnabled());
         QCOMPARE(combo1(c)->currentText(), u"Pa\u00b7s"_qs);
@@ -278,7 +286,7 @@ class TestConverter : public PruebaGui {
         f->escribir("dint", "100");
         f->escribir("vdinamica", "0,001");
         QCOMPARE(f->texto("Re"), QString());
-        auto *b = f->findChild<QPushButton *>("Command11");
+        auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
         QCOMPARE(MagnitudConversor, "DENSIDAD");
@@ -294,7 +302,7 @@ class TestConverter : public PruebaGui {
         QVERIFY(!ValorConvertidoEsperando);
         // Taken once: a later focus writes nothing.
         f->escribir("dproceso", "5");
-        f->findChild<QWidget *>("Qproceso")->setFocus();
+        campo(f, "Qproceso")->setFocus();
         b->setFocus();
         QCOMPARE(f->texto("dproceso"), "5");
     }
@@ -303,9 +311,9 @@ class TestConverter : public PruebaGui {
         Idioma = kEspanol;
         auto *g = ventanas().mostrar<Form2>();
         QVERIFY(QTest::qWaitForWindowActive(g));
-        auto *pref = g->findChild<QLineEdit *>("Pref");
+        auto *pref = campo(g, "Pref");
         pref->clear();
-        auto *b = g->findChild<QPushButton *>("Command7");
+        auto *b = boton(g, "Command7");
         QCOMPARE(b->text(), "(Bar a)");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(g);
@@ -322,9 +330,9 @@ class TestConverter : public PruebaGui {
         QTRY_COMPARE(pref->text(), "0,137895");
 
         // A temperature button hands back an accepted 0 ºC.
-        auto *tref = g->findChild<QLineEdit *>("tref");
+        auto *tref = campo(g, "tref");
         tref->setText("15");
-        auto *bt = g->findChild<QPushButton *>("Command8");
+        auto *bt = boton(g, "Command8");
         QTest::mouseClick(bt, Qt::LeftButton);
         c = conversor(g);
         QCOMPARE(MagnitudConversor, "TEMPERATURA");
@@ -341,7 +349,7 @@ class TestConverter : public PruebaGui {
         auto *f = ventanas().mostrar<FormReynolds>();
         QVERIFY(QTest::qWaitForWindowActive(f));
         f->escribir("dproceso", "1000");
-        auto *b = f->findChild<QPushButton *>("Command11");
+        auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
         QCOMPARE(text1(c)->text(), "1000");
@@ -351,7 +359,7 @@ class TestConverter : public PruebaGui {
         QTRY_VERIFY(!p);
         QCOMPARE(ValorConvertido, 0.0);
         f->activateWindow();
-        f->findChild<QWidget *>("Qproceso")->setFocus();
+        campo(f, "Qproceso")->setFocus();
         b->setFocus();
         QCOMPARE(f->texto("dproceso"), "1000");
     }
@@ -544,7 +552,7 @@ class TestConverter : public PruebaGui {
         auto *c = conversor(&ll.ventana);
         QCOMPARE(numero(c, 0)->text(), "2,00000");
         // Nothing changes: the timer goes to sleep, and a new unit wakes it.
-        auto *timer = c->findChild<QTimer *>("Timer1");
+        auto *timer = control<QTimer>(c, "Timer1");
         QCOMPARE(timer->interval(), 300);
         tic(c);
         QTRY_VERIFY(!timer->isActive());

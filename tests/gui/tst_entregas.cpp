@@ -54,12 +54,10 @@ class TestEntregas : public prueba::PruebaGui {
         auto *accesorios = ventanas().existente<FormAccesorios>();
         QVERIFY(accesorios);
         QCOMPARE(Idioma, kIngles);
-        QCOMPARE(tuberia->findChild<QWidget *>("Command3")->property("text").toString(),
-                 "Fittings");
-        QCOMPARE(gas->findChild<QWidget *>("Command3")->property("text").toString(),
+        QCOMPARE(prueba::control(tuberia, "Command3")->property("text").toString(), "Fittings");
+        QCOMPARE(prueba::control(gas, "Command3")->property("text").toString(),
                  "Calculate Pressure Drop");
-        QCOMPARE(accesorios->findChild<QWidget *>("Label12")->property("text").toString(),
-                 "Diameter");
+        QCOMPARE(prueba::control(accesorios, "Label12")->property("text").toString(), "Diameter");
     }
 
     void k_total_without_pipe_window_creates_none() {
@@ -73,7 +71,7 @@ class TestEntregas : public prueba::PruebaGui {
         entregarKTotal("2");
         QCOMPARE(v->texto("ktotal"), "2");
         // Gases mode hides the fittings rows' totals but not ktotal: what matters is the field.
-        v->findChild<QLineEdit *>("ktotal")->hide();
+        prueba::campo(v, "ktotal")->hide();
         entregarKTotal("3");
         QCOMPARE(v->texto("ktotal"), "2");
     }
@@ -97,10 +95,10 @@ class TestEntregas : public prueba::PruebaGui {
         QCOMPARE(v->texto("dproceso"), "5,945");
         QCOMPARE(v->texto("Rugosidad"), "");
         QCOMPARE(v->texto("vdinamica"), "");
-        QVERIFY(v->opcion("Option2") || !v->findChild<QWidget *>("L")->isVisibleTo(v));
-        QVERIFY(!v->findChild<QWidget *>("Command4")->isVisibleTo(v));
-        QVERIFY(v->findChild<QWidget *>("Command7")->isVisibleTo(v));
-        QVERIFY(v->findChild<QWidget *>("Command5")->isVisibleTo(v));
+        QVERIFY(v->opcion("Option2") || !prueba::control(v, "L")->isVisibleTo(v));
+        QVERIFY(!prueba::control(v, "Command4")->isVisibleTo(v));
+        QVERIFY(prueba::control(v, "Command7")->isVisibleTo(v));
+        QVERIFY(prueba::control(v, "Command5")->isVisibleTo(v));
     }
 
     // "Pipe sizes…": 4 inch Sch 40 picked fills dint and names the pipe until dint changes.

@@ -335,9 +335,9 @@ class TestForm2 : public PruebaGui {
             QVERIFY2(pipa->texto(n).isEmpty(), qPrintable(n));
         // The old velocity went; the one shown follows the new flow in the 100 mm pipe.
         QCOMPARE(pipa->texto("Vproceso"), ",7692");
-        QVERIFY(!pipa->findChild<QWidget *>("Command4")->isVisible());
-        QVERIFY(pipa->findChild<QWidget *>("Command7")->isVisible());
-        QVERIFY(pipa->findChild<QWidget *>("Command5")->isVisible());
+        QVERIFY(!control(pipa, "Command4")->isVisible());
+        QVERIFY(control(pipa, "Command7")->isVisible());
+        QVERIFY(control(pipa, "Command5")->isVisible());
 
         borrarDiferidos();
         QVERIFY(f.isNull());
@@ -360,7 +360,7 @@ class TestForm2 : public PruebaGui {
 
         // And back: the pipe window's "Calcular Densidad y Caudal" opens a fresh gas window.
         QPointer<FormReynolds> p = pipa;
-        QTest::mouseClick(pipa->findChild<QWidget *>("Command7"), Qt::LeftButton);
+        QTest::mouseClick(control(pipa, "Command7"), Qt::LeftButton);
         auto *otra = ventanas().existente<Form2>();
         QVERIFY(otra);
         QVERIFY(otra->isVisible());

@@ -35,7 +35,7 @@ FormReynolds *tuberiaCon(const QString &dint) {
 }
 
 FormAccesorios *pulsarCommand3(FormReynolds *r) {
-    QTest::mouseClick(r->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    pulsar(r, "Command3");
     return ventanas().existente<FormAccesorios>();
 }
 
@@ -53,7 +53,7 @@ class TestFormAccesorios : public PruebaGui {
         QCOMPARE(campo(f, "Diametrillo")->text(), "");
         QVERIFY(campo(f, "Diametrillo")->isReadOnly());
         QVERIFY(campo(f, "textbox_ktotal")->isReadOnly());
-        QVERIFY(f->findChild<QLabel *>("ktotal")->isHidden());
+        QVERIFY(control(f, "ktotal")->isHidden());
         QCOMPARE(etiqueta(f, "Label14"), "");
         for (int i = 0; i < 23; ++i) {
             QCOMPARE(unidades(f, i)->text(), "0");
@@ -102,12 +102,12 @@ class TestFormAccesorios : public PruebaGui {
             QCOMPARE(etiqueta(f, t.section('=', 0, 0)), t.section('=', 1));
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
         const bool ingles = idioma == kIngles;
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->text(), ingles ? "OK" : "ACEPTAR");
+        QCOMPARE(boton(f, "Command1")->text(), ingles ? "OK" : "ACEPTAR");
         QVERIFY(etiqueta(f, "Label11").startsWith(ingles ? "NOTE: The values" : "NOTA: Los"));
         // A later change of language leaves the window as it is.
         Idioma = ingles ? kEspanol : kIngles;
         ventanas().mostrar<FormAccesorios>();
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->text(), ingles ? "OK" : "ACEPTAR");
+        QCOMPARE(boton(f, "Command1")->text(), ingles ? "OK" : "ACEPTAR");
     }
 
     void colours_and_fonts() {
@@ -119,12 +119,10 @@ class TestFormAccesorios : public PruebaGui {
         QCOMPARE(campo(f, "textbox_ktotal")->palette().color(QPalette::Base), aviso);
         QCOMPARE(unidades(f, 0)->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
-        QCOMPARE(f->findChild<QLabel *>("Label14")->palette().color(QPalette::WindowText),
-                 QColor(255, 0, 0));
-        QCOMPARE(f->findChild<QLabel *>("Label11")->font().families().value(0), "Comic Sans MS");
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->font().families().value(0),
-                 "Comic Sans MS");
-        QCOMPARE(f->findChild<QLabel *>("Label1")->font().families().value(0), "MS Sans Serif");
+        QCOMPARE(control(f, "Label14")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(control(f, "Label11")->font().families().value(0), "Comic Sans MS");
+        QCOMPARE(boton(f, "Command1")->font().families().value(0), "Comic Sans MS");
+        QCOMPARE(control(f, "Label1")->font().families().value(0), "MS Sans Serif");
     }
 
     void counts_take_digits_and_backspace_only_data() {
@@ -199,7 +197,7 @@ class TestFormAccesorios : public PruebaGui {
     void hidden_pipe_ktotal_is_not_written() {
         auto *r = tuberiaCon("25");
         auto *f = pulsarCommand3(r);
-        r->findChild<QWidget *>("ktotal")->hide();
+        campo(r, "ktotal")->hide();
         teclear(unidades(f, 0), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3");
         QCOMPARE(campo(r, "ktotal")->text(), "0");
@@ -267,7 +265,7 @@ class TestFormAccesorios : public PruebaGui {
         auto *f = pulsarCommand3(r);
         teclear(unidades(f, 10), "4");
         teclear(unidades(f, 22), "2");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        pulsar(f, "Command1");
         teclear(campo(r, "dint"), "8");
         QCOMPARE(pulsarCommand3(r), f);
         QCOMPARE(etiqueta(f, "Label14"), pequeno);
@@ -302,14 +300,14 @@ class TestFormAccesorios : public PruebaGui {
         auto *f = pulsarCommand3(r);
         teclear(unidades(f, 2), "3");
         teclear(kDe(f, 21), "7");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        pulsar(f, "Command1");
         QVERIFY(f->isHidden());
 
         QCOMPARE(pulsarCommand3(r), f);
         QVERIFY(f->isVisible());
         QCOMPARE(unidades(f, 2)->text(), "3");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "0,96");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        pulsar(f, "Command1");
 
         teclear(campo(r, "dint"), "150");
         QCOMPARE(campo(r, "ktotal")->text(), "");

@@ -43,7 +43,7 @@ QStringList estadoTuberia(FormReynolds *f) {
         s << QStringLiteral("%1=%2").arg(n).arg(f->opcion(n));
     for (const char *n : {"L", "Desnivel", "DPbarTotal", "vdinamica", "Vcinematica", "Command4",
                           "Command5", "Command7"})
-        s << QStringLiteral("%1 visible=%2").arg(n).arg(f->findChild<QWidget *>(n)->isVisible());
+        s << QStringLiteral("%1 visible=%2").arg(n).arg(control(f, n)->isVisible());
     return s;
 }
 
@@ -69,9 +69,9 @@ class TestFormGuardar : public PruebaGui {
         return g;
     }
 
-    static QLineEdit *text1(FormGuardar *g) { return g->findChild<QLineEdit *>("Text1"); }
-    static QListWidget *file1(FormGuardar *g) { return g->findChild<QListWidget *>("File1"); }
-    static QComboBox *drive1(FormGuardar *g) { return g->findChild<QComboBox *>("Drive1"); }
+    static QLineEdit *text1(FormGuardar *g) { return campo(g, "Text1"); }
+    static QListWidget *file1(FormGuardar *g) { return control<QListWidget>(g, "File1"); }
+    static QComboBox *drive1(FormGuardar *g) { return control<QComboBox>(g, "Drive1"); }
 
     static void nombrar(FormGuardar *g, const QString &nombre) { teclear(text1(g), nombre); }
     static bool cerrada(QPointer<FormGuardar> &g) {
@@ -97,8 +97,8 @@ class TestFormGuardar : public PruebaGui {
     // A settled gases run with kinematic viscosity.
     FormReynolds *calculoGases() {
         FormReynolds *f = tuberia();
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
+        pulsar(f, "Option2");
+        pulsar(f, "Option4");
         teclear(f, {{"Qproceso", "500"},
                     {"dproceso", "1,98"},
                     {"Vcinematica", "0,000015"},
@@ -136,15 +136,15 @@ class TestFormGuardar : public PruebaGui {
         QFETCH(QString, cancelar);
         QFETCH(QString, etiqueta);
         Idioma = idioma;
-        tuberia()->findChild<QAction *>("Guardar")->trigger(); // menu Archivo, Guardar
+        control<QAction>(tuberia(), "Guardar")->trigger(); // menu Archivo, Guardar
         FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(g);
         QCOMPARE(g->modo(), FormGuardar::Modo::Guardar);
         QCOMPARE(g->objectName(), "FormGuardar");
         QCOMPARE(g->windowTitle(), "Guardar");
-        QCOMPARE(g->findChild<QPushButton *>("Command1")->text(), guardar);
-        QCOMPARE(g->findChild<QPushButton *>("Command2")->text(), cancelar);
-        QCOMPARE(g->findChild<QLabel *>("Label1")->text(), etiqueta);
+        QCOMPARE(boton(g, "Command1")->text(), guardar);
+        QCOMPARE(boton(g, "Command2")->text(), cancelar);
+        QCOMPARE(prueba::etiqueta(g, "Label1"), etiqueta);
         QCOMPARE(text1(g)->text(), "PDcalc1.vrq");
         QCOMPARE(g->directorio(), QDir::currentPath());
         QCOMPARE(drive1(g)->currentData().toString(), QStorageInfo(QDir::currentPath()).rootPath());
@@ -276,7 +276,7 @@ class TestFormGuardar : public PruebaGui {
         tuberia();
         FormGuardar *g = ventanaGuardar(m_dir->path());
         QCOMPARE(textos(file1(g)), QStringList{"a.vrq"});
-        auto *dir1 = g->findChild<QTreeView *>("Dir1");
+        auto *dir1 = control<QTreeView>(g, "Dir1");
         auto *modelo = qobject_cast<QFileSystemModel *>(dir1->model());
         QVERIFY(modelo);
         dir1->setCurrentIndex(modelo->index(ruta("sub")));
@@ -436,12 +436,12 @@ class TestFormGuardar : public PruebaGui {
         FormReynolds *f = tuberia();
         abrirGuardar();
         QPointer<FormGuardar> guardar = ventanas().existente<FormGuardar>();
-        f->findChild<QAction *>("Abrir")->trigger(); // menu Archivo, Abrir
+        control<QAction>(f, "Abrir")->trigger(); // menu Archivo, Abrir
         FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(guardar.isNull()); // one results window: the save window made way
         QCOMPARE(g->modo(), FormGuardar::Modo::Abrir);
         QCOMPARE(g->windowTitle(), titulo);
-        QCOMPARE(g->findChild<QPushButton *>("Command1")->text(), titulo);
+        QCOMPARE(boton(g, "Command1")->text(), titulo);
         QCOMPARE(text1(g)->text(), QString());
         abrirArchivo(); // asked again in the same mode: the same window, as it stands
         QCOMPARE(ventanas().existente<FormGuardar>(), g);
@@ -466,11 +466,9 @@ class TestFormGuardar : public PruebaGui {
         QVERIFY(cerrada(g));
 
         // Clear the screen and flip both options, as a user starting over would.
-        QTest::mouseClick(f->findChild<QToolButton *>("Command18"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>(gases ? "Option1" : "Option2"),
-                          Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>(gases ? "Option3" : "Option4"),
-                          Qt::LeftButton);
+        pulsar(f, "Command18");
+        pulsar(f, gases ? "Option1" : "Option2");
+        pulsar(f, gases ? "Option3" : "Option4");
         teclear(f, "Desnivel", "7");
         QVERIFY(estadoTuberia(f) != guardado);
 
@@ -505,8 +503,8 @@ class TestFormGuardar : public PruebaGui {
         QCOMPARE(f->texto("dint"), "100");
         QCOMPARE(f->texto("Vproceso"), "1,2732"); // settled by the pass after reading
         // A user's click selects one again, and the pair stays exclusive.
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option3"), Qt::LeftButton);
+        pulsar(f, "Option4");
+        pulsar(f, "Option3");
         QVERIFY(f->opcion("Option3"));
         QVERIFY(!f->opcion("Option4"));
     }

@@ -256,7 +256,7 @@ class TestFormReynolds : public PruebaGui {
         QVERIFY(control<QRadioButton>("Option3")->isChecked());
 
         teclearEjemplo();
-        f->findChild<QAction *>("Borrar_Pantalla")->trigger();
+        control<QAction>("Borrar_Pantalla")->trigger();
         QVERIFY(campo("Qproceso")->text().isEmpty());
     }
 
@@ -296,7 +296,7 @@ class TestFormReynolds : public PruebaGui {
         tic(f);
         QTRY_COMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
         // Settled: the timer sleeps until an input changes.
-        auto *timer = f->findChild<QTimer *>("Timer1");
+        auto *timer = control<QTimer>("Timer1");
         QCOMPARE(timer->interval(), 200);
         tic(f);
         QTRY_VERIFY(!timer->isActive());
@@ -327,8 +327,8 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(f->windowTitle(), "REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
         QCOMPARE(etiqueta("Label20")->text(), "Pressure drop per meter of straigth pipe length");
         QCOMPARE(control<QPushButton>("Command3")->text(), "Fittings");
-        QCOMPARE(f->findChild<QMenu *>("Edición")->title(), "Edition");
-        QCOMPARE(f->findChild<QAction *>("Borrar_Pantalla")->text(), "Delete");
+        QCOMPARE(control<QMenu>("Edición")->title(), "Edition");
+        QCOMPARE(control<QAction>("Borrar_Pantalla")->text(), "Delete");
         for (const char *n : {"Command10", "Command11", "Command17", "Command13", "Command8",
                               "Command14", "Command15"})
             QCOMPARE(control(n)->toolTip(), "Press for other units");
@@ -346,11 +346,11 @@ class TestFormReynolds : public PruebaGui {
         ventanas().cerrarTodas();
         Idioma.clear();
         auto *inicio = ventanas().mostrar<Form1>();
-        QTest::mouseClick(inicio->findChild<QLabel *>("Label3"), Qt::LeftButton);
+        QTest::mouseClick(prueba::control(inicio, "Label3"), Qt::LeftButton);
         f = ventanas().existente<FormReynolds>();
         QVERIFY(f);
         QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
-        QTest::mouseClick(inicio->findChild<QToolButton *>("Spain"), Qt::LeftButton);
+        pulsar(inicio, "Spain");
         QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
         teclearEjemplo();
         tic(f);

@@ -85,17 +85,17 @@ class TestHostileInput : public PruebaGui {
                 f->escribir("Rugosidad", "0,05");
                 f->escribir("L", "100");
                 f->escribir("Desnivel", "5");
-                pegar(f->findChild<QLineEdit *>(n), texto);
+                pegar(campo(f, n), texto);
                 f->CalcularTuberia();
                 sinValoresInvalidos(f, texto);
             }
             // Every field hostile at once.
             for (const QString &n : campos)
-                pegar(f->findChild<QLineEdit *>(n), texto);
+                pegar(campo(f, n), texto);
             tic(f); // the timer's pass over them all
             sinValoresInvalidos(f, texto);
         }
-        QTest::mouseDClick(f->findChild<QLabel *>("DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
         // Still responding: the worked example gives its results.
         f->Borrar();
         f->escribir("Desnivel", "5");
@@ -105,7 +105,7 @@ class TestHostileInput : public PruebaGui {
                             {"dint", "100"},
                             {"Rugosidad", "0,05"},
                             {"L", "100"}})
-            pegar(f->findChild<QLineEdit *>(n), v);
+            pegar(campo(f, n), v);
         QTRY_COMPARE(f->texto("DPbarTotal"), "0,648703017651904");
         QCOMPARE(f->texto("Re"), "127.065");
         QCOMPARE(f->texto("ffinal"), ",0197");
@@ -118,10 +118,10 @@ class TestHostileInput : public PruebaGui {
             "Qnormales", "P_paraQ", "T_paraQ", "Z_paraQ", "Qproceso", "dproceso", "Qprocesomasico"};
         for (const QString &texto : hostiles()) {
             for (const QString &n : campos)
-                pegar(g->findChild<QLineEdit *>(n), texto);
+                pegar(campo(g, n), texto);
             sinValoresInvalidos(g, texto);
         }
-        QTest::mouseClick(g->findChild<QAbstractButton *>("Command5"), Qt::LeftButton);
+        pulsar(g, "Command5");
         for (auto [n, v] : {std::pair{"dref", "1,293"},
                             {"tref", "0"},
                             {"Pref", "1,01325"},
@@ -129,10 +129,10 @@ class TestHostileInput : public PruebaGui {
                             {"tproceso", "20"},
                             {"T_paraQ", "0"},
                             {"Qnormales", "100"}})
-            pegar(g->findChild<QLineEdit *>(n), v);
-        QCOMPARE(g->findChild<QLineEdit *>("dproceso")->text(), "5,945");
-        QCOMPARE(g->findChild<QLineEdit *>("Qproceso")->text(), "21,75");
-        QCOMPARE(g->findChild<QLineEdit *>("Qprocesomasico")->text(), "129,304");
+            pegar(campo(g, n), v);
+        QCOMPARE(campo(g, "dproceso")->text(), "5,945");
+        QCOMPARE(campo(g, "Qproceso")->text(), "21,75");
+        QCOMPARE(campo(g, "Qprocesomasico")->text(), "129,304");
     }
 
     void gas_line_window_survives_every_text_in_every_field_data() {
@@ -193,18 +193,17 @@ class TestHostileInput : public PruebaGui {
             auto *a = ventanas().existente<FormAccesorios>();
             QVERIFY(a);
             for (int fila : {0, 9, 21}) {
-                pegar(a->findChild<QLineEdit *>(QStringLiteral("k(%1)").arg(fila)), texto);
-                pegar(a->findChild<QLineEdit *>(QStringLiteral("Naccesorios(%1)").arg(fila)),
-                      texto);
+                pegar(campo(a, QStringLiteral("k(%1)").arg(fila)), texto);
+                pegar(campo(a, QStringLiteral("Naccesorios(%1)").arg(fila)), texto);
             }
             sinValoresInvalidos(a, texto);
         }
         abrirAccesorios(QStringLiteral("25"));
         auto *a = ventanas().existente<FormAccesorios>();
-        pegar(a->findChild<QLineEdit *>("Naccesorios(0)"), "2");
-        pegar(a->findChild<QLineEdit *>("Naccesorios(9)"), "1");
-        pegar(a->findChild<QLineEdit *>("Naccesorios(21)"), "0");
-        QCOMPARE(a->findChild<QLineEdit *>("textbox_ktotal")->text(), "6");
+        pegar(campo(a, "Naccesorios(0)"), "2");
+        pegar(campo(a, "Naccesorios(9)"), "1");
+        pegar(campo(a, "Naccesorios(21)"), "0");
+        QCOMPARE(campo(a, "textbox_ktotal")->text(), "6");
     }
 
     void converter_survives_every_text_in_every_kind() {
@@ -222,14 +221,14 @@ class TestHostileInput : public PruebaGui {
             auto *c = ventana.findChild<conversorudsrapido *>();
             QVERIFY(c);
             for (const QString &texto : hostiles()) {
-                pegar(c->findChild<QLineEdit *>("Text1"), texto);
+                pegar(prueba::campo(c, "Text1"), texto);
                 c->calcularotrasuds();
                 sinValoresInvalidos(c, texto);
             }
-            pegar(c->findChild<QLineEdit *>("Text1"), "1");
+            pegar(prueba::campo(c, "Text1"), "1");
             tic(c);
-            QCOMPARE(c->findChild<QLabel *>("Label1(0)")->text(), "1,00000");
-            QTest::mouseClick(c->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+            QCOMPARE(etiqueta(c, "Label1(0)"), "1,00000");
+            pulsar(c, "Command2");
             QTRY_VERIFY(!ventana.findChild<conversorudsrapido *>());
         }
     }

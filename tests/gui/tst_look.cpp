@@ -117,8 +117,8 @@ QWidget *viscosidad() {
 QWidget *conversorEdicion() {
     QWidget *g = gas();
     pulsar(g, "Command7");
-    auto *c = g->findChild<conversorudsrapido *>();
-    auto *combo = c->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *c = control<conversorudsrapido>(g, QStringLiteral("conversorudsrapido"));
+    auto *combo = control<QComboBox>(c, QStringLiteral("Combo1"));
     combo->setCurrentIndex(combo->findText(QStringLiteral("psi")));
     teclear(c, "Text1", QStringLiteral("2"));
     c->calcularotrasuds();
@@ -129,7 +129,7 @@ QWidget *conversorEdicion() {
 QWidget *conversorVista() {
     QWidget *t = tubo();
     pulsar(t, "Command13");
-    return t->findChild<conversorudsrapido *>();
+    return control<conversorudsrapido>(t, QStringLiteral("conversorudsrapido"));
 }
 
 QWidget *guardar() {
@@ -146,7 +146,7 @@ QWidget *abrir() {
 QWidget *tuberias() {
     abrirTuberias([](const QString &, const QString &) {});
     QWidget *f = ventanas().existente<FormTuberias>();
-    auto *norma = f->findChild<QComboBox *>(QStringLiteral("Norma"));
+    auto *norma = control<QComboBox>(f, QStringLiteral("Norma"));
     norma->setCurrentIndex(norma->count() - 1);
     return f;
 }
@@ -455,7 +455,7 @@ class TestLook : public PruebaGui {
         abrirEn(kIngles, tuboGases);
         ventana->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ventana));
-        auto *q = ventana->findChild<QLineEdit *>(QStringLiteral("Qproceso"));
+        auto *q = campo(ventana, QStringLiteral("Qproceso"));
         q->setFocus();
         QStringList visitados{q->objectName()};
         for (int i = 0; i < 6; ++i) {
