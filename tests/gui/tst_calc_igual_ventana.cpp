@@ -87,7 +87,7 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
     QTemporaryDir m_dir;
 
     // Opens the file through Archivo -> Abrir in a freshly created pipe window and lets the
-    // timer run until it has nothing left to do.
+    // timer tick until it has nothing left to do.
     FormReynolds *abrirEnVentana(const QByteArray &bytes) {
         ventanas().cerrarTodas();
         prueba::borrarDiferidos();
@@ -103,10 +103,10 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         FormReynolds *f = ventanas().existente<FormReynolds>();
         if (!f)
             return nullptr;
-        auto *timer = f->findChild<QTimer *>("Timer1");
-        // The timer sleeps once a tick finds no input changed; wait for that tick.
-        QTest::qWait(timer->interval() + 50);
-        if (!QTest::qWaitFor([timer] { return !timer->isActive(); }, 5000))
+        // The timer sleeps once a tick finds no input changed; 25 ticks are 5 s of its time.
+        QCoreApplication::processEvents();
+        prueba::tic(f, 25);
+        if (prueba::control<QTimer>(f, "Timer1")->isActive())
             return nullptr;
         QCoreApplication::processEvents();
         return f;

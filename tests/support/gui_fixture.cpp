@@ -103,8 +103,8 @@ void pulsar(const QObject *ventana, const QString &nombre) {
     QTest::mouseClick(control<QAbstractButton>(ventana, nombre), Qt::LeftButton);
 }
 
-void moverSobre(QWidget *w) {
-    const QPointF p(3, 3);
+void moverSobre(QWidget *w, QPoint donde) {
+    const QPointF p(donde);
     QMouseEvent ev(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
     QApplication::sendEvent(w, &ev);

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -95,8 +96,9 @@ const QStringList &camposTuberia();
 
 // A click on a button, in its middle.
 void pulsar(const QObject *ventana, const QString &nombre);
-// The pointer moving onto a widget (the calculator windows mark in red what a result needs).
-void moverSobre(QWidget *w);
+// The pointer moving onto a widget, at `donde` (the calculator windows mark in red what a
+// result needs).
+void moverSobre(QWidget *w, QPoint donde = QPoint(3, 3));
 
 // A click on a list's row.
 void clicFila(QListWidget *l, int fila);
