@@ -7,6 +7,7 @@
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/form_reynolds_tables.h"
+#include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
 #include "results/form_guardar.h"
 #include "results/results_file.h"
@@ -54,19 +55,10 @@ const QList<QByteArray> kEjemplo = {"36", "998",  "0,001", "",    "100", "",
 QStringList camposVentana(FormReynolds *f) {
     QStringList l = prueba::camposTuberia();
     // The exact root, its note and the pipe designation are compared too.
-    for (const char *n : {"fexacta", "Labelfexacta", "LabelTuberia"})
+    for (const QString &n : {tuberia::fexacta, tuberia::Labelfexacta, tuberia::LabelTuberia})
         if (f->findChild<QWidget *>(n))
-            l << QString::fromLatin1(n);
+            l << n;
     return l;
-}
-
-QStringList estado(const QStringList &campos, const CamposTexto &c) {
-    QStringList s;
-    for (const QString &n : campos)
-        s << n + QLatin1Char('=') + c.texto(n);
-    for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-        s << QStringLiteral("%1=%2").arg(n).arg(c.opcion(n));
-    return s;
 }
 
 // A pool of texts a results file may hold, numbers and garbage alike.
@@ -124,13 +116,14 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         QVERIFY(f);
         QVERIFY(mensajes.cajas.isEmpty());
         const QStringList campos = camposVentana(f);
-        QCOMPARE(estado(campos, simulada), estado(campos, *f));
+        QCOMPARE(prueba::estadoCampos(simulada, campos), prueba::estadoCampos(*f, campos));
         // Nothing the emulation wrote is missing from the window.
         for (auto it = simulada.textos().cbegin(); it != simulada.textos().cend(); ++it)
             QVERIFY2(campos.contains(it.key()) || it.value().isEmpty(), qPrintable(it.key()));
         // The friction note is red exactly when the emulation says so.
-        const QColor nota =
-            prueba::control<QLabel>(f, "Labelffriccion")->palette().color(QPalette::WindowText);
+        const QColor nota = prueba::control<QLabel>(f, tuberia::Labelffriccion)
+                                ->palette()
+                                .color(QPalette::WindowText);
         if (!simulada.texto(tuberia::Labelffriccion).isEmpty())
             QCOMPARE(nota == kColorRojo,
                      simulada.color(tuberia::Labelffriccion) == ColorNota::Rojo);

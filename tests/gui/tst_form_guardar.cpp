@@ -2,6 +2,7 @@
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_fields.h"
 #include "results/form_guardar.h"
 
 #include "../support/file_helpers.h"
@@ -33,16 +34,13 @@ namespace {
 const QString kPregunta = QStringLiteral("El archivo  existe. ¿sobreescribir?");
 
 using namespace vorlo::prueba;
+namespace t = vorlo::tuberia;
 
 // Every text, option and visibility of the pipe flow window that a file could touch.
 QStringList estadoTuberia(FormReynolds *f) {
-    QStringList s;
-    for (const QString &n : camposTuberia())
-        s << QStringLiteral("%1=%2").arg(n, f->texto(n));
-    for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-        s << QStringLiteral("%1=%2").arg(n).arg(f->opcion(n));
-    for (const char *n : {"L", "Desnivel", "DPbarTotal", "vdinamica", "Vcinematica", "Command4",
-                          "Command5", "Command7"})
+    QStringList s = estadoCampos(*f, camposTuberia());
+    for (const QString &n : QStringList{t::L, t::Desnivel, t::DPbarTotal, t::vdinamica,
+                                        t::Vcinematica, "Command4", "Command5", "Command7"})
         s << QStringLiteral("%1 visible=%2").arg(n).arg(control(f, n)->isVisible());
     return s;
 }
@@ -82,14 +80,14 @@ class TestFormGuardar : public PruebaGui {
     // A settled liquids run with roughness, length, elevation and fittings.
     FormReynolds *calculoLiquidos() {
         FormReynolds *f = tuberia();
-        teclear(f, {{"Qproceso", "36"},
-                    {"dproceso", "998,20"},
-                    {"vdinamica", "0,0012"},
-                    {"dint", "100"},
-                    {"Rugosidad", "0,05"},
-                    {"L", "50"},
-                    {"Desnivel", "2"}});
-        f->escribir("ktotal", "1,5"); // as the fittings window hands it over
+        teclear(f, {{t::Qproceso, "36"},
+                    {t::dproceso, "998,20"},
+                    {t::vdinamica, "0,0012"},
+                    {t::dint, "100"},
+                    {t::Rugosidad, "0,05"},
+                    {t::L, "50"},
+                    {t::Desnivel, "2"}});
+        f->escribir(t::ktotal, "1,5"); // as the fittings window hands it over
         f->CalcularTuberia();
         return f;
     }
@@ -97,13 +95,13 @@ class TestFormGuardar : public PruebaGui {
     // A settled gases run with kinematic viscosity.
     FormReynolds *calculoGases() {
         FormReynolds *f = tuberia();
-        pulsar(f, "Option2");
-        pulsar(f, "Option4");
-        teclear(f, {{"Qproceso", "500"},
-                    {"dproceso", "1,98"},
-                    {"Vcinematica", "0,000015"},
-                    {"dint", "80"},
-                    {"Rugosidad", "0,046"}});
+        pulsar(f, t::Option2);
+        pulsar(f, t::Option4);
+        teclear(f, {{t::Qproceso, "500"},
+                    {t::dproceso, "1,98"},
+                    {t::Vcinematica, "0,000015"},
+                    {t::dint, "80"},
+                    {t::Rugosidad, "0,046"}});
         f->CalcularTuberia();
         return f;
     }
@@ -157,11 +155,11 @@ class TestFormGuardar : public PruebaGui {
 
     void a_new_name_is_written_at_once_and_the_window_closes() {
         FormReynolds *f = tuberia();
-        teclear(f, {{"Qproceso", "36"},
-                    {"dproceso", "998,20"},
-                    {"vdinamica", "0,0012"},
-                    {"dint", "100"},
-                    {"L", "50"}});
+        teclear(f, {{t::Qproceso, "36"},
+                    {t::dproceso, "998,20"},
+                    {t::vdinamica, "0,0012"},
+                    {t::dint, "100"},
+                    {t::L, "50"}});
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "nuevo.vrq");
         pulsar(g, "Command1");
@@ -202,7 +200,7 @@ class TestFormGuardar : public PruebaGui {
 
     void saving_twice_asks_and_only_ok_replaces() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
+        teclear(f, t::Qproceso, "36");
         escribirBytes(ruta("PDcalc1.vrq"), QByteArray(3000, 'x'));
         const QByteArray viejo = bytesDe(ruta("PDcalc1.vrq"));
 
@@ -219,7 +217,7 @@ class TestFormGuardar : public PruebaGui {
         QCOMPARE(g->directorio(), m_dir->path());
         QCOMPARE(bytesDe(ruta("PDcalc1.vrq")), viejo);
 
-        teclear(f, "Qproceso", "40"); // the values saved are those at the moment of saving
+        teclear(f, t::Qproceso, "40"); // the values saved are those at the moment of saving
         mensajes.respuesta = Mensajes::Respuesta::Aceptar;
         pulsar(g, "Command1");
         QCOMPARE(mensajes.cajas.size(), 2);
@@ -456,9 +454,9 @@ class TestFormGuardar : public PruebaGui {
         QFETCH(bool, gases);
         FormReynolds *f = gases ? calculoGases() : calculoLiquidos();
         const QStringList guardado = estadoTuberia(f);
-        QVERIFY(!f->texto("Re").isEmpty());
-        QVERIFY(!f->texto("ffinal").isEmpty());
-        QVERIFY(!f->texto("DPbar").isEmpty());
+        QVERIFY(!f->texto(t::Re).isEmpty());
+        QVERIFY(!f->texto(t::ffinal).isEmpty());
+        QVERIFY(!f->texto(t::DPbar).isEmpty());
 
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "calc.vrq");
@@ -467,9 +465,9 @@ class TestFormGuardar : public PruebaGui {
 
         // Clear the screen and flip both options, as a user starting over would.
         pulsar(f, "Command18");
-        pulsar(f, gases ? "Option1" : "Option2");
-        pulsar(f, gases ? "Option3" : "Option4");
-        teclear(f, "Desnivel", "7");
+        pulsar(f, gases ? t::Option1 : t::Option2);
+        pulsar(f, gases ? t::Option3 : t::Option4);
+        teclear(f, t::Desnivel, "7");
         QVERIFY(estadoTuberia(f) != guardado);
 
         abrirArchivo();
@@ -497,16 +495,16 @@ class TestFormGuardar : public PruebaGui {
         a->fijarDirectorio(m_dir->path());
         dobleClicFila(file1(a), 0);
         QVERIFY(cerrada(a));
-        for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-            QVERIFY2(!f->opcion(n), n);
-        QCOMPARE(f->texto("Qproceso"), "36");
-        QCOMPARE(f->texto("dint"), "100");
-        QCOMPARE(f->texto("Vproceso"), "1,2732"); // settled by the pass after reading
+        for (const QString &n : {t::Option1, t::Option2, t::Option3, t::Option4})
+            QVERIFY2(!f->opcion(n), qPrintable(n));
+        QCOMPARE(f->texto(t::Qproceso), "36");
+        QCOMPARE(f->texto(t::dint), "100");
+        QCOMPARE(f->texto(t::Vproceso), "1,2732"); // settled by the pass after reading
         // A user's click selects one again, and the pair stays exclusive.
-        pulsar(f, "Option4");
-        pulsar(f, "Option3");
-        QVERIFY(f->opcion("Option3"));
-        QVERIFY(!f->opcion("Option4"));
+        pulsar(f, t::Option4);
+        pulsar(f, t::Option3);
+        QVERIFY(f->opcion(t::Option3));
+        QVERIFY(!f->opcion(t::Option4));
     }
 
     void malformed_files_are_refused_and_nothing_changes_data() {

@@ -7,6 +7,7 @@
 #include "app/ajustes.h"
 #include "app/message_boxes.h"
 #include "app/windows.h"
+#include "fields/field_texts.h"
 
 #include <QColor>
 #include <QObject>
@@ -82,8 +83,7 @@ QString etiqueta(const QObject *ventana, const QString &nombre); // a label's te
 void teclear(QLineEdit *e, const QString &texto);
 void teclear(const QObject *ventana, const QString &nombre, const QString &texto);
 // Several fields, in the order given.
-void teclear(const QObject *ventana,
-             std::initializer_list<std::pair<const char *, const char *>> campos);
+void teclear(const QObject *ventana, std::initializer_list<std::pair<QString, QString>> campos);
 
 // Pastes a text into a field as a user does (select all, paste from the clipboard): the key
 // filter never sees it.
@@ -93,6 +93,8 @@ bool muestraNoNumero(const QString &t);
 
 // The texts of the pipe flow window's calculation, inputs and results, by control name.
 const QStringList &camposTuberia();
+// A pipe calculation as "name=value" lines: the texts of `campos`, then the four options.
+QStringList estadoCampos(const CamposTexto &c, const QStringList &campos);
 
 // A click on a button, in its middle.
 void pulsar(const QObject *ventana, const QString &nombre);
@@ -115,6 +117,6 @@ void tic(const QObject *ventana, int veces = 1);
 // 100 mm pipe with 0,05 mm roughness, 5 m up.
 void teclearEjemploTuberia(const QObject *tuberia);
 // The gas window's mode-1 example: 1,293 kg/m3 at 0 ºC, at 5 bar a and 20 ºC, 100 Nm3/h.
-void teclearEjemploGas(const QObject *gas);
+void teclearEjemploGas(const QObject *ventana);
 
 } // namespace vorlo::prueba
