@@ -2,7 +2,9 @@
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
+#include "gas/gas_fields.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_fields.h"
 #include "units/conversorudsrapido.h"
 
 #include "../support/gui_fixture.h"
@@ -18,6 +20,8 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
+namespace g = vorlo::gas;
+namespace t = vorlo::tuberia;
 
 namespace {
 
@@ -127,9 +131,9 @@ class TestConverter : public PruebaGui {
         QVERIFY(c->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(c->windowTitle(), u"Conversión Unidades"_qs);
         QCOMPARE(MagnitudConversor, "PRESION");
-        auto *t = c->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QVERIFY(t && t->isActive());
-        QCOMPARE(t->interval(), 300);
+        auto *timer = c->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 300);
         for (const char *n : {"Label3", "Command1", "Command2"})
             QCOMPARE(control(c, n)->font().family(), "Comic Sans MS");
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
@@ -210,7 +214,7 @@ class TestConverter : public PruebaGui {
 
     void view_mode_from_the_pressure_drop() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        f->escribir("DPbar", "0,0123456");
+        f->escribir(t::DPbar, "0,0123456");
         pulsar(f, "Command13");
         auto *c = conversor(f);
         QVERIFY(c);
@@ -231,14 +235,14 @@ class TestConverter : public PruebaGui {
         QPointer<conversorudsrapido> p(c);
         QTest::mouseClick(boton(c, "Command2"), Qt::LeftButton);
         QTRY_VERIFY(!p);
-        QCOMPARE(f->texto("DPbar"), "0,0123456");
+        QCOMPARE(f->texto(t::DPbar), "0,0123456");
         QCOMPARE(ValorConvertido, 0.0);
     }
 
     void edit_opening_after_view_opening_enables_the_input() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        f->escribir("DPbar", "0,5");
-        f->escribir("vdinamica", "0,001");
+        f->escribir(t::DPbar, "0,5");
+        f->escribir(t::vdinamica, "0,001");
         pulsar(f, "Command13");
         QPointer<conversorudsrapido> c(conversor(f));
         QVERIFY(!text1(c)->isEnabled());
@@ -282,10 +286,10 @@ class TestConverter : public PruebaGui {
     void accept_writes_back_through_the_focus() {
         auto *f = ventanas().mostrar<FormReynolds>();
         QVERIFY(QTest::qWaitForWindowActive(f));
-        f->escribir("Qproceso", "36");
-        f->escribir("dint", "100");
-        f->escribir("vdinamica", "0,001");
-        QCOMPARE(f->texto("Re"), QString());
+        f->escribir(t::Qproceso, "36");
+        f->escribir(t::dint, "100");
+        f->escribir(t::vdinamica, "0,001");
+        QCOMPARE(f->texto(t::Re), QString());
         auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
@@ -295,28 +299,28 @@ class TestConverter : public PruebaGui {
         QPointer<conversorudsrapido> p(c);
         QTest::mouseClick(boton(c, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(!p);
-        QTRY_COMPARE(f->texto("dproceso"), "999,5521");
+        QTRY_COMPARE(f->texto(t::dproceso), "999,5521");
         // The write is a change of the field: the window recalculated with it.
-        QVERIFY(!f->texto("Re").isEmpty());
+        QVERIFY(!f->texto(t::Re).isEmpty());
         QCOMPARE(ValorConvertido, 0.0);
         QVERIFY(!ValorConvertidoEsperando);
         // Taken once: a later focus writes nothing.
-        f->escribir("dproceso", "5");
-        campo(f, "Qproceso")->setFocus();
+        f->escribir(t::dproceso, "5");
+        campo(f, t::Qproceso)->setFocus();
         b->setFocus();
-        QCOMPARE(f->texto("dproceso"), "5");
+        QCOMPARE(f->texto(t::dproceso), "5");
     }
 
     void gas_window_buttons_hand_values_back() {
         Idioma = kEspanol;
-        auto *g = ventanas().mostrar<Form2>();
-        QVERIFY(QTest::qWaitForWindowActive(g));
-        auto *pref = campo(g, "Pref");
+        auto *gas = ventanas().mostrar<Form2>();
+        QVERIFY(QTest::qWaitForWindowActive(gas));
+        auto *pref = campo(gas, g::Pref);
         pref->clear();
-        auto *b = boton(g, "Command7");
+        auto *b = boton(gas, "Command7");
         QCOMPARE(b->text(), "(Bar a)");
         QTest::mouseClick(b, Qt::LeftButton);
-        auto *c = conversor(g);
+        auto *c = conversor(gas);
         QVERIFY(c);
         QCOMPARE(MagnitudConversor, "PRESION");
         QCOMPARE(combo1(c)->currentText(), "bar");
@@ -330,11 +334,11 @@ class TestConverter : public PruebaGui {
         QTRY_COMPARE(pref->text(), "0,137895");
 
         // A temperature button hands back an accepted 0 ºC.
-        auto *tref = campo(g, "tref");
+        auto *tref = campo(gas, g::tref);
         tref->setText("15");
-        auto *bt = boton(g, "Command8");
+        auto *bt = boton(gas, "Command8");
         QTest::mouseClick(bt, Qt::LeftButton);
-        c = conversor(g);
+        c = conversor(gas);
         QCOMPARE(MagnitudConversor, "TEMPERATURA");
         elegir(c, 1); // ºK
         teclear(c, "273.15");
@@ -348,7 +352,7 @@ class TestConverter : public PruebaGui {
     void cancel_leaves_the_field() {
         auto *f = ventanas().mostrar<FormReynolds>();
         QVERIFY(QTest::qWaitForWindowActive(f));
-        f->escribir("dproceso", "1000");
+        f->escribir(t::dproceso, "1000");
         auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
@@ -359,9 +363,9 @@ class TestConverter : public PruebaGui {
         QTRY_VERIFY(!p);
         QCOMPARE(ValorConvertido, 0.0);
         f->activateWindow();
-        campo(f, "Qproceso")->setFocus();
+        campo(f, t::Qproceso)->setFocus();
         b->setFocus();
-        QCOMPARE(f->texto("dproceso"), "1000");
+        QCOMPARE(f->texto(t::dproceso), "1000");
     }
 
     void accepted_zero_only_for_temperatures_data() {

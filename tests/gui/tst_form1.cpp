@@ -3,6 +3,7 @@
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -12,6 +13,7 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
+namespace t = vorlo::tuberia;
 
 class TestForm1 : public PruebaGui {
     Q_OBJECT
@@ -50,10 +52,10 @@ class TestForm1 : public PruebaGui {
         QTest::mouseClick(label3, Qt::LeftButton);
         auto *primera = ventanas().existente<FormReynolds>();
         QVERIFY(primera);
-        primera->escribir("Qproceso", "36");
+        primera->escribir(t::Qproceso, "36");
         QTest::mouseClick(label3, Qt::LeftButton);
         QCOMPARE(ventanas().existente<FormReynolds>(), primera);
-        QCOMPARE(primera->texto("Qproceso"), "36");
+        QCOMPARE(primera->texto(t::Qproceso), "36");
         QVERIFY(f->isVisible());
     }
 

@@ -3,6 +3,7 @@
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -15,6 +16,7 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
+namespace t = vorlo::tuberia;
 
 namespace {
 
@@ -30,7 +32,7 @@ QLineEdit *kDe(QWidget *w, int fila) {
 }
 FormReynolds *tuberiaCon(const QString &dint) {
     auto *r = ventanas().mostrar<FormReynolds>();
-    teclear(campo(r, "dint"), dint);
+    teclear(campo(r, t::dint), dint);
     return r;
 }
 
@@ -167,24 +169,24 @@ class TestFormAccesorios : public PruebaGui {
         QCOMPARE(campo(f, "Diametrillo")->text(), "25");
         QCOMPARE(kDe(f, 0)->text(), "1,5");
         QCOMPARE(kDe(f, 9)->text(), "3");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
         teclear(unidades(f, 0), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3");
         teclear(unidades(f, 9), "1");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "6");
         QCOMPARE(etiqueta(f, "ktotal"), "6");
-        QCOMPARE(campo(r, "ktotal")->text(), "6");
+        QCOMPARE(campo(r, t::ktotal)->text(), "6");
 
         // An emptied count drops out; a typed K changes the total at once.
         teclear(unidades(f, 0), "");
-        QCOMPARE(campo(r, "ktotal")->text(), "3");
+        QCOMPARE(campo(r, t::ktotal)->text(), "3");
         teclear(kDe(f, 9), "2,5");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2,5");
         // A user-defined row with a typed K.
         teclear(unidades(f, 21), "3");
         teclear(kDe(f, 21), "0,25");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3,25");
-        QCOMPARE(campo(r, "ktotal")->text(), "3,25");
+        QCOMPARE(campo(r, t::ktotal)->text(), "3,25");
         // A typed point counts as the decimal comma.
         teclear(kDe(f, 21), "0.5");
         QCOMPARE(kDe(f, 21)->text(), "0,5");
@@ -197,10 +199,10 @@ class TestFormAccesorios : public PruebaGui {
     void hidden_pipe_ktotal_is_not_written() {
         auto *r = tuberiaCon("25");
         auto *f = pulsarCommand3(r);
-        campo(r, "ktotal")->hide();
+        campo(r, t::ktotal)->hide();
         teclear(unidades(f, 0), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
     }
 
     void total_without_a_pipe_window() {
@@ -266,7 +268,7 @@ class TestFormAccesorios : public PruebaGui {
         teclear(unidades(f, 10), "4");
         teclear(unidades(f, 22), "2");
         pulsar(f, "Command1");
-        teclear(campo(r, "dint"), "8");
+        teclear(campo(r, t::dint), "8");
         QCOMPARE(pulsarCommand3(r), f);
         QCOMPARE(etiqueta(f, "Label14"), pequeno);
         QCOMPARE(unidades(f, 10)->text(), "0");
@@ -278,7 +280,7 @@ class TestFormAccesorios : public PruebaGui {
         teclear(unidades(f, 10), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "1");
         // A usable diameter clears the message.
-        teclear(campo(r, "dint"), "100");
+        teclear(campo(r, t::dint), "100");
         pulsarCommand3(r);
         QCOMPARE(etiqueta(f, "Label14"), "");
         QVERIFY(kDe(f, 0)->isEnabled());
@@ -309,8 +311,8 @@ class TestFormAccesorios : public PruebaGui {
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "0,96");
         pulsar(f, "Command1");
 
-        teclear(campo(r, "dint"), "150");
-        QCOMPARE(campo(r, "ktotal")->text(), "");
+        teclear(campo(r, t::dint), "150");
+        QCOMPARE(campo(r, t::ktotal)->text(), "");
         QCOMPARE(pulsarCommand3(r), f);
         QCOMPARE(unidades(f, 2)->text(), "0");
         for (int i = 0; i < 10; ++i) {
@@ -318,7 +320,7 @@ class TestFormAccesorios : public PruebaGui {
             QVERIFY(!kDe(f, i)->isEnabled() && !unidades(f, i)->isEnabled());
         }
         QCOMPARE(kDe(f, 21)->text(), "7");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
     }
 
     void close_box_discards_the_window() {
@@ -338,17 +340,17 @@ class TestFormAccesorios : public PruebaGui {
     void worked_example_end_to_end() {
         auto *r = ventanas().mostrar<FormReynolds>();
         teclearEjemploTuberia(r);
-        QCOMPARE(campo(r, "Vproceso")->text(), "1,2732");
+        QCOMPARE(campo(r, t::Vproceso)->text(), "1,2732");
 
         auto *f = pulsarCommand3(r);
         QVERIFY(f);
         QCOMPARE(kDe(f, 9)->text(), "2");
         teclear(unidades(f, 9), "1");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2");
-        QCOMPARE(campo(r, "ktotal")->text(), "2");
+        QCOMPARE(campo(r, t::ktotal)->text(), "2");
         tic(r); // the pipe window takes up the new K total at its next tick
-        QTRY_COMPARE(r->texto("PerdidaAccesorios"), ",0161780");
-        QTRY_COMPARE(r->texto("PcargaTuberiaYaccesorios"), ",6648810");
+        QTRY_COMPARE(r->texto(t::PerdidaAccesorios), ",0161780");
+        QTRY_COMPARE(r->texto(t::PcargaTuberiaYaccesorios), ",6648810");
     }
 };
 
