@@ -335,7 +335,7 @@ class TestForm2 : public PruebaGui {
         QVERIFY(!pipa->opcion(t::Option1));
         QCOMPARE(pipa->texto(t::dproceso), "");
         QCOMPARE(pipa->texto(t::Qproceso), "21,75");
-        for (const QString n : {t::vdinamica, t::Re, t::Rugosidad})
+        for (const QString &n : {t::vdinamica, t::Re, t::Rugosidad})
             QVERIFY2(pipa->texto(n).isEmpty(), qPrintable(n));
         // The old velocity went; the one shown follows the new flow in the 100 mm pipe.
         QCOMPARE(pipa->texto(t::Vproceso), ",7692");
@@ -470,7 +470,7 @@ class TestForm2 : public PruebaGui {
                                      g::Z_paraQ,  g::T_paraQ,  g::Qnormales};
         for (const QString &n : blancos)
             QCOMPARE(fondoDe(f, n), kBlanco);
-        for (const QString n : {g::dproceso, g::Qproceso, g::Qprocesomasico})
+        for (const QString &n : {g::dproceso, g::Qproceso, g::Qprocesomasico})
             QCOMPARE(fondoDe(f, n), kAzul);
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(), kGeneralEn);
 

@@ -1,6 +1,7 @@
 #include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/pipe_fields.h"
@@ -25,10 +26,10 @@ const QString pequeno = QStringLiteral(
     "obstante podrá introducir los valores K manualmente.");
 
 QLineEdit *unidades(QWidget *w, int fila) {
-    return campo(w, QStringLiteral("Naccesorios(%1)").arg(fila));
+    return campo(w, accesorios::Naccesorios(fila));
 }
 QLineEdit *kDe(QWidget *w, int fila) {
-    return campo(w, QStringLiteral("k(%1)").arg(fila));
+    return campo(w, accesorios::k(fila));
 }
 FormReynolds *tuberiaCon(const QString &dint) {
     auto *r = ventanas().mostrar<FormReynolds>();
@@ -52,8 +53,8 @@ class TestFormAccesorios : public PruebaGui {
     void starts_empty_with_every_row_named_and_enabled() {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
-        QCOMPARE(campo(f, "Diametrillo")->text(), "");
-        QVERIFY(campo(f, "Diametrillo")->isReadOnly());
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), "");
+        QVERIFY(campo(f, accesorios::Diametrillo)->isReadOnly());
         QVERIFY(campo(f, "textbox_ktotal")->isReadOnly());
         QVERIFY(control(f, "ktotal")->isHidden());
         QCOMPARE(etiqueta(f, "Label14"), "");
@@ -61,9 +62,9 @@ class TestFormAccesorios : public PruebaGui {
             QCOMPARE(unidades(f, i)->text(), "0");
             QCOMPARE(kDe(f, i)->text(), "");
             QVERIFY(unidades(f, i)->isEnabled() && kDe(f, i)->isEnabled());
-            QVERIFY(f->findChild<QLabel *>(QStringLiteral("TituloAccesorio(%1)").arg(i)));
+            QVERIFY(f->findChild<QLabel *>(accesorios::TituloAccesorio(i)));
         }
-        QVERIFY(!f->findChild<QWidget *>("Naccesorios(23)"));
+        QVERIFY(!f->findChild<QWidget *>(accesorios::Naccesorios(23)));
     }
 
     void texts_follow_the_language_at_creation_data() {
@@ -117,7 +118,7 @@ class TestFormAccesorios : public PruebaGui {
         const QColor aviso = QApplication::palette().color(QPalette::ToolTipBase);
         QCOMPARE(f->palette().color(QPalette::Window), aviso);
         QVERIFY(f->autoFillBackground());
-        QCOMPARE(campo(f, "Diametrillo")->palette().color(QPalette::Base), aviso);
+        QCOMPARE(campo(f, accesorios::Diametrillo)->palette().color(QPalette::Base), aviso);
         QCOMPARE(campo(f, "textbox_ktotal")->palette().color(QPalette::Base), aviso);
         QCOMPARE(unidades(f, 0)->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
@@ -166,7 +167,7 @@ class TestFormAccesorios : public PruebaGui {
         auto *r = tuberiaCon("25");
         auto *f = pulsarCommand3(r);
         QVERIFY(f && f->isVisible());
-        QCOMPARE(campo(f, "Diametrillo")->text(), "25");
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), "25");
         QCOMPARE(kDe(f, 0)->text(), "1,5");
         QCOMPARE(kDe(f, 9)->text(), "3");
         QCOMPARE(campo(r, t::ktotal)->text(), "0");
@@ -254,7 +255,7 @@ class TestFormAccesorios : public PruebaGui {
         QFETCH(QString, k);
         QFETCH(QString, mensaje);
         auto *f = pulsarCommand3(tuberiaCon(dint));
-        QCOMPARE(campo(f, "Diametrillo")->text(), dint);
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), dint);
         QCOMPARE(kDe(f, fila)->text(), k);
         QCOMPARE(etiqueta(f, "Label14"), mensaje);
         // A fill that changes no count or K text runs no total: a new window keeps its empty

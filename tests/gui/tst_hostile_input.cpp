@@ -3,6 +3,7 @@
 #include "app/gasline_entry.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "gas/gas_fields.h"
@@ -192,16 +193,16 @@ class TestHostileInput : public PruebaGui {
             auto *a = ventanas().existente<FormAccesorios>();
             QVERIFY(a);
             for (int fila : {0, 9, 21}) {
-                pegar(campo(a, QStringLiteral("k(%1)").arg(fila)), texto);
-                pegar(campo(a, QStringLiteral("Naccesorios(%1)").arg(fila)), texto);
+                pegar(campo(a, accesorios::k(fila)), texto);
+                pegar(campo(a, accesorios::Naccesorios(fila)), texto);
             }
             sinValoresInvalidos(a, texto);
         }
         abrirAccesorios(QStringLiteral("25"));
         auto *a = ventanas().existente<FormAccesorios>();
-        pegar(campo(a, "Naccesorios(0)"), "2");
-        pegar(campo(a, "Naccesorios(9)"), "1");
-        pegar(campo(a, "Naccesorios(21)"), "0");
+        pegar(campo(a, accesorios::Naccesorios(0)), "2");
+        pegar(campo(a, accesorios::Naccesorios(9)), "1");
+        pegar(campo(a, accesorios::Naccesorios(21)), "0");
         QCOMPARE(campo(a, "textbox_ktotal")->text(), "6");
     }
 

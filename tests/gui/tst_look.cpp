@@ -14,6 +14,7 @@
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
@@ -62,7 +63,7 @@ QWidget *tubo() {
     teclearEjemploTuberia(f);
     pulsar(f, "Command3");
     auto *acc = ventanas().existente<FormAccesorios>();
-    teclear(acc, "Naccesorios(9)", QStringLiteral("1"));
+    teclear(acc, accesorios::Naccesorios(9), QStringLiteral("1"));
     pulsar(acc, "Command1");
     tic(f); // the timer tick that brings the fittings drop
     return f;

@@ -3,6 +3,7 @@
 #include "app/open_windows.h"
 #include "app/report_seams.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "gas/gas_fields.h"
@@ -255,8 +256,8 @@ class TestReportGui : public prueba::PruebaGui {
         abrirAccesorios(f->texto(t::dint));
         auto *a = ventanas().existente<FormAccesorios>();
         QVERIFY(a);
-        prueba::campo(a, "Naccesorios(0)")->setText("2");
-        prueba::campo(a, "Naccesorios(12)")->setText("1");
+        prueba::campo(a, accesorios::Naccesorios(0))->setText("2");
+        prueba::campo(a, accesorios::Naccesorios(12))->setText("1");
         const auto d = accesoriosAbiertos();
         QVERIFY(d && d->filas.size() == 23);
         QCOMPARE(d->diametro + ' ' + d->filas[0].unidades, "100 2");
