@@ -7,7 +7,6 @@
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/form_reynolds_tables.h"
-#include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
 #include "results/form_guardar.h"
 #include "results/results_file.h"

@@ -5,9 +5,7 @@
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -21,8 +19,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace g = vorlo::gas;
-namespace t = vorlo::tuberia;
 
 namespace {
 

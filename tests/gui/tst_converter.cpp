@@ -2,9 +2,7 @@
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 #include "units/conversorudsrapido.h"
 
 #include "../support/gui_fixture.h"
@@ -20,8 +18,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace g = vorlo::gas;
-namespace t = vorlo::tuberia;
 
 namespace {
 
@@ -58,18 +54,11 @@ QLineEdit *text1(QWidget *c) {
 QComboBox *combo1(QWidget *c) {
     return control<QComboBox>(c, QStringLiteral("Combo1"));
 }
-// A row's number and unit.
-QString nombreNumero(int i) {
-    return QStringLiteral("Label1(%1)").arg(i);
-}
-QString nombreUnidad(int i) {
-    return QStringLiteral("Label2(%1)").arg(i);
-}
 QLabel *numero(QWidget *c, int i) {
-    return control<QLabel>(c, nombreNumero(i));
+    return control<QLabel>(c, QStringLiteral("Label1(%1)").arg(i));
 }
 QLabel *unidad(QWidget *c, int i) {
-    return control<QLabel>(c, nombreUnidad(i));
+    return control<QLabel>(c, QStringLiteral("Label2(%1)").arg(i));
 }
 QStringList numeros(QWidget *c) {
     QStringList l;
@@ -139,8 +128,8 @@ class TestConverter : public PruebaGui {
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
         QCOMPARE(etiqueta(c, "Label3"), "Equivalencias");
         for (int i = 0; i < conversorudsrapido::kFilas; ++i)
-            QVERIFY(c->findChild<QLabel *>(nombreNumero(i)) &&
-                    c->findChild<QLabel *>(nombreUnidad(i)));
+            QVERIFY(c->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)) &&
+                    c->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i)));
         // The calling window stays usable.
         QTest::keyClicks(ll.campo2, "12");
         QCOMPARE(ll.campo2->text(), "12");

@@ -8,11 +8,8 @@
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "gasline/form_linea_gas.h"
-#include "gasline/gas_line_fields.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 #include "pipes/form_tuberias.h"
 #include "results/results_file.h"
 
@@ -24,9 +21,7 @@
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
-namespace g = vorlo::gas;
-namespace lg = vorlo::lineagas::campos;
-namespace t = vorlo::tuberia;
+using namespace vorlo::prueba;
 
 class TestEntregas : public prueba::PruebaGui {
     Q_OBJECT

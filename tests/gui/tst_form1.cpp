@@ -3,7 +3,6 @@
 #include "fields/language.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -13,7 +12,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace t = vorlo::tuberia;
 
 class TestForm1 : public PruebaGui {
     Q_OBJECT

@@ -1,10 +1,8 @@
 #include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
-#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -17,7 +15,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace t = vorlo::tuberia;
 
 namespace {
 

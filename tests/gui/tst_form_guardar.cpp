@@ -2,7 +2,6 @@
 #include "app/open_windows.h"
 #include "fields/language.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 #include "results/form_guardar.h"
 
 #include "../support/file_helpers.h"
@@ -34,7 +33,6 @@ namespace {
 const QString kPregunta = QStringLiteral("El archivo  existe. ¿sobreescribir?");
 
 using namespace vorlo::prueba;
-namespace t = vorlo::tuberia;
 
 // Every text, option and visibility of the pipe flow window that a file could touch.
 QStringList estadoTuberia(FormReynolds *f) {

@@ -6,7 +6,6 @@
 #include "fields/numbers.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 
 #include "../support/gui_fixture.h"
 
@@ -19,7 +18,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace t = vorlo::tuberia;
 
 namespace {
 

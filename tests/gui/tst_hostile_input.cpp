@@ -3,12 +3,9 @@
 #include "app/gasline_entry.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
-#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "gasline/form_linea_gas.h"
-#include "gasline/gas_line_fields.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 #include "units/conversorudsrapido.h"
@@ -26,9 +23,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace g = vorlo::gas;
-namespace lg = vorlo::lineagas::campos;
-namespace t = vorlo::tuberia;
 
 namespace {
 

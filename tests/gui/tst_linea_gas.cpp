@@ -5,7 +5,6 @@
 #include "fields/numbers.h"
 #include "gasline/form_linea_gas.h"
 #include "gasline/gas_line.h"
-#include "gasline/gas_line_fields.h"
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QCheckBox>
@@ -19,7 +18,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace lg = vorlo::lineagas::campos;
 
 namespace {
 

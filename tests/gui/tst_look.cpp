@@ -14,16 +14,12 @@
 #include "catalogues/form4.h"
 #include "catalogues/viscosidad.h"
 #include "fields/language.h"
-#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "gasline/form_linea_gas.h"
-#include "gasline/gas_line_fields.h"
 #include "moody/form_moody.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
@@ -48,9 +44,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace g = vorlo::gas;
-namespace lg = vorlo::lineagas::campos;
-namespace t = vorlo::tuberia;
 
 namespace {
 

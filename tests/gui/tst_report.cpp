@@ -3,12 +3,9 @@
 #include "app/open_windows.h"
 #include "app/report_seams.h"
 #include "fields/language.h"
-#include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
 #include "report/report.h"
 #include "report/report_actions.h"
@@ -31,8 +28,7 @@
 
 using namespace vorlo;
 using namespace vorlo::informe;
-namespace g = vorlo::gas;
-namespace t = vorlo::tuberia;
+using namespace vorlo::prueba;
 
 namespace {
 

@@ -7,9 +7,7 @@
 #include "app/windows.h"
 #include "fields/language.h"
 #include "gas/form2.h"
-#include "gas/gas_fields.h"
 #include "pipeflow/form_reynolds.h"
-#include "pipeflow/pipe_fields.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,10 +20,7 @@
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
-using vorlo::prueba::control;
-using vorlo::prueba::moverSobre;
-namespace g = vorlo::gas;
-namespace t = vorlo::tuberia;
+using namespace vorlo::prueba;
 
 namespace {
 

@@ -8,6 +8,10 @@
 #include "app/message_boxes.h"
 #include "app/windows.h"
 #include "fields/field_texts.h"
+#include "fittings/fittings_fields.h"
+#include "gas/gas_fields.h"
+#include "gasline/gas_line_fields.h"
+#include "pipeflow/pipe_fields.h"
 
 #include <QColor>
 #include <QObject>
@@ -24,6 +28,12 @@ class QListWidget;
 class QPushButton;
 
 namespace vorlo::prueba {
+
+// The field names, by the window they belong to: the pipe flow window (t::dproceso), the gas
+// window (g::dproceso) and the gas line window (lg::P1Linea).
+namespace t = vorlo::tuberia;
+namespace g = vorlo::gas;
+namespace lg = vorlo::lineagas::campos;
 
 // The backgrounds a user sees: an input, a field the program computes, a field a result needs.
 inline const QColor kBlanco(255, 255, 255);
