@@ -26,14 +26,6 @@ QListWidget *lista(QWidget *w) {
     return control<QListWidget>(w, QStringLiteral("List1"));
 }
 
-void clicFila(QWidget *ventana, int fila) {
-    prueba::clicFila(lista(ventana), fila);
-}
-
-void dobleClicFila(QWidget *ventana, int fila) {
-    prueba::dobleClicFila(lista(ventana), fila);
-}
-
 } // namespace
 
 class TestCatalogueWindows : public PruebaGui {

@@ -47,10 +47,6 @@ using namespace vorlo::prueba;
 
 namespace {
 
-void elegirFila(QWidget *ventana, int fila) {
-    clicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
-}
-
 QWidget *tubo() {
     FormReynolds *f = ventanas().mostrar<FormReynolds>();
     teclearEjemploTuberia(f);
@@ -94,21 +90,21 @@ QWidget *ventanaAccesorios() {
 QWidget *materiales() {
     abrirMateriales();
     QWidget *f = ventanas().existente<Form3>();
-    elegirFila(f, 0);
+    clicFila(f, 0);
     return f;
 }
 
 QWidget *liquidos() {
     abrirLiquidos();
     QWidget *f = ventanas().existente<Form4>();
-    elegirFila(f, 4);
+    clicFila(f, 4);
     return f;
 }
 
 QWidget *viscosidad() {
     abrirViscosidadGases();
     QWidget *f = ventanas().existente<Viscosidad>();
-    elegirFila(f, 2);
+    clicFila(f, 2);
     return f;
 }
 

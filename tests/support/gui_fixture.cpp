@@ -121,6 +121,14 @@ void dobleClicFila(QListWidget *l, int fila) {
     QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
 }
 
+void clicFila(const QObject *ventana, int fila) {
+    clicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
+}
+
+void dobleClicFila(const QObject *ventana, int fila) {
+    dobleClicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
+}
+
 QStringList textos(const QListWidget *l) {
     QStringList t;
     for (int i = 0; i < l->count(); ++i)

@@ -117,6 +117,9 @@ void clicFila(QListWidget *l, int fila);
 // The events a real double click on a row delivers: press and release, then the double click
 // and its release (QTest's double click alone sends only the middle event).
 void dobleClicFila(QListWidget *l, int fila);
+// The same on a row of a catalogue window's list, List1 (materials, liquids, gas viscosities).
+void clicFila(const QObject *ventana, int fila);
+void dobleClicFila(const QObject *ventana, int fila);
 QStringList textos(const QListWidget *l);
 
 // Delivers `veces` ticks of the window's timer "Timer1" at once, as the event loop does when an
