@@ -1,6 +1,10 @@
 #include "cases/case_file.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
+#include "gas/gas_fields.h"
+#include "gasline/gas_line_fields.h"
 #include "pipeflow/pipe_fields.h"
+#include "water/water_fields.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,22 +15,26 @@ using namespace vorlo;
 using namespace vorlo::caso;
 using resultados::ErrorArchivo;
 using Causa = ErrorArchivo::Causa;
+namespace g = vorlo::gas;
+namespace lg = vorlo::lineagas::campos;
+namespace t = vorlo::tuberia;
 
 namespace {
 
 Caso completo() {
     Caso c;
     c.idioma = kEspanol;
-    c.ventanas[Tuberia] = {{{"Option1", true}, {"Option2", false}, {"CheckExacto", true}},
-                           {{"Qproceso", "36"},
-                            {"vdinamica", "1,8198E-05"},
-                            {"dint", "102,26"},
-                            {"LabelTuberia", "4\" Sch 40"},
-                            {"Desnivel", "-"}}};
-    c.ventanas[Accesorios] = {{}, {{"MetodoK", "3k"}, {"Naccesorios(9)", "1"}, {"k(22)", ",5"}}};
-    c.ventanas[Gas] = {{{"Option2", true}, {"Check1", true}}, {{"Qproceso", "1.234,5"}}};
-    c.ventanas[LineaGas] = {{{"FijarF", true}}, {{"fLinea", "0,02"}, {"P2Linea", "15"}}};
-    c.ventanas[Agua] = {{}, {{"TAgua", "150"}, {"PAgua", "10"}}};
+    c.ventanas[Tuberia] = {{{t::Option1, true}, {t::Option2, false}, {t::CheckExacto, true}},
+                           {{t::Qproceso, "36"},
+                            {t::vdinamica, "1,8198E-05"},
+                            {t::dint, "102,26"},
+                            {t::LabelTuberia, "4\" Sch 40"},
+                            {t::Desnivel, "-"}}};
+    c.ventanas[Accesorios] = {
+        {}, {{"MetodoK", "3k"}, {accesorios::Naccesorios(9), "1"}, {accesorios::k(22), ",5"}}};
+    c.ventanas[Gas] = {{{g::Option2, true}, {g::Check1, true}}, {{g::Qproceso, "1.234,5"}}};
+    c.ventanas[LineaGas] = {{{lg::FijarF, true}}, {{lg::fLinea, "0,02"}, {lg::P2Linea, "15"}}};
+    c.ventanas[Agua] = {{}, {{agua::TAgua, "150"}, {agua::PAgua, "10"}}};
     return c;
 }
 
@@ -62,7 +70,7 @@ class TestCaseFile : public QObject {
         QCOMPARE(c.idioma, kIngles);
         QCOMPARE(c.ventanas.keys(), QStringList{Tuberia});
         // Re is a result: not kept, whatever the file says.
-        QCOMPARE(c.ventanas[Tuberia].textos, (QMap<QString, QString>{{"Qproceso", "36"}}));
+        QCOMPARE(c.ventanas[Tuberia].textos, (QMap<QString, QString>{{t::Qproceso, "36"}}));
     }
 
     void refuses_what_is_not_a_case_data() {

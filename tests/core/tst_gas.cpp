@@ -135,37 +135,29 @@ class TestGas : public QObject {
         QTest::addColumn<QString>("dproceso");
         QTest::addColumn<QString>("caudal"); // Qproceso (mode 1) or Qnormales (mode 2)
         // The flow of mode 1 tests Z_paraQ, not Zproceso: a zero flow comes out.
-        QTest::newRow("mode 1, Zproceso 0") << 1 << "Zproceso"
-                                            << "0"
+        QTest::newRow("mode 1, Zproceso 0") << 1 << g::Zproceso << "0"
                                             << ""
                                             << ",00";
-        QTest::newRow("mode 1, Z_paraQ 0") << 1 << "Z_paraQ"
-                                           << "0"
+        QTest::newRow("mode 1, Z_paraQ 0") << 1 << g::Z_paraQ << "0"
                                            << "5,945"
                                            << "";
-        QTest::newRow("mode 1, Z_paraQ -1") << 1 << "Z_paraQ"
-                                            << "-1"
+        QTest::newRow("mode 1, Z_paraQ -1") << 1 << g::Z_paraQ << "-1"
                                             << "5,945"
                                             << "";
         // The density step has no test on the process pressure: 0 gives a density of zero.
-        QTest::newRow("mode 1, Pproceso 0") << 1 << "Pproceso"
-                                            << "0"
+        QTest::newRow("mode 1, Pproceso 0") << 1 << g::Pproceso << "0"
                                             << ",000"
                                             << "";
-        QTest::newRow("mode 1, Pproceso -0") << 1 << "Pproceso"
-                                             << "-0"
+        QTest::newRow("mode 1, Pproceso -0") << 1 << g::Pproceso << "-0"
                                              << ",000"
                                              << "";
-        QTest::newRow("mode 2, Zproceso 0") << 2 << "Zproceso"
-                                            << "0"
+        QTest::newRow("mode 2, Zproceso 0") << 2 << g::Zproceso << "0"
                                             << ""
                                             << "";
-        QTest::newRow("mode 2, P_paraQ 0") << 2 << "P_paraQ"
-                                           << "0"
+        QTest::newRow("mode 2, P_paraQ 0") << 2 << g::P_paraQ << "0"
                                            << "5,945"
                                            << "";
-        QTest::newRow("mode 2, P_paraQ 0,000") << 2 << "P_paraQ"
-                                               << "0,000"
+        QTest::newRow("mode 2, P_paraQ 0,000") << 2 << g::P_paraQ << "0,000"
                                                << "5,945"
                                                << "";
     }
@@ -241,14 +233,11 @@ class TestGas : public QObject {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("dproceso");
-        QTest::newRow("tref below absolute zero") << "tref"
-                                                  << "-300"
+        QTest::newRow("tref below absolute zero") << g::tref << "-300"
                                                   << "-,584";
-        QTest::newRow("negative Pref") << "Pref"
-                                       << "-1,01325"
+        QTest::newRow("negative Pref") << g::Pref << "-1,01325"
                                        << "-5,945";
-        QTest::newRow("negative dref") << "dref"
-                                       << "-1,293"
+        QTest::newRow("negative dref") << g::dref << "-1,293"
                                        << "-5,945";
     }
     void nonsense_values_are_computed_as_they_come() {
@@ -274,11 +263,11 @@ class TestGas : public QObject {
     void clearing_an_input_keeps_old_results_data() {
         QTest::addColumn<int>("modo");
         QTest::addColumn<QString>("campo");
-        QTest::newRow("mode 1, Qnormales") << 1 << "Qnormales";
-        QTest::newRow("mode 1, dref") << 1 << "dref";
-        QTest::newRow("mode 1, tproceso") << 1 << "tproceso";
-        QTest::newRow("mode 2, Qproceso") << 2 << "Qproceso";
-        QTest::newRow("mode 2, T_paraQ") << 2 << "T_paraQ";
+        QTest::newRow("mode 1, Qnormales") << 1 << g::Qnormales;
+        QTest::newRow("mode 1, dref") << 1 << g::dref;
+        QTest::newRow("mode 1, tproceso") << 1 << g::tproceso;
+        QTest::newRow("mode 2, Qproceso") << 2 << g::Qproceso;
+        QTest::newRow("mode 2, T_paraQ") << 2 << g::T_paraQ;
     }
     void clearing_an_input_keeps_old_results() {
         QFETCH(int, modo);
@@ -297,18 +286,10 @@ class TestGas : public QObject {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("resultado");
-        QTest::newRow("Pref 0") << 1 << "Pref"
-                                << "0"
-                                << "dproceso";
-        QTest::newRow("Pref -0") << 1 << "Pref"
-                                 << "-0"
-                                 << "dproceso";
-        QTest::newRow("mode 1, T_paraQ -273,15") << 1 << "T_paraQ"
-                                                 << "-273,15"
-                                                 << "Qproceso";
-        QTest::newRow("mode 2, tproceso -273,15") << 2 << "tproceso"
-                                                  << "-273,15"
-                                                  << "Qnormales";
+        QTest::newRow("Pref 0") << 1 << g::Pref << "0" << g::dproceso;
+        QTest::newRow("Pref -0") << 1 << g::Pref << "-0" << g::dproceso;
+        QTest::newRow("mode 1, T_paraQ -273,15") << 1 << g::T_paraQ << "-273,15" << g::Qproceso;
+        QTest::newRow("mode 2, tproceso -273,15") << 2 << g::tproceso << "-273,15" << g::Qnormales;
     }
     void unprotected_divisors_keep_the_result() {
         QFETCH(int, modo);
@@ -349,11 +330,11 @@ class TestGas : public QObject {
     void a_flow_that_is_not_a_number_skips_the_flow_data() {
         QTest::addColumn<int>("modo");
         QTest::addColumn<QString>("campo");
-        QTest::newRow("mode 1, Qnormales") << 1 << "Qnormales";
-        QTest::newRow("mode 1, T_paraQ") << 1 << "T_paraQ";
-        QTest::newRow("mode 1, P_paraQ") << 1 << "P_paraQ";
-        QTest::newRow("mode 2, Qproceso") << 2 << "Qproceso";
-        QTest::newRow("mode 2, Z_paraQ") << 2 << "Z_paraQ";
+        QTest::newRow("mode 1, Qnormales") << 1 << g::Qnormales;
+        QTest::newRow("mode 1, T_paraQ") << 1 << g::T_paraQ;
+        QTest::newRow("mode 1, P_paraQ") << 1 << g::P_paraQ;
+        QTest::newRow("mode 2, Qproceso") << 2 << g::Qproceso;
+        QTest::newRow("mode 2, Z_paraQ") << 2 << g::Z_paraQ;
     }
     void a_flow_that_is_not_a_number_skips_the_flow() {
         QFETCH(int, modo);
@@ -379,12 +360,8 @@ class TestGas : public QObject {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("resultado");
-        QTest::newRow("density") << "dref"
-                                 << "1E308"
-                                 << "dproceso";
-        QTest::newRow("flow") << "Qnormales"
-                              << "1,5E308"
-                              << "Qproceso";
+        QTest::newRow("density") << g::dref << "1E308" << g::dproceso;
+        QTest::newRow("flow") << g::Qnormales << "1,5E308" << g::Qproceso;
     }
     void overflow_skips_the_step() {
         QFETCH(QString, campo);

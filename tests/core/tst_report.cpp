@@ -73,7 +73,7 @@ class TestReport : public QObject {
         QTest::addColumn<QString>("presentes");
         QTest::addColumn<QString>("ausentes");
         // clang-format off
-        QTest::newRow("liquids, dynamic")   << false << false << "vdinamica L DPbarTotal" << "Vcinematica t::fexacta t::LabelTuberia";
+        QTest::newRow("liquids, dynamic")   << false << false << "vdinamica L DPbarTotal" << "Vcinematica fexacta LabelTuberia";
         QTest::newRow("liquids, kinematic") << false << true << "Vcinematica L" << "vdinamica";
         QTest::newRow("gases")              << true << false << "vdinamica DPbar PerdidaAccesorios"
                                             << "L Desnivel DPtotalm DPbarTotal PcargaTuberiaYaccesorios";
@@ -85,8 +85,8 @@ class TestReport : public QObject {
         QFETCH(QString, presentes);
         QFETCH(QString, ausentes);
         CamposMapa c = ejemplo();
-        c.fijarOpcion("Option1", !gases);
-        c.fijarOpcion("Option2", gases);
+        c.fijarOpcion(t::Option1, !gases);
+        c.fijarOpcion(t::Option2, gases);
         c.fijarOpcion(t::Option3, !cinematica);
         c.fijarOpcion(t::Option4, cinematica);
         const QStringList campos = camposDe(informeTuberia(c, kIngles, kFecha).filas());
@@ -207,7 +207,7 @@ class TestReport : public QObject {
                       {gas::tproceso, "20"}, {gas::Zproceso, "1"}, {gas::Qnormales, "100"}, {gas::P_paraQ, "1,01325"},
                       {gas::T_paraQ, "0"}, {gas::Z_paraQ, "1"}});
         // clang-format on
-        c.fijarOpcion(modo == 1 ? "Option1" : "Option2", true);
+        c.fijarOpcion(modo == 1 ? gas::Option1 : gas::Option2, true);
         Calcular(c, modo);
         const Informe inf = informeGas(c, kEspanol, kFecha);
         QStringList marcados;

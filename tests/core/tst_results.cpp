@@ -1,5 +1,6 @@
 #include "fields/field_texts.h"
 #include "fields/language.h"
+#include "pipeflow/pipe_fields.h"
 #include "results/results_file.h"
 #include "results/results_io.h"
 
@@ -15,6 +16,7 @@
 
 using namespace vorlo;
 using namespace vorlo::resultados;
+namespace t = vorlo::tuberia;
 using Causa = ErrorArchivo::Causa;
 
 Q_DECLARE_METATYPE(vorlo::resultados::ErrorArchivo::Causa)
@@ -84,13 +86,13 @@ class TestResults : public QObject {
     }
 
     void options_and_fields_come_from_the_window_texts() {
-        CamposMapa c({{"Qproceso", "36"},
-                      {"dint", "100"},
-                      {"Desnivel", "0"},
-                      {"Vcinematica", "0,000001"},
-                      {"DP", "no va al archivo"}});
-        c.fijarOpcion("Option2", true);
-        c.fijarOpcion("Option4", true);
+        CamposMapa c({{t::Qproceso, "36"},
+                      {t::dint, "100"},
+                      {t::Desnivel, "0"},
+                      {t::Vcinematica, "0,000001"},
+                      {t::DP, "no va al archivo"}});
+        c.fijarOpcion(t::Option2, true);
+        c.fijarOpcion(t::Option4, true);
         const QByteArray esperado = "False\r\nTrue\r\n36\r\n\r\nFalse\r\nTrue\r\n\r\n0,000001\r\n"
                                     "100\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n";
         QCOMPARE(contenido(leerDe(c)), esperado);

@@ -28,8 +28,9 @@ using namespace vorlo::prueba;
 
 namespace {
 // The results in window order; "*" in an expected list: a number, not published.
-const QStringList kResultados = {"FaseAgua",    "DensidadAgua", "EntalpiaAgua", "CpAgua",
-                                 "ViscDinAgua", "ViscCinAgua",  "TsatAgua",     "PsatAgua"};
+const QStringList kResultados = {agua::FaseAgua, agua::DensidadAgua, agua::EntalpiaAgua,
+                                 agua::CpAgua,   agua::ViscDinAgua,  agua::ViscCinAgua,
+                                 agua::TsatAgua, agua::PsatAgua};
 
 // The core's state at the texts typed, each number in the table's six digits, as the window
 // should show it.
@@ -50,7 +51,7 @@ class TestAguaVapor : public PruebaGui {
     FormAguaVapor *v = nullptr;
 
     QString texto(const QString &n) { return campo(v, n)->text(); }
-    QString nota() { return etiqueta(v, "NotaAgua"); }
+    QString nota() { return etiqueta(v, agua::NotaAgua); }
     QStringList textos(const QStringList &nombres) {
         QStringList l;
         for (const QString &n : nombres)
@@ -58,20 +59,20 @@ class TestAguaVapor : public PruebaGui {
         return l;
     }
     bool notaRoja() {
-        return control<QLabel>(v, "NotaAgua")->palette().color(QPalette::WindowText) == kRojo;
+        return control<QLabel>(v, agua::NotaAgua)->palette().color(QPalette::WindowText) == kRojo;
     }
     bool usable() { return boton(v, "UsarAgua")->isEnabled(); }
     void estado(const QString &t, const QString &p) {
-        teclear(v, "TAgua", t);
-        teclear(v, "PAgua", p);
+        teclear(v, agua::TAgua, t);
+        teclear(v, agua::PAgua, p);
     }
     // The pipe window in a mode, the kinematic viscosity chosen, 36 m3/h through 100 mm.
     static void tuboConCinematica(bool gases) {
         auto *tubo = ventanas().mostrar<FormReynolds>();
         if (gases)
-            pulsar(tubo, "Option2");
-        pulsar(tubo, "Option4");
-        teclear(tubo, {{"Qproceso", "36"}, {"dint", "100"}, {"Rugosidad", "0.05"}});
+            pulsar(tubo, t::Option2);
+        pulsar(tubo, t::Option4);
+        teclear(tubo, {{t::Qproceso, "36"}, {t::dint, "100"}, {t::Rugosidad, "0.05"}});
     }
     // The window's language switch comes from another window's flags.
     static void cambiarA(Lengua lengua) {
@@ -119,7 +120,7 @@ class TestAguaVapor : public PruebaGui {
         for (int i = 0; i < esperado.size(); ++i)
             esperado[i] = esperado[i] == "*" ? vistos[i] : esperado[i];
         QCOMPARE(vistos, esperado);
-        QCOMPARE(vistos, delNucleo(texto("TAgua"), texto("PAgua"), vistos.first()));
+        QCOMPARE(vistos, delNucleo(texto(agua::TAgua), texto(agua::PAgua), vistos.first()));
         QVERIFY(usable());
     }
 
@@ -157,9 +158,9 @@ class TestAguaVapor : public PruebaGui {
         QFETCH(QString, nota);
         QFETCH(bool, resultados);
         estado("99.5", "1.01325"); // a result and a note to lose
-        QCOMPARE(texto("TAgua"), "99,5");
-        pegar(campo(v, "TAgua"), t); // past the key filter, which would drop letters
-        pegar(campo(v, "PAgua"), p);
+        QCOMPARE(texto(agua::TAgua), "99,5");
+        pegar(campo(v, agua::TAgua), t); // past the key filter, which would drop letters
+        pegar(campo(v, agua::PAgua), p);
         QCOMPARE(this->nota(), nota);
         QCOMPARE(notaRoja(), !nota.isEmpty());
         const QStringList vistos = textos(kResultados);
@@ -202,7 +203,7 @@ class TestAguaVapor : public PruebaGui {
                                etiqueta(v, "TituloAgua"),
                                etiqueta(v, "EtiquetaTAgua"),
                                boton(v, "UsarAgua")->text(),
-                               texto("FaseAgua"),
+                               texto(agua::FaseAgua),
                                nota()};
         };
         QTEST(vistos(), espanol ? "es" : "en");
@@ -234,17 +235,17 @@ class TestAguaVapor : public PruebaGui {
         auto *tubo = ventanas().existente<FormReynolds>();
         QVERIFY(tubo && tubo->isVisible() && v->isVisible());
         const auto si = [](bool b) { return QString::number(int(b)); };
-        QCOMPARE(
-            (QStringList{tubo->texto("dproceso"), tubo->texto("vdinamica"),
-                         si(tubo->opcion("Option3")), si(tubo->opcion("Option4")),
-                         si(campo(tubo, "vdinamica")->isVisibleTo(tubo)),
-                         si(tubo->opcion("Option2"))}),
-            (QStringList{texto("DensidadAgua"), texto("ViscDinAgua"), "1", "0", "1", si(gases)}));
+        QCOMPARE((QStringList{tubo->texto(t::dproceso), tubo->texto(t::vdinamica),
+                              si(tubo->opcion(t::Option3)), si(tubo->opcion(t::Option4)),
+                              si(campo(tubo, t::vdinamica)->isVisibleTo(tubo)),
+                              si(tubo->opcion(t::Option2))}),
+                 (QStringList{texto(agua::DensidadAgua), texto(agua::ViscDinAgua), "1", "0", "1",
+                              si(gases)}));
         // The passes ran with the values handed over: Re = ρ·V·D/µ.
         const double vel = 36.0 / 3600 / (std::numbers::pi / 4 * 0.1 * 0.1);
-        const double re =
-            *leerNumero(texto("DensidadAgua")) * vel * 0.1 / *leerNumero(texto("ViscDinAgua"));
-        QVERIFY(!abierta || std::abs(*leerNumero(tubo->texto("Re")) / re - 1) < 1e-4);
+        const double re = *leerNumero(texto(agua::DensidadAgua)) * vel * 0.1 /
+                          *leerNumero(texto(agua::ViscDinAgua));
+        QVERIFY(!abierta || std::abs(*leerNumero(tubo->texto(t::Re)) / re - 1) < 1e-4);
     }
 
     void unit_buttons_open_the_converter_for_their_kind_data() {
@@ -265,7 +266,7 @@ class TestAguaVapor : public PruebaGui {
         estado("20", "1");
         abrirAguaVapor();
         QCOMPARE(ventanas().existente<FormAguaVapor>(), v);
-        QCOMPARE(texto("TAgua"), "20");
+        QCOMPARE(texto(agua::TAgua), "20");
         const QWidgetList todas = QApplication::topLevelWidgets();
         const auto cuantas = std::count_if(todas.cbegin(), todas.cend(), [](const QWidget *w) {
             return w->objectName() == "FormAguaVapor";
@@ -277,8 +278,8 @@ class TestAguaVapor : public PruebaGui {
         // Reopened, it shows the state it was closed with (the case keeps it too).
         abrirAguaVapor();
         v = ventanas().existente<FormAguaVapor>();
-        QCOMPARE(texto("TAgua"), "20");
-        QVERIFY(!texto("DensidadAgua").isEmpty() && usable());
+        QCOMPARE(texto(agua::TAgua), "20");
+        QVERIFY(!texto(agua::DensidadAgua).isEmpty() && usable());
     }
 };
 

@@ -54,19 +54,10 @@ const QList<QByteArray> kEjemplo = {"36", "998",  "0,001", "",    "100", "",
 QStringList camposVentana(FormReynolds *f) {
     QStringList l = prueba::camposTuberia();
     // The exact root, its note and the pipe designation are compared too.
-    for (const char *n : {"fexacta", "Labelfexacta", "LabelTuberia"})
+    for (const QString &n : {tuberia::fexacta, tuberia::Labelfexacta, tuberia::LabelTuberia})
         if (f->findChild<QWidget *>(n))
-            l << QString::fromLatin1(n);
+            l << n;
     return l;
-}
-
-QStringList estado(const QStringList &campos, const CamposTexto &c) {
-    QStringList s;
-    for (const QString &n : campos)
-        s << n + QLatin1Char('=') + c.texto(n);
-    for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-        s << QStringLiteral("%1=%2").arg(n).arg(c.opcion(n));
-    return s;
 }
 
 // A pool of texts a results file may hold, numbers and garbage alike.
@@ -87,7 +78,7 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
     QTemporaryDir m_dir;
 
     // Opens the file through Archivo -> Abrir in a freshly created pipe window and lets the
-    // timer run until it has nothing left to do.
+    // timer tick until it has nothing left to do.
     FormReynolds *abrirEnVentana(const QByteArray &bytes) {
         ventanas().cerrarTodas();
         prueba::borrarDiferidos();
@@ -98,15 +89,15 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         if (!g)
             return nullptr;
         g->fijarDirectorio(m_dir.path());
-        g->findChild<QLineEdit *>("Text1")->setText(nombre);
-        QTest::mouseClick(g->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        prueba::campo(g, "Text1")->setText(nombre);
+        prueba::pulsar(g, "Command1");
         FormReynolds *f = ventanas().existente<FormReynolds>();
         if (!f)
             return nullptr;
-        auto *timer = f->findChild<QTimer *>("Timer1");
-        // The timer sleeps once a tick finds no input changed; wait for that tick.
-        QTest::qWait(timer->interval() + 50);
-        if (!QTest::qWaitFor([timer] { return !timer->isActive(); }, 5000))
+        // The timer sleeps once a tick finds no input changed; 25 ticks are 5 s of its time.
+        QCoreApplication::processEvents();
+        prueba::tic(f, 25);
+        if (prueba::control<QTimer>(f, "Timer1")->isActive())
             return nullptr;
         QCoreApplication::processEvents();
         return f;
@@ -124,13 +115,14 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         QVERIFY(f);
         QVERIFY(mensajes.cajas.isEmpty());
         const QStringList campos = camposVentana(f);
-        QCOMPARE(estado(campos, simulada), estado(campos, *f));
+        QCOMPARE(prueba::estadoCampos(simulada, campos), prueba::estadoCampos(*f, campos));
         // Nothing the emulation wrote is missing from the window.
         for (auto it = simulada.textos().cbegin(); it != simulada.textos().cend(); ++it)
             QVERIFY2(campos.contains(it.key()) || it.value().isEmpty(), qPrintable(it.key()));
         // The friction note is red exactly when the emulation says so.
-        const QColor nota =
-            f->findChild<QLabel *>("Labelffriccion")->palette().color(QPalette::WindowText);
+        const QColor nota = prueba::control<QLabel>(f, tuberia::Labelffriccion)
+                                ->palette()
+                                .color(QPalette::WindowText);
         if (!simulada.texto(tuberia::Labelffriccion).isEmpty())
             QCOMPARE(nota == kColorRojo,
                      simulada.color(tuberia::Labelffriccion) == ColorNota::Rojo);

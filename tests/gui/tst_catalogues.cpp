@@ -26,14 +26,6 @@ QListWidget *lista(QWidget *w) {
     return control<QListWidget>(w, QStringLiteral("List1"));
 }
 
-void clicFila(QWidget *ventana, int fila) {
-    prueba::clicFila(lista(ventana), fila);
-}
-
-void dobleClicFila(QWidget *ventana, int fila) {
-    prueba::dobleClicFila(lista(ventana), fila);
-}
-
 } // namespace
 
 class TestCatalogueWindows : public PruebaGui {
@@ -43,9 +35,9 @@ class TestCatalogueWindows : public PruebaGui {
 
   private:
     FormReynolds *tuberia() { return ventanas().mostrar<FormReynolds>(); }
-    void pulsar(const char *nombre) { prueba::pulsar(tuberia(), nombre); }
-    void elegir(const char *nombre) { prueba::pulsar(tuberia(), nombre); } // an option
-    bool opcion(const char *nombre) {
+    void pulsar(const QString &nombre) { prueba::pulsar(tuberia(), nombre); }
+    void elegir(const QString &nombre) { prueba::pulsar(tuberia(), nombre); } // an option
+    bool opcion(const QString &nombre) {
         return control<QRadioButton>(tuberia(), nombre)->isChecked();
     }
 
@@ -66,20 +58,20 @@ class TestCatalogueWindows : public PruebaGui {
         auto *f = ventanas().existente<Form3>();
         QVERIFY(f && f->isVisible());
         dobleClicFila(f, fila);
-        QCOMPARE(tuberia()->texto("Rugosidad"), rugosidad);
+        QCOMPARE(tuberia()->texto(t::Rugosidad), rugosidad);
         QVERIFY(!f->isVisible());
         borrarDiferidos();
         QCOMPARE(ventanas().existente<Form3>(), f); // hidden, not discarded
     }
 
     void material_click_shows_roughness_only() {
-        tuberia()->escribir("Rugosidad", "0,05");
+        tuberia()->escribir(t::Rugosidad, "0,05");
         pulsar("Command6");
         auto *f = ventanas().existente<Form3>();
         QCOMPARE(lista(f)->item(5)->text(), "Hormigón");
         clicFila(f, 5);
         QCOMPARE(etiqueta(f, "Label2"), "0,4");
-        QCOMPARE(tuberia()->texto("Rugosidad"), "0,05");
+        QCOMPARE(tuberia()->texto(t::Rugosidad), "0,05");
         QVERIFY(f->isVisible());
     }
 
@@ -88,18 +80,18 @@ class TestCatalogueWindows : public PruebaGui {
         auto *f = ventanas().existente<Form3>();
         clicFila(f, 2);
         QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
-        QCOMPARE(tuberia()->texto("Rugosidad"), "0,045");
+        QCOMPARE(tuberia()->texto(t::Rugosidad), "0,045");
         QVERIFY(!f->isVisible());
     }
 
     void material_ok_with_nothing_selected_only_hides() {
-        tuberia()->escribir("Rugosidad", "0,05");
+        tuberia()->escribir(t::Rugosidad, "0,05");
         pulsar("Command6");
         auto *f = ventanas().existente<Form3>();
         QCOMPARE(etiqueta(f, "Label2"), "");
         QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
         QVERIFY(!f->isVisible());
-        QCOMPARE(tuberia()->texto("Rugosidad"), "0,05");
+        QCOMPARE(tuberia()->texto(t::Rugosidad), "0,05");
     }
 
     void material_second_opening_shows_the_nine_once() {
@@ -173,21 +165,21 @@ class TestCatalogueWindows : public PruebaGui {
     // --- Form4: liquids ---
 
     void liquids_double_click_feeds_the_pipe_window() {
-        FormReynolds *t = tuberia();
-        t->escribir("Qproceso", "36");
-        t->escribir("dint", "100");
+        FormReynolds *r = tuberia();
+        r->escribir(t::Qproceso, "36");
+        r->escribir(t::dint, "100");
         pulsar("Command4");
         auto *f = ventanas().existente<Form4>();
         QVERIFY(f && f->isVisible());
         for (const char *n :
              {"Label5", "Label4", "Label7", "Label8", "Label9", "Temp", "Pres", "Compres"})
-            QVERIFY2(f->findChild<QWidget *>(QLatin1String(n))->isHidden(), n);
+            QVERIFY2(control(f, n)->isHidden(), n);
         QCOMPARE(lista(f)->item(4)->text(), "Agua  20ºC");
         dobleClicFila(f, 4);
-        QCOMPARE(t->texto("dproceso"), "998,2");
-        QCOMPARE(t->texto("vdinamica"), "0,001002");
+        QCOMPARE(r->texto(t::dproceso), "998,2");
+        QCOMPARE(r->texto(t::vdinamica), "0,001002");
         // 100 mm · 1,2732 m/s · 998,2 kg/m3 / 0,001002 Pa·s
-        QCOMPARE(t->texto("Re"), "126.837");
+        QCOMPARE(r->texto(t::Re), "126.837");
         borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
@@ -198,73 +190,73 @@ class TestCatalogueWindows : public PruebaGui {
         pulsar("Command4");
         dobleClicFila(ventanas().existente<Form4>(), 4);
         // The gas window is loaded for this, without being shown.
-        auto *g = ventanas().existente<Form2>();
-        QVERIFY(g);
-        QVERIFY(!g->isVisible());
-        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "998,2");
-        for (const char *n : {"Zref", "Pref", "tref"})
-            QVERIFY2(g->findChild<QLineEdit *>(n)->text().isEmpty(), n);
+        auto *gas = ventanas().existente<Form2>();
+        QVERIFY(gas);
+        QVERIFY(!gas->isVisible());
+        QCOMPARE(campo(gas, g::dref)->text(), "998,2");
+        for (const QString &n : {g::Zref, g::Pref, g::tref})
+            QVERIFY2(campo(gas, n)->text().isEmpty(), qPrintable(n));
 
         // An open gas window with its defaults gets the same.
-        g->show();
-        g->findChild<QLineEdit *>("Pref")->setText("1,01325");
-        g->findChild<QLineEdit *>("Zref")->setText("1");
+        gas->show();
+        campo(gas, g::Pref)->setText("1,01325");
+        campo(gas, g::Zref)->setText("1");
         pulsar("Command4");
         dobleClicFila(ventanas().existente<Form4>(), 0);
-        QCOMPARE(ventanas().existente<Form2>(), g);
-        QCOMPARE(g->findChild<QLineEdit *>("dref")->text(), "999,8");
-        QVERIFY(g->findChild<QLineEdit *>("Pref")->text().isEmpty());
-        QVERIFY(g->findChild<QLineEdit *>("Zref")->text().isEmpty());
+        QCOMPARE(ventanas().existente<Form2>(), gas);
+        QCOMPARE(campo(gas, g::dref)->text(), "999,8");
+        QVERIFY(campo(gas, g::Pref)->text().isEmpty());
+        QVERIFY(campo(gas, g::Zref)->text().isEmpty());
     }
 
     void liquids_aceptar_waits_for_a_click() {
-        FormReynolds *t = tuberia();
+        FormReynolds *r = tuberia();
         pulsar("Command4");
         auto *f = ventanas().existente<Form4>();
         QPushButton *aceptar = boton(f, "Command1");
         QVERIFY(!aceptar->isEnabled());
         QTest::mouseClick(aceptar, Qt::LeftButton);
         QVERIFY(f->isVisible());
-        QCOMPARE(t->texto("dproceso"), "");
+        QCOMPARE(r->texto(t::dproceso), "");
         clicFila(f, 0);
         QVERIFY(aceptar->isEnabled());
         QCOMPARE(etiqueta(f, "Viscos"), "0,001792");
         QCOMPARE(etiqueta(f, "Dens"), "999,8");
-        QCOMPARE(t->texto("dproceso"), ""); // a click alone hands nothing over
-        QCOMPARE(t->texto("vdinamica"), "");
+        QCOMPARE(r->texto(t::dproceso), ""); // a click alone hands nothing over
+        QCOMPARE(r->texto(t::vdinamica), "");
         clicFila(f, 13);
         QTest::mouseClick(aceptar, Qt::LeftButton);
-        QCOMPARE(t->texto("dproceso"), "958,4");
-        QCOMPARE(t->texto("vdinamica"), "0,000282");
+        QCOMPARE(r->texto(t::dproceso), "958,4");
+        QCOMPARE(r->texto(t::vdinamica), "0,000282");
         borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
 
     void liquids_aceptar_selects_dynamic_viscosity() {
-        FormReynolds *t = tuberia();
-        elegir("Option4");
+        FormReynolds *r = tuberia();
+        elegir(t::Option4);
         abrirLiquidos();
         auto *f = ventanas().existente<Form4>();
         clicFila(f, 1);
         QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
-        QCOMPARE(t->texto("dproceso"), "1000");
-        QCOMPARE(t->texto("vdinamica"), "0,001519");
-        QVERIFY(opcion("Option3"));
-        QVERIFY(!opcion("Option4"));
-        QVERIFY(!t->findChild<QWidget *>("vdinamica")->isHidden());
-        QVERIFY(t->findChild<QWidget *>("Vcinematica")->isHidden());
+        QCOMPARE(r->texto(t::dproceso), "1000");
+        QCOMPARE(r->texto(t::vdinamica), "0,001519");
+        QVERIFY(opcion(t::Option3));
+        QVERIFY(!opcion(t::Option4));
+        QVERIFY(!control(r, t::vdinamica)->isHidden());
+        QVERIFY(control(r, t::Vcinematica)->isHidden());
     }
 
     void liquids_cancel_copies_nothing() {
-        FormReynolds *t = tuberia();
-        t->escribir("dproceso", "850");
-        t->escribir("vdinamica", "0,002");
+        FormReynolds *r = tuberia();
+        r->escribir(t::dproceso, "850");
+        r->escribir(t::vdinamica, "0,002");
         pulsar("Command4");
         auto *f = ventanas().existente<Form4>();
         clicFila(f, 6);
         QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
-        QCOMPARE(t->texto("dproceso"), "850");
-        QCOMPARE(t->texto("vdinamica"), "0,002");
+        QCOMPARE(r->texto(t::dproceso), "850");
+        QCOMPARE(r->texto(t::vdinamica), "0,002");
         borrarDiferidos();
         QVERIFY(!ventanas().existente<Form4>());
     }
@@ -285,12 +277,12 @@ class TestCatalogueWindows : public PruebaGui {
     }
 
     void liquids_only_in_liquids_mode() {
-        elegir("Option2");
-        elegir("Option4");
+        elegir(t::Option2);
+        elegir(t::Option4);
         // The button is hidden in gases mode; its handler still must open nothing.
         tuberia()->Command4_Click();
         QVERIFY(!ventanas().existente<Form4>());
-        QVERIFY(opcion("Option3"));
+        QVERIFY(opcion(t::Option3));
     }
 
     // The gas catalogue fills the same shared viscosity table; the liquid rows must not change.
@@ -362,46 +354,46 @@ class TestCatalogueWindows : public PruebaGui {
     // --- Viscosidad: gases ---
 
     void gas_double_click_feeds_the_pipe_window() {
-        FormReynolds *t = tuberia();
-        elegir("Option2");
-        t->escribir("Qproceso", "36");
-        t->escribir("dproceso", "1,2");
-        t->escribir("dint", "100");
+        FormReynolds *r = tuberia();
+        elegir(t::Option2);
+        r->escribir(t::Qproceso, "36");
+        r->escribir(t::dproceso, "1,2");
+        r->escribir(t::dint, "100");
         pulsar("Command5");
         auto *f = ventanas().existente<Viscosidad>();
         QVERIFY(f && f->isVisible());
         QCOMPARE(lista(f)->item(5)->text(), "Aire 20ºC");
         dobleClicFila(f, 5);
-        QCOMPARE(t->texto("vdinamica"), "1,8198E-05");
+        QCOMPARE(r->texto(t::vdinamica), "1,8198E-05");
         // 100 mm · 1,2732 m/s · 1,2 kg/m3 / 1,8198E-05 Pa·s
-        QCOMPARE(t->texto("Re"), "8.396");
-        QVERIFY(opcion("Option2"));
-        QVERIFY(opcion("Option3"));
+        QCOMPARE(r->texto(t::Re), "8.396");
+        QVERIFY(opcion(t::Option2));
+        QVERIFY(opcion(t::Option3));
         borrarDiferidos();
         QVERIFY(!ventanas().existente<Viscosidad>());
     }
 
     void gas_leaves_the_viscosity_options_alone() {
-        FormReynolds *t = tuberia();
-        elegir("Option2");
-        elegir("Option4");
+        FormReynolds *r = tuberia();
+        elegir(t::Option2);
+        elegir(t::Option4);
         pulsar("Command5");
         auto *f = ventanas().existente<Viscosidad>();
         QPushButton *aceptar = boton(f, "Command1");
         QVERIFY(!aceptar->isEnabled());
         clicFila(f, 1);
         QCOMPARE(etiqueta(f, "Viscos"), "1,16142E-05");
-        QCOMPARE(t->texto("vdinamica"), "");
+        QCOMPARE(r->texto(t::vdinamica), "");
         QTest::mouseClick(aceptar, Qt::LeftButton);
-        QCOMPARE(t->texto("vdinamica"), "1,16142E-05");
-        QVERIFY(opcion("Option4"));
-        QVERIFY(!opcion("Option3"));
+        QCOMPARE(r->texto(t::vdinamica), "1,16142E-05");
+        QVERIFY(opcion(t::Option4));
+        QVERIFY(!opcion(t::Option3));
     }
 
     void gas_aceptar_waits_and_cancel_copies_nothing() {
-        FormReynolds *t = tuberia();
-        elegir("Option2");
-        t->escribir("vdinamica", "0,00002");
+        FormReynolds *r = tuberia();
+        elegir(t::Option2);
+        r->escribir(t::vdinamica, "0,00002");
         pulsar("Command5");
         auto *f = ventanas().existente<Viscosidad>();
         QTest::mouseClick(boton(f, "Command1"), Qt::LeftButton);
@@ -411,7 +403,7 @@ class TestCatalogueWindows : public PruebaGui {
         QVERIFY(boton(f, "Command1")->isEnabled());
         QCOMPARE(etiqueta(f, "Viscos"), "2,85725E-05");
         QTest::mouseClick(boton(f, "Cancelar"), Qt::LeftButton);
-        QCOMPARE(t->texto("vdinamica"), "0,00002");
+        QCOMPARE(r->texto(t::vdinamica), "0,00002");
         borrarDiferidos();
         QVERIFY(!ventanas().existente<Viscosidad>());
     }

@@ -49,16 +49,16 @@ conversorudsrapido *conversor(QWidget *duena) {
     return duena->findChild<conversorudsrapido *>();
 }
 QLineEdit *text1(QWidget *c) {
-    return c->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    return campo(c, QStringLiteral("Text1"));
 }
 QComboBox *combo1(QWidget *c) {
-    return c->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    return control<QComboBox>(c, QStringLiteral("Combo1"));
 }
 QLabel *numero(QWidget *c, int i) {
-    return c->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i));
+    return control<QLabel>(c, QStringLiteral("Label1(%1)").arg(i));
 }
 QLabel *unidad(QWidget *c, int i) {
-    return c->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i));
+    return control<QLabel>(c, QStringLiteral("Label2(%1)").arg(i));
 }
 QStringList numeros(QWidget *c) {
     QStringList l;
@@ -120,15 +120,16 @@ class TestConverter : public PruebaGui {
         QVERIFY(c->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(c->windowTitle(), u"Conversión Unidades"_qs);
         QCOMPARE(MagnitudConversor, "PRESION");
-        auto *t = c->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QVERIFY(t && t->isActive());
-        QCOMPARE(t->interval(), 300);
+        auto *timer = c->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 300);
         for (const char *n : {"Label3", "Command1", "Command2"})
-            QCOMPARE(c->findChild<QWidget *>(QLatin1String(n))->font().family(), "Comic Sans MS");
+            QCOMPARE(control(c, n)->font().family(), "Comic Sans MS");
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
-        QCOMPARE(c->findChild<QLabel *>("Label3")->text(), "Equivalencias");
+        QCOMPARE(etiqueta(c, "Label3"), "Equivalencias");
         for (int i = 0; i < conversorudsrapido::kFilas; ++i)
-            QVERIFY(numero(c, i) && unidad(c, i));
+            QVERIFY(c->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)) &&
+                    c->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i)));
         // The calling window stays usable.
         QTest::keyClicks(ll.campo2, "12");
         QCOMPARE(ll.campo2->text(), "12");
@@ -139,7 +140,7 @@ class TestConverter : public PruebaGui {
         Llamador ll(QStringLiteral("PRESION"), ModoConversor::Edicion, "2");
         QTest::mouseClick(ll.boton, Qt::LeftButton);
         auto *c = conversor(&ll.ventana);
-        QCOMPARE(c->findChild<QLabel *>("Label3")->text(), "Equivalent to");
+        QCOMPARE(etiqueta(c, "Label3"), "Equivalent to");
         QCOMPARE(boton(c, "Command2")->text(), "CANCELAR");
         QCOMPARE(boton(c, "Command1")->text(), "Accept the value of 2,00000 bar and CLOSE");
     }
@@ -202,8 +203,8 @@ class TestConverter : public PruebaGui {
 
     void view_mode_from_the_pressure_drop() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        f->escribir("DPbar", "0,0123456");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command13"), Qt::LeftButton);
+        f->escribir(t::DPbar, "0,0123456");
+        pulsar(f, "Command13");
         auto *c = conversor(f);
         QVERIFY(c);
         QCOMPARE(MagnitudConversor, "PRESION");
@@ -223,18 +224,18 @@ class TestConverter : public PruebaGui {
         QPointer<conversorudsrapido> p(c);
         QTest::mouseClick(boton(c, "Command2"), Qt::LeftButton);
         QTRY_VERIFY(!p);
-        QCOMPARE(f->texto("DPbar"), "0,0123456");
+        QCOMPARE(f->texto(t::DPbar), "0,0123456");
         QCOMPARE(ValorConvertido, 0.0);
     }
 
     void edit_opening_after_view_opening_enables_the_input() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        f->escribir("DPbar", "0,5");
-        f->escribir("vdinamica", "0,001");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command13"), Qt::LeftButton);
+        f->escribir(t::DPbar, "0,5");
+        f->escribir(t::vdinamica, "0,001");
+        pulsar(f, "Command13");
         QPointer<conversorudsrapido> c(conversor(f));
         QVERIFY(!text1(c)->isEnabled());
-        QTest::mouseClick(f->findChild<QPushButton *>("Command12"), Qt::LeftButton);
+        pulsar(f, "Command12");
         QCOMPARE(conversor(f), c.data());
         QVERIFY(text1(c)->isEnabled() && combo1(c)->isEnabled());
         QCOMPARE(combo1(c)->currentText(), u"Pa\u00b7s"_qs);
@@ -274,11 +275,11 @@ class TestConverter : public PruebaGui {
     void accept_writes_back_through_the_focus() {
         auto *f = ventanas().mostrar<FormReynolds>();
         QVERIFY(QTest::qWaitForWindowActive(f));
-        f->escribir("Qproceso", "36");
-        f->escribir("dint", "100");
-        f->escribir("vdinamica", "0,001");
-        QCOMPARE(f->texto("Re"), QString());
-        auto *b = f->findChild<QPushButton *>("Command11");
+        f->escribir(t::Qproceso, "36");
+        f->escribir(t::dint, "100");
+        f->escribir(t::vdinamica, "0,001");
+        QCOMPARE(f->texto(t::Re), QString());
+        auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
         QCOMPARE(MagnitudConversor, "DENSIDAD");
@@ -287,28 +288,28 @@ class TestConverter : public PruebaGui {
         QPointer<conversorudsrapido> p(c);
         QTest::mouseClick(boton(c, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(!p);
-        QTRY_COMPARE(f->texto("dproceso"), "999,5521");
+        QTRY_COMPARE(f->texto(t::dproceso), "999,5521");
         // The write is a change of the field: the window recalculated with it.
-        QVERIFY(!f->texto("Re").isEmpty());
+        QVERIFY(!f->texto(t::Re).isEmpty());
         QCOMPARE(ValorConvertido, 0.0);
         QVERIFY(!ValorConvertidoEsperando);
         // Taken once: a later focus writes nothing.
-        f->escribir("dproceso", "5");
-        f->findChild<QWidget *>("Qproceso")->setFocus();
+        f->escribir(t::dproceso, "5");
+        campo(f, t::Qproceso)->setFocus();
         b->setFocus();
-        QCOMPARE(f->texto("dproceso"), "5");
+        QCOMPARE(f->texto(t::dproceso), "5");
     }
 
     void gas_window_buttons_hand_values_back() {
         Idioma = kEspanol;
-        auto *g = ventanas().mostrar<Form2>();
-        QVERIFY(QTest::qWaitForWindowActive(g));
-        auto *pref = g->findChild<QLineEdit *>("Pref");
+        auto *gas = ventanas().mostrar<Form2>();
+        QVERIFY(QTest::qWaitForWindowActive(gas));
+        auto *pref = campo(gas, g::Pref);
         pref->clear();
-        auto *b = g->findChild<QPushButton *>("Command7");
+        auto *b = boton(gas, "Command7");
         QCOMPARE(b->text(), "(Bar a)");
         QTest::mouseClick(b, Qt::LeftButton);
-        auto *c = conversor(g);
+        auto *c = conversor(gas);
         QVERIFY(c);
         QCOMPARE(MagnitudConversor, "PRESION");
         QCOMPARE(combo1(c)->currentText(), "bar");
@@ -322,11 +323,11 @@ class TestConverter : public PruebaGui {
         QTRY_COMPARE(pref->text(), "0,137895");
 
         // A temperature button hands back an accepted 0 ºC.
-        auto *tref = g->findChild<QLineEdit *>("tref");
+        auto *tref = campo(gas, g::tref);
         tref->setText("15");
-        auto *bt = g->findChild<QPushButton *>("Command8");
+        auto *bt = boton(gas, "Command8");
         QTest::mouseClick(bt, Qt::LeftButton);
-        c = conversor(g);
+        c = conversor(gas);
         QCOMPARE(MagnitudConversor, "TEMPERATURA");
         elegir(c, 1); // ºK
         teclear(c, "273.15");
@@ -340,8 +341,8 @@ class TestConverter : public PruebaGui {
     void cancel_leaves_the_field() {
         auto *f = ventanas().mostrar<FormReynolds>();
         QVERIFY(QTest::qWaitForWindowActive(f));
-        f->escribir("dproceso", "1000");
-        auto *b = f->findChild<QPushButton *>("Command11");
+        f->escribir(t::dproceso, "1000");
+        auto *b = boton(f, "Command11");
         QTest::mouseClick(b, Qt::LeftButton);
         auto *c = conversor(f);
         QCOMPARE(text1(c)->text(), "1000");
@@ -351,9 +352,9 @@ class TestConverter : public PruebaGui {
         QTRY_VERIFY(!p);
         QCOMPARE(ValorConvertido, 0.0);
         f->activateWindow();
-        f->findChild<QWidget *>("Qproceso")->setFocus();
+        campo(f, t::Qproceso)->setFocus();
         b->setFocus();
-        QCOMPARE(f->texto("dproceso"), "1000");
+        QCOMPARE(f->texto(t::dproceso), "1000");
     }
 
     void accepted_zero_only_for_temperatures_data() {
@@ -544,7 +545,7 @@ class TestConverter : public PruebaGui {
         auto *c = conversor(&ll.ventana);
         QCOMPARE(numero(c, 0)->text(), "2,00000");
         // Nothing changes: the timer goes to sleep, and a new unit wakes it.
-        auto *timer = c->findChild<QTimer *>("Timer1");
+        auto *timer = control<QTimer>(c, "Timer1");
         QCOMPARE(timer->interval(), 300);
         tic(c);
         QTRY_VERIFY(!timer->isActive());

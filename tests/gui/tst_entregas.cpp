@@ -8,11 +8,11 @@
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipes/form_tuberias.h"
 #include "results/results_file.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +21,7 @@
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
+using namespace vorlo::prueba;
 
 class TestEntregas : public prueba::PruebaGui {
     Q_OBJECT
@@ -54,12 +55,10 @@ class TestEntregas : public prueba::PruebaGui {
         auto *accesorios = ventanas().existente<FormAccesorios>();
         QVERIFY(accesorios);
         QCOMPARE(Idioma, kIngles);
-        QCOMPARE(tuberia->findChild<QWidget *>("Command3")->property("text").toString(),
-                 "Fittings");
-        QCOMPARE(gas->findChild<QWidget *>("Command3")->property("text").toString(),
+        QCOMPARE(prueba::control(tuberia, "Command3")->property("text").toString(), "Fittings");
+        QCOMPARE(prueba::control(gas, "Command3")->property("text").toString(),
                  "Calculate Pressure Drop");
-        QCOMPARE(accesorios->findChild<QWidget *>("Label12")->property("text").toString(),
-                 "Diameter");
+        QCOMPARE(prueba::control(accesorios, "Label12")->property("text").toString(), "Diameter");
     }
 
     void k_total_without_pipe_window_creates_none() {
@@ -69,19 +68,19 @@ class TestEntregas : public prueba::PruebaGui {
 
     void k_total_only_into_a_shown_field() {
         auto *v = ventanas().mostrar<FormReynolds>();
-        v->escribir("dint", "100");
+        v->escribir(t::dint, "100");
         entregarKTotal("2");
-        QCOMPARE(v->texto("ktotal"), "2");
+        QCOMPARE(v->texto(t::ktotal), "2");
         // Gases mode hides the fittings rows' totals but not ktotal: what matters is the field.
-        v->findChild<QLineEdit *>("ktotal")->hide();
+        prueba::campo(v, t::ktotal)->hide();
         entregarKTotal("3");
-        QCOMPARE(v->texto("ktotal"), "2");
+        QCOMPARE(v->texto(t::ktotal), "2");
     }
 
     void saved_state_needs_an_open_pipe_window() {
         QVERIFY(!estadoTuberia());
         auto *v = ventanas().mostrar<FormReynolds>();
-        v->escribir("Qproceso", "36");
+        v->escribir(t::Qproceso, "36");
         const auto estado = estadoTuberia();
         QVERIFY(estado);
         QCOMPARE(estado->textos[0], "36");
@@ -90,42 +89,42 @@ class TestEntregas : public prueba::PruebaGui {
 
     void gas_flow_hand_over_sets_gases_mode_and_empties_the_old_values() {
         auto *v = ventanas().mostrar<FormReynolds>();
-        v->escribir("Rugosidad", "0,05");
-        v->escribir("vdinamica", "0,001");
+        v->escribir(t::Rugosidad, "0,05");
+        v->escribir(t::vdinamica, "0,001");
         entregarFlujoGas("21,75", "5,945");
-        QCOMPARE(v->texto("Qproceso"), "21,75");
-        QCOMPARE(v->texto("dproceso"), "5,945");
-        QCOMPARE(v->texto("Rugosidad"), "");
-        QCOMPARE(v->texto("vdinamica"), "");
-        QVERIFY(v->opcion("Option2") || !v->findChild<QWidget *>("L")->isVisibleTo(v));
-        QVERIFY(!v->findChild<QWidget *>("Command4")->isVisibleTo(v));
-        QVERIFY(v->findChild<QWidget *>("Command7")->isVisibleTo(v));
-        QVERIFY(v->findChild<QWidget *>("Command5")->isVisibleTo(v));
+        QCOMPARE(v->texto(t::Qproceso), "21,75");
+        QCOMPARE(v->texto(t::dproceso), "5,945");
+        QCOMPARE(v->texto(t::Rugosidad), "");
+        QCOMPARE(v->texto(t::vdinamica), "");
+        QVERIFY(v->opcion(t::Option2) || !prueba::control(v, t::L)->isVisibleTo(v));
+        QVERIFY(!prueba::control(v, "Command4")->isVisibleTo(v));
+        QVERIFY(prueba::control(v, "Command7")->isVisibleTo(v));
+        QVERIFY(prueba::control(v, "Command5")->isVisibleTo(v));
     }
 
     // "Pipe sizes…": 4 inch Sch 40 picked fills dint and names the pipe until dint changes.
     void picked_pipe_fills_dint_and_names_it() {
         auto *v = ventanas().mostrar<FormReynolds>();
-        v->escribir("dint", "50");
-        v->escribir("ktotal", "2");
+        v->escribir(t::dint, "50");
+        v->escribir(t::ktotal, "2");
         prueba::pulsar(v, "CommandTuberia");
-        auto *t = ventanas().existente<FormTuberias>();
-        QVERIFY(t);
-        auto *nominal = prueba::control<QComboBox>(t, "Nominal");
+        auto *tuberias = ventanas().existente<FormTuberias>();
+        QVERIFY(tuberias);
+        auto *nominal = prueba::control<QComboBox>(tuberias, "Nominal");
         nominal->setCurrentIndex(nominal->findText("4\" (DN 100)"));
-        auto *cedula = prueba::control<QListWidget>(t, "Cedula");
+        auto *cedula = prueba::control<QListWidget>(tuberias, "Cedula");
         const auto filas = cedula->findItems("Sch 40", Qt::MatchExactly);
         QCOMPARE(filas.size(), 1);
         cedula->setCurrentItem(filas.first());
-        prueba::pulsar(t, "Aceptar");
-        QCOMPARE(v->texto("dint"), "102,26");
-        QCOMPARE(prueba::etiqueta(v, "LabelTuberia"), "4\" Sch 40");
-        QCOMPARE(v->texto("ktotal"), ""); // a new diameter asks for its K factors again
-        QCOMPARE(v->texto("Vproceso"), "");
-        v->escribir("Qproceso", "36");
-        QCOMPARE(v->texto("Vproceso"), "1,2176");
-        prueba::teclear(v, "dint", "100");
-        QCOMPARE(prueba::etiqueta(v, "LabelTuberia"), "");
+        prueba::pulsar(tuberias, "Aceptar");
+        QCOMPARE(v->texto(t::dint), "102,26");
+        QCOMPARE(prueba::etiqueta(v, t::LabelTuberia), "4\" Sch 40");
+        QCOMPARE(v->texto(t::ktotal), ""); // a new diameter asks for its K factors again
+        QCOMPARE(v->texto(t::Vproceso), "");
+        v->escribir(t::Qproceso, "36");
+        QCOMPARE(v->texto(t::Vproceso), "1,2176");
+        prueba::teclear(v, t::dint, "100");
+        QCOMPARE(prueba::etiqueta(v, t::LabelTuberia), "");
     }
 
     void gas_line_button_only_in_gases_mode_data() {
@@ -138,34 +137,32 @@ class TestEntregas : public prueba::PruebaGui {
         QFETCH(bool, cinematica);
         QFETCH(QString, viscosidad);
         auto *gas = ventanas().obtener<Form2>();
-        gas->escribir("Pproceso", "5");
+        gas->escribir(g::Pproceso, "5");
         auto *v = ventanas().mostrar<FormReynolds>();
         auto *boton = prueba::control(v, "CommandLineaGas");
         QVERIFY(!boton->isVisibleTo(v));
-        prueba::pulsar(v, "Option2");
+        prueba::pulsar(v, t::Option2);
         QVERIFY(boton->isVisibleTo(v));
-        prueba::teclear(
-            v,
-            {{"Qproceso", "21,75"}, {"dproceso", "5,945"}, {"dint", "100"}, {"Rugosidad", "0,05"}});
+        prueba::teclear(v, {{t::Qproceso, "21,75"},
+                            {t::dproceso, "5,945"},
+                            {t::dint, "100"},
+                            {t::Rugosidad, "0,05"}});
         if (cinematica) {
-            prueba::pulsar(v, "Option4");
-            prueba::teclear(v, "Vcinematica", "0.0000028932");
+            prueba::pulsar(v, t::Option4);
+            prueba::teclear(v, t::Vcinematica, "0.0000028932");
         } else {
-            prueba::teclear(v, "vdinamica", "0.0000172");
+            prueba::teclear(v, t::vdinamica, "0.0000172");
         }
         prueba::pulsar(v, "CommandLineaGas");
-        QWidget *linea = QApplication::activeWindow();
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == "FormLineaGas")
-                linea = w;
-        QVERIFY(linea && linea->objectName() == "FormLineaGas");
-        QCOMPARE(prueba::campo(linea, "DLinea")->text(), "100");
-        QCOMPARE(prueba::campo(linea, "RugLinea")->text(), "0,05");
-        QCOMPARE(prueba::campo(linea, "Densidad1")->text(), "5,945");
-        QCOMPARE(prueba::campo(linea, "P1Linea")->text(), "5");
-        QCOMPARE(prueba::campo(linea, "MasicoLinea")->text().remove('.'), "129,30375");
-        QCOMPARE(prueba::campo(linea, "ViscLinea")->text(), viscosidad);
-        prueba::pulsar(v, "Option1");
+        auto *linea = ventanas().existente<FormLineaGas>();
+        QVERIFY(linea);
+        QCOMPARE(prueba::campo(linea, lg::DLinea)->text(), "100");
+        QCOMPARE(prueba::campo(linea, lg::RugLinea)->text(), "0,05");
+        QCOMPARE(prueba::campo(linea, lg::Densidad1)->text(), "5,945");
+        QCOMPARE(prueba::campo(linea, lg::P1Linea)->text(), "5");
+        QCOMPARE(prueba::campo(linea, lg::MasicoLinea)->text().remove('.'), "129,30375");
+        QCOMPARE(prueba::campo(linea, lg::ViscLinea)->text(), viscosidad);
+        prueba::pulsar(v, t::Option1);
         QVERIFY(!boton->isVisibleTo(v));
     }
 };

@@ -21,7 +21,6 @@
 
 using namespace vorlo;
 using namespace vorlo::prueba;
-namespace t = vorlo::tuberia;
 
 namespace {
 
@@ -98,13 +97,13 @@ class TestExactoVentana : public PruebaGui {
     void laminar_uses_the_unrounded_reynolds_number() {
         auto *f = ventanas().mostrar<FormReynolds>();
         pulsar(f, t::CheckExacto);
-        teclear(f, {{"Qproceso", "36"},
-                    {"dproceso", "998"},
-                    {"vdinamica", "65"},
-                    {"dint", "100"},
-                    {"Rugosidad", "0.05"},
-                    {"L", "100"},
-                    {"Desnivel", "0"}});
+        teclear(f, {{t::Qproceso, "36"},
+                    {t::dproceso, "998"},
+                    {t::vdinamica, "65"},
+                    {t::dint, "100"},
+                    {t::Rugosidad, "0.05"},
+                    {t::L, "100"},
+                    {t::Desnivel, "0"}});
         tic(f, 3);
         QCOMPARE(f->texto(t::Re), "2");
         QCOMPARE(f->texto(t::ffinal), "32,7380"); // 64 / 1,9549..., not 64 / 2

@@ -20,68 +20,61 @@ class TestForm1 : public PruebaGui {
         auto *f = ventanas().mostrar<Form1>();
         QCOMPARE(Idioma, kIngles);
         QCOMPARE(f->windowTitle(), "Vorlo");
-        QCOMPARE(f->findChild<QLabel *>("Label2")->text(), "Gas calculations. P, T & Z");
-        QCOMPARE(f->findChild<QLabel *>("Label3")->text(),
-                 "Reynolds Number, Friction Factor, Pressure Drop");
-        QCOMPARE(f->findChild<QLabel *>("Label4")->text(), "Vorlo v3.5");
+        QCOMPARE(etiqueta(f, "Label2"), "Gas calculations. P, T & Z");
+        QCOMPARE(etiqueta(f, "Label3"), "Reynolds Number, Friction Factor, Pressure Drop");
+        QCOMPARE(etiqueta(f, "Label4"), "Vorlo v3.5");
     }
 
     void flags_switch_the_language() {
         auto *f = ventanas().mostrar<Form1>();
-        QTest::mouseClick(f->findChild<QToolButton *>("Spain"), Qt::LeftButton);
+        pulsar(f, "Spain");
         QCOMPARE(Idioma, kEspanol);
-        QCOMPARE(f->findChild<QLabel *>("Label2")->text(),
-                 "Cálculo de gases en distintas condiciones de P, T y Z");
-        QCOMPARE(f->findChild<QLabel *>("Label3")->text(),
+        QCOMPARE(etiqueta(f, "Label2"), "Cálculo de gases en distintas condiciones de P, T y Z");
+        QCOMPARE(etiqueta(f, "Label3"),
                  "Número de Reynolds, Factor de Fricción y Pérdida de Carga");
-        QTest::mouseClick(f->findChild<QToolButton *>("Picture1"), Qt::LeftButton);
+        pulsar(f, "Picture1");
         QCOMPARE(Idioma, kIngles);
-        QCOMPARE(f->findChild<QLabel *>("Label2")->text(), "Gas calculations. P, T & Z");
+        QCOMPARE(etiqueta(f, "Label2"), "Gas calculations. P, T & Z");
     }
 
     void a_set_language_is_kept_at_load() {
         Idioma = kEspanol;
         auto *f = ventanas().mostrar<Form1>();
         QCOMPARE(Idioma, kEspanol);
-        QCOMPARE(f->findChild<QLabel *>("Label2")->text(),
-                 "Cálculo de gases en distintas condiciones de P, T y Z");
+        QCOMPARE(etiqueta(f, "Label2"), "Cálculo de gases en distintas condiciones de P, T y Z");
     }
 
     void label3_twice_gives_the_same_pipe_window() {
         auto *f = ventanas().mostrar<Form1>();
-        auto *label3 = f->findChild<QLabel *>("Label3");
+        auto *label3 = control<QLabel>(f, "Label3");
         QTest::mouseClick(label3, Qt::LeftButton);
         auto *primera = ventanas().existente<FormReynolds>();
         QVERIFY(primera);
-        primera->escribir("Qproceso", "36");
+        primera->escribir(t::Qproceso, "36");
         QTest::mouseClick(label3, Qt::LeftButton);
         QCOMPARE(ventanas().existente<FormReynolds>(), primera);
-        QCOMPARE(primera->texto("Qproceso"), "36");
+        QCOMPARE(primera->texto(t::Qproceso), "36");
         QVERIFY(f->isVisible());
     }
 
     void links_open_from_the_keyboard() {
         auto *f = ventanas().mostrar<Form1>();
-        auto *label3 = f->findChild<QLabel *>("Label3");
+        auto *label3 = control<QLabel>(f, "Label3");
         QCOMPARE(label3->focusPolicy(), Qt::StrongFocus);
         QTest::keyClick(label3, Qt::Key_Return);
         QVERIFY(ventanas().existente<FormReynolds>());
-        QTest::keyClick(f->findChild<QLabel *>("Label2"), Qt::Key_A);
+        QTest::keyClick(control(f, "Label2"), Qt::Key_A);
         QVERIFY(!ventanas().existente<Form2>());
-        QTest::keyClick(f->findChild<QLabel *>("Label2"), Qt::Key_Space);
+        QTest::keyClick(control(f, "Label2"), Qt::Key_Space);
         QVERIFY(ventanas().existente<Form2>());
     }
 
     void hover_paints_links_grey_and_back() {
         auto *f = ventanas().mostrar<Form1>();
-        auto *label2 = f->findChild<QLabel *>("Label2");
-        QMouseEvent sobre(QEvent::MouseMove, QPointF(5, 5), label2->mapToGlobal(QPointF(5, 5)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(label2, &sobre);
+        auto *label2 = control<QLabel>(f, "Label2");
+        moverSobre(label2);
         QCOMPARE(label2->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xC0));
-        QMouseEvent fuera(QEvent::MouseMove, QPointF(2, 2), f->mapToGlobal(QPointF(2, 2)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(f, &fuera);
+        moverSobre(f);
         QCOMPARE(label2->palette().color(QPalette::WindowText),
                  f->palette().color(QPalette::ButtonText));
     }

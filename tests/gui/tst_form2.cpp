@@ -22,9 +22,9 @@ using namespace vorlo::prueba;
 
 namespace {
 
-const QStringList kCampos = {"dref",     "Pref",     "tref",     "Zref",          "Pproceso",
-                             "tproceso", "Zproceso", "dproceso", "Qnormales",     "P_paraQ",
-                             "T_paraQ",  "Z_paraQ",  "Qproceso", "Qprocesomasico"};
+const QStringList kCampos = {g::dref,     g::Pref,     g::tref,     g::Zref,          g::Pproceso,
+                             g::tproceso, g::Zproceso, g::dproceso, g::Qnormales,     g::P_paraQ,
+                             g::T_paraQ,  g::Z_paraQ,  g::Qproceso, g::Qprocesomasico};
 
 const QString kGeneralEs = "Los campos que podemos calcular figuran en AZUL. Pase el ratón sobre "
                            "ellos y se marcaran en rojo aquellos campos necesarios para su cálculo";
@@ -45,18 +45,19 @@ class TestForm2 : public PruebaGui {
         auto *f = ventanas().mostrar<Form2>();
         QCOMPARE(f->windowTitle(), "Vorlo - Cálculo Condiciones de Proceso");
         for (const QString &n : kCampos) {
-            const QString esperado = (n == "Pref" || n == "P_paraQ") ? "1,01325"
-                                     : (n == "Zref" || n == "Zproceso" || n == "Z_paraQ") ? "1"
-                                                                                          : "";
+            const QString esperado = (n == g::Pref || n == g::P_paraQ) ? "1,01325"
+                                     : (n == g::Zref || n == g::Zproceso || n == g::Z_paraQ) ? "1"
+                                                                                             : "";
             QCOMPARE(campo(f, n)->text(), esperado);
             // Every field white until the first move over the background or mode switch.
             QCOMPARE(fondoDe(f, n), kBlanco);
         }
-        QVERIFY(control<QRadioButton>(f, "Option1")->isChecked());
-        QVERIFY(!control<QRadioButton>(f, "Option2")->isChecked());
+        QVERIFY(control<QRadioButton>(f, g::Option1)->isChecked());
+        QVERIFY(!control<QRadioButton>(f, g::Option2)->isChecked());
         QCOMPARE(f->modo(), 1);
-        QVERIFY(!control<QCheckBox>(f, "Check1")->isChecked());
-        for (const QString n : {"Label6", "Zref", "Label16", "Zproceso", "Label27", "Z_paraQ"})
+        QVERIFY(!control<QCheckBox>(f, g::Check1)->isChecked());
+        for (const QString &n :
+             QStringList{"Label6", g::Zref, "Label16", g::Zproceso, "Label27", g::Z_paraQ})
             QVERIFY2(!control(f, n)->isVisible(), qPrintable(n));
         QVERIFY(control(f, "Line35")->isVisible());
         QVERIFY(control(f, "Line36")->isVisible());
@@ -123,34 +124,34 @@ class TestForm2 : public PruebaGui {
     void typing_mode1_example_computes_live() {
         auto *f = ventanas().mostrar<Form2>();
         teclearEjemploGas(f);
-        QCOMPARE(campo(f, "dref")->text(), "1,293");
-        QCOMPARE(campo(f, "dproceso")->text(), "5,945");
-        QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
-        QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
+        QCOMPARE(campo(f, g::dref)->text(), "1,293");
+        QCOMPARE(campo(f, g::dproceso)->text(), "5,945");
+        QCOMPARE(campo(f, g::Qproceso)->text(), "21,75");
+        QCOMPARE(campo(f, g::Qprocesomasico)->text(), "129,304");
         QVERIFY(mensajes.cajas.isEmpty());
 
         // Clearing the normalised flow keeps the results it gave.
-        teclear(f, "Qnormales", "");
-        QVERIFY(campo(f, "Qnormales")->text().isEmpty());
-        QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
-        QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
+        teclear(f, g::Qnormales, "");
+        QVERIFY(campo(f, g::Qnormales)->text().isEmpty());
+        QCOMPARE(campo(f, g::Qproceso)->text(), "21,75");
+        QCOMPARE(campo(f, g::Qprocesomasico)->text(), "129,304");
     }
 
     void typing_mode2_example_computes_normalised_flow() {
         auto *f = ventanas().mostrar<Form2>();
-        QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
+        QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
         QCOMPARE(f->modo(), 2);
-        QCOMPARE(campo(f, "Pproceso")->text(), "20");
-        teclear(f, {{"dref", "1.293"},
-                    {"tref", "0"},
-                    {"Pproceso", "5"},
-                    {"tproceso", "20"},
-                    {"T_paraQ", "0"},
-                    {"Qproceso", "21.75"}});
-        QCOMPARE(campo(f, "dproceso")->text(), "5,945");
-        QCOMPARE(campo(f, "Qnormales")->text(), "100,006");
-        QCOMPARE(campo(f, "Qprocesomasico")->text(), "129,304");
-        QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
+        QCOMPARE(campo(f, g::Pproceso)->text(), "20");
+        teclear(f, {{g::dref, "1.293"},
+                    {g::tref, "0"},
+                    {g::Pproceso, "5"},
+                    {g::tproceso, "20"},
+                    {g::T_paraQ, "0"},
+                    {g::Qproceso, "21.75"}});
+        QCOMPARE(campo(f, g::dproceso)->text(), "5,945");
+        QCOMPARE(campo(f, g::Qnormales)->text(), "100,006");
+        QCOMPARE(campo(f, g::Qprocesomasico)->text(), "129,304");
+        QCOMPARE(campo(f, g::Qproceso)->text(), "21,75");
     }
 
     void key_filter_on_every_field_data() {
@@ -167,9 +168,8 @@ class TestForm2 : public PruebaGui {
 
     void below_absolute_zero_warns_once_at_the_last_key_data() {
         QTest::addColumn<QString>("nombre");
-        QTest::newRow("tref") << "tref";
-        QTest::newRow("tproceso") << "tproceso";
-        QTest::newRow("T_paraQ") << "T_paraQ";
+        for (const QString &n : {g::tref, g::tproceso, g::T_paraQ})
+            QTest::newRow(qPrintable(n)) << n;
     }
     void below_absolute_zero_warns_once_at_the_last_key() {
         QFETCH(QString, nombre);
@@ -201,14 +201,14 @@ class TestForm2 : public PruebaGui {
         QFETCH(int, cajas);
         auto *f = ventanas().mostrar<Form2>();
         // Only the complete text counts: paste it in one go.
-        campo(f, "tproceso")->setText(texto.replace('.', ','));
+        campo(f, g::tproceso)->setText(texto.replace('.', ','));
         QCOMPARE(mensajes.cajas.size(), cajas);
     }
 
     void english_setting_keeps_the_message_spanish() {
         Idioma = kIngles;
         auto *f = ventanas().mostrar<Form2>();
-        teclear(f, "tref", "-300");
+        teclear(f, g::tref, "-300");
         QCOMPARE(mensajes.cajas.size(), 1);
         QCOMPARE(mensajes.cajas[0].texto, kCeroAbsoluto);
     }
@@ -216,128 +216,128 @@ class TestForm2 : public PruebaGui {
     void clear_sets_process_pressure_20_and_density_needs_three_inputs() {
         auto *f = ventanas().mostrar<Form2>();
         teclearEjemploGas(f);
-        QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
+        QTest::mouseClick(control(f, g::Check1), Qt::LeftButton);
         QTest::mouseClick(control(f, "Command5"), Qt::LeftButton);
         for (const QString &n : kCampos) {
-            const QString esperado = (n == "Pref" || n == "P_paraQ") ? "1,01325"
-                                     : (n == "Zref" || n == "Zproceso" || n == "Z_paraQ") ? "1"
-                                     : n == "Pproceso"                                    ? "20"
-                                                                                          : "";
+            const QString esperado = (n == g::Pref || n == g::P_paraQ) ? "1,01325"
+                                     : (n == g::Zref || n == g::Zproceso || n == g::Z_paraQ) ? "1"
+                                     : n == g::Pproceso                                      ? "20"
+                                                                                             : "";
             QCOMPARE(campo(f, n)->text(), esperado);
         }
         // Mode and tick stay.
         QCOMPARE(f->modo(), 1);
-        QVERIFY(control<QCheckBox>(f, "Check1")->isChecked());
+        QVERIFY(control<QCheckBox>(f, g::Check1)->isChecked());
 
-        teclear(f, "dref", "1.293");
-        teclear(f, "tref", "0");
-        QVERIFY(campo(f, "dproceso")->text().isEmpty());
-        teclear(f, "tproceso", "15");
+        teclear(f, g::dref, "1.293");
+        teclear(f, g::tref, "0");
+        QVERIFY(campo(f, g::dproceso)->text().isEmpty());
+        teclear(f, g::tproceso, "15");
         // 1,293 x 20 x 273,15 / (288,15 x 1,01325)
-        QCOMPARE(campo(f, "dproceso")->text(), "24,193");
+        QCOMPARE(campo(f, g::dproceso)->text(), "24,193");
     }
 
     void mode_switch_resets_everything() {
         auto *f = ventanas().mostrar<Form2>();
         teclearEjemploGas(f);
-        QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
-        teclear(f, "Zproceso", "0.9");
-        teclear(f, "P_paraQ", "1");
+        QTest::mouseClick(control(f, g::Check1), Qt::LeftButton);
+        teclear(f, g::Zproceso, "0.9");
+        teclear(f, g::P_paraQ, "1");
 
-        QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
+        QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
         QCOMPARE(f->modo(), 2);
-        QVERIFY(control<QRadioButton>(f, "Option2")->isChecked());
-        QVERIFY(!control<QRadioButton>(f, "Option1")->isChecked());
+        QVERIFY(control<QRadioButton>(f, g::Option2)->isChecked());
+        QVERIFY(!control<QRadioButton>(f, g::Option1)->isChecked());
         for (const QString &n : kCampos) {
-            const QString esperado = (n == "Pref" || n == "P_paraQ") ? "1,01325"
-                                     : (n == "Zref" || n == "Zproceso" || n == "Z_paraQ") ? "1"
-                                     : n == "Pproceso"                                    ? "20"
-                                                                                          : "";
+            const QString esperado = (n == g::Pref || n == g::P_paraQ) ? "1,01325"
+                                     : (n == g::Zref || n == g::Zproceso || n == g::Z_paraQ) ? "1"
+                                     : n == g::Pproceso                                      ? "20"
+                                                                                             : "";
             QCOMPARE(campo(f, n)->text(), esperado);
         }
-        QVERIFY(control<QCheckBox>(f, "Check1")->isChecked());
+        QVERIFY(control<QCheckBox>(f, g::Check1)->isChecked());
         QVERIFY(!control(f, "Line35")->isVisible());
         QVERIFY(!control(f, "Line36")->isVisible());
         QVERIFY(control(f, "Line37")->isVisible());
         QVERIFY(control(f, "Line38")->isVisible());
-        QCOMPARE(fondoDe(f, "Qnormales"), kAzul);
-        QCOMPARE(fondoDe(f, "Qproceso"), kBlanco);
-        QCOMPARE(fondoDe(f, "Qprocesomasico"), kBlanco);
+        QCOMPARE(fondoDe(f, g::Qnormales), kAzul);
+        QCOMPARE(fondoDe(f, g::Qproceso), kBlanco);
+        QCOMPARE(fondoDe(f, g::Qprocesomasico), kBlanco);
         // The rest keeps the colours it had.
-        QCOMPARE(fondoDe(f, "dproceso"), kBlanco);
+        QCOMPARE(fondoDe(f, g::dproceso), kBlanco);
 
-        teclear(f, "Qproceso", "10");
-        QTest::mouseClick(control(f, "Option1"), Qt::LeftButton);
+        teclear(f, g::Qproceso, "10");
+        QTest::mouseClick(control(f, g::Option1), Qt::LeftButton);
         QCOMPARE(f->modo(), 1);
-        QVERIFY(campo(f, "Qproceso")->text().isEmpty());
+        QVERIFY(campo(f, g::Qproceso)->text().isEmpty());
         QVERIFY(control(f, "Line35")->isVisible());
         QVERIFY(!control(f, "Line37")->isVisible());
-        QCOMPARE(fondoDe(f, "Qnormales"), kBlanco);
-        QCOMPARE(fondoDe(f, "Qproceso"), kAzul);
-        QCOMPARE(fondoDe(f, "Qprocesomasico"), kAzul);
+        QCOMPARE(fondoDe(f, g::Qnormales), kBlanco);
+        QCOMPARE(fondoDe(f, g::Qproceso), kAzul);
+        QCOMPARE(fondoDe(f, g::Qprocesomasico), kAzul);
     }
 
     void clicking_the_selected_mode_keeps_the_data() {
         auto *f = ventanas().mostrar<Form2>();
         teclearEjemploGas(f);
-        QTest::mouseClick(control(f, "Option1"), Qt::LeftButton);
-        QCOMPARE(campo(f, "dref")->text(), "1,293");
-        QCOMPARE(campo(f, "Qproceso")->text(), "21,75");
+        QTest::mouseClick(control(f, g::Option1), Qt::LeftButton);
+        QCOMPARE(campo(f, g::dref)->text(), "1,293");
+        QCOMPARE(campo(f, g::Qproceso)->text(), "21,75");
     }
 
     void mode_text_selects_its_mode() {
         auto *f = ventanas().mostrar<Form2>();
         QTest::mouseClick(control(f, "Label3"), Qt::LeftButton);
         QCOMPARE(f->modo(), 2);
-        QVERIFY(control<QRadioButton>(f, "Option2")->isChecked());
+        QVERIFY(control<QRadioButton>(f, g::Option2)->isChecked());
         QTest::mouseClick(control(f, "Label2"), Qt::LeftButton);
         QCOMPARE(f->modo(), 1);
         QTest::mouseClick(control(f, "Label7"), Qt::LeftButton);
-        QVERIFY(control<QCheckBox>(f, "Check1")->isChecked());
-        QVERIFY(control(f, "Zref")->isVisible());
+        QVERIFY(control<QCheckBox>(f, g::Check1)->isChecked());
+        QVERIFY(control(f, g::Zref)->isVisible());
     }
 
     void compressibility_box_shows_and_hides_but_z_always_counts() {
         auto *f = ventanas().mostrar<Form2>();
-        const QStringList z = {"Label6", "Zref", "Label16", "Zproceso", "Label27", "Z_paraQ"};
-        QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
+        const QStringList z = {"Label6", g::Zref, "Label16", g::Zproceso, "Label27", g::Z_paraQ};
+        QTest::mouseClick(control(f, g::Check1), Qt::LeftButton);
         for (const QString &n : z)
             QVERIFY2(control(f, n)->isVisible(), qPrintable(n));
-        teclear(f, "Zproceso", "0.9");
-        QTest::mouseClick(control(f, "Check1"), Qt::LeftButton);
+        teclear(f, g::Zproceso, "0.9");
+        QTest::mouseClick(control(f, g::Check1), Qt::LeftButton);
         for (const QString &n : z)
             QVERIFY2(!control(f, n)->isVisible(), qPrintable(n));
-        QCOMPARE(campo(f, "Zproceso")->text(), "0,9");
+        QCOMPARE(campo(f, g::Zproceso)->text(), "0,9");
         teclearEjemploGas(f);
         // 1,293 x 5 x 273,15 / (293,15 x 1,01325 x 0,9)
-        QCOMPARE(campo(f, "dproceso")->text(), "6,606");
+        QCOMPARE(campo(f, g::dproceso)->text(), "6,606");
     }
 
     void hand_over_with_empty_density() {
         auto *pipa = ventanas().mostrar<FormReynolds>();
-        pipa->escribir("dproceso", "998");
-        pipa->escribir("vdinamica", "0,001");
-        pipa->escribir("Rugosidad", "0,05");
-        pipa->escribir("dint", "100");
+        pipa->escribir(t::dproceso, "998");
+        pipa->escribir(t::vdinamica, "0,001");
+        pipa->escribir(t::Rugosidad, "0,05");
+        pipa->escribir(t::dint, "100");
         QPointer<Form2> f = ventanas().mostrar<Form2>();
-        QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
-        teclear(f, "Qproceso", "21.75");
-        QVERIFY(campo(f, "dproceso")->text().isEmpty());
+        QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
+        teclear(f, g::Qproceso, "21.75");
+        QVERIFY(campo(f, g::dproceso)->text().isEmpty());
 
         QTest::mouseClick(control(f, "Command3"), Qt::LeftButton);
         QCOMPARE(ventanas().existente<FormReynolds>(), pipa);
         QVERIFY(pipa->isVisible());
-        QVERIFY(pipa->opcion("Option2"));
-        QVERIFY(!pipa->opcion("Option1"));
-        QCOMPARE(pipa->texto("dproceso"), "");
-        QCOMPARE(pipa->texto("Qproceso"), "21,75");
-        for (const QString n : {"vdinamica", "Re", "Rugosidad"})
+        QVERIFY(pipa->opcion(t::Option2));
+        QVERIFY(!pipa->opcion(t::Option1));
+        QCOMPARE(pipa->texto(t::dproceso), "");
+        QCOMPARE(pipa->texto(t::Qproceso), "21,75");
+        for (const QString &n : {t::vdinamica, t::Re, t::Rugosidad})
             QVERIFY2(pipa->texto(n).isEmpty(), qPrintable(n));
         // The old velocity went; the one shown follows the new flow in the 100 mm pipe.
-        QCOMPARE(pipa->texto("Vproceso"), ",7692");
-        QVERIFY(!pipa->findChild<QWidget *>("Command4")->isVisible());
-        QVERIFY(pipa->findChild<QWidget *>("Command7")->isVisible());
-        QVERIFY(pipa->findChild<QWidget *>("Command5")->isVisible());
+        QCOMPARE(pipa->texto(t::Vproceso), ",7692");
+        QVERIFY(!control(pipa, "Command4")->isVisible());
+        QVERIFY(control(pipa, "Command7")->isVisible());
+        QVERIFY(control(pipa, "Command5")->isVisible());
 
         borrarDiferidos();
         QVERIFY(f.isNull());
@@ -352,20 +352,20 @@ class TestForm2 : public PruebaGui {
         auto *pipa = ventanas().existente<FormReynolds>();
         QVERIFY(pipa);
         QVERIFY(pipa->isVisible());
-        QVERIFY(pipa->opcion("Option2"));
-        QCOMPARE(pipa->texto("dproceso"), "5,945");
-        QCOMPARE(pipa->texto("Qproceso"), "21,75");
+        QVERIFY(pipa->opcion(t::Option2));
+        QCOMPARE(pipa->texto(t::dproceso), "5,945");
+        QCOMPARE(pipa->texto(t::Qproceso), "21,75");
         borrarDiferidos();
         QVERIFY(f.isNull());
 
         // And back: the pipe window's "Calcular Densidad y Caudal" opens a fresh gas window.
         QPointer<FormReynolds> p = pipa;
-        QTest::mouseClick(pipa->findChild<QWidget *>("Command7"), Qt::LeftButton);
+        QTest::mouseClick(control(pipa, "Command7"), Qt::LeftButton);
         auto *otra = ventanas().existente<Form2>();
         QVERIFY(otra);
         QVERIFY(otra->isVisible());
-        QVERIFY(campo(otra, "dref")->text().isEmpty());
-        QVERIFY(campo(otra, "Pproceso")->text().isEmpty());
+        QVERIFY(campo(otra, g::dref)->text().isEmpty());
+        QVERIFY(campo(otra, g::Pproceso)->text().isEmpty());
         borrarDiferidos();
         QVERIFY(p.isNull());
     }
@@ -385,14 +385,14 @@ class TestForm2 : public PruebaGui {
         auto *f = ventanas().existente<Form2>();
         QVERIFY(f);
         QVERIFY(!f->isVisible());
-        QCOMPARE(campo(f, "tref")->text(), "0");
-        f->escribir("Pproceso", "5");
-        f->escribir("tproceso", "20");
-        QCOMPARE(f->texto("dproceso"), "5,945");
+        QCOMPARE(campo(f, g::tref)->text(), "0");
+        f->escribir(g::Pproceso, "5");
+        f->escribir(g::tproceso, "20");
+        QCOMPARE(f->texto(g::dproceso), "5,945");
         abrirForm2();
         QCOMPARE(ventanas().existente<Form2>(), f);
         QVERIFY(f->isVisible());
-        QCOMPARE(campo(f, "dref")->text(), "1,293");
+        QCOMPARE(campo(f, g::dref)->text(), "1,293");
     }
 
     void hover_marks_data() {
@@ -403,29 +403,29 @@ class TestForm2 : public PruebaGui {
         const QString densidad = "DENSIDAD (referida a las condiciones de proceso). Los campos "
                                  "marcados en rojo indican aquellos valores necesarios para "
                                  "calcular la densidad en condiciones de proceso. ";
-        const QStringList paraDensidad = {"Zref",     "Pproceso", "tref",    "dref",
-                                          "Zproceso", "Pref",     "tproceso"};
-        QTest::newRow("dproceso, mode 1") << 1 << "dproceso" << paraDensidad << densidad;
-        QTest::newRow("dproceso, mode 2") << 2 << "dproceso" << paraDensidad << densidad;
+        const QStringList paraDensidad = {g::Zref,     g::Pproceso, g::tref,    g::dref,
+                                          g::Zproceso, g::Pref,     g::tproceso};
+        QTest::newRow("dproceso, mode 1") << 1 << g::dproceso << paraDensidad << densidad;
+        QTest::newRow("dproceso, mode 2") << 2 << g::dproceso << paraDensidad << densidad;
         QTest::newRow("Qproceso, mode 1")
-            << 1 << "Qproceso" << QStringList{"Zproceso", "Qnormales", "P_paraQ", "Z_paraQ",
-                                              "Pproceso", "T_paraQ",   "tproceso"}
+            << 1 << g::Qproceso << QStringList{g::Zproceso, g::Qnormales, g::P_paraQ, g::Z_paraQ,
+                                               g::Pproceso, g::T_paraQ,   g::tproceso}
             << "Los campos marcados en rojo indican aquellos valores necesarios para calcular el "
                "caudal.";
         QTest::newRow("Qnormales, mode 2")
-            << 2 << "Qnormales" << QStringList{"Zproceso", "Qproceso", "P_paraQ", "Z_paraQ",
-                                               "Pproceso", "T_paraQ",  "tproceso"}
+            << 2 << g::Qnormales << QStringList{g::Zproceso, g::Qproceso, g::P_paraQ, g::Z_paraQ,
+                                                g::Pproceso, g::T_paraQ,  g::tproceso}
             << "Los campos marcados en rojo indican aquellos valores necesarios para calcular el "
                "caudal";
         QTest::newRow("Qprocesomasico, mode 1")
-            << 1 << "Qprocesomasico" << QStringList{"Qproceso", "dproceso"} << kGeneralEs;
+            << 1 << g::Qprocesomasico << QStringList{g::Qproceso, g::dproceso} << kGeneralEs;
         QTest::newRow("Qprocesomasico, mode 2")
-            << 2 << "Qprocesomasico" << QStringList{"Qproceso", "dproceso"} << kGeneralEs;
+            << 2 << g::Qprocesomasico << QStringList{g::Qproceso, g::dproceso} << kGeneralEs;
         QTest::newRow("Command3, mode 2")
-            << 2 << "Command3" << QStringList{"Qproceso", "dproceso"} << kGeneralEs;
-        QTest::newRow("Qproceso, mode 2") << 2 << "Qproceso" << QStringList{} << kGeneralEs;
-        QTest::newRow("Qnormales, mode 1") << 1 << "Qnormales" << QStringList{} << kGeneralEs;
-        QTest::newRow("dref, mode 1") << 1 << "dref" << QStringList{} << kGeneralEs;
+            << 2 << "Command3" << QStringList{g::Qproceso, g::dproceso} << kGeneralEs;
+        QTest::newRow("Qproceso, mode 2") << 2 << g::Qproceso << QStringList{} << kGeneralEs;
+        QTest::newRow("Qnormales, mode 1") << 1 << g::Qnormales << QStringList{} << kGeneralEs;
+        QTest::newRow("dref, mode 1") << 1 << g::dref << QStringList{} << kGeneralEs;
     }
     void hover_marks() {
         QFETCH(int, modo);
@@ -435,7 +435,7 @@ class TestForm2 : public PruebaGui {
         Idioma = kEspanol;
         auto *f = ventanas().mostrar<Form2>();
         if (modo == 2)
-            QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
+            QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
         moverSobre(f);
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(), kGeneralEs);
         const QHash<QString, QColor> antes = [&] {
@@ -461,54 +461,54 @@ class TestForm2 : public PruebaGui {
         Idioma = kIngles;
         auto *f = ventanas().mostrar<Form2>();
         moverSobre(f);
-        const QStringList blancos = {"Zref",     "Pproceso", "tref",     "dref",
-                                     "Zproceso", "Pref",     "tproceso", "P_paraQ",
-                                     "Z_paraQ",  "T_paraQ",  "Qnormales"};
+        const QStringList blancos = {g::Zref,     g::Pproceso, g::tref,     g::dref,
+                                     g::Zproceso, g::Pref,     g::tproceso, g::P_paraQ,
+                                     g::Z_paraQ,  g::T_paraQ,  g::Qnormales};
         for (const QString &n : blancos)
             QCOMPARE(fondoDe(f, n), kBlanco);
-        for (const QString n : {"dproceso", "Qproceso", "Qprocesomasico"})
+        for (const QString &n : {g::dproceso, g::Qproceso, g::Qprocesomasico})
             QCOMPARE(fondoDe(f, n), kAzul);
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(), kGeneralEn);
 
-        QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
-        moverSobre(control(f, "dproceso"));
+        QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
+        moverSobre(control(f, g::dproceso));
         moverSobre(f);
-        QCOMPARE(fondoDe(f, "Qnormales"), kAzul);
-        QCOMPARE(fondoDe(f, "Qproceso"), kBlanco);
-        QCOMPARE(fondoDe(f, "Qprocesomasico"), kBlanco);
-        QCOMPARE(fondoDe(f, "dproceso"), kAzul);
-        QCOMPARE(fondoDe(f, "Pproceso"), kBlanco);
+        QCOMPARE(fondoDe(f, g::Qnormales), kAzul);
+        QCOMPARE(fondoDe(f, g::Qproceso), kBlanco);
+        QCOMPARE(fondoDe(f, g::Qprocesomasico), kBlanco);
+        QCOMPARE(fondoDe(f, g::dproceso), kAzul);
+        QCOMPARE(fondoDe(f, g::Pproceso), kBlanco);
     }
 
     void two_marks_stay_until_the_background() {
         auto *f = ventanas().mostrar<Form2>();
-        moverSobre(control(f, "dproceso"));
-        moverSobre(control(f, "Qproceso"));
-        QCOMPARE(fondoDe(f, "dref"), kRojo);
-        QCOMPARE(fondoDe(f, "Qnormales"), kRojo);
+        moverSobre(control(f, g::dproceso));
+        moverSobre(control(f, g::Qproceso));
+        QCOMPARE(fondoDe(f, g::dref), kRojo);
+        QCOMPARE(fondoDe(f, g::Qnormales), kRojo);
         // Over a plain input nothing happens.
-        moverSobre(control(f, "Pref"));
-        QCOMPARE(fondoDe(f, "dref"), kRojo);
+        moverSobre(control(f, g::Pref));
+        QCOMPARE(fondoDe(f, g::dref), kRojo);
     }
 
     void hints_follow_english_without_a_known_language() {
         auto *f = ventanas().mostrar<Form2>();
         Idioma = QStringLiteral("FRANÇAIS");
-        moverSobre(control(f, "dproceso"));
+        moverSobre(control(f, g::dproceso));
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
                  "DENSITY (referenced to the actual conditions). Fields in blue are those "
                  "required for the calculation of actual density.");
-        QCOMPARE(fondoDe(f, "dref"), kRojo);
+        QCOMPARE(fondoDe(f, g::dref), kRojo);
         Idioma = kIngles;
-        moverSobre(control(f, "dproceso"));
+        moverSobre(control(f, g::dproceso));
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
                  "DENSITY (referenced to the actual conditions). Fields in blue are those "
                  "required for the calculation of actual density.");
-        moverSobre(control(f, "Qproceso"));
+        moverSobre(control(f, g::Qproceso));
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
                  "Field in RED are required for flow calculation");
-        QTest::mouseClick(control(f, "Option2"), Qt::LeftButton);
-        moverSobre(control(f, "Qnormales"));
+        QTest::mouseClick(control(f, g::Option2), Qt::LeftButton);
+        moverSobre(control(f, g::Qnormales));
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
                  "Fields in RED are required for flow calculation");
     }
@@ -636,8 +636,8 @@ class TestForm2 : public PruebaGui {
         QCOMPARE(vistos, esperados);
         // Opening it does not block the gas window.
         QVERIFY(!QApplication::activeModalWidget());
-        teclear(f, "dref", "2");
-        QCOMPARE(campo(f, "dref")->text(), "2");
+        teclear(f, g::dref, "2");
+        QCOMPARE(campo(f, g::dref)->text(), "2");
     }
 };
 

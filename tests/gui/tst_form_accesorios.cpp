@@ -23,19 +23,19 @@ const QString pequeno = QStringLiteral(
     "obstante podrá introducir los valores K manualmente.");
 
 QLineEdit *unidades(QWidget *w, int fila) {
-    return campo(w, QStringLiteral("Naccesorios(%1)").arg(fila));
+    return campo(w, accesorios::Naccesorios(fila));
 }
 QLineEdit *kDe(QWidget *w, int fila) {
-    return campo(w, QStringLiteral("k(%1)").arg(fila));
+    return campo(w, accesorios::k(fila));
 }
 FormReynolds *tuberiaCon(const QString &dint) {
     auto *r = ventanas().mostrar<FormReynolds>();
-    teclear(campo(r, "dint"), dint);
+    teclear(campo(r, t::dint), dint);
     return r;
 }
 
 FormAccesorios *pulsarCommand3(FormReynolds *r) {
-    QTest::mouseClick(r->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    pulsar(r, "Command3");
     return ventanas().existente<FormAccesorios>();
 }
 
@@ -50,18 +50,18 @@ class TestFormAccesorios : public PruebaGui {
     void starts_empty_with_every_row_named_and_enabled() {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
-        QCOMPARE(campo(f, "Diametrillo")->text(), "");
-        QVERIFY(campo(f, "Diametrillo")->isReadOnly());
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), "");
+        QVERIFY(campo(f, accesorios::Diametrillo)->isReadOnly());
         QVERIFY(campo(f, "textbox_ktotal")->isReadOnly());
-        QVERIFY(f->findChild<QLabel *>("ktotal")->isHidden());
+        QVERIFY(control(f, "ktotal")->isHidden());
         QCOMPARE(etiqueta(f, "Label14"), "");
         for (int i = 0; i < 23; ++i) {
             QCOMPARE(unidades(f, i)->text(), "0");
             QCOMPARE(kDe(f, i)->text(), "");
             QVERIFY(unidades(f, i)->isEnabled() && kDe(f, i)->isEnabled());
-            QVERIFY(f->findChild<QLabel *>(QStringLiteral("TituloAccesorio(%1)").arg(i)));
+            QVERIFY(f->findChild<QLabel *>(accesorios::TituloAccesorio(i)));
         }
-        QVERIFY(!f->findChild<QWidget *>("Naccesorios(23)"));
+        QVERIFY(!f->findChild<QWidget *>(accesorios::Naccesorios(23)));
     }
 
     void texts_follow_the_language_at_creation_data() {
@@ -102,12 +102,12 @@ class TestFormAccesorios : public PruebaGui {
             QCOMPARE(etiqueta(f, t.section('=', 0, 0)), t.section('=', 1));
         QCOMPARE(f->windowTitle(), "Selección de Accesorios");
         const bool ingles = idioma == kIngles;
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->text(), ingles ? "OK" : "ACEPTAR");
+        QCOMPARE(boton(f, "Command1")->text(), ingles ? "OK" : "ACEPTAR");
         QVERIFY(etiqueta(f, "Label11").startsWith(ingles ? "NOTE: The values" : "NOTA: Los"));
         // A later change of language leaves the window as it is.
         Idioma = ingles ? kEspanol : kIngles;
         ventanas().mostrar<FormAccesorios>();
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->text(), ingles ? "OK" : "ACEPTAR");
+        QCOMPARE(boton(f, "Command1")->text(), ingles ? "OK" : "ACEPTAR");
     }
 
     void colours_and_fonts() {
@@ -115,16 +115,14 @@ class TestFormAccesorios : public PruebaGui {
         const QColor aviso = QApplication::palette().color(QPalette::ToolTipBase);
         QCOMPARE(f->palette().color(QPalette::Window), aviso);
         QVERIFY(f->autoFillBackground());
-        QCOMPARE(campo(f, "Diametrillo")->palette().color(QPalette::Base), aviso);
+        QCOMPARE(campo(f, accesorios::Diametrillo)->palette().color(QPalette::Base), aviso);
         QCOMPARE(campo(f, "textbox_ktotal")->palette().color(QPalette::Base), aviso);
         QCOMPARE(unidades(f, 0)->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
-        QCOMPARE(f->findChild<QLabel *>("Label14")->palette().color(QPalette::WindowText),
-                 QColor(255, 0, 0));
-        QCOMPARE(f->findChild<QLabel *>("Label11")->font().families().value(0), "Comic Sans MS");
-        QCOMPARE(f->findChild<QPushButton *>("Command1")->font().families().value(0),
-                 "Comic Sans MS");
-        QCOMPARE(f->findChild<QLabel *>("Label1")->font().families().value(0), "MS Sans Serif");
+        QCOMPARE(control(f, "Label14")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(control(f, "Label11")->font().families().value(0), "Comic Sans MS");
+        QCOMPARE(boton(f, "Command1")->font().families().value(0), "Comic Sans MS");
+        QCOMPARE(control(f, "Label1")->font().families().value(0), "MS Sans Serif");
     }
 
     void counts_take_digits_and_backspace_only_data() {
@@ -166,27 +164,27 @@ class TestFormAccesorios : public PruebaGui {
         auto *r = tuberiaCon("25");
         auto *f = pulsarCommand3(r);
         QVERIFY(f && f->isVisible());
-        QCOMPARE(campo(f, "Diametrillo")->text(), "25");
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), "25");
         QCOMPARE(kDe(f, 0)->text(), "1,5");
         QCOMPARE(kDe(f, 9)->text(), "3");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
         teclear(unidades(f, 0), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3");
         teclear(unidades(f, 9), "1");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "6");
         QCOMPARE(etiqueta(f, "ktotal"), "6");
-        QCOMPARE(campo(r, "ktotal")->text(), "6");
+        QCOMPARE(campo(r, t::ktotal)->text(), "6");
 
         // An emptied count drops out; a typed K changes the total at once.
         teclear(unidades(f, 0), "");
-        QCOMPARE(campo(r, "ktotal")->text(), "3");
+        QCOMPARE(campo(r, t::ktotal)->text(), "3");
         teclear(kDe(f, 9), "2,5");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2,5");
         // A user-defined row with a typed K.
         teclear(unidades(f, 21), "3");
         teclear(kDe(f, 21), "0,25");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3,25");
-        QCOMPARE(campo(r, "ktotal")->text(), "3,25");
+        QCOMPARE(campo(r, t::ktotal)->text(), "3,25");
         // A typed point counts as the decimal comma.
         teclear(kDe(f, 21), "0.5");
         QCOMPARE(kDe(f, 21)->text(), "0,5");
@@ -199,10 +197,10 @@ class TestFormAccesorios : public PruebaGui {
     void hidden_pipe_ktotal_is_not_written() {
         auto *r = tuberiaCon("25");
         auto *f = pulsarCommand3(r);
-        r->findChild<QWidget *>("ktotal")->hide();
+        campo(r, t::ktotal)->hide();
         teclear(unidades(f, 0), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "3");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
     }
 
     void total_without_a_pipe_window() {
@@ -254,7 +252,7 @@ class TestFormAccesorios : public PruebaGui {
         QFETCH(QString, k);
         QFETCH(QString, mensaje);
         auto *f = pulsarCommand3(tuberiaCon(dint));
-        QCOMPARE(campo(f, "Diametrillo")->text(), dint);
+        QCOMPARE(campo(f, accesorios::Diametrillo)->text(), dint);
         QCOMPARE(kDe(f, fila)->text(), k);
         QCOMPARE(etiqueta(f, "Label14"), mensaje);
         // A fill that changes no count or K text runs no total: a new window keeps its empty
@@ -267,8 +265,8 @@ class TestFormAccesorios : public PruebaGui {
         auto *f = pulsarCommand3(r);
         teclear(unidades(f, 10), "4");
         teclear(unidades(f, 22), "2");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-        teclear(campo(r, "dint"), "8");
+        pulsar(f, "Command1");
+        teclear(campo(r, t::dint), "8");
         QCOMPARE(pulsarCommand3(r), f);
         QCOMPARE(etiqueta(f, "Label14"), pequeno);
         QCOMPARE(unidades(f, 10)->text(), "0");
@@ -280,7 +278,7 @@ class TestFormAccesorios : public PruebaGui {
         teclear(unidades(f, 10), "2");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "1");
         // A usable diameter clears the message.
-        teclear(campo(r, "dint"), "100");
+        teclear(campo(r, t::dint), "100");
         pulsarCommand3(r);
         QCOMPARE(etiqueta(f, "Label14"), "");
         QVERIFY(kDe(f, 0)->isEnabled());
@@ -302,17 +300,17 @@ class TestFormAccesorios : public PruebaGui {
         auto *f = pulsarCommand3(r);
         teclear(unidades(f, 2), "3");
         teclear(kDe(f, 21), "7");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        pulsar(f, "Command1");
         QVERIFY(f->isHidden());
 
         QCOMPARE(pulsarCommand3(r), f);
         QVERIFY(f->isVisible());
         QCOMPARE(unidades(f, 2)->text(), "3");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "0,96");
-        QTest::mouseClick(f->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        pulsar(f, "Command1");
 
-        teclear(campo(r, "dint"), "150");
-        QCOMPARE(campo(r, "ktotal")->text(), "");
+        teclear(campo(r, t::dint), "150");
+        QCOMPARE(campo(r, t::ktotal)->text(), "");
         QCOMPARE(pulsarCommand3(r), f);
         QCOMPARE(unidades(f, 2)->text(), "0");
         for (int i = 0; i < 10; ++i) {
@@ -320,7 +318,7 @@ class TestFormAccesorios : public PruebaGui {
             QVERIFY(!kDe(f, i)->isEnabled() && !unidades(f, i)->isEnabled());
         }
         QCOMPARE(kDe(f, 21)->text(), "7");
-        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        QCOMPARE(campo(r, t::ktotal)->text(), "0");
     }
 
     void close_box_discards_the_window() {
@@ -340,17 +338,17 @@ class TestFormAccesorios : public PruebaGui {
     void worked_example_end_to_end() {
         auto *r = ventanas().mostrar<FormReynolds>();
         teclearEjemploTuberia(r);
-        QCOMPARE(campo(r, "Vproceso")->text(), "1,2732");
+        QCOMPARE(campo(r, t::Vproceso)->text(), "1,2732");
 
         auto *f = pulsarCommand3(r);
         QVERIFY(f);
         QCOMPARE(kDe(f, 9)->text(), "2");
         teclear(unidades(f, 9), "1");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "2");
-        QCOMPARE(campo(r, "ktotal")->text(), "2");
+        QCOMPARE(campo(r, t::ktotal)->text(), "2");
         tic(r); // the pipe window takes up the new K total at its next tick
-        QTRY_COMPARE(r->texto("PerdidaAccesorios"), ",0161780");
-        QTRY_COMPARE(r->texto("PcargaTuberiaYaccesorios"), ",6648810");
+        QTRY_COMPARE(r->texto(t::PerdidaAccesorios), ",0161780");
+        QTRY_COMPARE(r->texto(t::PcargaTuberiaYaccesorios), ",6648810");
     }
 };
 

@@ -36,14 +36,10 @@ using namespace vorlo::prueba;
 
 // Every text, option and visibility of the pipe flow window that a file could touch.
 QStringList estadoTuberia(FormReynolds *f) {
-    QStringList s;
-    for (const QString &n : camposTuberia())
-        s << QStringLiteral("%1=%2").arg(n, f->texto(n));
-    for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-        s << QStringLiteral("%1=%2").arg(n).arg(f->opcion(n));
-    for (const char *n : {"L", "Desnivel", "DPbarTotal", "vdinamica", "Vcinematica", "Command4",
-                          "Command5", "Command7"})
-        s << QStringLiteral("%1 visible=%2").arg(n).arg(f->findChild<QWidget *>(n)->isVisible());
+    QStringList s = estadoCampos(*f, camposTuberia());
+    for (const QString &n : QStringList{t::L, t::Desnivel, t::DPbarTotal, t::vdinamica,
+                                        t::Vcinematica, "Command4", "Command5", "Command7"})
+        s << QStringLiteral("%1 visible=%2").arg(n).arg(control(f, n)->isVisible());
     return s;
 }
 
@@ -69,9 +65,9 @@ class TestFormGuardar : public PruebaGui {
         return g;
     }
 
-    static QLineEdit *text1(FormGuardar *g) { return g->findChild<QLineEdit *>("Text1"); }
-    static QListWidget *file1(FormGuardar *g) { return g->findChild<QListWidget *>("File1"); }
-    static QComboBox *drive1(FormGuardar *g) { return g->findChild<QComboBox *>("Drive1"); }
+    static QLineEdit *text1(FormGuardar *g) { return campo(g, "Text1"); }
+    static QListWidget *file1(FormGuardar *g) { return control<QListWidget>(g, "File1"); }
+    static QComboBox *drive1(FormGuardar *g) { return control<QComboBox>(g, "Drive1"); }
 
     static void nombrar(FormGuardar *g, const QString &nombre) { teclear(text1(g), nombre); }
     static bool cerrada(QPointer<FormGuardar> &g) {
@@ -82,14 +78,14 @@ class TestFormGuardar : public PruebaGui {
     // A settled liquids run with roughness, length, elevation and fittings.
     FormReynolds *calculoLiquidos() {
         FormReynolds *f = tuberia();
-        teclear(f, {{"Qproceso", "36"},
-                    {"dproceso", "998,20"},
-                    {"vdinamica", "0,0012"},
-                    {"dint", "100"},
-                    {"Rugosidad", "0,05"},
-                    {"L", "50"},
-                    {"Desnivel", "2"}});
-        f->escribir("ktotal", "1,5"); // as the fittings window hands it over
+        teclear(f, {{t::Qproceso, "36"},
+                    {t::dproceso, "998,20"},
+                    {t::vdinamica, "0,0012"},
+                    {t::dint, "100"},
+                    {t::Rugosidad, "0,05"},
+                    {t::L, "50"},
+                    {t::Desnivel, "2"}});
+        f->escribir(t::ktotal, "1,5"); // as the fittings window hands it over
         f->CalcularTuberia();
         return f;
     }
@@ -97,13 +93,13 @@ class TestFormGuardar : public PruebaGui {
     // A settled gases run with kinematic viscosity.
     FormReynolds *calculoGases() {
         FormReynolds *f = tuberia();
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
-        teclear(f, {{"Qproceso", "500"},
-                    {"dproceso", "1,98"},
-                    {"Vcinematica", "0,000015"},
-                    {"dint", "80"},
-                    {"Rugosidad", "0,046"}});
+        pulsar(f, t::Option2);
+        pulsar(f, t::Option4);
+        teclear(f, {{t::Qproceso, "500"},
+                    {t::dproceso, "1,98"},
+                    {t::Vcinematica, "0,000015"},
+                    {t::dint, "80"},
+                    {t::Rugosidad, "0,046"}});
         f->CalcularTuberia();
         return f;
     }
@@ -136,15 +132,15 @@ class TestFormGuardar : public PruebaGui {
         QFETCH(QString, cancelar);
         QFETCH(QString, etiqueta);
         Idioma = idioma;
-        tuberia()->findChild<QAction *>("Guardar")->trigger(); // menu Archivo, Guardar
+        control<QAction>(tuberia(), "Guardar")->trigger(); // menu Archivo, Guardar
         FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(g);
         QCOMPARE(g->modo(), FormGuardar::Modo::Guardar);
         QCOMPARE(g->objectName(), "FormGuardar");
         QCOMPARE(g->windowTitle(), "Guardar");
-        QCOMPARE(g->findChild<QPushButton *>("Command1")->text(), guardar);
-        QCOMPARE(g->findChild<QPushButton *>("Command2")->text(), cancelar);
-        QCOMPARE(g->findChild<QLabel *>("Label1")->text(), etiqueta);
+        QCOMPARE(boton(g, "Command1")->text(), guardar);
+        QCOMPARE(boton(g, "Command2")->text(), cancelar);
+        QCOMPARE(prueba::etiqueta(g, "Label1"), etiqueta);
         QCOMPARE(text1(g)->text(), "PDcalc1.vrq");
         QCOMPARE(g->directorio(), QDir::currentPath());
         QCOMPARE(drive1(g)->currentData().toString(), QStorageInfo(QDir::currentPath()).rootPath());
@@ -157,11 +153,11 @@ class TestFormGuardar : public PruebaGui {
 
     void a_new_name_is_written_at_once_and_the_window_closes() {
         FormReynolds *f = tuberia();
-        teclear(f, {{"Qproceso", "36"},
-                    {"dproceso", "998,20"},
-                    {"vdinamica", "0,0012"},
-                    {"dint", "100"},
-                    {"L", "50"}});
+        teclear(f, {{t::Qproceso, "36"},
+                    {t::dproceso, "998,20"},
+                    {t::vdinamica, "0,0012"},
+                    {t::dint, "100"},
+                    {t::L, "50"}});
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "nuevo.vrq");
         pulsar(g, "Command1");
@@ -202,7 +198,7 @@ class TestFormGuardar : public PruebaGui {
 
     void saving_twice_asks_and_only_ok_replaces() {
         FormReynolds *f = tuberia();
-        teclear(f, "Qproceso", "36");
+        teclear(f, t::Qproceso, "36");
         escribirBytes(ruta("PDcalc1.vrq"), QByteArray(3000, 'x'));
         const QByteArray viejo = bytesDe(ruta("PDcalc1.vrq"));
 
@@ -219,7 +215,7 @@ class TestFormGuardar : public PruebaGui {
         QCOMPARE(g->directorio(), m_dir->path());
         QCOMPARE(bytesDe(ruta("PDcalc1.vrq")), viejo);
 
-        teclear(f, "Qproceso", "40"); // the values saved are those at the moment of saving
+        teclear(f, t::Qproceso, "40"); // the values saved are those at the moment of saving
         mensajes.respuesta = Mensajes::Respuesta::Aceptar;
         pulsar(g, "Command1");
         QCOMPARE(mensajes.cajas.size(), 2);
@@ -276,7 +272,7 @@ class TestFormGuardar : public PruebaGui {
         tuberia();
         FormGuardar *g = ventanaGuardar(m_dir->path());
         QCOMPARE(textos(file1(g)), QStringList{"a.vrq"});
-        auto *dir1 = g->findChild<QTreeView *>("Dir1");
+        auto *dir1 = control<QTreeView>(g, "Dir1");
         auto *modelo = qobject_cast<QFileSystemModel *>(dir1->model());
         QVERIFY(modelo);
         dir1->setCurrentIndex(modelo->index(ruta("sub")));
@@ -436,12 +432,12 @@ class TestFormGuardar : public PruebaGui {
         FormReynolds *f = tuberia();
         abrirGuardar();
         QPointer<FormGuardar> guardar = ventanas().existente<FormGuardar>();
-        f->findChild<QAction *>("Abrir")->trigger(); // menu Archivo, Abrir
+        control<QAction>(f, "Abrir")->trigger(); // menu Archivo, Abrir
         FormGuardar *g = ventanas().existente<FormGuardar>();
         QVERIFY(guardar.isNull()); // one results window: the save window made way
         QCOMPARE(g->modo(), FormGuardar::Modo::Abrir);
         QCOMPARE(g->windowTitle(), titulo);
-        QCOMPARE(g->findChild<QPushButton *>("Command1")->text(), titulo);
+        QCOMPARE(boton(g, "Command1")->text(), titulo);
         QCOMPARE(text1(g)->text(), QString());
         abrirArchivo(); // asked again in the same mode: the same window, as it stands
         QCOMPARE(ventanas().existente<FormGuardar>(), g);
@@ -456,9 +452,9 @@ class TestFormGuardar : public PruebaGui {
         QFETCH(bool, gases);
         FormReynolds *f = gases ? calculoGases() : calculoLiquidos();
         const QStringList guardado = estadoTuberia(f);
-        QVERIFY(!f->texto("Re").isEmpty());
-        QVERIFY(!f->texto("ffinal").isEmpty());
-        QVERIFY(!f->texto("DPbar").isEmpty());
+        QVERIFY(!f->texto(t::Re).isEmpty());
+        QVERIFY(!f->texto(t::ffinal).isEmpty());
+        QVERIFY(!f->texto(t::DPbar).isEmpty());
 
         QPointer<FormGuardar> g = ventanaGuardar(m_dir->path());
         nombrar(g, "calc.vrq");
@@ -466,12 +462,10 @@ class TestFormGuardar : public PruebaGui {
         QVERIFY(cerrada(g));
 
         // Clear the screen and flip both options, as a user starting over would.
-        QTest::mouseClick(f->findChild<QToolButton *>("Command18"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>(gases ? "Option1" : "Option2"),
-                          Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>(gases ? "Option3" : "Option4"),
-                          Qt::LeftButton);
-        teclear(f, "Desnivel", "7");
+        pulsar(f, "Command18");
+        pulsar(f, gases ? t::Option1 : t::Option2);
+        pulsar(f, gases ? t::Option3 : t::Option4);
+        teclear(f, t::Desnivel, "7");
         QVERIFY(estadoTuberia(f) != guardado);
 
         abrirArchivo();
@@ -499,16 +493,16 @@ class TestFormGuardar : public PruebaGui {
         a->fijarDirectorio(m_dir->path());
         dobleClicFila(file1(a), 0);
         QVERIFY(cerrada(a));
-        for (const char *n : {"Option1", "Option2", "Option3", "Option4"})
-            QVERIFY2(!f->opcion(n), n);
-        QCOMPARE(f->texto("Qproceso"), "36");
-        QCOMPARE(f->texto("dint"), "100");
-        QCOMPARE(f->texto("Vproceso"), "1,2732"); // settled by the pass after reading
+        for (const QString &n : {t::Option1, t::Option2, t::Option3, t::Option4})
+            QVERIFY2(!f->opcion(n), qPrintable(n));
+        QCOMPARE(f->texto(t::Qproceso), "36");
+        QCOMPARE(f->texto(t::dint), "100");
+        QCOMPARE(f->texto(t::Vproceso), "1,2732"); // settled by the pass after reading
         // A user's click selects one again, and the pair stays exclusive.
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option4"), Qt::LeftButton);
-        QTest::mouseClick(f->findChild<QRadioButton *>("Option3"), Qt::LeftButton);
-        QVERIFY(f->opcion("Option3"));
-        QVERIFY(!f->opcion("Option4"));
+        pulsar(f, t::Option4);
+        pulsar(f, t::Option3);
+        QVERIFY(f->opcion(t::Option3));
+        QVERIFY(!f->opcion(t::Option4));
     }
 
     void malformed_files_are_refused_and_nothing_changes_data() {

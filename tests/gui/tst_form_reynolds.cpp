@@ -36,14 +36,14 @@ class TestFormReynolds : public PruebaGui {
   private:
     FormReynolds *f = nullptr;
 
-    QLineEdit *campo(const char *n) { return prueba::campo(f, n); }
-    QLabel *etiqueta(const char *n) { return prueba::control<QLabel>(f, n); }
-    template <class T = QWidget> T *control(const char *n) { return prueba::control<T>(f, n); }
-    void teclear(const char *n, const QString &texto) { prueba::teclear(f, n, texto); }
+    QLineEdit *campo(const QString &n) { return prueba::campo(f, n); }
+    QLabel *etiqueta(const QString &n) { return prueba::control<QLabel>(f, n); }
+    template <class T = QWidget> T *control(const QString &n) { return prueba::control<T>(f, n); }
+    void teclear(const QString &n, const QString &texto) { prueba::teclear(f, n, texto); }
 
     void teclearEjemplo() {
         teclearEjemploTuberia(f);
-        f->escribir("ktotal", "2"); // only the fittings window fills it
+        f->escribir(t::ktotal, "2"); // only the fittings window fills it
     }
 
     void alEmpezar() override { f = ventanas().mostrar<FormReynolds>(); }
@@ -51,87 +51,86 @@ class TestFormReynolds : public PruebaGui {
   private slots:
 
     void opens_in_its_design_state() {
-        QVERIFY(control<QRadioButton>("Option1")->isChecked());
-        QVERIFY(!control<QRadioButton>("Option2")->isChecked());
-        QVERIFY(control<QRadioButton>("Option3")->isChecked());
-        QVERIFY(!control<QRadioButton>("Option4")->isChecked());
-        QCOMPARE(campo("Desnivel")->text(), "0");
-        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "dint", "Vproceso", "Re",
-                              "ffinal", "L", "ktotal"})
-            QVERIFY2(campo(n)->text().isEmpty(), n);
-        QVERIFY(etiqueta("laminarturbulento")->text().isEmpty());
-        QVERIFY(etiqueta("Labelffriccion")->text().isEmpty());
-        for (const char *n : {"Vcinematica", "Label25", "Command17", "Command5", "Command7"})
-            QVERIFY2(control(n)->isHidden(), n);
-        QVERIFY(!campo("ktotal")->isEnabled());
-        QVERIFY(campo("ktotal")->isReadOnly());
-        QCOMPARE(fondo(campo("Qproceso")), kBlanco);
-        QCOMPARE(fondo(campo("Vproceso")), kAzul);
-        QCOMPARE(fondo(etiqueta("DPbarTotal")), kAzul);
+        QVERIFY(control<QRadioButton>(t::Option1)->isChecked());
+        QVERIFY(!control<QRadioButton>(t::Option2)->isChecked());
+        QVERIFY(control<QRadioButton>(t::Option3)->isChecked());
+        QVERIFY(!control<QRadioButton>(t::Option4)->isChecked());
+        QCOMPARE(campo(t::Desnivel)->text(), "0");
+        for (const QString &n : {t::Qproceso, t::dproceso, t::vdinamica, t::dint, t::Vproceso,
+                                 t::Re, t::ffinal, t::L, t::ktotal})
+            QVERIFY2(campo(n)->text().isEmpty(), qPrintable(n));
+        QVERIFY(etiqueta(t::laminarturbulento)->text().isEmpty());
+        QVERIFY(etiqueta(t::Labelffriccion)->text().isEmpty());
+        for (const QString &n :
+             QStringList{t::Vcinematica, "Label25", "Command17", "Command5", "Command7"})
+            QVERIFY2(control(n)->isHidden(), qPrintable(n));
+        QVERIFY(!campo(t::ktotal)->isEnabled());
+        QVERIFY(campo(t::ktotal)->isReadOnly());
+        QCOMPARE(fondo(campo(t::Qproceso)), kBlanco);
+        QCOMPARE(fondo(campo(t::Vproceso)), kAzul);
+        QCOMPARE(fondo(etiqueta(t::DPbarTotal)), kAzul);
     }
 
     void typing_the_worked_example_settles_every_result() {
         teclearEjemplo();
-        QCOMPARE(campo("dproceso")->text(), "998");
-        QCOMPARE(campo("vdinamica")->text(), "0,001");
-        QCOMPARE(campo("Vproceso")->text(), "1,2732");
+        QCOMPARE(campo(t::dproceso)->text(), "998");
+        QCOMPARE(campo(t::vdinamica)->text(), "0,001");
+        QCOMPARE(campo(t::Vproceso)->text(), "1,2732");
         tic(f); // the pass that takes up what no change action covers
-        QTRY_COMPARE(campo("Re")->text(), "127.065");
-        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
-        QCOMPARE(campo("ffinal")->text(), ",0197");
-        QCOMPARE(etiqueta("DP")->text(), ",16");
-        QCOMPARE(etiqueta("DPbar")->text(), ",00159353");
-        QCOMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
-        QCOMPARE(etiqueta("DPbarTotal")->text(), "0,648703017651904");
-        QCOMPARE(etiqueta("PcargaTuberiaYaccesorios")->text(), ",6648810");
-        QCOMPARE(etiqueta("laminarturbulento")->text(), "Turbulento");
-        QCOMPARE(etiqueta("Labelffriccion")->text(),
+        QTRY_COMPARE(campo(t::Re)->text(), "127.065");
+        QTRY_COMPARE(etiqueta(t::PerdidaAccesorios)->text(), ",0161780");
+        QCOMPARE(campo(t::ffinal)->text(), ",0197");
+        QCOMPARE(etiqueta(t::DP)->text(), ",16");
+        QCOMPARE(etiqueta(t::DPbar)->text(), ",00159353");
+        QCOMPARE(etiqueta(t::DPtotalm)->text(), "6,62764798");
+        QCOMPARE(etiqueta(t::DPbarTotal)->text(), "0,648703017651904");
+        QCOMPARE(etiqueta(t::PcargaTuberiaYaccesorios)->text(), ",6648810");
+        QCOMPARE(etiqueta(t::laminarturbulento)->text(), "Turbulento");
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(),
                  "   Factor de fricción de Colebrook (flujo turbulento)");
     }
 
     void velocity_follows_at_once() {
-        teclear("Qproceso", "36");
-        teclear("dint", "100");
-        QCOMPARE(campo("Vproceso")->text(), "1,2732");
+        teclear(t::Qproceso, "36");
+        teclear(t::dint, "100");
+        QCOMPARE(campo(t::Vproceso)->text(), "1,2732");
     }
 
     void letters_and_enter_change_nothing() {
-        teclear("Qproceso", "36");
-        QTest::keyClick(campo("Qproceso"), 'a');
-        QTest::keyClick(campo("Qproceso"), ' ');
-        QTest::keyClick(campo("Qproceso"), Qt::Key_Return);
-        QCOMPARE(campo("Qproceso")->text(), "36");
-        teclear("Desnivel", "-.5");
-        QCOMPARE(campo("Desnivel")->text(), "-,5");
+        teclear(t::Qproceso, "36");
+        QTest::keyClick(campo(t::Qproceso), 'a');
+        QTest::keyClick(campo(t::Qproceso), ' ');
+        QTest::keyClick(campo(t::Qproceso), Qt::Key_Return);
+        QCOMPARE(campo(t::Qproceso)->text(), "36");
+        teclear(t::Desnivel, "-.5");
+        QCOMPARE(campo(t::Desnivel)->text(), "-,5");
     }
 
     void highlighting_of_re_follows_the_viscosity_option_data() {
         QTest::addColumn<bool>("cinematica");
         QTest::addColumn<QStringList>("rojos");
         QTest::newRow("dynamic") << false
-                                 << QStringList{"Vproceso", "dint", "dproceso", "vdinamica"};
-        QTest::newRow("kinematic") << true << QStringList{"Vproceso", "dint", "Vcinematica"};
+                                 << QStringList{t::Vproceso, t::dint, t::dproceso, t::vdinamica};
+        QTest::newRow("kinematic") << true << QStringList{t::Vproceso, t::dint, t::Vcinematica};
     }
     void highlighting_of_re_follows_the_viscosity_option() {
         QFETCH(bool, cinematica);
         QFETCH(QStringList, rojos);
         if (cinematica)
-            QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(control(t::Option4), Qt::LeftButton, {}, QPoint(5, 5));
         moverSobre(control("centralwidget"));
-        moverSobre(campo("Re"));
-        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vcinematica", "dint",
-                              "Vproceso", "Rugosidad", "L"}) {
-            const QColor esperado = rojos.contains(n)             ? kRojo
-                                    : QByteArray(n) == "Vproceso" ? kAzul
-                                                                  : kBlanco;
+        moverSobre(campo(t::Re));
+        for (const QString &n : {t::Qproceso, t::dproceso, t::vdinamica, t::Vcinematica, t::dint,
+                                 t::Vproceso, t::Rugosidad, t::L}) {
+            const QColor esperado = rojos.contains(n) ? kRojo : n == t::Vproceso ? kAzul : kBlanco;
             QCOMPARE(fondo(campo(n)), esperado);
         }
         // Red stays until the mouse passes over the free surface.
         moverSobre(etiqueta("Label1"));
-        QCOMPARE(fondo(campo("dint")), kRojo);
+        QCOMPARE(fondo(campo(t::dint)), kRojo);
         moverSobre(control("centralwidget"));
-        QCOMPARE(fondo(campo("dint")), kBlanco);
-        QCOMPARE(fondo(campo("Vproceso")), kAzul);
+        QCOMPARE(fondo(campo(t::dint)), kBlanco);
+        QCOMPARE(fondo(campo(t::Vproceso)), kAzul);
     }
 
     void highlighting_of_ffinal_reads_grouped_reynolds_data() {
@@ -145,123 +144,125 @@ class TestFormReynolds : public PruebaGui {
         QFETCH(QString, re);
         QFETCH(bool, todos);
         // With a viscosity, velocity and diameter the typed value survives the passes.
-        f->escribir("dint", "100");
-        f->escribir("Vproceso", "1");
-        f->escribir("vdinamica", "0,001");
-        f->escribir("Re", re);
-        QCOMPARE(campo("Re")->text(), re);
+        f->escribir(t::dint, "100");
+        f->escribir(t::Vproceso, "1");
+        f->escribir(t::vdinamica, "0,001");
+        f->escribir(t::Re, re);
+        QCOMPARE(campo(t::Re)->text(), re);
         moverSobre(control("centralwidget"));
-        moverSobre(campo("ffinal"));
-        QCOMPARE(fondo(campo("Re")), kRojo);
-        QCOMPARE(fondo(campo("Rugosidad")), todos ? kRojo : kBlanco);
-        QCOMPARE(fondo(campo("dint")), todos ? kRojo : kBlanco);
+        moverSobre(campo(t::ffinal));
+        QCOMPARE(fondo(campo(t::Re)), kRojo);
+        QCOMPARE(fondo(campo(t::Rugosidad)), todos ? kRojo : kBlanco);
+        QCOMPARE(fondo(campo(t::dint)), todos ? kRojo : kBlanco);
     }
 
     void moving_from_one_computed_field_to_another_keeps_both_marks() {
-        moverSobre(campo("Vproceso"));
-        moverSobre(etiqueta("PerdidaAccesorios"));
-        QCOMPARE(fondo(campo("Qproceso")), kRojo);
-        QCOMPARE(fondo(campo("ktotal")), kRojo);
-        QCOMPARE(fondo(campo("dproceso")), kRojo);
+        moverSobre(campo(t::Vproceso));
+        moverSobre(etiqueta(t::PerdidaAccesorios));
+        QCOMPARE(fondo(campo(t::Qproceso)), kRojo);
+        QCOMPARE(fondo(campo(t::ktotal)), kRojo);
+        QCOMPARE(fondo(campo(t::dproceso)), kRojo);
     }
 
     void help_line_hints_follow_the_language() {
-        moverSobre(campo("Qproceso"));
+        moverSobre(campo(t::Qproceso));
         QVERIFY(etiqueta("MensajeAyuda")->text().startsWith("Introduzca el caudal."));
         Idioma = kIngles;
         moverSobre(control("centralwidget"));
         QCOMPARE(etiqueta("MensajeAyuda")->text(),
                  "Fields that can be calculated are in BLUE. Move the mouser over them and the "
                  "fields required for the calculation will be displayed in RED");
-        moverSobre(campo("dproceso"));
+        moverSobre(campo(t::dproceso));
         QVERIFY(etiqueta("MensajeAyuda")->text().startsWith("Enter the density."));
     }
 
     void switching_to_gases_empties_and_hides() {
         teclearEjemplo();
         // The mode already selected: nothing is emptied.
-        QTest::mouseClick(control("Option1"), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(campo("Qproceso")->text(), "36");
-        QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(5, 5));
-        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vproceso", "Re", "ffinal"})
-            QVERIFY2(campo(n)->text().isEmpty(), n);
-        QVERIFY(etiqueta("DP")->text().isEmpty());
-        QVERIFY(etiqueta("DPbar")->text().isEmpty());
-        for (const char *n : {"L", "Label15", "DPbarTotal", "Label14", "Command15",
-                              "PcargaTuberiaYaccesorios", "Label21", "Command8", "Desnivel",
-                              "Label22", "Label23", "Label24", "DPtotalm", "Label27", "Command4"})
-            QVERIFY2(control(n)->isHidden(), n);
+        QTest::mouseClick(control(t::Option1), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(campo(t::Qproceso)->text(), "36");
+        QTest::mouseClick(control(t::Option2), Qt::LeftButton, {}, QPoint(5, 5));
+        for (const QString &n :
+             {t::Qproceso, t::dproceso, t::vdinamica, t::Vproceso, t::Re, t::ffinal})
+            QVERIFY2(campo(n)->text().isEmpty(), qPrintable(n));
+        QVERIFY(etiqueta(t::DP)->text().isEmpty());
+        QVERIFY(etiqueta(t::DPbar)->text().isEmpty());
+        for (const QString &n :
+             QStringList{t::L, "Label15", t::DPbarTotal, "Label14", "Command15",
+                         t::PcargaTuberiaYaccesorios, "Label21", "Command8", t::Desnivel, "Label22",
+                         "Label23", "Label24", t::DPtotalm, "Label27", "Command4"})
+            QVERIFY2(control(n)->isHidden(), qPrintable(n));
         QVERIFY(!control("Command7")->isHidden());
         QVERIFY(!control("Command5")->isHidden());
         // Hidden fields keep their texts.
-        QCOMPARE(campo("L")->text(), "100");
+        QCOMPARE(campo(t::L)->text(), "100");
         // The window follows its content: no blank space where the hidden rows were.
         QTRY_COMPARE(f->height(), f->sizeHint().height());
-        QTest::mouseClick(control("Option1"), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!control("L")->isHidden());
+        QTest::mouseClick(control(t::Option1), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!control(t::L)->isHidden());
         QVERIFY(control("Command7")->isHidden());
     }
 
     void density_is_rewritten_with_two_decimals_on_leaving() {
-        teclear("dproceso", "998.2");
-        perderFoco(campo("dproceso"));
-        QCOMPARE(campo("dproceso")->text(), "998,20");
-        teclear("dproceso", "-");
-        perderFoco(campo("dproceso"));
-        QCOMPARE(campo("dproceso")->text(), "-");
+        teclear(t::dproceso, "998.2");
+        perderFoco(campo(t::dproceso));
+        QCOMPARE(campo(t::dproceso)->text(), "998,20");
+        teclear(t::dproceso, "-");
+        perderFoco(campo(t::dproceso));
+        QCOMPARE(campo(t::dproceso)->text(), "-");
     }
 
     void leaving_re_empties_the_friction_note() {
         // No density: the typed Reynolds number is not recomputed.
-        f->escribir("dint", "100");
-        f->escribir("Vproceso", "1");
-        f->escribir("vdinamica", "0,001");
-        teclear("Re", "1000");
-        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
-        campo("Re")->selectAll();            // typed over, so the field is never empty on the way
-        QTest::keyClicks(campo("Re"), "-5"); // no branch applies: the note stays
-        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
-        perderFoco(campo("Re"));
-        QCOMPARE(etiqueta("Labelffriccion")->text(), QString());
+        f->escribir(t::dint, "100");
+        f->escribir(t::Vproceso, "1");
+        f->escribir(t::vdinamica, "0,001");
+        teclear(t::Re, "1000");
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(), "Factor de fricción flujo laminar");
+        campo(t::Re)->selectAll();            // typed over, so the field is never empty on the way
+        QTest::keyClicks(campo(t::Re), "-5"); // no branch applies: the note stays
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(), "Factor de fricción flujo laminar");
+        perderFoco(campo(t::Re));
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(), QString());
         // Where a branch applies, the pass that follows writes the note again.
-        teclear("Re", "1000");
-        perderFoco(campo("Re"));
-        QCOMPARE(etiqueta("Labelffriccion")->text(), "Factor de fricción flujo laminar");
+        teclear(t::Re, "1000");
+        perderFoco(campo(t::Re));
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(), "Factor de fricción flujo laminar");
     }
 
     void a_new_diameter_empties_ktotal_and_the_fittings_results() {
         teclearEjemplo();
         tic(f);
-        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
-        teclear("dint", "80");
-        QCOMPARE(campo("ktotal")->text(), QString());
+        QTRY_COMPARE(etiqueta(t::PerdidaAccesorios)->text(), ",0161780");
+        teclear(t::dint, "80");
+        QCOMPARE(campo(t::ktotal)->text(), QString());
         tic(f);
-        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), QString());
-        QCOMPARE(etiqueta("PcargaTuberiaYaccesorios")->text(), QString());
+        QTRY_COMPARE(etiqueta(t::PerdidaAccesorios)->text(), QString());
+        QCOMPARE(etiqueta(t::PcargaTuberiaYaccesorios)->text(), QString());
     }
 
     void clearing_empties_everything_but_elevation_and_options() {
         teclearEjemplo();
         tic(f);
-        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
+        QTRY_COMPARE(etiqueta(t::PerdidaAccesorios)->text(), ",0161780");
         QTest::mouseClick(control("Command18"), Qt::LeftButton);
-        for (const char *n : {"Qproceso", "dproceso", "vdinamica", "Vcinematica", "dint",
-                              "Vproceso", "Re", "Rugosidad", "ffinal", "L", "ktotal"})
-            QVERIFY2(campo(n)->text().isEmpty(), n);
-        for (const char *n :
-             {"DP", "DPbar", "DPbarTotal", "PerdidaAccesorios", "PcargaTuberiaYaccesorios",
-              "DPtotalm", "laminarturbulento", "Labelffriccion"})
-            QVERIFY2(etiqueta(n)->text().isEmpty(), n);
-        QCOMPARE(campo("Desnivel")->text(), "5");
-        QVERIFY(control<QRadioButton>("Option3")->isChecked());
+        for (const QString &n : {t::Qproceso, t::dproceso, t::vdinamica, t::Vcinematica, t::dint,
+                                 t::Vproceso, t::Re, t::Rugosidad, t::ffinal, t::L, t::ktotal})
+            QVERIFY2(campo(n)->text().isEmpty(), qPrintable(n));
+        for (const QString &n :
+             {t::DP, t::DPbar, t::DPbarTotal, t::PerdidaAccesorios, t::PcargaTuberiaYaccesorios,
+              t::DPtotalm, t::laminarturbulento, t::Labelffriccion})
+            QVERIFY2(etiqueta(n)->text().isEmpty(), qPrintable(n));
+        QCOMPARE(campo(t::Desnivel)->text(), "5");
+        QVERIFY(control<QRadioButton>(t::Option3)->isChecked());
 
         teclearEjemplo();
-        f->findChild<QAction *>("Borrar_Pantalla")->trigger();
-        QVERIFY(campo("Qproceso")->text().isEmpty());
+        control<QAction>("Borrar_Pantalla")->trigger();
+        QVERIFY(campo(t::Qproceso)->text().isEmpty());
     }
 
     void double_click_on_dpbar_without_data_warns() {
-        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(etiqueta(t::DPbar), Qt::LeftButton);
         QCOMPARE(mensajes.cajas.size(), 1);
         QCOMPARE(mensajes.cajas[0].texto,
                  "Para poder calcular automáticamente, todos los campos en "
@@ -269,7 +270,7 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(mensajes.cajas[0].titulo, "Faltan datos");
         QCOMPARE(mensajes.cajas[0].icono, Mensajes::Icono::Exclamacion);
         Idioma = kIngles;
-        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(etiqueta(t::DPbar), Qt::LeftButton);
         QCOMPARE(mensajes.cajas.last().texto,
                  "For automatic computing, all field in red must be completed");
         QCOMPARE(mensajes.cajas.last().titulo, "Faltan datos");
@@ -278,31 +279,31 @@ class TestFormReynolds : public PruebaGui {
     void double_click_totals_stay_until_an_input_changes() {
         teclearEjemplo();
         tic(f);
-        QTRY_COMPARE(etiqueta("PerdidaAccesorios")->text(), ",0161780");
-        QTest::mouseDClick(etiqueta("DPbar"), Qt::LeftButton);
+        QTRY_COMPARE(etiqueta(t::PerdidaAccesorios)->text(), ",0161780");
+        QTest::mouseDClick(etiqueta(t::DPbar), Qt::LeftButton);
         QVERIFY(mensajes.cajas.isEmpty());
-        QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
-        QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
+        QCOMPARE(etiqueta(t::DP)->text(), "15935,292210672");
+        QCOMPARE(etiqueta(t::DPbar)->text(), "0,15935292210672");
         tic(f, 3);
-        QCOMPARE(etiqueta("DP")->text(), "15935,292210672");
-        QCOMPARE(etiqueta("DPbar")->text(), "0,15935292210672");
-        teclear("L", "100"); // retyping writes the same text again
-        QCOMPARE(etiqueta("DP")->text(), ",16");
-        QCOMPARE(etiqueta("DPbar")->text(), ",00159353");
+        QCOMPARE(etiqueta(t::DP)->text(), "15935,292210672");
+        QCOMPARE(etiqueta(t::DPbar)->text(), "0,15935292210672");
+        teclear(t::L, "100"); // retyping writes the same text again
+        QCOMPARE(etiqueta(t::DP)->text(), ",16");
+        QCOMPARE(etiqueta(t::DPbar)->text(), ",00159353");
     }
 
     void the_timer_picks_up_an_elevation_change() {
         teclearEjemplo();
         tic(f);
-        QTRY_COMPARE(etiqueta("DPtotalm")->text(), "6,62764798");
+        QTRY_COMPARE(etiqueta(t::DPtotalm)->text(), "6,62764798");
         // Settled: the timer sleeps until an input changes.
-        auto *timer = f->findChild<QTimer *>("Timer1");
+        auto *timer = control<QTimer>("Timer1");
         QCOMPARE(timer->interval(), 200);
         tic(f);
         QTRY_VERIFY(!timer->isActive());
-        campo("Desnivel")->setText("10"); // no change action of its own
+        campo(t::Desnivel)->setText("10"); // no change action of its own
         tic(f);
-        QTRY_COMPARE(etiqueta("DPtotalm")->text(), "11,62764798");
+        QTRY_COMPARE(etiqueta(t::DPtotalm)->text(), "11,62764798");
     }
 
     void command3_without_a_diameter_asks_for_it_data() {
@@ -327,8 +328,8 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(f->windowTitle(), "REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
         QCOMPARE(etiqueta("Label20")->text(), "Pressure drop per meter of straigth pipe length");
         QCOMPARE(control<QPushButton>("Command3")->text(), "Fittings");
-        QCOMPARE(f->findChild<QMenu *>("Edición")->title(), "Edition");
-        QCOMPARE(f->findChild<QAction *>("Borrar_Pantalla")->text(), "Delete");
+        QCOMPARE(control<QMenu>("Edición")->title(), "Edition");
+        QCOMPARE(control<QAction>("Borrar_Pantalla")->text(), "Delete");
         for (const char *n : {"Command10", "Command11", "Command17", "Command13", "Command8",
                               "Command14", "Command15"})
             QCOMPARE(control(n)->toolTip(), "Press for other units");
@@ -337,8 +338,8 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(Idioma, kEspanol);
         QCOMPARE(f->windowTitle(),
                  "CÁLCULO DEL NÚMERO DE REYNOLDS, VELOCIDAD, F.FRICCIÓN Y PÉRDIDA DE CARGA ");
-        QCOMPARE(control<QRadioButton>("Option3")->text(), "V.Dinámica (µ)");
-        QCOMPARE(campo("ktotal")->toolTip(),
+        QCOMPARE(control<QRadioButton>(t::Option3)->text(), "V.Dinámica (µ)");
+        QCOMPARE(campo(t::ktotal)->toolTip(),
                  "Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal");
     }
 
@@ -346,37 +347,37 @@ class TestFormReynolds : public PruebaGui {
         ventanas().cerrarTodas();
         Idioma.clear();
         auto *inicio = ventanas().mostrar<Form1>();
-        QTest::mouseClick(inicio->findChild<QLabel *>("Label3"), Qt::LeftButton);
+        QTest::mouseClick(prueba::control(inicio, "Label3"), Qt::LeftButton);
         f = ventanas().existente<FormReynolds>();
         QVERIFY(f);
         QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
-        QTest::mouseClick(inicio->findChild<QToolButton *>("Spain"), Qt::LeftButton);
+        pulsar(inicio, "Spain");
         QCOMPARE(etiqueta("Label1")->text(), "Flow Rate");
         teclearEjemplo();
         tic(f);
-        QTRY_COMPARE(etiqueta("laminarturbulento")->text(), "Turbulento");
+        QTRY_COMPARE(etiqueta(t::laminarturbulento)->text(), "Turbulento");
     }
 
     void a_closed_window_comes_back_with_its_design_texts() {
         teclearEjemplo();
-        QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(control(t::Option4), Qt::LeftButton, {}, QPoint(5, 5));
         f->close();
         QTRY_VERIFY(!ventanas().existente<FormReynolds>());
         f = ventanas().mostrar<FormReynolds>();
-        QVERIFY(campo("Qproceso")->text().isEmpty());
-        QCOMPARE(campo("Desnivel")->text(), "0");
-        QVERIFY(control<QRadioButton>("Option3")->isChecked());
-        QVERIFY(control<QRadioButton>("Option1")->isChecked());
+        QVERIFY(campo(t::Qproceso)->text().isEmpty());
+        QCOMPARE(campo(t::Desnivel)->text(), "0");
+        QVERIFY(control<QRadioButton>(t::Option3)->isChecked());
+        QVERIFY(control<QRadioButton>(t::Option1)->isChecked());
     }
 
     void kinematic_viscosity_gives_the_reynolds_number() {
-        QTest::mouseClick(control("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!campo("Vcinematica")->isHidden());
-        QVERIFY(campo("vdinamica")->isHidden());
-        teclear("Qproceso", "36");
-        teclear("dint", "100");
-        teclear("Vcinematica", "0.000001");
-        QCOMPARE(campo("Re")->text(), "127.320");
+        QTest::mouseClick(control(t::Option4), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!campo(t::Vcinematica)->isHidden());
+        QVERIFY(campo(t::vdinamica)->isHidden());
+        teclear(t::Qproceso, "36");
+        teclear(t::dint, "100");
+        teclear(t::Vcinematica, "0.000001");
+        QCOMPARE(campo(t::Re)->text(), "127.320");
     }
 };
 

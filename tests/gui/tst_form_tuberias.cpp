@@ -4,7 +4,6 @@
 #include "pipes/form_tuberias.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,7 +32,7 @@ QString eleccion(QWidget *w) {
     return combo(w, "Nominal")->currentText() + " | " + seleccionada(w);
 }
 
-// Opens the drop-down and clicks the item, as a user does.
+// Opens the drop-down, moves onto the item and clicks it, as a user does.
 void elegirEnCombo(QComboBox *c, const QString &item) {
     const int i = c->findText(item);
     QVERIFY2(i >= 0, qPrintable(item));
@@ -42,9 +41,11 @@ void elegirEnCombo(QComboBox *c, const QString &item) {
     QTRY_VERIFY(v->isVisible());
     const QModelIndex indice = c->model()->index(i, 0);
     v->scrollTo(indice);
-    // A release that follows the opening click too soon does not pick: wait as a user would.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(indice).center());
+    // The list takes no release within the double-click interval of the opening click unless
+    // the pointer has moved since: the move stands for the wait a user makes.
+    const QPoint p = v->visualRect(indice).center();
+    moverSobre(v->viewport(), p);
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
     QTRY_VERIFY(!v->isVisible());
     QCOMPARE(c->currentText(), item);
 }

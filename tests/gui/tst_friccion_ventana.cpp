@@ -69,18 +69,18 @@ class TestFriccionVentana : public PruebaGui {
         QFETCH(QStringList, nota);
         Idioma = idioma;
         auto *v = ventanas().mostrar<FormReynolds>();
-        teclear(v, {{"dproceso", "998"}, {"vdinamica", "0.001"}, {"dint", "100"}});
-        teclear(v, "Rugosidad", rugosidad);
-        teclear(v, "Qproceso", caudal);
-        QCOMPARE(v->texto("ffinal"), ffinal); // the grid value stays what it was
+        teclear(v, {{t::dproceso, "998"}, {t::vdinamica, "0.001"}, {t::dint, "100"}});
+        teclear(v, t::Rugosidad, rugosidad);
+        teclear(v, t::Qproceso, caudal);
+        QCOMPARE(v->texto(t::ffinal), ffinal); // the grid value stays what it was
         // The root of the same three texts Colebrook reads.
-        const auto re = leerNumero(v->texto("Re"));
-        const auto e = leerNumero(v->texto("Rugosidad"));
+        const auto re = leerNumero(v->texto(t::Re));
+        const auto e = leerNumero(v->texto(t::Rugosidad));
         QVERIFY(re && e);
         const auto raiz = colebrookExacto(*e, 100, *re);
         QVERIFY(raiz);
-        QCOMPARE(v->texto("fexacta"), *formatoFijo(*raiz, 6));
-        auto *labelNota = control<QLabel>(v, "Labelfexacta");
+        QCOMPARE(v->texto(t::fexacta), *formatoFijo(*raiz, 6));
+        auto *labelNota = control<QLabel>(v, t::Labelfexacta);
         for (const QString &parte : nota)
             QVERIFY2(labelNota->text().contains(parte), qPrintable(labelNota->text()));
         QCOMPARE(colorTexto(labelNota) == kRojo, rojo);
@@ -89,32 +89,32 @@ class TestFriccionVentana : public PruebaGui {
     void no_root_no_text_data() {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("laminar") << QString("Qproceso") << QString("0,3");
-        QTest::newRow("no roughness") << QString("Rugosidad") << QString();
-        QTest::newRow("roughness not a number") << QString("Rugosidad") << QString("-");
-        QTest::newRow("no diameter") << QString("dint") << QString();
+        QTest::newRow("laminar") << t::Qproceso << QString("0,3");
+        QTest::newRow("no roughness") << t::Rugosidad << QString();
+        QTest::newRow("roughness not a number") << t::Rugosidad << QString("-");
+        QTest::newRow("no diameter") << t::dint << QString();
     }
     void no_root_no_text() {
         QFETCH(QString, campo);
         QFETCH(QString, texto);
         auto *v = ventanas().mostrar<FormReynolds>();
         teclearEjemploTuberia(v);
-        QCOMPARE(v->texto("fexacta"), ",019732");
+        QCOMPARE(v->texto(t::fexacta), ",019732");
         v->escribir(campo, texto);
         tic(v); // an emptied diameter waits for the timer, like every other result
-        QCOMPARE(v->texto("fexacta"), "");
-        QVERIFY(colorTexto(control<QLabel>(v, "Labelfexacta")) != kRojo);
+        QCOMPARE(v->texto(t::fexacta), "");
+        QVERIFY(colorTexto(control<QLabel>(v, t::Labelfexacta)) != kRojo);
     }
 
     void hover_marks_what_the_root_needs() {
         auto *v = ventanas().mostrar<FormReynolds>();
-        auto *f = campo(v, "fexacta");
+        auto *f = campo(v, t::fexacta);
         QVERIFY(f->isReadOnly());
         QCOMPARE(f->palette().color(QPalette::Base), kAzul);
         moverSobre(f);
-        for (const char *n : {"Re", "Rugosidad", "dint"})
+        for (const QString &n : {t::Re, t::Rugosidad, t::dint})
             QCOMPARE(campo(v, n)->palette().color(QPalette::Base), kRojo);
-        QCOMPARE(campo(v, "Qproceso")->palette().color(QPalette::Base), kBlanco);
+        QCOMPARE(campo(v, t::Qproceso)->palette().color(QPalette::Base), kBlanco);
         QVERIFY(etiqueta(v, "MensajeAyuda").startsWith("Exact f: the root of the Colebrook"));
         QCOMPARE(etiqueta(v, "Label40"), "Exact Colebrook f");
         pulsar(v, "Spain");
@@ -131,9 +131,9 @@ class TestFriccionVentana : public PruebaGui {
         QVERIFY(m);
         QCOMPARE(etiqueta(m, "EstadoMoody"), "Re = 127.065   f = ,0197   ε/D = 0,0005");
         // Driven by the change events: a new flow moves the point at once.
-        teclear(v, "Qproceso", "72");
-        QCOMPARE(etiqueta(m, "EstadoMoody").section("   ", 0, 0), "Re = " + v->texto("Re"));
-        QVERIFY(etiqueta(m, "EstadoMoody").contains("f = " + v->texto("ffinal")));
+        teclear(v, t::Qproceso, "72");
+        QCOMPARE(etiqueta(m, "EstadoMoody").section("   ", 0, 0), "Re = " + v->texto(t::Re));
+        QVERIFY(etiqueta(m, "EstadoMoody").contains("f = " + v->texto(t::ffinal)));
         // The menu item opens the same single window.
         auto *ver = control<QMenu>(v, "Ver");
         QCOMPARE(ver->title(), "View");
@@ -144,7 +144,7 @@ class TestFriccionVentana : public PruebaGui {
         m->close();
         borrarDiferidos();
         QVERIFY(!ventanaMoody());
-        teclear(v, "Qproceso", "36"); // no chart to follow: nothing happens
+        teclear(v, t::Qproceso, "36"); // no chart to follow: nothing happens
         item->trigger();
         QVERIFY(ventanaMoody());
     }

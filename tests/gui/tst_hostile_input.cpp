@@ -5,13 +5,14 @@
 #include "fields/language.h"
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 #include "units/conversorudsrapido.h"
 
 #include "../support/gui_fixture.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -73,86 +74,79 @@ class TestHostileInput : public PruebaGui {
   private slots:
     void pipe_window_survives_every_text_in_every_field() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        const QStringList campos = {"Qproceso", "dproceso",  "vdinamica", "dint", "Vproceso",
-                                    "Re",       "Rugosidad", "ffinal",    "L",    "Desnivel"};
+        const QStringList campos = {t::Qproceso, t::dproceso,  t::vdinamica, t::dint, t::Vproceso,
+                                    t::Re,       t::Rugosidad, t::ffinal,    t::L,    t::Desnivel};
         for (const QString &texto : hostiles()) {
-            // A filled window, then one hostile field at a time.
+            // The worked example, then one hostile field at a time.
             for (const QString &n : campos) {
-                f->escribir("Qproceso", "36");
-                f->escribir("dproceso", "998");
-                f->escribir("vdinamica", "0,001");
-                f->escribir("dint", "100");
-                f->escribir("Rugosidad", "0,05");
-                f->escribir("L", "100");
-                f->escribir("Desnivel", "5");
-                pegar(f->findChild<QLineEdit *>(n), texto);
+                for (const t::TextoEjemplo &e : t::ejemplo())
+                    f->escribir(e.campo, e.texto);
+                pegar(campo(f, n), texto);
                 f->CalcularTuberia();
                 sinValoresInvalidos(f, texto);
             }
             // Every field hostile at once.
             for (const QString &n : campos)
-                pegar(f->findChild<QLineEdit *>(n), texto);
+                pegar(campo(f, n), texto);
             tic(f); // the timer's pass over them all
             sinValoresInvalidos(f, texto);
         }
-        QTest::mouseDClick(f->findChild<QLabel *>("DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, t::DPbar), Qt::LeftButton);
         // Still responding: the worked example gives its results.
         f->Borrar();
-        f->escribir("Desnivel", "5");
-        for (auto [n, v] : {std::pair{"Qproceso", "36"},
-                            {"dproceso", "998"},
-                            {"vdinamica", "0,001"},
-                            {"dint", "100"},
-                            {"Rugosidad", "0,05"},
-                            {"L", "100"}})
-            pegar(f->findChild<QLineEdit *>(n), v);
-        QTRY_COMPARE(f->texto("DPbarTotal"), "0,648703017651904");
-        QCOMPARE(f->texto("Re"), "127.065");
-        QCOMPARE(f->texto("ffinal"), ",0197");
+        f->escribir(t::Desnivel, "5");
+        for (auto [n, v] : {std::pair{t::Qproceso, "36"},
+                            {t::dproceso, "998"},
+                            {t::vdinamica, "0,001"},
+                            {t::dint, "100"},
+                            {t::Rugosidad, "0,05"},
+                            {t::L, "100"}})
+            pegar(campo(f, n), v);
+        QTRY_COMPARE(f->texto(t::DPbarTotal), "0,648703017651904");
+        QCOMPARE(f->texto(t::Re), "127.065");
+        QCOMPARE(f->texto(t::ffinal), ",0197");
     }
 
     void gas_window_survives_every_text_in_every_field() {
-        auto *g = ventanas().mostrar<Form2>();
-        const QStringList campos = {
-            "dref",      "Pref",    "tref",    "Zref",    "Pproceso", "tproceso", "Zproceso",
-            "Qnormales", "P_paraQ", "T_paraQ", "Z_paraQ", "Qproceso", "dproceso", "Qprocesomasico"};
+        auto *gas = ventanas().mostrar<Form2>();
+        const QStringList campos = {g::dref,     g::Pref,          g::tref,     g::Zref,
+                                    g::Pproceso, g::tproceso,      g::Zproceso, g::Qnormales,
+                                    g::P_paraQ,  g::T_paraQ,       g::Z_paraQ,  g::Qproceso,
+                                    g::dproceso, g::Qprocesomasico};
         for (const QString &texto : hostiles()) {
             for (const QString &n : campos)
-                pegar(g->findChild<QLineEdit *>(n), texto);
-            sinValoresInvalidos(g, texto);
+                pegar(campo(gas, n), texto);
+            sinValoresInvalidos(gas, texto);
         }
-        QTest::mouseClick(g->findChild<QAbstractButton *>("Command5"), Qt::LeftButton);
-        for (auto [n, v] : {std::pair{"dref", "1,293"},
-                            {"tref", "0"},
-                            {"Pref", "1,01325"},
-                            {"Pproceso", "5"},
-                            {"tproceso", "20"},
-                            {"T_paraQ", "0"},
-                            {"Qnormales", "100"}})
-            pegar(g->findChild<QLineEdit *>(n), v);
-        QCOMPARE(g->findChild<QLineEdit *>("dproceso")->text(), "5,945");
-        QCOMPARE(g->findChild<QLineEdit *>("Qproceso")->text(), "21,75");
-        QCOMPARE(g->findChild<QLineEdit *>("Qprocesomasico")->text(), "129,304");
+        pulsar(gas, "Command5");
+        for (auto [n, v] : {std::pair{g::dref, "1,293"},
+                            {g::tref, "0"},
+                            {g::Pref, "1,01325"},
+                            {g::Pproceso, "5"},
+                            {g::tproceso, "20"},
+                            {g::T_paraQ, "0"},
+                            {g::Qnormales, "100"}})
+            pegar(campo(gas, n), v);
+        QCOMPARE(campo(gas, g::dproceso)->text(), "5,945");
+        QCOMPARE(campo(gas, g::Qproceso)->text(), "21,75");
+        QCOMPARE(campo(gas, g::Qprocesomasico)->text(), "129,304");
     }
 
     void gas_line_window_survives_every_text_in_every_field_data() {
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<bool>("fDada");
-        QTest::newRow("solve for P2, Colebrook") << "OpcionP2" << false;
-        QTest::newRow("solve for the flow, given f") << "OpcionMasico" << true;
+        QTest::newRow("solve for P2, Colebrook") << lg::OpcionP2 << false;
+        QTest::newRow("solve for the flow, given f") << lg::OpcionMasico << true;
     }
     void gas_line_window_survives_every_text_in_every_field() {
         QFETCH(QString, opcion);
         QFETCH(bool, fDada);
         abrirLineaGas({"500", "0,05", "0,000011", "11,3", "523745,13", "10"});
-        QWidget *l = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == "FormLineaGas")
-                l = w;
+        auto *l = ventanas().existente<FormLineaGas>();
         QVERIFY(l);
         pulsar(l, opcion);
         if (fDada)
-            pulsar(l, "FijarF");
+            pulsar(l, lg::FijarF);
         QStringList campos;
         for (QLineEdit *e : l->findChildren<QLineEdit *>())
             if (!e->isReadOnly() && e->isVisibleTo(l))
@@ -174,16 +168,16 @@ class TestHostileInput : public PruebaGui {
             sinValoresInvalidos(l, texto);
         }
         // Still responding: the published check, solved for the flow with f given.
-        if (opcion == "OpcionMasico") {
-            teclear(l, {{"P1Linea", "10"},
-                        {"Densidad1", "11.3"},
-                        {"DLinea", "500"},
-                        {"LLinea", "1000"},
-                        {"P2Linea", "9"},
-                        {"fLinea", "0.00185"},
-                        {"RugLinea", "0.05"},
-                        {"ViscLinea", "0.000011"}});
-            QCOMPARE(campo(l, "MasicoLinea")->text(), "523.745,13");
+        if (opcion == lg::OpcionMasico) {
+            teclear(l, {{lg::P1Linea, "10"},
+                        {lg::Densidad1, "11.3"},
+                        {lg::DLinea, "500"},
+                        {lg::LLinea, "1000"},
+                        {lg::P2Linea, "9"},
+                        {lg::fLinea, "0.00185"},
+                        {lg::RugLinea, "0.05"},
+                        {lg::ViscLinea, "0.000011"}});
+            QCOMPARE(campo(l, lg::MasicoLinea)->text(), "523.745,13");
         }
     }
 
@@ -193,18 +187,17 @@ class TestHostileInput : public PruebaGui {
             auto *a = ventanas().existente<FormAccesorios>();
             QVERIFY(a);
             for (int fila : {0, 9, 21}) {
-                pegar(a->findChild<QLineEdit *>(QStringLiteral("k(%1)").arg(fila)), texto);
-                pegar(a->findChild<QLineEdit *>(QStringLiteral("Naccesorios(%1)").arg(fila)),
-                      texto);
+                pegar(campo(a, accesorios::k(fila)), texto);
+                pegar(campo(a, accesorios::Naccesorios(fila)), texto);
             }
             sinValoresInvalidos(a, texto);
         }
         abrirAccesorios(QStringLiteral("25"));
         auto *a = ventanas().existente<FormAccesorios>();
-        pegar(a->findChild<QLineEdit *>("Naccesorios(0)"), "2");
-        pegar(a->findChild<QLineEdit *>("Naccesorios(9)"), "1");
-        pegar(a->findChild<QLineEdit *>("Naccesorios(21)"), "0");
-        QCOMPARE(a->findChild<QLineEdit *>("textbox_ktotal")->text(), "6");
+        pegar(campo(a, accesorios::Naccesorios(0)), "2");
+        pegar(campo(a, accesorios::Naccesorios(9)), "1");
+        pegar(campo(a, accesorios::Naccesorios(21)), "0");
+        QCOMPARE(campo(a, "textbox_ktotal")->text(), "6");
     }
 
     void converter_survives_every_text_in_every_kind() {
@@ -222,14 +215,14 @@ class TestHostileInput : public PruebaGui {
             auto *c = ventana.findChild<conversorudsrapido *>();
             QVERIFY(c);
             for (const QString &texto : hostiles()) {
-                pegar(c->findChild<QLineEdit *>("Text1"), texto);
+                pegar(prueba::campo(c, "Text1"), texto);
                 c->calcularotrasuds();
                 sinValoresInvalidos(c, texto);
             }
-            pegar(c->findChild<QLineEdit *>("Text1"), "1");
+            pegar(prueba::campo(c, "Text1"), "1");
             tic(c);
-            QCOMPARE(c->findChild<QLabel *>("Label1(0)")->text(), "1,00000");
-            QTest::mouseClick(c->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+            QCOMPARE(etiqueta(c, "Label1(0)"), "1,00000");
+            pulsar(c, "Command2");
             QTRY_VERIFY(!ventana.findChild<conversorudsrapido *>());
         }
     }

@@ -22,10 +22,11 @@ using namespace vorlo::prueba;
 namespace {
 
 // The inputs when solving for P2, then every other field.
-const QStringList kDatos = {"P1Linea",   "Densidad1", "DLinea",     "RugLinea",
-                            "ViscLinea", "LLinea",    "MasicoLinea"};
-const QStringList kTodos = kDatos + QStringList{"P2Linea", "fLinea",  "DeltaPLinea", "DeltaPPorc",
-                                                "ReLinea", "V1Linea", "V2Linea",     "VLimite"};
+const QStringList kDatos = {lg::P1Linea,   lg::Densidad1, lg::DLinea,     lg::RugLinea,
+                            lg::ViscLinea, lg::LLinea,    lg::MasicoLinea};
+const QStringList kTodos =
+    kDatos + QStringList{lg::P2Linea, lg::fLinea,  lg::DeltaPLinea, lg::DeltaPPorc,
+                         lg::ReLinea, lg::V1Linea, lg::V2Linea,     lg::VLimite};
 
 } // namespace
 
@@ -45,20 +46,20 @@ class TestLineaGas : public prueba::PruebaGui {
     QLabel *nota() { return prueba::control<QLabel>(v, "NotaLinea"); }
     QString ayuda() { return prueba::etiqueta(v, "MensajeAyuda"); }
     void teclear(const QString &n, const QString &t) { prueba::teclear(v, n, t); }
-    void elegir(const char *n) { prueba::control<QAbstractButton>(v, n)->click(); }
+    void elegir(const QString &n) { prueba::control<QAbstractButton>(v, n)->click(); }
     bool rojo() { return nota()->palette().color(QPalette::WindowText) == kRojo; }
 
     // clang-format off
     // The published line: 10 bar a, 11,3 kg/m3, 500 mm, 1000 m, f 0,00185 given.
     void teclearLineaPublicada() {
-        prueba::teclear(v, {{"P1Linea", "10"}, {"Densidad1", "11.3"}, {"DLinea", "500"}, {"LLinea", "1000"}, {"ViscLinea", "0.000011"}});
-        elegir("FijarF");
-        teclear("fLinea", "0.00185");
+        prueba::teclear(v, {{lg::P1Linea, "10"}, {lg::Densidad1, "11.3"}, {lg::DLinea, "500"}, {lg::LLinea, "1000"}, {lg::ViscLinea, "0.000011"}});
+        elegir(lg::FijarF);
+        teclear(lg::fLinea, "0.00185");
     }
     // The same line with Colebrook's f, solving for P2 from 100 000 kg/h.
     void teclearLineaColebrook() {
-        prueba::teclear(v, {{"P1Linea", "10"}, {"Densidad1", "11.3"}, {"DLinea", "500"}, {"RugLinea", "0.05"},
-                            {"ViscLinea", "0.000011"}, {"LLinea", "1000"}, {"MasicoLinea", "100000"}});
+        prueba::teclear(v, {{lg::P1Linea, "10"}, {lg::Densidad1, "11.3"}, {lg::DLinea, "500"}, {lg::RugLinea, "0.05"},
+                            {lg::ViscLinea, "0.000011"}, {lg::LLinea, "1000"}, {lg::MasicoLinea, "100000"}});
     }
     // clang-format on
 
@@ -70,8 +71,8 @@ class TestLineaGas : public prueba::PruebaGui {
 
   private slots:
     void opens_solving_for_p2_with_the_colours_of_that_mode() {
-        QVERIFY(control<QRadioButton>(v, "OpcionP2")->isChecked());
-        QVERIFY(!control<QCheckBox>(v, "FijarF")->isChecked() && nota()->text().isEmpty());
+        QVERIFY(control<QRadioButton>(v, lg::OpcionP2)->isChecked());
+        QVERIFY(!control<QCheckBox>(v, lg::FijarF)->isChecked() && nota()->text().isEmpty());
         for (const QString &n : kTodos) {
             QVERIFY2(texto(n).isEmpty(), qPrintable(n));
             QCOMPARE(fondo(campo(n)), kDatos.contains(n) ? kBlanco : kAzul);
@@ -83,25 +84,25 @@ class TestLineaGas : public prueba::PruebaGui {
     // Results come from the inputs, never read back from a result field.
     void published_check_solved_for_the_flow_and_back() {
         teclearLineaPublicada();
-        elegir("OpcionMasico");
-        teclear("P2Linea", "9");
-        QCOMPARE(texto("MasicoLinea"), "523.745,13"); // 145,4847572636031 kg/s
+        elegir(lg::OpcionMasico);
+        teclear(lg::P2Linea, "9");
+        QCOMPARE(texto(lg::MasicoLinea), "523.745,13"); // 145,4847572636031 kg/s
         // clang-format off
-        QCOMPARE(textos({"DeltaPLinea", "DeltaPPorc", "ReLinea", "fLinea", "V1Linea", "V2Linea", "VLimite"}),
+        QCOMPARE(textos({lg::DeltaPLinea, lg::DeltaPPorc, lg::ReLinea, lg::fLinea, lg::V1Linea, lg::V2Linea, lg::VLimite}),
                  QStringList({"1,0000", "10,0", "33.679.445", "0,00185", "65,57", "72,86", "297,48"})); // f given: as typed
         // clang-format on
         QVERIFY(nota()->text().isEmpty());
-        QCOMPARE(fondo(campo("MasicoLinea")), kAzul);
-        elegir("OpcionP2");
-        QCOMPARE(textos({"MasicoLinea", "P2Linea", "V2Linea"}),
+        QCOMPARE(fondo(campo(lg::MasicoLinea)), kAzul);
+        elegir(lg::OpcionP2);
+        QCOMPARE(textos({lg::MasicoLinea, lg::P2Linea, lg::V2Linea}),
                  QStringList({"523.745,13", "9,0000", "72,86"}));
-        QCOMPARE(fondo(campo("MasicoLinea")), kBlanco);
-        QCOMPARE(fondo(campo("P2Linea")), kAzul);
-        campo("P2Linea")->setText("1");
-        campo("DeltaPLinea")->setText("5");
-        QCOMPARE(texto("V2Linea"), "72,86");
-        teclear("LLinea", "1000"); // an input: recomputes from the inputs alone
-        QCOMPARE(textos({"P2Linea", "DeltaPLinea"}), QStringList({"9,0000", "1,0000"}));
+        QCOMPARE(fondo(campo(lg::MasicoLinea)), kBlanco);
+        QCOMPARE(fondo(campo(lg::P2Linea)), kAzul);
+        campo(lg::P2Linea)->setText("1");
+        campo(lg::DeltaPLinea)->setText("5");
+        QCOMPARE(texto(lg::V2Linea), "72,86");
+        teclear(lg::LLinea, "1000"); // an input: recomputes from the inputs alone
+        QCOMPARE(textos({lg::P2Linea, lg::DeltaPLinea}), QStringList({"9,0000", "1,0000"}));
     }
 
     void choked_line_says_so_in_red_data() {
@@ -113,12 +114,12 @@ class TestLineaGas : public prueba::PruebaGui {
     void choked_line_says_so_in_red() {
         QFETCH(bool, calcularP2);
         QFETCH(QString, valor);
-        const QString entrada = calcularP2 ? "MasicoLinea" : "P2Linea";
-        const QString resultado = calcularP2 ? "P2Linea" : "MasicoLinea";
+        const QString entrada = calcularP2 ? lg::MasicoLinea : lg::P2Linea;
+        const QString resultado = calcularP2 ? lg::P2Linea : lg::MasicoLinea;
         teclearLineaPublicada();
-        elegir(calcularP2 ? "OpcionP2" : "OpcionMasico");
+        elegir(calcularP2 ? lg::OpcionP2 : lg::OpcionMasico);
         teclear(entrada, valor);
-        QVERIFY(texto(resultado).isEmpty() && texto("V2Linea").isEmpty());
+        QVERIFY(texto(resultado).isEmpty() && texto(lg::V2Linea).isEmpty());
         const auto lim = lineagas::limiteAhogo({1e6, 11.3, 0.5, 1000, 1.1e-5}, 0.00185).ahogo;
         // The units stay with their numbers when the note wraps.
         QCOMPARE(
@@ -131,7 +132,7 @@ class TestLineaGas : public prueba::PruebaGui {
         teclear(entrada, calcularP2 ? "500000" : "9"); // back within the limit
         QVERIFY(!texto(resultado).isEmpty() && !rojo());
         if (!calcularP2) { // a large drop: the per-metre note, in the normal colour
-            teclear("P2Linea", "8");
+            teclear(lg::P2Linea, "8");
             QCOMPARE(nota()->text(), "La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
                                      "con el gas a una sola densidad, sería engañoso");
             QVERIFY(!rojo());
@@ -143,23 +144,23 @@ class TestLineaGas : public prueba::PruebaGui {
         teclearLineaColebrook();
         const double re = 4 * (100000.0 / 3600) / (std::numbers::pi * 0.5 * 0.000011);
         const QString fColebrook = *formatoFijo(*colebrookExacto(0.05, 500, re), 6);
-        QCOMPARE(texto("fLinea"), fColebrook);
-        QCOMPARE(texto("ReLinea"), *formatoFijo(re, 0));
-        const QString p2Colebrook = texto("P2Linea");
+        QCOMPARE(texto(lg::fLinea), fColebrook);
+        QCOMPARE(texto(lg::ReLinea), *formatoFijo(re, 0));
+        const QString p2Colebrook = texto(lg::P2Linea);
         QVERIFY(!p2Colebrook.isEmpty());
-        elegir("FijarF");
-        QCOMPARE(fondo(campo("fLinea")), kBlanco);
-        QCOMPARE(texto("fLinea"), fColebrook);
-        teclear("fLinea", "0.03");
-        QVERIFY(*leerNumero(texto("P2Linea")) < *leerNumero(p2Colebrook)); // larger f, lower P2
-        elegir("FijarF");
-        QCOMPARE(texto("fLinea"), fColebrook);
-        QCOMPARE(texto("P2Linea"), p2Colebrook);
-        QCOMPARE(fondo(campo("fLinea")), kAzul);
+        elegir(lg::FijarF);
+        QCOMPARE(fondo(campo(lg::fLinea)), kBlanco);
+        QCOMPARE(texto(lg::fLinea), fColebrook);
+        teclear(lg::fLinea, "0.03");
+        QVERIFY(*leerNumero(texto(lg::P2Linea)) < *leerNumero(p2Colebrook)); // larger f, lower P2
+        elegir(lg::FijarF);
+        QCOMPARE(texto(lg::fLinea), fColebrook);
+        QCOMPARE(texto(lg::P2Linea), p2Colebrook);
+        QCOMPARE(fondo(campo(lg::fLinea)), kAzul);
         // A friction function without an answer leaves f and the line empty and says why.
         v->fijarColebrook([](double, double, double) { return std::optional<double>(); });
-        QVERIFY(texto("fLinea").isEmpty() && texto("P2Linea").isEmpty() &&
-                !texto("ReLinea").isEmpty());
+        QVERIFY(texto(lg::fLinea).isEmpty() && texto(lg::P2Linea).isEmpty() &&
+                !texto(lg::ReLinea).isEmpty());
         QCOMPARE(nota()->text(),
                  "La ecuación de Colebrook no tiene solución con esta rugosidad y este diámetro");
     }
@@ -179,12 +180,13 @@ class TestLineaGas : public prueba::PruebaGui {
         ventanas().cerrarTodas();
         Idioma = idioma;
         v = ventanas().mostrar<FormLineaGas>();
-        elegir("OpcionMasico");
-        prueba::teclear(v, {{"P1Linea", "5"}, {"P2Linea", "6"}});
-        QTEST((QStringList{etiqueta(v, "TituloLinea"), control<QRadioButton>(v, "OpcionP2")->text(),
-                           control<QRadioButton>(v, "OpcionMasico")->text(),
-                           control<QCheckBox>(v, "FijarF")->text(), nota()->text()}),
-              "textos");
+        elegir(lg::OpcionMasico);
+        prueba::teclear(v, {{lg::P1Linea, "5"}, {lg::P2Linea, "6"}});
+        QTEST(
+            (QStringList{etiqueta(v, "TituloLinea"), control<QRadioButton>(v, lg::OpcionP2)->text(),
+                         control<QRadioButton>(v, lg::OpcionMasico)->text(),
+                         control<QCheckBox>(v, lg::FijarF)->text(), nota()->text()}),
+            "textos");
         QCOMPARE(v->windowTitle(), etiqueta(v, "TituloLinea"));
         for (QLabel *l : v->findChildren<QLabel *>()) // every caption has a text
             QVERIFY2(l == nota() || !l->text().isEmpty(), qPrintable(l->objectName()));
@@ -196,14 +198,14 @@ class TestLineaGas : public prueba::PruebaGui {
         QTest::addColumn<QString>("sobre");
         QTest::addColumn<QString>("rojos");
         // clang-format off
-        QTest::newRow("P2")                  << true << false << "P2Linea" << "P1Linea Densidad1 DLinea LLinea MasicoLinea RugLinea ViscLinea";
-        QTest::newRow("P2, f given")         << true << true << "P2Linea" << "P1Linea Densidad1 DLinea LLinea MasicoLinea fLinea";
-        QTest::newRow("flow")                << false << false << "MasicoLinea" << "P1Linea Densidad1 DLinea LLinea P2Linea RugLinea ViscLinea";
-        QTest::newRow("drop, solving for flow") << false << false << "DeltaPLinea" << "P1Linea P2Linea";
-        QTest::newRow("Re, flow, f given")   << false << true << "ReLinea" << "P1Linea Densidad1 DLinea LLinea P2Linea fLinea ViscLinea";
-        QTest::newRow("f")                   << true << false << "fLinea" << "MasicoLinea DLinea ViscLinea RugLinea";
-        QTest::newRow("limit velocity")      << false << true << "VLimite" << "P1Linea Densidad1";
-        QTest::newRow("an input marks nothing") << true << false << "MasicoLinea" << "";
+        QTest::newRow("P2")                  << true << false << lg::P2Linea << "P1Linea Densidad1 DLinea LLinea MasicoLinea RugLinea ViscLinea";
+        QTest::newRow("P2, f given")         << true << true << lg::P2Linea << "P1Linea Densidad1 DLinea LLinea MasicoLinea fLinea";
+        QTest::newRow("flow")                << false << false << lg::MasicoLinea << "P1Linea Densidad1 DLinea LLinea P2Linea RugLinea ViscLinea";
+        QTest::newRow("drop, solving for flow") << false << false << lg::DeltaPLinea << "P1Linea P2Linea";
+        QTest::newRow("Re, flow, f given")   << false << true << lg::ReLinea << "P1Linea Densidad1 DLinea LLinea P2Linea fLinea ViscLinea";
+        QTest::newRow("f")                   << true << false << lg::fLinea << "MasicoLinea DLinea ViscLinea RugLinea";
+        QTest::newRow("limit velocity")      << false << true << lg::VLimite << "P1Linea Densidad1";
+        QTest::newRow("an input marks nothing") << true << false << lg::MasicoLinea << "";
         // clang-format on
     }
     void hovering_a_result_marks_what_it_needs() {
@@ -211,9 +213,9 @@ class TestLineaGas : public prueba::PruebaGui {
         QFETCH(bool, fDada);
         QFETCH(QString, sobre);
         QFETCH(QString, rojos);
-        elegir(calcularP2 ? "OpcionP2" : "OpcionMasico");
+        elegir(calcularP2 ? lg::OpcionP2 : lg::OpcionMasico);
         if (fDada)
-            elegir("FijarF");
+            elegir(lg::FijarF);
         moverSobre(v);
         const QString general = ayuda();
         QCOMPARE(general, "Los campos que se pueden calcular figuran en AZUL. Pase el ratón sobre "
@@ -236,10 +238,10 @@ class TestLineaGas : public prueba::PruebaGui {
 
     // Typed, a point becomes a comma and letters drop (pasted texts: tst_hostile_input).
     void key_filter_turns_a_point_into_a_comma_and_drops_letters() {
-        teclear("P1Linea", "1.5a b");
-        QCOMPARE(texto("P1Linea"), "1,5");
-        teclear("DLinea", "-,5");
-        QCOMPARE(texto("DLinea"), "-,5");
+        teclear(lg::P1Linea, "1.5a b");
+        QCOMPARE(texto(lg::P1Linea), "1,5");
+        teclear(lg::DLinea, "-,5");
+        QCOMPARE(texto(lg::DLinea), "-,5");
     }
 
     // The entry point fills one window; opened again it replaces only the texts it is given.
@@ -249,17 +251,19 @@ class TestLineaGas : public prueba::PruebaGui {
         auto *primera = ventanas().existente<FormLineaGas>();
         QVERIFY(primera);
         v = primera;
-        QCOMPARE(textos({"DLinea", "RugLinea", "ViscLinea", "Densidad1", "MasicoLinea", "P1Linea"}),
+        QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::ViscLinea, lg::Densidad1, lg::MasicoLinea,
+                         lg::P1Linea}),
                  QStringList({"500", "0,05", "0,000011", "11,3", "100000", "10"}));
-        QVERIFY(texto("P2Linea").isEmpty()); // no length yet
-        teclear("LLinea", "1000");
-        QVERIFY(!texto("P2Linea").isEmpty());
-        elegir("OpcionMasico"); // a flow given makes it solve for P2 again
+        QVERIFY(texto(lg::P2Linea).isEmpty()); // no length yet
+        teclear(lg::LLinea, "1000");
+        QVERIFY(!texto(lg::P2Linea).isEmpty());
+        elegir(lg::OpcionMasico); // a flow given makes it solve for P2 again
         abrirLineaGas({"400", "", "", "", "50000", ""});
         QCOMPARE(ventanas().existente<FormLineaGas>(), primera);
-        QCOMPARE(textos({"DLinea", "RugLinea", "MasicoLinea"}),
+        QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::MasicoLinea}),
                  QStringList({"400", "0,05", "50000"}));
-        QVERIFY(control<QRadioButton>(v, "OpcionP2")->isChecked() && !texto("P2Linea").isEmpty());
+        QVERIFY(control<QRadioButton>(v, lg::OpcionP2)->isChecked() &&
+                !texto(lg::P2Linea).isEmpty());
         primera->close();
         borrarDiferidos();
         QVERIFY(!ventanas().existente<FormLineaGas>());

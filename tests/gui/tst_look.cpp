@@ -47,16 +47,12 @@ using namespace vorlo::prueba;
 
 namespace {
 
-void elegirFila(QWidget *ventana, int fila) {
-    clicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
-}
-
 QWidget *tubo() {
     FormReynolds *f = ventanas().mostrar<FormReynolds>();
     teclearEjemploTuberia(f);
     pulsar(f, "Command3");
     auto *acc = ventanas().existente<FormAccesorios>();
-    teclear(acc, "Naccesorios(9)", QStringLiteral("1"));
+    teclear(acc, accesorios::Naccesorios(9), QStringLiteral("1"));
     pulsar(acc, "Command1");
     tic(f); // the timer tick that brings the fittings drop
     return f;
@@ -64,16 +60,16 @@ QWidget *tubo() {
 
 QWidget *tuboGases() {
     FormReynolds *f = ventanas().mostrar<FormReynolds>();
-    pulsar(f, "Option2");
-    pulsar(f, "Option4");
+    pulsar(f, t::Option2);
+    pulsar(f, t::Option4);
     return f;
 }
 
-QWidget *gas() {
+QWidget *gasCalculo() {
     abrirForm2();
     auto *f = ventanas().existente<Form2>();
     teclearEjemploGas(f);
-    pulsar(f, "Check1"); // the compressibility rows too
+    pulsar(f, g::Check1); // the compressibility rows too
     return f;
 }
 
@@ -82,7 +78,7 @@ QWidget *lineaGas() {
     abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
                    QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10")});
     auto *f = ventanas().existente<FormLineaGas>();
-    teclear(f, "LLinea", QStringLiteral("1000"));
+    teclear(f, lg::LLinea, QStringLiteral("1000"));
     return f;
 }
 
@@ -94,31 +90,31 @@ QWidget *ventanaAccesorios() {
 QWidget *materiales() {
     abrirMateriales();
     QWidget *f = ventanas().existente<Form3>();
-    elegirFila(f, 0);
+    clicFila(f, 0);
     return f;
 }
 
 QWidget *liquidos() {
     abrirLiquidos();
     QWidget *f = ventanas().existente<Form4>();
-    elegirFila(f, 4);
+    clicFila(f, 4);
     return f;
 }
 
 QWidget *viscosidad() {
     abrirViscosidadGases();
     QWidget *f = ventanas().existente<Viscosidad>();
-    elegirFila(f, 2);
+    clicFila(f, 2);
     return f;
 }
 
 // The converter in edit mode from the gas window's reference pressure: 2 psi, with the long
 // accept caption.
 QWidget *conversorEdicion() {
-    QWidget *g = gas();
-    pulsar(g, "Command7");
-    auto *c = g->findChild<conversorudsrapido *>();
-    auto *combo = c->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QWidget *v = gasCalculo();
+    pulsar(v, "Command7");
+    auto *c = control<conversorudsrapido>(v, QStringLiteral("conversorudsrapido"));
+    auto *combo = control<QComboBox>(c, QStringLiteral("Combo1"));
     combo->setCurrentIndex(combo->findText(QStringLiteral("psi")));
     teclear(c, "Text1", QStringLiteral("2"));
     c->calcularotrasuds();
@@ -127,9 +123,9 @@ QWidget *conversorEdicion() {
 
 // The converter in view mode from the per-metre drop of the pipe window.
 QWidget *conversorVista() {
-    QWidget *t = tubo();
-    pulsar(t, "Command13");
-    return t->findChild<conversorudsrapido *>();
+    QWidget *v = tubo();
+    pulsar(v, "Command13");
+    return control<conversorudsrapido>(v, QStringLiteral("conversorudsrapido"));
 }
 
 QWidget *guardar() {
@@ -146,7 +142,7 @@ QWidget *abrir() {
 QWidget *tuberias() {
     abrirTuberias([](const QString &, const QString &) {});
     QWidget *f = ventanas().existente<FormTuberias>();
-    auto *norma = f->findChild<QComboBox *>(QStringLiteral("Norma"));
+    auto *norma = control<QComboBox>(f, QStringLiteral("Norma"));
     norma->setCurrentIndex(norma->count() - 1);
     return f;
 }
@@ -291,7 +287,7 @@ class TestLook : public PruebaGui {
             {"start", inicio},
             {"pipe", tubo},
             {"pipe gases kinematic", tuboGases},
-            {"gas", gas},
+            {"gas", gasCalculo},
             {"gas help", ayuda},
             {"gas line", lineaGas},
             {"fittings", ventanaAccesorios},
@@ -422,25 +418,23 @@ class TestLook : public PruebaGui {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("espanol");
         QTest::addColumn<QString>("ingles");
-        QTest::newRow("pipe flow") << false << "Qproceso"
-                                   << "Caudal"
+        QTest::newRow("pipe flow") << false << t::Qproceso << "Caudal"
                                    << "Flow Rate";
         QTest::newRow("pipe diameter")
-            << false << "dint" << QStringLiteral("Diámetro Interior") << "Internal Diameter";
-        QTest::newRow("pipe length") << false << "L"
-                                     << "Longitud"
+            << false << t::dint << QStringLiteral("Diámetro Interior") << "Internal Diameter";
+        QTest::newRow("pipe length") << false << t::L << "Longitud"
                                      << "Length";
         QTest::newRow("gas reference pressure")
-            << true << "Pref" << QStringLiteral("Presión Absoluta") << "Absolute Pressure";
+            << true << g::Pref << QStringLiteral("Presión Absoluta") << "Absolute Pressure";
         QTest::newRow("gas mass flow")
-            << true << "Qprocesomasico" << QStringLiteral("Caudal Másico") << "Mass flow rate";
+            << true << g::Qprocesomasico << QStringLiteral("Caudal Másico") << "Mass flow rate";
     }
     void field_names_follow_the_captions_and_the_language() {
         QFETCH(bool, gasWindow);
         QFETCH(QString, field);
         QFETCH(QString, espanol);
         QFETCH(QString, ingles);
-        abrirEn(kEspanol, gasWindow ? Abridor(gas) : Abridor(tubo));
+        abrirEn(kEspanol, gasWindow ? Abridor(gasCalculo) : Abridor(tubo));
         QWidget *campo = ventana->findChild<QLineEdit *>(field);
         QVERIFY(campo);
         QCOMPARE(nombreAccesible(campo), espanol);
@@ -455,7 +449,7 @@ class TestLook : public PruebaGui {
         abrirEn(kIngles, tuboGases);
         ventana->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ventana));
-        auto *q = ventana->findChild<QLineEdit *>(QStringLiteral("Qproceso"));
+        auto *q = campo(ventana, t::Qproceso);
         q->setFocus();
         QStringList visitados{q->objectName()};
         for (int i = 0; i < 6; ++i) {
@@ -464,9 +458,12 @@ class TestLook : public PruebaGui {
         }
         // Gases mode, kinematic viscosity: the flow, its unit, the density, its unit, the
         // checked viscosity option, the kinematic viscosity and its unit.
-        const QStringList esperado{QStringLiteral("Qproceso"), QStringLiteral("Command10"),
-                                   QStringLiteral("dproceso"), QStringLiteral("Command11"),
-                                   QStringLiteral("Option4"),  QStringLiteral("Vcinematica"),
+        const QStringList esperado{t::Qproceso,
+                                   QStringLiteral("Command10"),
+                                   t::dproceso,
+                                   QStringLiteral("Command11"),
+                                   t::Option4,
+                                   t::Vcinematica,
                                    QStringLiteral("Command17")};
         QCOMPARE(visitados, esperado);
     }

@@ -28,6 +28,7 @@
 
 using namespace vorlo;
 using namespace vorlo::informe;
+using namespace vorlo::prueba;
 
 namespace {
 
@@ -37,7 +38,7 @@ const QDateTime kFecha(QDate(2024, 3, 5), QTime(9, 30));
 FormReynolds *ejemplo() {
     FormReynolds *f = ventanas().mostrar<FormReynolds>();
     prueba::teclearEjemploTuberia(f);
-    f->escribir("ktotal", "2");
+    f->escribir(t::ktotal, "2");
     f->CalcularTuberia();
     return f;
 }
@@ -86,26 +87,26 @@ class TestReportGui : public prueba::PruebaGui {
         Idioma = idioma;
         QWidget *w = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>())
                          : static_cast<QWidget *>(ventanas().mostrar<FormReynolds>());
-        const TablaCampos &t = tabla(gas ? Ventana::Gas : Ventana::Tuberia);
+        const TablaCampos &tc = tabla(gas ? Ventana::Gas : Ventana::Tuberia);
         int comparados = 0;
         for (QLabel *l : w->findChildren<QLabel *>()) {
             if (!l->buddy())
                 continue;
-            const Campo *r = t.campo(l->buddy()->objectName());
+            const Campo *r = tc.campo(l->buddy()->objectName());
             QVERIFY2(r, qPrintable(l->buddy()->objectName()));
             QCOMPARE(r->rotulo.en(idioma), l->text());
             ++comparados;
         }
         // The pipe window names its options by their own captions.
-        for (const Campo &o : t.opciones())
+        for (const Campo &o : tc.opciones())
             if (auto *b = w->findChild<QAbstractButton *>(o.nombre); b && !b->text().isEmpty()) {
                 QCOMPARE(o.rotulo.en(idioma), b->text());
                 ++comparados;
             }
         QVERIFY(comparados >= (gas ? 17 : 16));
-        QCOMPARE(t.secciones().size(), encabezados.size());
+        QCOMPARE(tc.secciones().size(), encabezados.size());
         for (int i = 0; i < encabezados.size(); ++i)
-            QCOMPARE(t.secciones()[i].titulo.en(idioma),
+            QCOMPARE(tc.secciones()[i].titulo.en(idioma),
                      prueba::etiqueta(w, encabezados[i]).trimmed());
     }
 
@@ -140,7 +141,7 @@ class TestReportGui : public prueba::PruebaGui {
         Idioma = idioma;
         QWidget *v = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>()) : ejemplo();
         if (gas)
-            static_cast<Form2 *>(v)->escribir("dref", "1,293");
+            static_cast<Form2 *>(v)->escribir(g::dref, "1,293");
         const QList<QAction *> menu = prueba::control<QMenu>(v, "Archivo")->actions();
         QList<QAction *> a;
         for (const char *n : {"CopiarResultados", "ExportarInforme", "Imprimir"})
@@ -214,9 +215,10 @@ class TestReportGui : public prueba::PruebaGui {
     // A long report (every fitting counted, many warnings) runs over A4 pages; printing draws
     // the same pages as the PDF, and the document holds every value and warning.
     void print_and_pdf_draw_the_same_a4_pages() {
-        CamposMapa c({{"ktotal", "23"}, {"Re", "3000"}, {"dint", "100"}, {"Rugosidad", "0,05"}});
+        CamposMapa c(
+            {{t::ktotal, "23"}, {t::Re, "3000"}, {t::dint, "100"}, {t::Rugosidad, "0,05"}});
         CalcularTuberia(c, kEspanol);
-        c.escribir("ktotal", "23");
+        c.escribir(t::ktotal, "23");
         DatosAccesorios d{"100", "23", "El diametro debe ser igual o inferior a 400mm", {}};
         for (int i = 0; i < 23; ++i)
             d.filas.append(
@@ -247,15 +249,15 @@ class TestReportGui : public prueba::PruebaGui {
     void the_open_fittings_window_feeds_the_report() {
         QVERIFY(!accesoriosAbiertos()); // no fittings window, nothing to list
         FormReynolds *f = ejemplo();
-        abrirAccesorios(f->texto("dint"));
+        abrirAccesorios(f->texto(t::dint));
         auto *a = ventanas().existente<FormAccesorios>();
         QVERIFY(a);
-        prueba::campo(a, "Naccesorios(0)")->setText("2");
-        prueba::campo(a, "Naccesorios(12)")->setText("1");
+        prueba::campo(a, accesorios::Naccesorios(0))->setText("2");
+        prueba::campo(a, accesorios::Naccesorios(12))->setText("1");
         const auto d = accesoriosAbiertos();
         QVERIFY(d && d->filas.size() == 23);
         QCOMPARE(d->diametro + ' ' + d->filas[0].unidades, "100 2");
-        QCOMPARE(d->ktotal, f->texto("ktotal")); // the fittings window handed it over
+        QCOMPARE(d->ktotal, f->texto(t::ktotal)); // the fittings window handed it over
         const Informe inf = informeTuberia(*f, Idioma, kFecha, d);
         QVERIFY(inf.accesorios && inf.accesorios->lineas.size() == 2);
         QCOMPARE(inf.accesorios->nominal + '|' + inf.accesorios->lineas[0].titulo,

@@ -20,8 +20,7 @@
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
-using vorlo::prueba::control;
-using vorlo::prueba::moverSobre;
+using namespace vorlo::prueba;
 
 namespace {
 
@@ -53,22 +52,23 @@ class TestVentanasClaras : public prueba::PruebaGui {
     void empty_factor_ticks_check1_data() {
         QTest::addColumn<QString>("factor");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("Zref empty") << QString("Zref") << QString();
-        QTest::newRow("Zproceso empty") << QString("Zproceso") << QString();
-        QTest::newRow("Z_paraQ empty") << QString("Z_paraQ") << QString();
-        QTest::newRow("Zref a lone minus") << QString("Zref") << QString("-");
-        QTest::newRow("Zproceso two commas") << QString("Zproceso") << QString("1,,2");
+        QTest::newRow("Zref empty") << g::Zref << QString();
+        QTest::newRow("Zproceso empty") << g::Zproceso << QString();
+        QTest::newRow("Z_paraQ empty") << g::Z_paraQ << QString();
+        QTest::newRow("Zref a lone minus") << g::Zref << QString("-");
+        QTest::newRow("Zproceso two commas") << g::Zproceso << QString("1,,2");
     }
     void empty_factor_ticks_check1() {
         QFETCH(QString, factor);
         QFETCH(QString, texto);
         auto *f = ventanas().mostrar<Form2>();
-        auto *check = control<QCheckBox>(f, "Check1");
+        auto *check = control<QCheckBox>(f, g::Check1);
         QVERIFY(!check->isChecked());
         QVERIFY(!control(f, factor)->isVisible());
         f->escribir(factor, texto);
         QVERIFY(check->isChecked());
-        for (const char *n : {"Zref", "Zproceso", "Z_paraQ", "Label6", "Label16", "Label27"})
+        for (const QString &n :
+             QStringList{g::Zref, g::Zproceso, g::Z_paraQ, "Label6", "Label16", "Label27"})
             QVERIFY2(control(f, n)->isVisible(), qPrintable(n));
     }
 
@@ -77,26 +77,27 @@ class TestVentanasClaras : public prueba::PruebaGui {
         entregarReferenciaGas("998,2", "", "", "");
         abrirForm2();
         auto *f = ventanas().existente<Form2>();
-        QVERIFY(control<QCheckBox>(f, "Check1")->isChecked());
-        QVERIFY(control(f, "Zref")->isVisible());
+        QVERIFY(control<QCheckBox>(f, g::Check1)->isChecked());
+        QVERIFY(control(f, g::Zref)->isVisible());
         // The hint over the density now points at the empty factor in plain sight.
-        moverSobre(control(f, "dproceso"));
-        QCOMPARE(control<QLineEdit>(f, "Zref")->palette().color(QPalette::Base), QColor(255, 0, 0));
+        moverSobre(control(f, g::dproceso));
+        QCOMPARE(control<QLineEdit>(f, g::Zref)->palette().color(QPalette::Base),
+                 QColor(255, 0, 0));
         // Nothing else changed: the density is still not computed without Z.
-        QCOMPARE(f->texto("dproceso"), "");
+        QCOMPARE(f->texto(g::dproceso), "");
     }
 
     void check1_clears_by_hand_only_with_every_factor_a_number() {
         auto *f = ventanas().mostrar<Form2>();
-        auto *check = control<QCheckBox>(f, "Check1");
-        f->escribir("Zproceso", "");
+        auto *check = control<QCheckBox>(f, g::Check1);
+        f->escribir(g::Zproceso, "");
         QVERIFY(check->isChecked());
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
         QVERIFY(check->isChecked()); // still empty: the factors stay in sight
-        f->escribir("Zproceso", "0,98");
+        f->escribir(g::Zproceso, "0,98");
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
         QVERIFY(!check->isChecked());
-        QVERIFY(!control(f, "Zproceso")->isVisible());
+        QVERIFY(!control(f, g::Zproceso)->isVisible());
     }
 
     // -- Totals over the length carry their own units.
@@ -126,19 +127,19 @@ class TestVentanasClaras : public prueba::PruebaGui {
         auto *boton = control<QAbstractButton>(f, "Command13");
         QCOMPARE(unidad->text(), "( kPa/m )");
         QCOMPARE(boton->text(), "( bar/m )");
-        QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, t::DPbar), Qt::LeftButton);
         // The values stay exactly as they were; only their captions follow them.
-        QCOMPARE(f->texto("DP"), "15935,292210672");
-        QCOMPARE(f->texto("DPbar"), "0,15935292210672");
+        QCOMPARE(f->texto(t::DP), "15935,292210672");
+        QCOMPARE(f->texto(t::DPbar), "0,15935292210672");
         QCOMPARE(unidad->text(), "( Pa )");
         QCOMPARE(boton->text(), "( bar )");
         QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(), ayuda);
         // A second double click keeps the totals and their captions.
-        QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, t::DPbar), Qt::LeftButton);
         QCOMPARE(unidad->text(), "( Pa )");
         // The values per metre come back, and their captions with them.
-        f->escribir("L", "50");
-        QCOMPARE(f->texto("DP"), ",16");
+        f->escribir(t::L, "50");
+        QCOMPARE(f->texto(t::DP), ",16");
         QCOMPARE(unidad->text(), "( kPa/m )");
         QCOMPARE(boton->text(), "( bar/m )");
         QVERIFY(mensajes.cajas.isEmpty());
@@ -147,7 +148,7 @@ class TestVentanasClaras : public prueba::PruebaGui {
     void totals_captions_leave_with_a_clear_screen() {
         auto *f = ventanas().mostrar<FormReynolds>();
         prueba::teclearEjemploTuberia(f);
-        QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, t::DPbar), Qt::LeftButton);
         QCOMPARE(control<QLabel>(f, "unidadDP")->text(), "( Pa )");
         f->Borrar();
         QCOMPARE(control<QLabel>(f, "unidadDP")->text(), "( kPa/m )");
@@ -156,7 +157,7 @@ class TestVentanasClaras : public prueba::PruebaGui {
 
     void no_totals_no_new_captions() {
         auto *f = ventanas().mostrar<FormReynolds>();
-        QTest::mouseDClick(control(f, "DPbar"), Qt::LeftButton);
+        QTest::mouseDClick(control(f, t::DPbar), Qt::LeftButton);
         QCOMPARE(mensajes.cajas.size(), 1); // the missing-data warning
         QCOMPARE(control<QLabel>(f, "unidadDP")->text(), "( kPa/m )");
         QCOMPARE(control<QAbstractButton>(f, "Command13")->text(), "( bar/m )");

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/case_entry.h"
 #include "app/pipes_entry.h"
+#include "gas/gas_fields.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/pipe_fields.h"
 
@@ -95,18 +96,17 @@ void teclear(const QObject *ventana, const QString &nombre, const QString &texto
     teclear(campo(ventana, nombre), texto);
 }
 
-void teclear(const QObject *ventana,
-             std::initializer_list<std::pair<const char *, const char *>> campos) {
+void teclear(const QObject *ventana, std::initializer_list<std::pair<QString, QString>> campos) {
     for (const auto &[nombre, texto] : campos)
-        teclear(ventana, QString::fromUtf8(nombre), QString::fromUtf8(texto));
+        teclear(ventana, nombre, texto);
 }
 
 void pulsar(const QObject *ventana, const QString &nombre) {
     QTest::mouseClick(control<QAbstractButton>(ventana, nombre), Qt::LeftButton);
 }
 
-void moverSobre(QWidget *w) {
-    const QPointF p(3, 3);
+void moverSobre(QWidget *w, QPoint donde) {
+    const QPointF p(donde);
     QMouseEvent ev(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
@@ -121,6 +121,14 @@ void dobleClicFila(QListWidget *l, int fila) {
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, p);
+}
+
+void clicFila(const QObject *ventana, int fila) {
+    clicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
+}
+
+void dobleClicFila(const QObject *ventana, int fila) {
+    dobleClicFila(control<QListWidget>(ventana, QStringLiteral("List1")), fila);
 }
 
 QStringList textos(const QListWidget *l) {
@@ -145,13 +153,13 @@ void teclearEjemploTuberia(const QObject *tuberia) {
         teclear(tuberia, t.campo, t.texto);
 }
 
-void teclearEjemploGas(const QObject *gas) {
-    teclear(gas, {{"dref", "1.293"},
-                  {"tref", "0"},
-                  {"Pproceso", "5"},
-                  {"tproceso", "20"},
-                  {"T_paraQ", "0"},
-                  {"Qnormales", "100"}});
+void teclearEjemploGas(const QObject *ventana) {
+    teclear(ventana, {{gas::dref, "1.293"},
+                      {gas::tref, "0"},
+                      {gas::Pproceso, "5"},
+                      {gas::tproceso, "20"},
+                      {gas::T_paraQ, "0"},
+                      {gas::Qnormales, "100"}});
 }
 
 void pegar(QLineEdit *e, const QString &texto) {
@@ -172,6 +180,16 @@ const QStringList &camposTuberia() {
     static const QStringList c = tuberia::campos().nombres(
         [](const Campo &x) { return !x.tiene(Opcional) && x.nombre != tuberia::LabelTuberia; });
     return c;
+}
+
+QStringList estadoCampos(const CamposTexto &c, const QStringList &campos) {
+    QStringList s;
+    for (const QString &n : campos)
+        s << n + QLatin1Char('=') + c.texto(n);
+    for (const QString &n :
+         {tuberia::Option1, tuberia::Option2, tuberia::Option3, tuberia::Option4})
+        s << QStringLiteral("%1=%2").arg(n).arg(c.opcion(n));
+    return s;
 }
 
 } // namespace vorlo::prueba

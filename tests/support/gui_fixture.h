@@ -7,9 +7,15 @@
 #include "app/ajustes.h"
 #include "app/message_boxes.h"
 #include "app/windows.h"
+#include "fields/field_texts.h"
+#include "fittings/fittings_fields.h"
+#include "gas/gas_fields.h"
+#include "gasline/gas_line_fields.h"
+#include "pipeflow/pipe_fields.h"
 
 #include <QColor>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -22,6 +28,12 @@ class QListWidget;
 class QPushButton;
 
 namespace vorlo::prueba {
+
+// The field names, by the window they belong to: the pipe flow window (t::dproceso), the gas
+// window (g::dproceso) and the gas line window (lg::P1Linea).
+namespace t = vorlo::tuberia;
+namespace g = vorlo::gas;
+namespace lg = vorlo::lineagas::campos;
 
 // The backgrounds a user sees: an input, a field the program computes, a field a result needs.
 inline const QColor kBlanco(255, 255, 255);
@@ -81,8 +93,7 @@ QString etiqueta(const QObject *ventana, const QString &nombre); // a label's te
 void teclear(QLineEdit *e, const QString &texto);
 void teclear(const QObject *ventana, const QString &nombre, const QString &texto);
 // Several fields, in the order given.
-void teclear(const QObject *ventana,
-             std::initializer_list<std::pair<const char *, const char *>> campos);
+void teclear(const QObject *ventana, std::initializer_list<std::pair<QString, QString>> campos);
 
 // Pastes a text into a field as a user does (select all, paste from the clipboard): the key
 // filter never sees it.
@@ -92,17 +103,23 @@ bool muestraNoNumero(const QString &t);
 
 // The texts of the pipe flow window's calculation, inputs and results, by control name.
 const QStringList &camposTuberia();
+// A pipe calculation as "name=value" lines: the texts of `campos`, then the four options.
+QStringList estadoCampos(const CamposTexto &c, const QStringList &campos);
 
 // A click on a button, in its middle.
 void pulsar(const QObject *ventana, const QString &nombre);
-// The pointer moving onto a widget (the calculator windows mark in red what a result needs).
-void moverSobre(QWidget *w);
+// The pointer moving onto a widget, at `donde` (the calculator windows mark in red what a
+// result needs).
+void moverSobre(QWidget *w, QPoint donde = QPoint(3, 3));
 
 // A click on a list's row.
 void clicFila(QListWidget *l, int fila);
 // The events a real double click on a row delivers: press and release, then the double click
 // and its release (QTest's double click alone sends only the middle event).
 void dobleClicFila(QListWidget *l, int fila);
+// The same on a row of a catalogue window's list, List1 (materials, liquids, gas viscosities).
+void clicFila(const QObject *ventana, int fila);
+void dobleClicFila(const QObject *ventana, int fila);
 QStringList textos(const QListWidget *l);
 
 // Delivers `veces` ticks of the window's timer "Timer1" at once, as the event loop does when an
@@ -113,6 +130,6 @@ void tic(const QObject *ventana, int veces = 1);
 // 100 mm pipe with 0,05 mm roughness, 5 m up.
 void teclearEjemploTuberia(const QObject *tuberia);
 // The gas window's mode-1 example: 1,293 kg/m3 at 0 ºC, at 5 bar a and 20 ºC, 100 Nm3/h.
-void teclearEjemploGas(const QObject *gas);
+void teclearEjemploGas(const QObject *ventana);
 
 } // namespace vorlo::prueba
