@@ -13,6 +13,7 @@
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
+#include "app/sizing_entry.h"
 #include "app/texts.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
@@ -162,6 +163,9 @@ void FormReynolds::conectarEventos() {
     connect(ui->Moody, &QAction::triggered, this, [this] { abrirMoody(estadoMoody()); });
     connect(ui->CommandAguaVapor, &QPushButton::clicked, this, [] { abrirAguaVapor(); });
     connect(ui->AguaVapor, &QAction::triggered, this, [] { abrirAguaVapor(); });
+    connect(ui->CommandDimensionar, &QPushButton::clicked, this,
+            &FormReynolds::CommandDimensionar_Click);
+    connect(ui->Dimensionado, &QAction::triggered, this, &FormReynolds::CommandDimensionar_Click);
     for (QLineEdit *e : {ui->Re, ui->ffinal, ui->Rugosidad, ui->dint, ui->fexacta})
         connect(e, &QLineEdit::textChanged, this, [this] { actualizarMoody(estadoMoody()); });
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
@@ -516,14 +520,18 @@ EstadoMoody FormReynolds::estadoMoody() const {
             ui->fexacta->text()};
 }
 
+QString FormReynolds::productoDeTextos(const QString &a, const QString &b) const {
+    const auto x = leerNumero(texto(a));
+    const auto y = leerNumero(texto(b));
+    if (!x || !y)
+        return {};
+    return formatoPlano(*x * *y).value_or(QString());
+}
+
 // The gas line starts from what this window holds; after that it is on its own.
 void FormReynolds::CommandLineaGas_Click() {
-    const auto producto = [this](const QString &a, const QString &b) -> QString {
-        const auto x = leerNumero(texto(a));
-        const auto y = leerNumero(texto(b));
-        if (!x || !y)
-            return {};
-        return formatoPlano(*x * *y).value_or(QString());
+    const auto producto = [this](const QString &a, const QString &b) {
+        return productoDeTextos(a, b);
     };
     DatosLineaGas d;
     d.dint = texto(tuberia::dint);
@@ -535,6 +543,19 @@ void FormReynolds::CommandLineaGas_Click() {
     d.masicoKgH = producto(tuberia::Qproceso, tuberia::dproceso);
     d.p1 = presionProcesoGas().value_or(QString());
     abrirLineaGas(d);
+}
+
+// Line sizing starts from this window's flow and fluid; the dynamic viscosity from the
+// kinematic one times the density when that is the one given.
+void FormReynolds::CommandDimensionar_Click() {
+    DatosDimensionado d;
+    d.caudal = texto(tuberia::Qproceso);
+    d.densidad = texto(tuberia::dproceso);
+    d.viscosidadDinamica = ui->Option4->isChecked()
+                               ? productoDeTextos(tuberia::Vcinematica, tuberia::dproceso)
+                               : texto(tuberia::vdinamica);
+    d.rugosidad = texto(tuberia::Rugosidad);
+    abrirDimensionado(d);
 }
 
 void FormReynolds::Command4_Click() {

@@ -73,8 +73,9 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Command3_Click();
     void Command4_Click();
     void Command7_Click();
-    void CommandLineaGas_Click(); // the gas line window, started from this window's values
-    void CommandTuberia_Click();  // standard pipe sizes; the pick fills dint and names the pipe
+    void CommandLineaGas_Click();    // the gas line window, started from this window's values
+    void CommandTuberia_Click();     // standard pipe sizes; the pick fills dint and names the pipe
+    void CommandDimensionar_Click(); // line sizing from this window's flow and fluid
 
     // The title: the calculation's, then the case's file when one is open.
     void actualizarTitulo();
@@ -101,6 +102,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
     QStringList estadoEntradas() const;
+    // Two fields' values multiplied, in the plain form; empty unless both are numbers.
+    QString productoDeTextos(const QString &a, const QString &b) const;
     QLineEdit *campo(const QString &nombre) const;
     QLabel *etiqueta(const QString &nombre) const;
 
