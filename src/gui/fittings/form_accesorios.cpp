@@ -9,17 +9,22 @@
 #include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "fields/numbers.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios_texts.h"
+#include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
+#include "results/results_file.h"
 #include "ui_form_accesorios.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtNumeric>
 
 namespace vorlo {
 
@@ -39,6 +44,15 @@ const QStringList kComic = {QStringLiteral("Comic Sans MS"), QStringLiteral("Com
 const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"),
                                 QStringLiteral("Microsoft Sans Serif"),
                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+
+// A field text of the open pipe flow window, by its name; none without that window.
+std::optional<QString> textoTuberia(const QString &nombre) {
+    const auto estado = estadoTuberia();
+    const qsizetype i = resultados::nombresCampos().indexOf(nombre);
+    if (!estado || i < 0)
+        return std::nullopt;
+    return estado->textos.at(static_cast<size_t>(i));
+}
 
 } // namespace
 
@@ -61,6 +75,8 @@ FormAccesorios::FormAccesorios(QWidget *parent)
 
     // The language as it stands when the window is created; it does not follow later changes.
     aplicarTextosAlCargar(this, textosFormAccesorios());
+    m_lengua = lenguaActual();
+    llenarMetodos();
     ordenarYNombrar();
     // Never shorter than the rows need: squeezed, the two columns' rows would no longer line up.
     alturaMinimaConTextos(this);
@@ -73,6 +89,7 @@ FormAccesorios::FormAccesorios(QWidget *parent)
         connect(m_k[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
     }
     connect(ui->Command1, &QPushButton::clicked, this, &FormAccesorios::Command1_Click);
+    connect(ui->MetodoK, &QComboBox::currentIndexChanged, this, &FormAccesorios::MetodoK_Click);
 }
 
 FormAccesorios::~FormAccesorios() = default;
@@ -107,6 +124,7 @@ void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) 
 // Tab goes row by row, count then K, through the threaded, flanged and user-defined groups,
 // then to the total and the button. Each field is named after its row's title and column.
 void FormAccesorios::ordenarYNombrar() {
+    setTabOrder(ui->MetodoK, ui->Diametrillo);
     QWidget *anterior = ui->Diametrillo;
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         const QString titulo = m_titulos[fila]->text();
@@ -118,6 +136,17 @@ void FormAccesorios::ordenarYNombrar() {
     }
     setTabOrder(anterior, ui->textbox_ktotal);
     setTabOrder(ui->textbox_ktotal, ui->Command1);
+}
+
+// The four methods in their fixed order, the one chosen last selected; the Reynolds number the
+// pipe window shows now.
+void FormAccesorios::llenarMetodos() {
+    for (const MetodoK m : kMetodosK)
+        ui->MetodoK->addItem(nombreMetodoK(m).en(m_lengua), static_cast<int>(m));
+    m_metodo = MetodoAccesorios;
+    ui->MetodoK->setCurrentIndex(ui->MetodoK->findData(static_cast<int>(m_metodo)));
+    tomarReynoldsDeTuberia();
+    escribirLabelMetodo();
 }
 
 void FormAccesorios::aplicarEstilo() {
@@ -140,12 +169,62 @@ void FormAccesorios::fijarDiametro(const QString &texto) {
     ui->Diametrillo->setText(texto);
 }
 
+void FormAccesorios::fijarReynolds(const QString &texto) {
+    m_textoReynolds = texto;
+    const std::optional<double> re = leerNumero(texto);
+    if (re == m_reynolds)
+        return;
+    m_reynolds = re;
+    if (!necesitaReynolds(m_metodo))
+        return;
+    // A pipe window whose K total is no longer this window's (emptied for a new diameter, or
+    // typed) keeps it: the fittings are to be chosen again there first.
+    m_entregarTotal = textoTuberia(tuberia::ktotal) == ui->textbox_ktotal->text();
+    enLote([this] { RellenarKMetodo(*this, m_metodo, m_reynolds); });
+    m_entregarTotal = true;
+    escribirLabelMetodo();
+}
+
+void FormAccesorios::tomarReynoldsDeTuberia() {
+    if (const auto re = textoTuberia(tuberia::Re))
+        fijarReynolds(*re);
+}
+
 void FormAccesorios::RellenarK() {
-    vorlo::RellenarK(*this);
+    enLote([this] { vorlo::RellenarK(*this, m_metodo, m_reynolds); });
+    escribirLabelMetodo();
 }
 
 void FormAccesorios::CalcularKTotal() {
+    if (m_enLote) {
+        m_totalPendiente = true;
+        return;
+    }
     vorlo::CalcularKTotal(*this);
+}
+
+void FormAccesorios::enLote(const std::function<void()> &paso) {
+    m_enLote = true;
+    m_totalPendiente = false;
+    paso();
+    m_enLote = false;
+    if (m_totalPendiente)
+        CalcularKTotal();
+}
+
+void FormAccesorios::MetodoK_Click() {
+    m_metodo = static_cast<MetodoK>(ui->MetodoK->currentData().toInt());
+    MetodoAccesorios = m_metodo;
+    enLote([this] { RellenarKMetodo(*this, m_metodo, m_reynolds); });
+    escribirLabelMetodo();
+}
+
+void FormAccesorios::escribirLabelMetodo() {
+    ui->LabelMetodo->setText(m_metodo == MetodoK::Tabla
+                                 ? QString()
+                                 : descripcionMetodoK(m_metodo,
+                                                      leerNumero(diametro()).value_or(qQNaN()),
+                                                      m_reynolds, m_lengua));
 }
 
 void FormAccesorios::Diametrillo_Change() {
@@ -208,11 +287,14 @@ informe::DatosAccesorios FormAccesorios::datosInforme() const {
     d.mensaje = ui->Label14->text();
     for (int fila = 0; fila < accesorios::kFilas; ++fila)
         d.filas.append({m_titulos[fila]->text(), unidades(fila), k(fila)});
+    d.metodo = m_metodo;
+    d.reynolds = m_textoReynolds;
     return d;
 }
 
 void FormAccesorios::escribirKtotalTuberia(const QString &texto) {
-    entregarKTotal(texto);
+    if (m_entregarTotal)
+        entregarKTotal(texto);
 }
 
 } // namespace vorlo
