@@ -16,6 +16,7 @@
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "fittings/form_accesorios.h"
+#include "fittings/k_metodos.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
@@ -338,6 +339,21 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
 }
 
+// The fittings window under 2-K beside the worked example (DN 100, Re 127.065): two elbows and a
+// swing check valve.
+void ventanaAccesorios2K(const QString &sfx) {
+    FormReynolds *tubo = ventanas().mostrar<FormReynolds>();
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(tubo, qPrintable(t.campo), t.texto);
+    pulsar(tubo, "Command3");
+    auto *accesorios = ventanas().existente<FormAccesorios>();
+    if (auto *metodo = hijo<QComboBox>(accesorios, "MetodoK"))
+        metodo->setCurrentIndex(static_cast<int>(MetodoK::DosK));
+    teclear(accesorios, "Naccesorios(0)", QStringLiteral("2"));
+    teclear(accesorios, "Naccesorios(9)", QStringLiteral("1"));
+    guardar(accesorios, QStringLiteral("fittings-2k-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -348,16 +364,18 @@ int main(int argc, char *argv[]) {
     if (args.size() < 2) {
         std::fprintf(stderr,
                      "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody (default all)\n");
+                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,fittings-2k "
+                     "(default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
     const QStringList cuales =
         args.size() > 3 ? args.at(3).split(QLatin1Char(','))
-                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
-                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
-                                      QStringLiteral("gasline"), QStringLiteral("moody")};
+                        : QStringList{QStringLiteral("start"),      QStringLiteral("pipe"),
+                                      QStringLiteral("gas"),        QStringLiteral("pipes"),
+                                      QStringLiteral("gasline"),    QStringLiteral("moody"),
+                                      QStringLiteral("fittings-2k")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -390,6 +408,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("moody"))) {
             empezar(idioma);
             ventanasMoody(sfx, idioma);
+        }
+        if (cuales.contains(QStringLiteral("fittings-2k"))) {
+            empezar(idioma);
+            ventanaAccesorios2K(sfx);
         }
     }
     ventanas().cerrarTodas();

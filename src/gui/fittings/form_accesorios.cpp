@@ -163,6 +163,8 @@ void FormAccesorios::aplicarEstilo() {
         w->setFont(fuente(w->font(), kSansSerif, true));
     // Room for the longer message on two lines, so that the rows do not jump when it shows.
     ui->Label14->setMinimumHeight(2 * ui->Label14->fontMetrics().lineSpacing() + 2);
+    // Likewise for the method's label, whose 3-K line takes two lines in a narrow window.
+    ui->LabelMetodo->setMinimumHeight(2 * ui->LabelMetodo->fontMetrics().lineSpacing() + 2);
 }
 
 void FormAccesorios::fijarDiametro(const QString &texto) {
