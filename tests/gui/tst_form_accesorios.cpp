@@ -48,32 +48,29 @@ FormAccesorios *pulsarCommand3(FormReynolds *r) {
 QComboBox *metodoK(QWidget *f) {
     return control<QComboBox>(f, "MetodoK");
 }
-// The fittings window at a diameter and a Reynolds number, under a method (items in enum order).
-FormAccesorios *accesoriosCon(const QString &d, const QString &re, MetodoK m) {
+// The fittings window at a diameter and a Reynolds number, under method item `m`.
+FormAccesorios *accesoriosCon(const QString &d, const QString &re, int m) {
     abrirAccesorios(d);
     actualizarReynoldsAccesorios(re);
     auto *f = ventanas().existente<FormAccesorios>();
-    metodoK(f)->setCurrentIndex(static_cast<int>(m));
+    metodoK(f)->setCurrentIndex(m);
     return f;
 }
-// What the core gives row `fila` at that diameter and Reynolds number, as the window shows it.
-QString kNucleo(MetodoK m, const QString &d, const QString &re, int fila) {
-    const auto k = kPorMetodo(m, leerNumero(d).value_or(-1), leerNumero(re)).k.at(fila);
-    return k ? formatoFijo(*k, 4).value_or("?") : QString();
+// Row `fila`'s K from the core, as the window shows it.
+QString kNucleo(int m, const QString &d, const QString &re, int fila) {
+    const auto k = kPorMetodo(MetodoK(m), leerNumero(d).value(), leerNumero(re)).k.at(fila);
+    return k ? formatoFijo(*k, 4).value() : QString();
 }
-// Each row's K and count with their enabled states, the message and the total's value.
+// The message, the total's value and each row's K and count with their enabled states.
 QStringList estado(QWidget *f) {
     QStringList l{etiqueta(f, "Label14"),
                   formatoPlano(leerNumero(campo(f, "textbox_ktotal")->text()).value_or(0)).value()};
     for (int i = 0; i < 23; ++i)
-        l << kDe(f, i)->text() + (kDe(f, i)->isEnabled() ? "" : " off") + " x" +
-                 unidades(f, i)->text() + (unidades(f, i)->isEnabled() ? "" : " off");
+        l << QStringLiteral("%1 %2 %3 %4")
+                 .arg(kDe(f, i)->text(), unidades(f, i)->text())
+                 .arg(kDe(f, i)->isEnabled())
+                 .arg(unidades(f, i)->isEnabled());
     return l;
-}
-// The pipe window's Re handed on at each change, as the pipe window will do it.
-void conectarReynolds(FormReynolds *r) {
-    QObject::connect(campo(r, "Re"), &QLineEdit::textChanged, r,
-                     [](const QString &t) { actualizarReynoldsAccesorios(t); });
 }
 
 } // namespace
@@ -394,33 +391,27 @@ class TestFormAccesorios : public PruebaGui {
         QTest::addColumn<int>("metodo");
         QTest::addColumn<QString>("re");
         QTest::addColumn<int>("fila");
-        QTest::addColumn<QString>("k"); // worked out by hand from the published formulas
-        QTest::newRow("Crane elbow") << int(MetodoK::Crane) << "" << 0 << ",4886";
-        QTest::newRow("Crane globe") << int(MetodoK::Crane) << "127.065" << 6 << "5,5372";
-        QTest::newRow("2-K elbow") << int(MetodoK::DosK) << "127.065" << 0 << ",5057";
-        QTest::newRow("2-K globe") << int(MetodoK::DosK) << "127.065" << 6 << "5,0054";
-        QTest::newRow("2-K elbow at 2.000") << int(MetodoK::DosK) << "2.000" << 0 << ",8994";
-        QTest::newRow("3-K elbow") << int(MetodoK::TresK) << "127.065" << 0 << ",5158";
-        QTest::newRow("3-K globe") << int(MetodoK::TresK) << "127.065" << 6 << "5,7495";
+        QTest::addColumn<QString>("k"); // by hand from the published formulas
+        // clang-format off
+        QTest::newRow("Crane, no Re") << 1 << ""        << 0 << ",4886";
+        QTest::newRow("Crane globe")  << 1 << "127.065" << 6 << "5,5372";
+        QTest::newRow("2-K")          << 2 << "127.065" << 0 << ",5057";
+        QTest::newRow("2-K at 2.000") << 2 << "2.000"   << 0 << ",8994";
+        QTest::newRow("3-K globe")    << 3 << "127.065" << 6 << "5,7495";
+        // clang-format on
     }
     void method_gives_the_core_k() {
         QFETCH(int, metodo);
         QFETCH(QString, re);
         QFETCH(int, fila);
-        const auto m = static_cast<MetodoK>(metodo);
-        auto *f = accesoriosCon("102,26", re, m);
+        auto *f = accesoriosCon("102,26", re, metodo);
         QTEST(kDe(f, fila)->text(), "k");
-        for (int i = 0; i < 21; ++i) {
-            QCOMPARE(kDe(f, i)->text(), kNucleo(m, "102,26", re, i));
-            QVERIFY(kDe(f, i)->isEnabled() && unidades(f, i)->isEnabled());
-        }
+        for (int i = 0; i < 21; ++i)
+            QVERIFY(kDe(f, i)->text() == kNucleo(metodo, "102,26", re, i) &&
+                    kDe(f, i)->isEnabled());
         QCOMPARE(kDe(f, 21)->text() + kDe(f, 22)->text(), ""); // user rows untouched
         QCOMPARE(etiqueta(f, "LabelMetodo"),
-                 descripcionMetodoK(m, 102.26, leerNumero(re), Lengua::Espanol));
-        QCOMPARE(etiqueta(f, "Label14"), "");
-        teclear(unidades(f, fila), "2");
-        QCOMPARE(campo(f, "textbox_ktotal")->text(),
-                 formatoPlano(2 * leerNumero(kDe(f, fila)->text()).value()).value());
+                 descripcionMetodoK(MetodoK(metodo), 102.26, leerNumero(re), Lengua::Espanol));
     }
 
     void changes_overwrite_typed_k_and_reset_counts_data() {
@@ -428,24 +419,22 @@ class TestFormAccesorios : public PruebaGui {
         QTest::addColumn<QString>("cambio"); // "re:TEXT", "d:TEXT" or "m:ITEM"
         QTest::addColumn<bool>("sobrescrita");
         QTest::addColumn<bool>("reiniciadas");
-        const int dosK = int(MetodoK::DosK), crane = int(MetodoK::Crane);
-        QTest::newRow("2-K, new Re") << dosK << "re:50.000" << true << false;
-        QTest::newRow("3-K, new Re") << int(MetodoK::TresK) << "re:50.000" << true << false;
-        QTest::newRow("2-K, same Re otherwise written") << dosK << "re:127065" << false << false;
-        QTest::newRow("Crane, new Re") << crane << "re:50.000" << false << false;
-        QTest::newRow("table, new Re") << int(MetodoK::Tabla) << "re:50.000" << false << false;
-        QTest::newRow("2-K, same diameter") << dosK << "d:100" << false << false;
-        QTest::newRow("2-K, new diameter") << dosK << "d:150" << true << true;
-        QTest::newRow("Crane, new diameter") << crane << "d:150" << true << true;
-        QTest::newRow("2-K to 3-K") << dosK << "m:3" << true << false;
-        QTest::newRow("Crane to table") << crane << "m:0" << true << false;
+        // clang-format off
+        QTest::newRow("2-K, new Re")          << 2 << "re:50.000" << true  << false;
+        QTest::newRow("3-K, new Re")          << 3 << "re:50.000" << true  << false;
+        QTest::newRow("2-K, Re same value")   << 2 << "re:127065" << false << false;
+        QTest::newRow("Crane, new Re")        << 1 << "re:50.000" << false << false;
+        QTest::newRow("2-K, same diameter")   << 2 << "d:100"     << false << false;
+        QTest::newRow("Crane, new diameter")  << 1 << "d:150"     << true  << true;
+        QTest::newRow("2-K to 3-K")           << 2 << "m:3"       << true  << false;
+        QTest::newRow("Crane to table")       << 1 << "m:0"       << true  << false;
+        // clang-format on
     }
     void changes_overwrite_typed_k_and_reset_counts() {
-        QFETCH(int, metodo);
         QFETCH(QString, cambio);
-        QFETCH(bool, sobrescrita);
         QFETCH(bool, reiniciadas);
-        auto *f = accesoriosCon("100", "127.065", static_cast<MetodoK>(metodo));
+        QFETCH(int, metodo);
+        auto *f = accesoriosCon("100", "127.065", metodo);
         teclear(kDe(f, 4), "9,9");
         teclear(unidades(f, 4), "2");
         teclear(unidades(f, 22), "3");
@@ -456,64 +445,44 @@ class TestFormAccesorios : public PruebaGui {
             abrirAccesorios(valor);
         else
             metodoK(f)->setCurrentIndex(valor.toInt());
-        QCOMPARE(kDe(f, 4)->text() != "9,9", sobrescrita);
+        QTEST(kDe(f, 4)->text() != "9,9", "sobrescrita");
         QCOMPARE(unidades(f, 4)->text() + unidades(f, 22)->text(), reiniciadas ? "00" : "23");
-        // Row 22 has no K; the total is row 4's.
-        const double total = 2 * leerNumero(kDe(f, 4)->text()).value_or(0);
-        QCOMPARE(campo(f, "textbox_ktotal")->text(),
-                 reiniciadas ? "0" : formatoPlano(total).value());
+        const double total = reiniciadas ? 0 : 2 * leerNumero(kDe(f, 4)->text()).value_or(0);
+        QCOMPARE(campo(f, "textbox_ktotal")->text(), formatoPlano(total).value());
     }
 
     void without_a_usable_reynolds_number_data() {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<int>("metodo");
-        QTest::addColumn<QString>("d");
         QTest::addColumn<QString>("re");
         QTest::addColumn<QString>("etiqueta");
         const QString es = "Este método necesita un número de Reynolds mayor que 0.";
         const QString en = "This method needs a Reynolds number above 0.";
-        const int dosK = int(MetodoK::DosK), tresK = int(MetodoK::TresK);
-        QTest::newRow("2-K, none") << kEspanol << dosK << "100"
-                                   << "" << es;
-        QTest::newRow("3-K, 0") << kIngles << tresK << "100"
-                                << "0" << en;
-        QTest::newRow("2-K, negative") << kIngles << dosK << "100"
-                                       << "-5" << en;
-        QTest::newRow("2-K, beyond a double") << kEspanol << dosK << "100"
-                                              << "1E400" << es;
-        QTest::newRow("2-K, K beyond a double") << kIngles << dosK << "100"
-                                                << "1E-320"
+        QTest::newRow("2-K, none") << kEspanol << 2 << "" << es;
+        QTest::newRow("3-K, 0") << kIngles << 3 << "0" << en;
+        QTest::newRow("2-K, K beyond a double") << kIngles << 2 << "1E-320"
                                                 << "The method gives no finite K for these inputs.";
-        QTest::newRow("3-K below 4,46 mm") << kEspanol << tresK << "4"
-                                           << "2.000"
-                                           << "El método no da un K finito con estos datos.";
     }
     void without_a_usable_reynolds_number() {
         QFETCH(QString, idioma);
         QFETCH(int, metodo);
-        QFETCH(QString, d);
         QFETCH(QString, re);
         Idioma = idioma;
-        auto *f = accesoriosCon(d, re, static_cast<MetodoK>(metodo));
+        auto *f = accesoriosCon("100", re, metodo);
         for (int i = 0; i < 21; ++i)
             QVERIFY(kDe(f, i)->text().isEmpty() && kDe(f, i)->isEnabled());
         QTEST(etiqueta(f, "LabelMetodo"), "etiqueta");
-        QVERIFY(!muestraNoNumero(campo(f, "textbox_ktotal")->text()));
-        // Crane needs no Reynolds number.
-        metodoK(f)->setCurrentIndex(int(MetodoK::Crane));
-        QVERIFY(etiqueta(f, "LabelMetodo").startsWith("K = n·fT, fT = 0,"));
+        metodoK(f)->setCurrentIndex(1); // Crane needs no Reynolds number
         QVERIFY(!kDe(f, 0)->text().isEmpty());
         // The window keeps the language it was made in, its label too.
         Idioma = idioma == kIngles ? kEspanol : kIngles;
         metodoK(f)->setCurrentIndex(metodo);
         QTEST(etiqueta(f, "LabelMetodo"), "etiqueta");
         QCOMPARE(metodoK(f)->itemText(0), idioma == kIngles ? "Table" : "Tabla");
-        QCOMPARE(etiqueta(f, "TituloMetodo"), idioma == kIngles ? "K method:" : "Método de los K:");
     }
 
     void table_is_todays_window_data() {
         QTest::addColumn<QString>("d");
-        QTest::newRow("25") << "25";
         QTest::newRow("gaps at 40") << "40";
         QTest::newRow("too small") << "8";
         QTest::newRow("too large") << "400,5";
@@ -522,82 +491,49 @@ class TestFormAccesorios : public PruebaGui {
         QFETCH(QString, d);
         abrirAccesorios(d);
         auto *f = ventanas().existente<FormAccesorios>();
-        QCOMPARE(metodoK(f)->currentText(), "Tabla");
-        QCOMPARE(etiqueta(f, "LabelMetodo"), "");
         teclear(unidades(f, 21), "1");
         const QStringList hoy = estado(f);
-        // Every method fills every row; the table then gives back its own.
-        actualizarReynoldsAccesorios("5.000");
+        actualizarReynoldsAccesorios("5.000"); // every method then fills every row
         for (int m : {2, 3, 1, 0})
             metodoK(f)->setCurrentIndex(m);
         QCOMPARE(estado(f), hoy);
         QCOMPARE(etiqueta(f, "LabelMetodo"), "");
-        QStringList metodos;
-        for (int i = 0; i < metodoK(f)->count(); ++i)
-            metodos << metodoK(f)->itemText(i);
-        QCOMPARE(metodos, QStringList({"Tabla", "Crane (n·fT)", "2-K (Hooper)", "3-K (Darby)"}));
+        const QStringList metodos = {"Tabla", "Crane (n·fT)", "2-K (Hooper)", "3-K (Darby)"};
+        for (int m = 0; m < 4; ++m)
+            QCOMPARE(metodoK(f)->itemText(m), metodos[m]);
     }
 
-    void k_follows_the_pipe_window_reynolds_number() {
+    void k_follows_the_pipe_window_into_its_report() {
         auto *r = ventanas().mostrar<FormReynolds>();
-        conectarReynolds(r);
+        QObject::connect(campo(r, "Re"), &QLineEdit::textChanged, r,
+                         [](const QString &t) { actualizarReynoldsAccesorios(t); });
         teclearEjemploTuberia(r);
         auto *f = pulsarCommand3(r);
-        QCOMPARE(etiqueta(f, "LabelMetodo"), "");
-        metodoK(f)->setCurrentIndex(int(MetodoK::DosK));
-        QVERIFY(etiqueta(f, "LabelMetodo").contains("Re = " + r->texto("Re") + ","));
+        metodoK(f)->setCurrentIndex(2);
+        QVERIFY(etiqueta(f, "LabelMetodo").contains("Re = 127.065,")); // taken on opening
         teclear(unidades(f, 0), "2");
-        const QString k0 = kDe(f, 0)->text();
         teclear(campo(r, "Qproceso"), "72");
-        QCOMPARE(kDe(f, 0)->text(), kNucleo(MetodoK::DosK, "100", r->texto("Re"), 0));
-        QVERIFY(kDe(f, 0)->text() != k0);
+        QCOMPARE(kDe(f, 0)->text(), kNucleo(2, "100", r->texto("Re"), 0));
         QCOMPARE(unidades(f, 0)->text(), "2");
-        QCOMPARE(campo(r, "ktotal")->text(),
-                 formatoPlano(2 * leerNumero(kDe(f, 0)->text()).value()).value());
+        QCOMPARE(campo(r, "ktotal")->text(), campo(f, "textbox_ktotal")->text());
+        const QString csv =
+            informe::csv(informe::informeTuberia(*r, kIngles, {}, accesoriosAbiertos()));
+        QVERIFY(csv.contains(
+            "MetodoK,K method,2-K (Hooper),\r\nLabelMetodo,K calculation,\"K = K1/Re"));
+        QVERIFY(csv.contains("\r\nk(0),Codo 90º (K),\"" + kDe(f, 0)->text() + "\","));
         // A new pipe diameter empties the pipe's K total; a new Re does not put the old one back.
         teclear(campo(r, "dint"), "150");
         teclear(campo(r, "Qproceso"), "36");
         QCOMPARE(campo(r, "ktotal")->text(), "");
-        // The method stays chosen in a window closed and opened again; one window only.
+        // Closed and opened again, the window keeps the method; one window only.
         f->close();
         borrarDiferidos();
-        f = pulsarCommand3(r);
-        QCOMPARE(metodoK(f)->currentText(), "2-K (Hooper)");
-        QCOMPARE(kDe(f, 0)->text(), kNucleo(MetodoK::DosK, "150", r->texto("Re"), 0));
+        QCOMPARE(metodoK(pulsarCommand3(r))->currentIndex(), 2);
         QCOMPARE(campo(r, "ktotal")->text(), "0");
-        const QWidgetList ventanasAbiertas = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(ventanasAbiertas.begin(), ventanasAbiertas.end(),
+        const QWidgetList v = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(v.begin(), v.end(),
                                [](QWidget *w) { return qobject_cast<FormAccesorios *>(w); }),
                  1);
-    }
-
-    void report_names_the_method_data() {
-        QTest::addColumn<QString>("idioma");
-        QTest::addColumn<int>("metodo");
-        QTest::addColumn<QString>("lineas"); // the CSV records the method adds
-        QTest::newRow("table") << kEspanol << 0
-                               << "DiametroNominal,Diámetro nominal de los K,DN 100,\r\n"
-                                  "MetodoK,Método de los K,Tabla,\r\n";
-        QTest::newRow("2-K") << kIngles << int(MetodoK::DosK)
-                             << "DiametroNominal,Nominal diameter of the K values,,\r\n"
-                                "MetodoK,K method,2-K (Hooper),\r\nLabelMetodo,K calculation,"
-                                "\"K = K1/Re + K∞·(1 + 1/D), Re = 127.065, D = 3,937 in\",\r\n";
-    }
-    void report_names_the_method() {
-        QFETCH(QString, idioma);
-        QFETCH(int, metodo);
-        QFETCH(QString, lineas);
-        auto *r = ventanas().mostrar<FormReynolds>();
-        teclearEjemploTuberia(r);
-        QCOMPARE(r->texto("Re"), "127.065");
-        auto *f = pulsarCommand3(r);
-        metodoK(f)->setCurrentIndex(metodo);
-        teclear(unidades(f, 9), "1");
-        const auto inf = informe::informeTuberia(*r, idioma, {}, accesoriosAbiertos());
-        QVERIFY(inf.accesorios);
-        QCOMPARE(inf.accesorios->lineas.value(0).k, kDe(f, 9)->text());
-        QCOMPARE(inf.accesorios->lineas.value(0).producto, kDe(f, 9)->text());
-        QVERIFY2(QString::fromUtf8(informe::csv(inf)).contains(lineas), qPrintable(lineas));
     }
 };
 
