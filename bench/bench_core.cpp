@@ -3,6 +3,7 @@
 #include "pipeflow/colebrook.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/ejemplo.h"
+#include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 
 #include <benchmark/benchmark.h>
@@ -160,5 +161,61 @@ void BM_SettleAfterOneChange(benchmark::State &state) {
     state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SettleAfterOneChange);
+
+// The same change settled in the exact mode: every result from the inputs at full precision,
+// the exact Colebrook root, the unrounded values kept between passes.
+void BM_SettleExactoAfterOneChange(benchmark::State &state) {
+    CamposMapa c = ejemplo();
+    ValoresExactos valores;
+    const auto exacta = [&valores](CamposTexto &x) {
+        CalcularTuberiaExacta(x, kEspanol, valores);
+        PasoFriccionExacta(x, kEspanol, &valores);
+    };
+    if (!settle(c, exacta)) {
+        state.SkipWithError("the worked example did not settle");
+        return;
+    }
+    bool alto = false;
+    int pasadas = 0;
+    for (auto _ : state) {
+        alto = !alto;
+        c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
+        const auto n = settle(c, exacta);
+        if (!n) {
+            state.SkipWithError("did not settle");
+            break;
+        }
+        pasadas += *n;
+    }
+    state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SettleExactoAfterOneChange);
+
+// The defined pass with its exact root beside it, as the window runs it: the fair comparison.
+void BM_SettleDefinidoConRaizAfterOneChange(benchmark::State &state) {
+    CamposMapa c = ejemplo();
+    const auto definida = [](CamposTexto &x) {
+        CalcularTuberia(x, kEspanol);
+        PasoFriccionExacta(x, kEspanol);
+    };
+    if (!settle(c, definida)) {
+        state.SkipWithError("the worked example did not settle");
+        return;
+    }
+    bool alto = false;
+    int pasadas = 0;
+    for (auto _ : state) {
+        alto = !alto;
+        c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
+        const auto n = settle(c, definida);
+        if (!n) {
+            state.SkipWithError("did not settle");
+            break;
+        }
+        pasadas += *n;
+    }
+    state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SettleDefinidoConRaizAfterOneChange);
 
 } // namespace

@@ -12,6 +12,7 @@ namespace {
 const QString kLang = QStringLiteral("lang");
 const QString kSalida = QStringLiteral("output");
 const QString kAyuda = QStringLiteral("help");
+const QString kExacto = QStringLiteral("exact");
 } // namespace
 
 std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser) {
@@ -30,6 +31,8 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
     parser.addOption(
         {kLang, QStringLiteral("Language of the texts: es or en."), QStringLiteral("es|en")});
     parser.addOption({{QStringLiteral("h"), kAyuda}, QStringLiteral("This help.")});
+    parser.addOption({kExacto, QStringLiteral("Every result from the exact Colebrook friction "
+                                              "factor and unrounded values.")});
     if (conSalida)
         parser.addOption({{QStringLiteral("o"), kSalida},
                           QStringLiteral("The report file: .pdf or .csv."),
@@ -48,6 +51,7 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
     if (!idioma)
         return QStringLiteral("--lang must be es or en, not '%1'").arg(parser.value(kLang));
     l.idioma = *idioma;
+    l.exacto = parser.isSet(kExacto);
     // The command's own name came first and was taken as the program's.
     const QStringList pos = parser.positionalArguments();
     if (pos.isEmpty())
@@ -75,11 +79,12 @@ int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &m
 }
 
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
-abrirCaso(const QString &ruta, const QString &idioma) {
+abrirCaso(const QString &ruta, const QString &idioma, bool exacto) {
     const auto leido = resultados::leer(ruta);
     if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido))
         return e->texto(idioma);
-    auto ventana = std::make_unique<resultados::VentanaTuberiaSimulada>(idioma);
+    // A results file holds no choice of mode: the defined one, unless asked for.
+    auto ventana = std::make_unique<resultados::VentanaTuberiaSimulada>(idioma, exacto);
     ventana->abrir(std::get<resultados::Resultados>(leido));
     return ventana;
 }
@@ -95,7 +100,7 @@ std::variant<CasoAbierto, int> prepararCaso(const QStringList &argumentos, bool 
         salida << uso;
         return 0;
     }
-    auto caso = abrirCaso(l.caso, l.idioma);
+    auto caso = abrirCaso(l.caso, l.idioma, l.exacto);
     if (const auto *m = std::get_if<QString>(&caso)) {
         errores << QStringLiteral("vorlo %1: %2\n").arg(comando, *m);
         return 3;

@@ -25,6 +25,7 @@ struct LineaCaso {
     QString idioma;
     QString salida; // -o, for report
     bool ayuda = false;
+    bool exacto = false; // --exact: the exact mode, whatever the case holds
 };
 std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida);
 
@@ -35,7 +36,7 @@ int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &m
 // Reads the case and opens it in a pipe flow window made of texts; or the message naming the
 // file and why it cannot be read, in the language given.
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
-abrirCaso(const QString &ruta, const QString &idioma);
+abrirCaso(const QString &ruta, const QString &idioma, bool exacto = false);
 
 // What both case commands do first: read the command line, answer --help or a wrong usage,
 // and open the case. Either the case opened, with its command line, or the exit code to return

@@ -9,6 +9,7 @@
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "catalogues/form3.h"
 #include "catalogues/form4.h"
@@ -29,6 +30,7 @@
 #include "pipes/form_tuberias.h"
 #include "results/form_guardar.h"
 #include "units/conversorudsrapido.h"
+#include "water/form_agua_vapor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -339,6 +341,19 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
 }
 
+// Water and steam: boiler water at 10 bar a, 0,39 K below saturation, so the red note shows.
+void ventanaAguaVapor(const QString &sfx) {
+    abrirAguaVapor();
+    auto *agua = ventanas().existente<FormAguaVapor>();
+    if (!agua) {
+        fallo(QStringLiteral("no water and steam window"));
+        return;
+    }
+    teclear(agua, "TAgua", QStringLiteral("179.5"));
+    teclear(agua, "PAgua", QStringLiteral("10"));
+    guardar(agua, QStringLiteral("water-") + sfx);
+}
+
 // The fittings window under 2-K beside the worked example (DN 100, Re 127.065): two elbows and a
 // swing check valve.
 void ventanaAccesorios2K(const QString &sfx) {
@@ -362,20 +377,19 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr,
-                     "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                     "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,fittings-2k "
-                     "(default all)\n");
+        std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,water,"
+                             "fittings-2k (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
     const QStringList cuales =
         args.size() > 3 ? args.at(3).split(QLatin1Char(','))
-                        : QStringList{QStringLiteral("start"),      QStringLiteral("pipe"),
-                                      QStringLiteral("gas"),        QStringLiteral("pipes"),
-                                      QStringLiteral("gasline"),    QStringLiteral("moody"),
-                                      QStringLiteral("fittings-2k")};
+                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
+                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
+                                      QStringLiteral("gasline"), QStringLiteral("moody"),
+                                      QStringLiteral("water"),   QStringLiteral("fittings-2k")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -408,6 +422,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("moody"))) {
             empezar(idioma);
             ventanasMoody(sfx, idioma);
+        }
+        if (cuales.contains(QStringLiteral("water"))) {
+            empezar(idioma);
+            ventanaAguaVapor(sfx);
         }
         if (cuales.contains(QStringLiteral("fittings-2k"))) {
             empezar(idioma);

@@ -66,6 +66,11 @@ class TestCaseCommands : public QObject {
         QTest::newRow("es")             << QStringList{"ejemplo.vrq", "--lang", "es"} << "laminarturbulento\tTurbulento\t";
         QTest::newRow("ES, =")          << QStringList{"ejemplo.vrq", "--lang=ES"} << "laminarturbulento\tTurbulento\t";
         QTest::newRow("tab inside")     << QStringList{"tab.vrq"} << "Rugosidad\t0, 05\tmm";
+        // The first line says how the results were computed; --exact computes them unrounded.
+        QTest::newRow("defined mode")   << ejemplo << "CheckExacto\tResults: friction factor from the grid 0,01–0,1, as displayed\t";
+        QTest::newRow("exact mode")     << QStringList{"ejemplo.vrq", "--exact"} << "CheckExacto\tResults: exact Colebrook friction factor, full precision\t";
+        QTest::newRow("exact Re")       << QStringList{"ejemplo.vrq", "--exact"} << "Re\t127.069\t";
+        QTest::newRow("exact, es")      << QStringList{"ejemplo.vrq", "--exact", "--lang", "es"} << "CheckExacto\tResultados: factor de fricción exacto de Colebrook, sin redondeos\t";
         // clang-format on
     }
     void calc_prints_one_line_per_field() {
@@ -76,7 +81,8 @@ class TestCaseCommands : public QObject {
         QCOMPARE(s.codigo, 0);
         QCOMPARE(s.err, "");
         QVERIFY2(s.out.split('\n').contains(linea), qPrintable(s.out));
-        QVERIFY(s.out.startsWith("Qproceso\t36\tm3/h\n") && s.out.endsWith('\n'));
+        QVERIFY(s.out.startsWith("CheckExacto\t") && s.out.endsWith('\n'));
+        QCOMPARE(s.out.split('\n').at(1), "Qproceso\t36\tm3/h");
         for (const QString &l : s.out.split('\n', Qt::SkipEmptyParts))
             QCOMPARE(l.count('\t'), 2);
     }

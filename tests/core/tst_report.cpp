@@ -59,7 +59,9 @@ class TestReport : public QObject {
                  "Labelffriccion DP DPbar L Desnivel DPtotalm DPbarTotal ktotal PerdidaAccesorios "
                  "PcargaTuberiaYaccesorios");
         QCOMPARE(inf.titulo, "REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
-        QCOMPARE(inf.caso, QStringList({"Fluid: Liquids", "Viscosity: Dynamic v.(µ)"}));
+        QCOMPARE(inf.caso, QStringList({"Fluid: Liquids", "Viscosity: Dynamic v.(µ)",
+                                        "Results: friction factor from the grid 0,01–0,1, as "
+                                        "displayed"}));
         QVERIFY(inf.avisos.isEmpty() && !inf.accesorios);
         // Any language other than Spanish reports in English.
         QCOMPARE(informeTuberia(c, "", kFecha).filas()[0].titulo, "Flow Rate");
@@ -276,7 +278,9 @@ class TestReport : public QObject {
         c.escribir(t::LabelTuberia, "4\"\tSch\n40");
         const Informe inf = informeTuberia(c, kIngles, kFecha);
         const QStringList lineas = textoPlano(inf).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lineas.size(), inf.secciones.size() + inf.filas().size());
+        // The mode's statement first, then the sections and their rows.
+        QCOMPARE(lineas.size(), 1 + inf.secciones.size() + inf.filas().size());
+        QCOMPARE(lineas.first(), inf.modo);
         QVERIFY(lineas.contains("Pipe\t4\" Sch 40\t"));
         for (const QString &l : lineas)
             QVERIFY2(l.count('\t') == 2 || l.count('\t') == 0, qPrintable(l));

@@ -47,6 +47,8 @@ void PruebaGui::init() {
     olvidarUltimaTuberia();
     if (m_idioma)
         Idioma = *m_idioma;
+    ajustesPrueba = AjustesEnMemoria();
+    fijarAjustes(&ajustesPrueba);
     mensajes.cajas.clear();
     mensajes.respuesta = Mensajes::Respuesta::Aceptar;
     fijarMensajes(&mensajes);
@@ -57,6 +59,7 @@ void PruebaGui::init() {
 void PruebaGui::cleanup() {
     cerrarVentanas();
     fijarMensajes(nullptr);
+    fijarAjustes(nullptr);
     alTerminar();
 }
 

@@ -4,6 +4,7 @@
 // through real key events, the mouse gestures the windows react to, and timer ticks delivered
 // at once instead of waited for.
 
+#include "app/ajustes.h"
 #include "app/message_boxes.h"
 #include "app/windows.h"
 
@@ -39,6 +40,8 @@ class PruebaGui : public QObject {
 
   protected:
     MensajesGrabados mensajes;
+    // What the program remembers between runs, fresh for each test (never the user's file).
+    AjustesEnMemoria ajustesPrueba;
 
     // What a suite adds to each test: after the fresh start, and after the windows closed.
     virtual void alEmpezar() {}

@@ -24,7 +24,56 @@ class CamposTexto {
 
     bool presente(const QString &campo) const { return !texto(campo).isEmpty(); }
     // The value of a field, or nullopt when it is empty or not a number.
-    std::optional<double> valor(const QString &campo) const;
+    virtual std::optional<double> valor(const QString &campo) const;
+    // Writes a result: its text, formatted from `x`. A view that keeps results unrounded
+    // (ValoresExactos) keeps `x` with it.
+    virtual void escribirValor(const QString &campo, double x, const QString &texto) {
+        (void)x;
+        escribir(campo, texto);
+    }
+};
+
+// The unrounded value of each result written, with the text it was written as: while a field
+// still shows that text, reading it gives the value rather than the rounded text.
+class ValoresExactos {
+  public:
+    std::optional<double> valor(const QString &campo, const QString &texto) const;
+    void guardar(const QString &campo, const QString &texto, double x);
+    void vaciar() { m_valores.clear(); }
+
+  private:
+    struct Valor {
+        QString texto;
+        double x;
+    };
+    QHash<QString, Valor> m_valores;
+};
+
+// Field texts seen through the unrounded values: every read and write goes to `campos`, but a
+// field whose text is one a result was written as reads as that result's full value.
+class CamposExactos : public CamposTexto {
+  public:
+    CamposExactos(CamposTexto &campos, ValoresExactos &valores)
+        : m_campos(campos), m_valores(valores) {}
+
+    QString texto(const QString &campo) const override { return m_campos.texto(campo); }
+    void escribir(const QString &campo, const QString &texto) override {
+        m_campos.escribir(campo, texto);
+    }
+    bool opcion(const QString &nombre) const override { return m_campos.opcion(nombre); }
+    void escribirColor(const QString &campo, ColorNota color) override {
+        m_campos.escribirColor(campo, color);
+    }
+    std::optional<double> valor(const QString &campo) const override;
+    // The value is kept before the write, which may run the calculation again, nested.
+    void escribirValor(const QString &campo, double x, const QString &texto) override {
+        m_valores.guardar(campo, texto, x);
+        m_campos.escribir(campo, texto);
+    }
+
+  private:
+    CamposTexto &m_campos;
+    ValoresExactos &m_valores;
 };
 
 // Map-backed field texts for library callers and tests. Counts every write that changes a text.

@@ -41,6 +41,16 @@ QString textoMalla() {
            formatoPlano(kMallaFin).value_or(QString());
 }
 
+TextoBilingue textoModo(bool exacto) {
+    if (exacto)
+        return {QStringLiteral("Resultados: factor de fricción exacto de Colebrook, sin redondeos"),
+                QStringLiteral("Results: exact Colebrook friction factor, full precision")};
+    return {QStringLiteral("Resultados: factor de fricción de la malla %1, como se muestran")
+                .arg(textoMalla()),
+            QStringLiteral("Results: friction factor from the grid %1, as displayed")
+                .arg(textoMalla())};
+}
+
 QString porcentaje(double p) {
     if (!std::isfinite(p))
         return {};
@@ -81,7 +91,11 @@ QString nota(double raiz, double malla, const QString &idioma) {
 
 } // namespace friccion
 
-void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
+void PasoFriccionExacta(CamposTexto &campos, const QString &idioma, ValoresExactos *valores) {
+    std::optional<CamposExactos> exactos;
+    if (valores)
+        exactos.emplace(campos, *valores);
+    CamposTexto &c = exactos ? static_cast<CamposTexto &>(*exactos) : campos;
     const auto raiz = friccion::raizDesdeTextos(c);
     const auto texto = raiz ? formatoFijo(*raiz, 6) : std::nullopt;
     if (!texto) {
@@ -94,6 +108,12 @@ void PasoFriccionExacta(CamposTexto &c, const QString &idioma) {
 
     // The grid value as the results read it; a text that is no positive number gives the
     // short note.
+    if (valores) {
+        // The results take the root itself: there is nothing to warn of.
+        c.escribir(Labelfexacta, friccion::kNotaResultadosExactos.en(idioma));
+        c.escribirColor(Labelfexacta, ColorNota::Normal);
+        return;
+    }
     c.escribir(Labelfexacta, friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma));
     const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
     c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "fields/language.h"
 #include "pipeflow/pipe_fields.h"
 #include "pipeflow/regimen.h"
 
@@ -17,14 +18,25 @@ namespace vorlo {
 // red when the root lies outside the grid 0,01-0,1, the normal colour inside it; both say by
 // how many percent ffinal is above or below the root (without ffinal, only where the root
 // lies). `idioma` chooses the language of the note.
-void PasoFriccionExacta(CamposTexto &campos, const QString &idioma);
+// With `valores` (the exact mode) the root is read from the unrounded Re and the note says that
+// the results use it.
+void PasoFriccionExacta(CamposTexto &campos, const QString &idioma,
+                        ValoresExactos *valores = nullptr);
 
 namespace friccion {
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 
+// The exact mode's note: the results use the root itself.
+inline const TextoBilingue kNotaResultadosExactos{
+    QStringLiteral("Los resultados usan la raíz exacta de Colebrook, sin redondeos"),
+    QStringLiteral("The results use the exact Colebrook root, without rounding")};
+
 // The grid's range as the notes write it: "0,01–0,1".
 QString textoMalla();
+
+// How the results of a mode are computed, as reports and commands state it.
+TextoBilingue textoModo(bool exacto);
 
 // A percentage for a sentence: whole above 9,5, else two significant digits (",5" shows as
 // "0,5"), "0" for what rounds to nothing.

@@ -220,6 +220,11 @@ TablaCampos construir() {
          .rol = Rol::Entrada,
          .marcas = Opcion | LeidaPorPasada,
          .rotulo = {QStringLiteral("V. Cinemática"), QStringLiteral("Kinematic v.")}},
+        {.nombre = CheckExacto,
+         .rol = Rol::Entrada,
+         .marcas = Opcion | LeidaPorPasada,
+         .rotulo = {QStringLiteral("Resultados exactos (f de Colebrook exacto, sin redondeos)"),
+                    QStringLiteral("Exact results (exact Colebrook f, no rounding)")}},
     };
     return TablaCampos(
         {QStringLiteral(

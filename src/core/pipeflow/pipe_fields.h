@@ -39,6 +39,8 @@ inline const QString Option1 = QStringLiteral("Option1");
 inline const QString Option2 = QStringLiteral("Option2");
 inline const QString Option3 = QStringLiteral("Option3");
 inline const QString Option4 = QStringLiteral("Option4");
+// Every result from the inputs at full precision and the exact Colebrook root.
+inline const QString CheckExacto = QStringLiteral("CheckExacto");
 
 // Every field and option of the window, in its order.
 const TablaCampos &campos();

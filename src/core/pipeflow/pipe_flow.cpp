@@ -3,8 +3,11 @@
 #include "colebrook.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/regimen.h"
 
+#include <QHash>
+#include <numbers>
 
 namespace vorlo {
 
@@ -42,21 +45,34 @@ constexpr double kDivisorAccesorios = 2 * kPaPorBar;
 // regime text reads laminar up to kReLaminar inclusive and turbulent from kReTurbulento on: the
 // two sets of boundaries differ at both ends, and both hold.
 
-// Decimals each result is shown with. Later steps read the shown, rounded texts, so these are
-// part of every result that follows.
-constexpr int kDecimalesVelocidad = 4;
-constexpr int kDecimalesFriccion = 4;
-constexpr int kDecimalesReynolds = 0;
-constexpr int kDecimalesDP = 2;
-constexpr int kDecimalesDPbar = 8;
-constexpr int kDecimalesCarga = 8;
-constexpr int kDecimalesAccesorios = 7;
-constexpr int kDecimalesTotal = 7;
+// The exact mode computes from the inputs at full precision: π and standard gravity as they
+// are, the head and the static head with g itself.
+constexpr double kPiExacto = std::numbers::pi;
+constexpr double kGravedad = 9.80665;
 
-// Writes a formatted result unless it could not be formatted (a value out of range).
-void escribirSiFinito(CamposTexto &c, const QString &campo, const std::optional<QString> &t) {
-    if (t)
-        c.escribir(campo, *t);
+// What tells the two modes apart inside a pass.
+struct Modo {
+    bool exacto = false;
+    double pi() const { return exacto ? kPiExacto : kPi; }
+};
+
+// The text a result is shown as, in its field's format (the field table's). Later steps of the
+// defined pass read the shown, rounded texts, so the formats are part of every result that
+// follows.
+std::optional<QString> formatear(const QString &campo, double x) {
+    static const QHash<QString, Formato> formatos = [] {
+        QHash<QString, Formato> h;
+        for (const Campo &c : campos().campos())
+            h.insert(c.nombre, c.formato);
+        return h;
+    }();
+    return formatos.value(campo).aplicar(x);
+}
+
+// Writes a result unless it could not be formatted (a value out of range).
+void escribirResultado(CamposTexto &c, const QString &campo, double x) {
+    if (const auto t = formatear(campo, x))
+        c.escribirValor(campo, x, *t);
 }
 
 void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, const QString &en,
@@ -74,16 +90,14 @@ void vaciarDiametroCero(CamposTexto &c) {
 }
 
 // Mean velocity in m/s from the flow and the diameter. Without a flow a typed velocity stays.
-void velocidad(CamposTexto &c) {
+void velocidad(CamposTexto &c, Modo modo) {
     if (!(c.texto(dint) != QStringLiteral("0") && c.presente(dint) && c.presente(Qproceso)))
         return;
     const auto q = c.valor(Qproceso);
     const auto d = c.valor(dint);
     if (q && d && *q > 0 && *d > 0) {
         const double radio = *d / kMmDiametroPorMRadio;
-        escribirSiFinito(
-            c, Vproceso,
-            formatoFijo(*q / (radio * radio * kSegundosPorHora * kPi), kDecimalesVelocidad));
+        escribirResultado(c, Vproceso, *q / (radio * radio * kSegundosPorHora * modo.pi()));
     }
 }
 
@@ -93,16 +107,17 @@ void vaciarVelocidadSinDiametro(CamposTexto &c) {
         c.escribir(Vproceso, QString());
 }
 
-void friccionColebrook(CamposTexto &c, const QString &idioma, double rug, double d, double re,
-                       const QString &es, const QString &en, ColorNota color) {
-    if (const auto f = Colebrook(rug, d, re)) {
-        escribirSiFinito(c, ffinal, formatoFijo(*f, kDecimalesFriccion));
+// The defined pass takes the grid point of Colebrook's scan, the exact mode the root itself.
+void friccionColebrook(CamposTexto &c, const QString &idioma, Modo modo, double rug, double d,
+                       double re, const QString &es, const QString &en, ColorNota color) {
+    if (const auto f = modo.exacto ? colebrookExacto(rug, d, re) : Colebrook(rug, d, re)) {
+        escribirResultado(c, ffinal, *f);
         notaFriccion(c, idioma, es, en, color);
     }
 }
 
 // Turbulent and transition branches: Colebrook from the roughness, the diameter and Re.
-void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
+void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double re) {
     if (!(c.presente(dint) && c.presente(Rugosidad)))
         return;
     const auto d = c.valor(dint);
@@ -110,13 +125,13 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
     if (!d || !rug)
         return;
     if (re > kReTurbulento) {
-        friccionColebrook(c, idioma, *rug, *d, re,
+        friccionColebrook(c, idioma, modo, *rug, *d, re,
                           QStringLiteral("   Factor de fricción de Colebrook (flujo "
                                          "turbulento)"),
                           QStringLiteral("   Colebrook Friction Factor (turbulent flow)"),
                           ColorNota::Normal);
     } else if (re >= kReLaminar && re <= kReTurbulento && *d > 0) {
-        friccionColebrook(c, idioma, *rug, *d, re,
+        friccionColebrook(c, idioma, modo, *rug, *d, re,
                           QStringLiteral("Zona de Transición. Factor de Fricción "
                                          "indeterminado. Se considerará flujo turbulento "
                                          "(caso más desfavorable)"),
@@ -131,7 +146,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, double re) {
 // turbulent branch wrote.
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
-        escribirSiFinito(c, ffinal, formatoFijo(kFactorLaminar / *re, kDecimalesFriccion));
+        escribirResultado(c, ffinal, kFactorLaminar / *re);
         notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
                      QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
     }
@@ -139,13 +154,13 @@ void friccionLaminar(CamposTexto &c, const QString &idioma) {
 
 // The friction factor from the Reynolds number shown now, before this pass computes a new one:
 // right after an input change it belongs to the previous Re, and the next pass catches up.
-void factorFriccion(CamposTexto &c, const QString &idioma) {
+void factorFriccion(CamposTexto &c, const QString &idioma, Modo modo) {
     if (!c.presente(Re))
         return;
     const auto re = c.valor(Re);
     if (!re)
         return;
-    friccionTurbulenta(c, idioma, *re);
+    friccionTurbulenta(c, idioma, modo, *re);
     friccionLaminar(c, idioma);
 }
 
@@ -167,8 +182,7 @@ void reynoldsDinamica(CamposTexto &c) {
     const auto rho = c.valor(dproceso);
     const auto mu = c.valor(vdinamica);
     if (d && v && rho && mu && *mu > 0)
-        escribirSiFinito(c, Re,
-                         formatoFijo((*d * *v) * *rho / (*mu * kMmPorM), kDecimalesReynolds));
+        escribirResultado(c, Re, (*d * *v) * *rho / (*mu * kMmPorM));
 }
 
 // Reynolds number from the kinematic viscosity: D·V/ν with D in m.
@@ -179,7 +193,7 @@ void reynoldsCinematica(CamposTexto &c) {
     const auto v = c.valor(Vproceso);
     const auto nu = c.valor(Vcinematica);
     if (d && v && nu && *nu > 0)
-        escribirSiFinito(c, Re, formatoFijo((*d * *v) / (*nu * kMmPorM), kDecimalesReynolds));
+        escribirResultado(c, Re, (*d * *v) / (*nu * kMmPorM));
 }
 
 // The regime text; emptied with Re, left as it is for Re <= 0.
@@ -215,11 +229,11 @@ void perdidaPorMetro(CamposTexto &c) {
     const auto v = c.valor(Vproceso);
     if (f && d && rho && v && *d != 0) {
         const double dp = ((*f / *d) * *rho * (*v * *v)) / 2;
-        const auto tDp = formatoFijo(dp, kDecimalesDP);
-        const auto tDpBar = formatoFijo(dp / kKPaPorBar, kDecimalesDPbar);
+        const auto tDp = formatear(DP, dp);
+        const auto tDpBar = formatear(DPbar, dp / kKPaPorBar);
         if (tDp && tDpBar) {
-            c.escribir(DP, *tDp);
-            c.escribir(DPbar, *tDpBar);
+            c.escribirValor(DP, dp, *tDp);
+            c.escribirValor(DPbar, dp / kKPaPorBar, *tDpBar);
         }
     }
 }
@@ -233,7 +247,7 @@ std::optional<double> desnivel(const CamposTexto &c) {
 }
 
 // Head loss in metres of the flowing fluid: the elevation plus f·L·V²/(2·g·D).
-void perdidaCarga(CamposTexto &c, const std::optional<double> &h) {
+void perdidaCarga(CamposTexto &c, const std::optional<double> &h, Modo modo) {
     if (!(c.presente(ffinal) && c.presente(dint) && c.presente(Vproceso) && c.presente(L))) {
         c.escribir(DPtotalm, QString());
         return;
@@ -242,16 +256,20 @@ void perdidaCarga(CamposTexto &c, const std::optional<double> &h) {
     const auto d = c.valor(dint);
     const auto v = c.valor(Vproceso);
     const auto l = c.valor(L);
-    if (f && d && v && l && h && *d != 0)
-        escribirSiFinito(
+    if (!(f && d && v && l && h && *d != 0))
+        return;
+    if (modo.exacto)
+        escribirResultado(c, DPtotalm,
+                          *h + *f * (*l / (*d / kMmPorM)) * (*v * *v) / (2 * kGravedad));
+    else
+        escribirResultado(
             c, DPtotalm,
-            formatoFijo(*h + (((*f / *d) * *l * (*v * *v)) / 2 / kKPaPorBar / kBarPorMetroColumna),
-                        kDecimalesCarga));
+            *h + (((*f / *d) * *l * (*v * *v)) / 2 / kKPaPorBar / kBarPorMetroColumna));
 }
 
 // Straight-pipe total in bar: the per-metre drop as shown times the length, plus the static
 // head. Unlike the head loss, an empty elevation empties it.
-void perdidaTramo(CamposTexto &c) {
+void perdidaTramo(CamposTexto &c, Modo modo) {
     if (!(c.presente(DPbar) && c.presente(L) && c.presente(Desnivel) && c.presente(dproceso))) {
         c.escribir(DPbarTotal, QString());
         return;
@@ -260,8 +278,13 @@ void perdidaTramo(CamposTexto &c) {
     const auto l = c.valor(L);
     const auto rho = c.valor(dproceso);
     const auto h = c.valor(Desnivel);
-    if (dpbar && l && rho && h)
-        escribirSiFinito(c, DPbarTotal, formatoPlano(*dpbar * *l + *rho * *h / kKgfM2PorBar));
+    if (!(dpbar && l && rho && h))
+        return;
+    if (modo.exacto)
+        escribirResultado(c, DPbarTotal,
+                          (*dpbar * kPaPorBar * *l + *rho * kGravedad * *h) / kPaPorBar);
+    else
+        escribirResultado(c, DPbarTotal, *dpbar * *l + *rho * *h / kKgfM2PorBar);
 }
 
 // Fittings drop in bar, K·ρ·V²/2. An empty text is not greater than 0 and empties the result;
@@ -287,9 +310,7 @@ void perdidaAccesorios(CamposTexto &c) {
     if (saltar)
         return;
     if (positivos)
-        escribirSiFinito(
-            c, PerdidaAccesorios,
-            formatoFijo(v[0] * v[1] * (v[2] * v[2]) / kDivisorAccesorios, kDecimalesAccesorios));
+        escribirResultado(c, PerdidaAccesorios, v[0] * v[1] * (v[2] * v[2]) / kDivisorAccesorios);
     else
         c.escribir(PerdidaAccesorios, QString());
 }
@@ -303,7 +324,7 @@ void perdidaTuberiaYAccesorios(CamposTexto &c) {
     const auto a = c.valor(DPbarTotal);
     const auto b = c.valor(PerdidaAccesorios);
     if (a && b)
-        escribirSiFinito(c, PcargaTuberiaYaccesorios, formatoFijo(*a + *b, kDecimalesTotal));
+        escribirResultado(c, PcargaTuberiaYaccesorios, *a + *b);
 }
 
 } // namespace
@@ -316,23 +337,45 @@ TextoBilingue textoRegimen(double re) {
     return {QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow")};
 }
 
-// Each step reads its fields afresh, so it works with the rounded texts earlier steps wrote.
-void CalcularTuberia(CamposTexto &c, const QString &idioma) {
+namespace {
+
+// One pass. The defined pass takes the friction factor from the Reynolds number shown before
+// the pass computes a new one (right after an input change it belongs to the previous Re, and
+// the next pass catches up); the exact mode takes it from the new one.
+void pasada(CamposTexto &c, const QString &idioma, Modo modo) {
     vaciarDiametroCero(c);
-    velocidad(c);
+    velocidad(c, modo);
     vaciarVelocidadSinDiametro(c);
-    factorFriccion(c, idioma);
-    vaciarFriccionSinReynolds(c);
+    if (!modo.exacto) {
+        factorFriccion(c, idioma, modo);
+        vaciarFriccionSinReynolds(c);
+    }
     reynoldsDinamica(c);
     reynoldsCinematica(c);
     regimen(c, idioma);
     vaciarReynoldsSinDatos(c);
+    if (modo.exacto) {
+        factorFriccion(c, idioma, modo);
+        vaciarFriccionSinReynolds(c);
+    }
     perdidaPorMetro(c);
     const std::optional<double> h = desnivel(c);
-    perdidaCarga(c, h);
-    perdidaTramo(c);
+    perdidaCarga(c, h, modo);
+    perdidaTramo(c, modo);
     perdidaAccesorios(c);
     perdidaTuberiaYAccesorios(c);
+}
+
+} // namespace
+
+// Each step reads its fields afresh, so it works with the rounded texts earlier steps wrote.
+void CalcularTuberia(CamposTexto &c, const QString &idioma) {
+    pasada(c, idioma, Modo{false});
+}
+
+void CalcularTuberiaExacta(CamposTexto &c, const QString &idioma, ValoresExactos &valores) {
+    CamposExactos exactos(c, valores);
+    pasada(exactos, idioma, Modo{true});
 }
 
 std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) {
@@ -359,7 +402,8 @@ std::optional<Mensaje> PerdidaTramoTotal(CamposTexto &c, const QString &idioma) 
         return std::nullopt;
     c.escribir(DP, *tDp);
     if (const auto dp = c.valor(DP))
-        escribirSiFinito(c, DPbar, formatoPlano(*dp / kPaPorBar));
+        if (const auto t = formatoPlano(*dp / kPaPorBar))
+            c.escribir(DPbar, *t);
     return std::nullopt;
 }
 

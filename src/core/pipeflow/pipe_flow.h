@@ -8,12 +8,18 @@
 #include <QStringList>
 #include <optional>
 
-
 namespace vorlo {
 
 // One pass of the pipe flow calculation over the field texts. `idioma` chooses the language of
 // the regime and friction notes ("ESPAÑOL" is Spanish, anything else English).
 void CalcularTuberia(CamposTexto &campos, const QString &idioma);
+
+// The same pass in the exact mode: every result from the inputs at full precision, never from
+// a rounded text (π and g = 9,80665 m/s² as they are, f = 64/Re below Re 2000 with the
+// unrounded Re, else the exact Colebrook root). The fields, their formats and the rules of
+// which results show are the defined pass's. `valores` keeps the unrounded results between
+// passes (a window's nested passes, the timer's), each while its field shows its text.
+void CalcularTuberiaExacta(CamposTexto &campos, const QString &idioma, ValoresExactos &valores);
 
 // The regime text for a Reynolds number above 0: laminar up to kReLaminar inclusive, the
 // critical zone below kReTurbulento, turbulent from it on.

@@ -168,6 +168,8 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
     anadirOpciones(inf, c);
     inf.caso << inf.palabra(palabras::Fluido) + QStringLiteral(": ") + elegida(inf, c, 0)
              << inf.palabra(palabras::Viscosidad) + QStringLiteral(": ") + elegida(inf, c, 2);
+    inf.modo = friccion::textoModo(c.opcion(tuberia::CheckExacto)).en(inf.lengua());
+    inf.caso << inf.modo;
     seccionesTuberia(inf, c);
     if (tramoCompleto(c))
         marcarTramoCompleto(inf);

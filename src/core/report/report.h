@@ -83,6 +83,8 @@ struct Informe {
     QString version;
     // The case in words ("Fluid: Liquids", ...), one line each.
     QStringList caso;
+    // How the results were computed (the pipe flow window's mode); empty for the gas window.
+    QString modo;
     // The option buttons behind it, "True" or "False" as in the results file.
     QList<Fila> opciones;
     QList<Seccion> secciones;

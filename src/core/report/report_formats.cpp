@@ -78,6 +78,8 @@ QString textoPlano(const Informe &inf) {
             l << celda(c);
         out += l.join(QLatin1Char('\t')) + QLatin1Char('\n');
     };
+    if (!inf.modo.isEmpty())
+        linea({inf.modo});
     for (const Seccion &s : inf.secciones) {
         linea({s.titulo});
         for (const Fila &f : s.filas)
@@ -102,6 +104,8 @@ QString textoPlano(const Informe &inf) {
 
 QString tablaHtml(const Informe &inf) {
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
+    if (!inf.modo.isEmpty())
+        out += QStringLiteral("<p>%1</p>\n").arg(html(inf.modo));
     out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
     out += QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>\n")
                .arg(html(inf.palabra(palabras::Magnitud)), html(inf.palabra(palabras::Valor)),

@@ -7,10 +7,12 @@ namespace vorlo::resultados {
 
 using namespace tuberia;
 
-VentanaTuberiaSimulada::VentanaTuberiaSimulada(const QString &idioma) : m_idioma(idioma) {
+VentanaTuberiaSimulada::VentanaTuberiaSimulada(const QString &idioma, bool exacto)
+    : m_idioma(idioma) {
     // The design state, set before any event is connected.
     m_campos.fijarOpcion(Option1, true);
     m_campos.fijarOpcion(Option3, true);
+    m_campos.fijarOpcion(CheckExacto, exacto);
     m_campos.escribir(Desnivel, QStringLiteral("0"));
     // Initialize.
     calcular();
@@ -41,8 +43,13 @@ void VentanaTuberiaSimulada::calcular() {
         return;
     ++m_profundidad;
     ++m_pasadas;
-    CalcularTuberia(*this, m_idioma);
-    PasoFriccionExacta(*this, m_idioma);
+    if (opcion(CheckExacto)) {
+        CalcularTuberiaExacta(*this, m_idioma, m_valoresExactos);
+        PasoFriccionExacta(*this, m_idioma, &m_valoresExactos);
+    } else {
+        CalcularTuberia(*this, m_idioma);
+        PasoFriccionExacta(*this, m_idioma);
+    }
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
 }

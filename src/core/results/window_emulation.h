@@ -20,7 +20,8 @@ inline constexpr int kTicsMaximos = 64;
 // text empty, after the pass it runs when it initializes. `idioma` is the language of its notes.
 class VentanaTuberiaSimulada : public CamposTexto {
   public:
-    explicit VentanaTuberiaSimulada(const QString &idioma);
+    // `exacto`: the window's exact mode (CheckExacto ticked).
+    explicit VentanaTuberiaSimulada(const QString &idioma, bool exacto = false);
 
     QString texto(const QString &campo) const override { return m_campos.texto(campo); }
     // A write that changes a text raises the field's change event, as the window's does.
@@ -47,6 +48,7 @@ class VentanaTuberiaSimulada : public CamposTexto {
 
     CamposMapa m_campos;
     QString m_idioma;
+    ValoresExactos m_valoresExactos;
     QStringList m_ultimoEstado;
     int m_profundidad = 0;
     int m_pasadas = 0;

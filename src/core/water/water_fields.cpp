@@ -1,5 +1,7 @@
 #include "water_fields.h"
 
+#include "units/conversionuds.h"
+
 namespace vorlo::agua {
 
 namespace {
@@ -12,13 +14,25 @@ TextoBilingue texto(const char *espanol, const char *ingles) {
     return {QString::fromUtf8(espanol), QString::fromUtf8(ingles)};
 }
 
+// The window's caption label and unit control of a row take the row's name.
+QString etiquetaDe(const QString &nombre) {
+    return nombre.isEmpty() ? QString() : QStringLiteral("Etiqueta") + nombre;
+}
+QString unidadDe(const QString &nombre) {
+    return nombre.isEmpty() ? QString() : QStringLiteral("Unidad") + nombre;
+}
+
+// An input with its unit button, which opens the converter for `magnitud`.
 Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-              const char *clave) {
+              const QString &magnitud, const char *clave) {
     return {.nombre = nombre,
             .rol = Rol::Entrada,
             .marcas = kEntrada,
             .rotulo = rotulo,
             .unidad = QString::fromUtf8(unidad),
+            .etiqueta = etiquetaDe(nombre),
+            .controlUnidad = unidadDe(nombre),
+            .magnitud = magnitud,
             .clave = QString::fromLatin1(clave)};
 }
 
@@ -31,6 +45,8 @@ Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *
             .rotulo = rotulo,
             .unidad = QString::fromUtf8(unidad),
             .formato = kSeis,
+            .etiqueta = etiquetaDe(nombre),
+            .controlUnidad = unidadDe(nombre),
             .clave = QString::fromLatin1(clave)};
 }
 
@@ -46,14 +62,15 @@ TablaCampos construir() {
                .rol = Rol::Resultado,
                .marcas = kResultado | EsTexto,
                .rotulo = texto("Fase", "Phase"),
+               .etiqueta = etiquetaDe(FaseAgua),
                .clave = QStringLiteral("phase")};
     const QList<SeccionCampos> secciones = {
         {texto("CONDICIONES", "CONDITIONS"),
-         {},
-         {entrada(TAgua, texto("Temperatura", "Temperature"), "ºC", "t"),
-          entrada(PAgua, texto("Presión absoluta", "Absolute pressure"), "bar a", "p")}},
+         QStringLiteral("EncabezadoCondiciones"),
+         {entrada(TAgua, texto("Temperatura", "Temperature"), "ºC", kTemperatura, "t"),
+          entrada(PAgua, texto("Presión absoluta", "Absolute pressure"), "bar a", kPresion, "p")}},
         {texto("PROPIEDADES", "PROPERTIES"),
-         {},
+         QStringLiteral("EncabezadoPropiedades"),
          {soloLinea(texto("Región IAPWS-IF97", "IAPWS-IF97 region"), "", "region"), fase,
           resultado(DensidadAgua, texto("Densidad", "Density"), "kg/m3", "density"),
           soloLinea(texto("Volumen específico", "Specific volume"), "m3/kg", "specific_volume"),
@@ -68,15 +85,15 @@ TablaCampos construir() {
           resultado(ViscCinAgua, texto("Viscosidad cinemática", "Kinematic viscosity"), "m2/s",
                     "kinematic_viscosity")}},
         {texto("SATURACIÓN", "SATURATION"),
-         {},
+         QStringLiteral("EncabezadoSaturacion"),
          {resultado(TsatAgua, texto("Temperatura de saturación", "Saturation temperature"), "ºC",
                     "saturation_temperature"),
           resultado(PsatAgua, texto("Presión de saturación", "Saturation pressure"), "bar a",
                     "saturation_pressure"),
           {.nombre = NotaAgua, .rol = Rol::Nota, .marcas = VaciaAlBorrar | EsTexto}}},
     };
-    return TablaCampos(texto("AGUA Y VAPOR (IAPWS-IF97)", "WATER AND STEAM (IAPWS-IF97)"), {},
-                       secciones);
+    return TablaCampos(texto("AGUA Y VAPOR (IAPWS-IF97)", "WATER AND STEAM (IAPWS-IF97)"),
+                       QStringLiteral("TituloAgua"), secciones);
 }
 
 } // namespace

@@ -25,7 +25,8 @@ inline const QString PsatAgua = QStringLiteral("PsatAgua");
 inline const QString NotaAgua = QStringLiteral("NotaAgua");
 
 // Three sections: the conditions (inputs), the properties, and saturation with the note; the
-// results run in the command's order.
+// results run in the command's order. A named row's caption label is "Etiqueta" + its name and
+// its unit control "Unidad" + its name (a button that opens the converter for an input).
 const TablaCampos &camposAgua();
 
 // The number a result row holds for a state, by the row's key: nullopt for the phase (a text),

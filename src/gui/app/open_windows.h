@@ -29,6 +29,10 @@ void entregarLiquido(const QString &densidad, const QString &viscosidad); // liq
 void entregarViscosidadDinamica(const QString &viscosidad);               // gas viscosities
 // The liquid catalogue's OK: the dynamic viscosity option, as a user's click sets it.
 void elegirViscosidadDinamica();
+// A fluid's density and dynamic viscosity (the water and steam window): the pipe flow window is
+// shown in the mode it is in, with the dynamic viscosity option chosen as a user's click does
+// before the two are written.
+void entregarFluido(const QString &densidad, const QString &viscosidadDinamica);
 // The fittings' K total; only into an open pipe flow window that shows its K total field.
 void entregarKTotal(const QString &ktotal);
 // The gas window's actual flow and density: the pipe flow window is shown in gases mode, with

@@ -1,5 +1,6 @@
 #include "form_reynolds.h"
 
+#include "app/ajustes.h"
 #include "app/colours.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
@@ -12,6 +13,7 @@
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
 #include "app/texts.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
@@ -26,6 +28,7 @@
 #include "ui_form_reynolds.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -68,6 +71,9 @@ FormReynolds::FormReynolds(QWidget *parent)
         m_etiquetas.insert(l->objectName(), l);
     for (QRadioButton *b : findChildren<QRadioButton *>())
         m_opciones.insert(b->objectName(), b);
+    m_opciones.insert(tuberia::CheckExacto, ui->CheckExacto);
+    // The exact mode as the user left it.
+    ui->CheckExacto->setChecked(ajustes().valor(claves::ResultadosExactos, false).toBool());
 
     ui->Picture1->setIcon(icono(QStringLiteral("flag_en")));
     ui->Spain->setIcon(icono(QStringLiteral("flag_es")));
@@ -132,8 +138,8 @@ FormReynolds::FormReynolds(QWidget *parent)
     for (const QString &n : tuberia::entradas()) {
         if (QLineEdit *e = campo(n))
             connect(e, &QLineEdit::textChanged, this, &FormReynolds::despertarTimer);
-        else if (QRadioButton *b = m_opciones.value(n))
-            connect(b, &QRadioButton::toggled, this, &FormReynolds::despertarTimer);
+        else if (QAbstractButton *b = m_opciones.value(n))
+            connect(b, &QAbstractButton::toggled, this, &FormReynolds::despertarTimer);
     }
     m_timer1->start();
 
@@ -153,6 +159,8 @@ void FormReynolds::conectarEventos() {
     // The Moody chart follows the four texts its point depends on, and the exact root.
     connect(ui->CommandMoody, &QPushButton::clicked, this, [this] { abrirMoody(estadoMoody()); });
     connect(ui->Moody, &QAction::triggered, this, [this] { abrirMoody(estadoMoody()); });
+    connect(ui->CommandAguaVapor, &QPushButton::clicked, this, [] { abrirAguaVapor(); });
+    connect(ui->AguaVapor, &QAction::triggered, this, [] { abrirAguaVapor(); });
     for (QLineEdit *e : {ui->Re, ui->ffinal, ui->Rugosidad, ui->dint, ui->fexacta})
         connect(e, &QLineEdit::textChanged, this, [this] { actualizarMoody(estadoMoody()); });
     connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
@@ -193,6 +201,7 @@ void FormReynolds::conectarEventos() {
             Option2_Click();
     });
     connect(ui->Option3, &QRadioButton::clicked, this, &FormReynolds::Option3_Click);
+    connect(ui->CheckExacto, &QCheckBox::clicked, this, &FormReynolds::CheckExacto_Click);
     connect(ui->Option4, &QRadioButton::clicked, this, &FormReynolds::Option4_Click);
     connect(ui->Picture1, &QToolButton::clicked, this, &FormReynolds::Picture1_Click);
     connect(ui->Spain, &QToolButton::clicked, this, &FormReynolds::Spain_Click);
@@ -257,7 +266,7 @@ void FormReynolds::escribir(const QString &nombre, const QString &t) {
 }
 
 bool FormReynolds::opcion(const QString &nombre) const {
-    const QRadioButton *b = m_opciones.value(nombre);
+    const QAbstractButton *b = m_opciones.value(nombre);
     return b && b->isChecked();
 }
 
@@ -271,9 +280,14 @@ void FormReynolds::CalcularTuberia() {
     if (m_profundidad >= kProfundidadMaxima)
         return;
     ++m_profundidad;
-    vorlo::CalcularTuberia(*this, idiomaActual());
-    // The exact root beside the grid value, from the texts the pass just wrote.
-    PasoFriccionExacta(*this, idiomaActual());
+    if (ui->CheckExacto->isChecked()) {
+        CalcularTuberiaExacta(*this, idiomaActual(), m_valoresExactos);
+        PasoFriccionExacta(*this, idiomaActual(), &m_valoresExactos);
+    } else {
+        vorlo::CalcularTuberia(*this, idiomaActual());
+        // The exact root beside the grid value, from the texts the pass just wrote.
+        PasoFriccionExacta(*this, idiomaActual());
+    }
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
 }
@@ -400,6 +414,13 @@ void FormReynolds::Option2_Click() {
         escribir(n, QString());
 }
 
+void FormReynolds::CheckExacto_Click() {
+    ajustes().fijar(claves::ResultadosExactos, ui->CheckExacto->isChecked());
+    // Values kept by the other mode describe nothing shown now.
+    m_valoresExactos.vaciar();
+    CalcularTuberia();
+}
+
 void FormReynolds::Option3_Click() {
     aplicarViscosidad(true);
 }
@@ -422,7 +443,9 @@ void FormReynolds::Borrar() {
 void FormReynolds::DPbar_DblClick() {
     m_escribiendoTotales = true;
     m_totalesEscritos = false;
-    const auto m = PerdidaTramoTotal(*this, idiomaActual());
+    CamposExactos exactos(*this, m_valoresExactos);
+    const auto m = ui->CheckExacto->isChecked() ? PerdidaTramoTotal(exactos, idiomaActual())
+                                                : PerdidaTramoTotal(*this, idiomaActual());
     m_escribiendoTotales = false;
     if (m_totalesEscritos)
         mostrarUnidadesTotales(true);

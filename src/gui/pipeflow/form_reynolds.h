@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QAbstractButton;
 class QRadioButton;
 class QTimer;
 
@@ -63,6 +64,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Spain_Click() { cambiarLengua(Lengua::Espanol); }
     void Borrar(); // Command18 and Borrar_Pantalla
     void DPbar_DblClick();
+    // The exact mode on or off, as a click on CheckExacto sets it; remembered between runs.
+    void CheckExacto_Click();
     void Command3_Click();
     void Command4_Click();
     void Command7_Click();
@@ -99,7 +102,9 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     FiltroTeclas *m_filtro = nullptr;
     QHash<QString, QLineEdit *> m_campos;
     QHash<QString, QLabel *> m_etiquetas;
-    QHash<QString, QRadioButton *> m_opciones;
+    QHash<QString, QAbstractButton *> m_opciones;
+    // The exact mode's unrounded results, each kept while its field shows its text.
+    ValoresExactos m_valoresExactos;
     QStringList m_ultimoEstado;
     int m_profundidad = 0;
     bool m_liquidos = true;

@@ -41,6 +41,12 @@ const QList<TextoControl> &textosFormReynolds() {
              "Moody chart with the operating point"},
             {"Ver", T::Texto, "Ver", "View"},
             {"Moody", T::Texto, "Diagrama de Moody", "Moody chart"},
+        {"CommandAguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
+        {"CommandAguaVapor", T::Tooltip,
+         "Densidad y viscosidad del agua o del vapor a cualquier temperatura y presión "
+         "(IAPWS-IF97)",
+         "Density and viscosity of water or steam at any temperature and pressure (IAPWS-IF97)"},
+        {"AguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
             {"CommandLineaGas", T::Texto, "Línea de gas…", "Gas line…"},
             {"CommandLineaGas", T::Tooltip,
              "Flujo isotérmico en toda la longitud de una línea de gas: presión de salida o caudal",

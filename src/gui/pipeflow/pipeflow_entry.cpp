@@ -28,6 +28,15 @@ void elegirViscosidadDinamica() {
     ventanas().obtener<FormReynolds>()->Option3_Click();
 }
 
+void entregarFluido(const QString &densidad, const QString &viscosidadDinamica) {
+    FormReynolds *v = ventanas().mostrar<FormReynolds>();
+    // The option first, so that the passes the two writes run already use the dynamic
+    // viscosity.
+    v->Option3_Click();
+    v->escribir(tuberia::dproceso, densidad);
+    v->escribir(tuberia::vdinamica, viscosidadDinamica);
+}
+
 void entregarKTotal(const QString &ktotal) {
     if (FormReynolds *v = ventanas().existente<FormReynolds>())
         v->recibirKTotal(ktotal);
