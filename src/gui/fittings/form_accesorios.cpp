@@ -54,6 +54,23 @@ std::optional<QString> textoTuberia(const QString &nombre) {
     return estado->textos.at(static_cast<size_t>(i));
 }
 
+// Holds a word-wrapped label at a fixed height, outside the window's layout: the method's label
+// changes with every Reynolds number, and a label in the layout would make each change measure
+// every word-wrapped text of the window again (a sixth of a keystroke's time).
+class MarcoFijo : public QWidget {
+  public:
+    MarcoFijo(QLabel *etiqueta, int alto) : m_etiqueta(etiqueta) {
+        setFixedHeight(alto);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent *) override { m_etiqueta->setGeometry(rect()); }
+
+  private:
+    QLabel *m_etiqueta;
+};
+
 } // namespace
 
 FormAccesorios::FormAccesorios(QWidget *parent)
@@ -164,7 +181,10 @@ void FormAccesorios::aplicarEstilo() {
     // Room for the longer message on two lines, so that the rows do not jump when it shows.
     ui->Label14->setMinimumHeight(2 * ui->Label14->fontMetrics().lineSpacing() + 2);
     // Likewise for the method's label, whose 3-K line takes two lines in a narrow window.
-    ui->LabelMetodo->setMinimumHeight(2 * ui->LabelMetodo->fontMetrics().lineSpacing() + 2);
+    auto *marco =
+        new MarcoFijo(ui->LabelMetodo, 2 * ui->LabelMetodo->fontMetrics().lineSpacing() + 2);
+    delete ui->filaMetodo->replaceWidget(ui->LabelMetodo, marco);
+    ui->LabelMetodo->setParent(marco);
 }
 
 void FormAccesorios::fijarDiametro(const QString &texto) {
