@@ -472,6 +472,7 @@ class TestFormAccesorios : public PruebaGui {
         for (int i = 0; i < 21; ++i)
             QVERIFY(kDe(f, i)->text().isEmpty() && kDe(f, i)->isEnabled());
         QTEST(etiqueta(f, "LabelMetodo"), "etiqueta");
+        QVERIFY(!muestraNoNumero(campo(f, "textbox_ktotal")->text()));
         metodoK(f)->setCurrentIndex(1); // Crane needs no Reynolds number
         QVERIFY(!kDe(f, 0)->text().isEmpty());
         // The window keeps the language it was made in, its label too.
