@@ -1,9 +1,13 @@
 // Keystroke to settled window: one key typed into a filled calculator window, then every
 // event it caused (nested passes, repaints) processed.
 #include "app/globals.h"
+#include "app/open_windows.h"
 #include "app/sizing_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "fittings/fittings_fields.h"
+#include "fittings/form_accesorios.h"
+#include "fittings/k_metodos.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
 #include "pipeflow/ejemplo.h"
@@ -11,6 +15,7 @@
 #include "sizing/form_dimensionado.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,6 +73,27 @@ void BM_FormReynoldsKeystrokeMoody(benchmark::State &state) {
     medirTuberia(state, true);
 }
 BENCHMARK(BM_FormReynoldsKeystrokeMoody)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// The pipe window as above with the fittings window beside it under 2-K, one of each catalogue
+// fitting counted. The pipe window's Re is handed to the fittings window at each change, as the
+// pipe window will do it, so every key also recomputes the 21 K, the K total and the method's
+// label, and hands the total back to the pipe window.
+void BM_FormReynoldsKeystrokeAccesorios2K(benchmark::State &state) {
+    Idioma = kEspanol;
+    auto *f = ventanas().mostrar<FormReynolds>();
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(f->findChild<QLineEdit *>(t.campo), t.texto);
+    QObject::connect(f->findChild<QLineEdit *>("Re"), &QLineEdit::textChanged, f,
+                     [](const QString &re) { actualizarReynoldsAccesorios(re); });
+    f->findChild<QPushButton *>("Command3")->click();
+    auto *a = ventanas().existente<FormAccesorios>();
+    a->findChild<QComboBox *>("MetodoK")->setCurrentIndex(static_cast<int>(MetodoK::DosK));
+    for (int fila = 0; fila < accesorios::kFilasTabla; ++fila)
+        teclear(a->findChild<QLineEdit *>(accesorios::Naccesorios(fila)), "1");
+    medirTeclas(state, f->findChild<QLineEdit *>("Qproceso"));
+    MetodoAccesorios = MetodoK::Tabla;
+}
+BENCHMARK(BM_FormReynoldsKeystrokeAccesorios2K)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 void BM_Form2Keystroke(benchmark::State &state) {
     Idioma = kEspanol;

@@ -18,6 +18,7 @@
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "fittings/form_accesorios.h"
+#include "fittings/k_metodos.h"
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
@@ -366,6 +367,21 @@ void ventanaDimensionado(const QString &sfx) {
     guardar(dimensionado, QStringLiteral("sizing-") + sfx);
 }
 
+// The fittings window under 2-K beside the worked example (DN 100, Re 127.065): two elbows and a
+// swing check valve.
+void ventanaAccesorios2K(const QString &sfx) {
+    FormReynolds *tubo = ventanas().mostrar<FormReynolds>();
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(tubo, qPrintable(t.campo), t.texto);
+    pulsar(tubo, "Command3");
+    auto *accesorios = ventanas().existente<FormAccesorios>();
+    if (auto *metodo = hijo<QComboBox>(accesorios, "MetodoK"))
+        metodo->setCurrentIndex(static_cast<int>(MetodoK::DosK));
+    teclear(accesorios, "Naccesorios(0)", QStringLiteral("2"));
+    teclear(accesorios, "Naccesorios(9)", QStringLiteral("1"));
+    guardar(accesorios, QStringLiteral("fittings-2k-") + sfx);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -375,18 +391,19 @@ int main(int argc, char *argv[]) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of "
-                             "start,pipe,gas,pipes,gasline,moody,water,sizing (default all)\n");
+                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,water,"
+                             "sizing,fittings-2k (default all)\n");
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
     const QStringList cuales =
         args.size() > 3 ? args.at(3).split(QLatin1Char(','))
-                        : QStringList{QStringLiteral("start"),   QStringLiteral("pipe"),
-                                      QStringLiteral("gas"),     QStringLiteral("pipes"),
-                                      QStringLiteral("gasline"), QStringLiteral("moody"),
-                                      QStringLiteral("water"),   QStringLiteral("sizing")};
+                        : QStringList{QStringLiteral("start"),      QStringLiteral("pipe"),
+                                      QStringLiteral("gas"),        QStringLiteral("pipes"),
+                                      QStringLiteral("gasline"),    QStringLiteral("moody"),
+                                      QStringLiteral("water"),      QStringLiteral("sizing"),
+                                      QStringLiteral("fittings-2k")};
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
@@ -427,6 +444,10 @@ int main(int argc, char *argv[]) {
         if (cuales.contains(QStringLiteral("sizing"))) {
             empezar(idioma);
             ventanaDimensionado(sfx);
+        }
+        if (cuales.contains(QStringLiteral("fittings-2k"))) {
+            empezar(idioma);
+            ventanaAccesorios2K(sfx);
         }
     }
     ventanas().cerrarTodas();

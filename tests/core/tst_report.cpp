@@ -267,8 +267,10 @@ class TestReport : public QObject {
         QVERIFY(
             b.contains("\r\nNaccesorios(0)*k(0),\"Elbow 90°, standard (Uds × K)\",\"0,9\",\r\n"));
         QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"));
+        QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"
+                           "MetodoK,Método de los K,Tabla,\r\n"));
         // One record per row, plus the one line break inside the quoted pipe text.
-        QCOMPARE(b.count("\r\n"), 1 + modelo.size() + 2 + 3 * 3 + 1);
+        QCOMPARE(b.count("\r\n"), 1 + modelo.size() + 3 + 3 * 3 + 1);
     }
 
     void plain_text_keeps_every_value_in_its_cell() {

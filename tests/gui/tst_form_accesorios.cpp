@@ -1,17 +1,23 @@
 #include "app/globals.h"
 #include "app/open_windows.h"
 #include "fields/language.h"
+#include "fields/numbers.h"
 #include "fittings/form_accesorios.h"
+#include "fittings/k_metodos.h"
 #include "pipeflow/form_reynolds.h"
+#include "report/report.h"
+#include "report/report_formats.h"
 
 #include "../support/gui_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 using namespace vorlo;
 using namespace vorlo::prueba;
@@ -37,6 +43,34 @@ FormReynolds *tuberiaCon(const QString &dint) {
 FormAccesorios *pulsarCommand3(FormReynolds *r) {
     pulsar(r, "Command3");
     return ventanas().existente<FormAccesorios>();
+}
+
+QComboBox *metodoK(QWidget *f) {
+    return control<QComboBox>(f, "MetodoK");
+}
+// The fittings window at a diameter and a Reynolds number, under method item `m`.
+FormAccesorios *accesoriosCon(const QString &d, const QString &re, int m) {
+    abrirAccesorios(d);
+    actualizarReynoldsAccesorios(re);
+    auto *f = ventanas().existente<FormAccesorios>();
+    metodoK(f)->setCurrentIndex(m);
+    return f;
+}
+// Row `fila`'s K from the core, as the window shows it.
+QString kNucleo(int m, const QString &d, const QString &re, int fila) {
+    const auto k = kPorMetodo(MetodoK(m), leerNumero(d).value(), leerNumero(re)).k.at(fila);
+    return k ? formatoFijo(*k, 4).value() : QString();
+}
+// The message, the total's value and each row's K and count with their enabled states.
+QStringList estado(QWidget *f) {
+    QStringList l{etiqueta(f, "Label14"),
+                  formatoPlano(leerNumero(campo(f, "textbox_ktotal")->text()).value_or(0)).value()};
+    for (int i = 0; i < 23; ++i)
+        l << QStringLiteral("%1 %2 %3 %4")
+                 .arg(kDe(f, i)->text(), unidades(f, i)->text())
+                 .arg(kDe(f, i)->isEnabled())
+                 .arg(unidades(f, i)->isEnabled());
+    return l;
 }
 
 } // namespace
@@ -349,6 +383,156 @@ class TestFormAccesorios : public PruebaGui {
         tic(r); // the pipe window takes up the new K total at its next tick
         QTRY_COMPARE(r->texto(t::PerdidaAccesorios), ",0161780");
         QTRY_COMPARE(r->texto(t::PcargaTuberiaYaccesorios), ",6648810");
+    }
+
+    void method_gives_the_core_k_data() {
+        QTest::addColumn<int>("metodo");
+        QTest::addColumn<QString>("re");
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<QString>("k"); // by hand from the published formulas
+        // clang-format off
+        QTest::newRow("Crane, no Re") << 1 << ""        << 0 << ",4886";
+        QTest::newRow("Crane globe")  << 1 << "127.065" << 6 << "5,5372";
+        QTest::newRow("2-K")          << 2 << "127.065" << 0 << ",5057";
+        QTest::newRow("2-K at 2.000") << 2 << "2.000"   << 0 << ",8994";
+        QTest::newRow("3-K globe")    << 3 << "127.065" << 6 << "5,7495";
+        // clang-format on
+    }
+    void method_gives_the_core_k() {
+        QFETCH(int, metodo);
+        QFETCH(QString, re);
+        QFETCH(int, fila);
+        auto *f = accesoriosCon("102,26", re, metodo);
+        QTEST(kDe(f, fila)->text(), "k");
+        for (int i = 0; i < 21; ++i)
+            QVERIFY(kDe(f, i)->text() == kNucleo(metodo, "102,26", re, i) &&
+                    kDe(f, i)->isEnabled());
+        QCOMPARE(kDe(f, 21)->text() + kDe(f, 22)->text(), ""); // user rows untouched
+        QCOMPARE(etiqueta(f, "LabelMetodo"),
+                 descripcionMetodoK(MetodoK(metodo), 102.26, leerNumero(re), Lengua::Espanol));
+    }
+
+    void changes_overwrite_typed_k_and_reset_counts_data() {
+        QTest::addColumn<int>("metodo");
+        QTest::addColumn<QString>("cambio"); // "re:TEXT", "d:TEXT" or "m:ITEM"
+        QTest::addColumn<bool>("sobrescrita");
+        QTest::addColumn<bool>("reiniciadas");
+        // clang-format off
+        QTest::newRow("2-K, new Re")          << 2 << "re:50.000" << true  << false;
+        QTest::newRow("3-K, new Re")          << 3 << "re:50.000" << true  << false;
+        QTest::newRow("2-K, Re same value")   << 2 << "re:127065" << false << false;
+        QTest::newRow("Crane, new Re")        << 1 << "re:50.000" << false << false;
+        QTest::newRow("2-K, same diameter")   << 2 << "d:100"     << false << false;
+        QTest::newRow("Crane, new diameter")  << 1 << "d:150"     << true  << true;
+        QTest::newRow("2-K to 3-K")           << 2 << "m:3"       << true  << false;
+        QTest::newRow("Crane to table")       << 1 << "m:0"       << true  << false;
+        // clang-format on
+    }
+    void changes_overwrite_typed_k_and_reset_counts() {
+        QFETCH(QString, cambio);
+        QFETCH(bool, reiniciadas);
+        QFETCH(int, metodo);
+        auto *f = accesoriosCon("100", "127.065", metodo);
+        teclear(kDe(f, 4), "9,9");
+        teclear(unidades(f, 4), "2");
+        teclear(unidades(f, 22), "3");
+        const QString valor = cambio.section(':', 1);
+        if (cambio.startsWith("re:"))
+            actualizarReynoldsAccesorios(valor);
+        else if (cambio.startsWith("d:"))
+            abrirAccesorios(valor);
+        else
+            metodoK(f)->setCurrentIndex(valor.toInt());
+        QTEST(kDe(f, 4)->text() != "9,9", "sobrescrita");
+        QCOMPARE(unidades(f, 4)->text() + unidades(f, 22)->text(), reiniciadas ? "00" : "23");
+        const double total = reiniciadas ? 0 : 2 * leerNumero(kDe(f, 4)->text()).value_or(0);
+        QCOMPARE(campo(f, "textbox_ktotal")->text(), formatoPlano(total).value());
+    }
+
+    void without_a_usable_reynolds_number_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<int>("metodo");
+        QTest::addColumn<QString>("re");
+        QTest::addColumn<QString>("etiqueta");
+        const QString es = "Este método necesita un número de Reynolds mayor que 0.";
+        const QString en = "This method needs a Reynolds number above 0.";
+        QTest::newRow("2-K, none") << kEspanol << 2 << "" << es;
+        QTest::newRow("3-K, 0") << kIngles << 3 << "0" << en;
+        QTest::newRow("2-K, K beyond a double") << kIngles << 2 << "1E-320"
+                                                << "The method gives no finite K for these inputs.";
+    }
+    void without_a_usable_reynolds_number() {
+        QFETCH(QString, idioma);
+        QFETCH(int, metodo);
+        QFETCH(QString, re);
+        Idioma = idioma;
+        auto *f = accesoriosCon("100", re, metodo);
+        for (int i = 0; i < 21; ++i)
+            QVERIFY(kDe(f, i)->text().isEmpty() && kDe(f, i)->isEnabled());
+        QTEST(etiqueta(f, "LabelMetodo"), "etiqueta");
+        QVERIFY(!muestraNoNumero(campo(f, "textbox_ktotal")->text()));
+        metodoK(f)->setCurrentIndex(1); // Crane needs no Reynolds number
+        QVERIFY(!kDe(f, 0)->text().isEmpty());
+        // The window keeps the language it was made in, its label too.
+        Idioma = idioma == kIngles ? kEspanol : kIngles;
+        metodoK(f)->setCurrentIndex(metodo);
+        QTEST(etiqueta(f, "LabelMetodo"), "etiqueta");
+        QCOMPARE(metodoK(f)->itemText(0), idioma == kIngles ? "Table" : "Tabla");
+    }
+
+    void table_is_todays_window_data() {
+        QTest::addColumn<QString>("d");
+        QTest::newRow("gaps at 40") << "40";
+        QTest::newRow("too small") << "8";
+        QTest::newRow("too large") << "400,5";
+    }
+    void table_is_todays_window() {
+        QFETCH(QString, d);
+        abrirAccesorios(d);
+        auto *f = ventanas().existente<FormAccesorios>();
+        teclear(unidades(f, 21), "1");
+        const QStringList hoy = estado(f);
+        actualizarReynoldsAccesorios("5.000"); // every method then fills every row
+        for (int m : {2, 3, 1, 0})
+            metodoK(f)->setCurrentIndex(m);
+        QCOMPARE(estado(f), hoy);
+        QCOMPARE(etiqueta(f, "LabelMetodo"), "");
+        const QStringList metodos = {"Tabla", "Crane (n·fT)", "2-K (Hooper)", "3-K (Darby)"};
+        for (int m = 0; m < 4; ++m)
+            QCOMPARE(metodoK(f)->itemText(m), metodos[m]);
+    }
+
+    void k_follows_the_pipe_window_into_its_report() {
+        auto *r = ventanas().mostrar<FormReynolds>();
+        QObject::connect(campo(r, "Re"), &QLineEdit::textChanged, r,
+                         [](const QString &t) { actualizarReynoldsAccesorios(t); });
+        teclearEjemploTuberia(r);
+        auto *f = pulsarCommand3(r);
+        metodoK(f)->setCurrentIndex(2);
+        QVERIFY(etiqueta(f, "LabelMetodo").contains("Re = 127.065,")); // taken on opening
+        teclear(unidades(f, 0), "2");
+        teclear(campo(r, "Qproceso"), "72");
+        QCOMPARE(kDe(f, 0)->text(), kNucleo(2, "100", r->texto("Re"), 0));
+        QCOMPARE(unidades(f, 0)->text(), "2");
+        QCOMPARE(campo(r, "ktotal")->text(), campo(f, "textbox_ktotal")->text());
+        const QString csv =
+            informe::csv(informe::informeTuberia(*r, kIngles, {}, accesoriosAbiertos()));
+        QVERIFY(csv.contains(
+            "MetodoK,K method,2-K (Hooper),\r\nLabelMetodo,K calculation,\"K = K1/Re"));
+        QVERIFY(csv.contains("\r\nk(0),Codo 90º (K),\"" + kDe(f, 0)->text() + "\","));
+        // A new pipe diameter empties the pipe's K total; a new Re does not put the old one back.
+        teclear(campo(r, "dint"), "150");
+        teclear(campo(r, "Qproceso"), "36");
+        QCOMPARE(campo(r, "ktotal")->text(), "");
+        // Closed and opened again, the window keeps the method; one window only.
+        f->close();
+        borrarDiferidos();
+        QCOMPARE(metodoK(pulsarCommand3(r))->currentIndex(), 2);
+        QCOMPARE(campo(r, "ktotal")->text(), "0");
+        const QWidgetList v = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(v.begin(), v.end(),
+                               [](QWidget *w) { return qobject_cast<FormAccesorios *>(w); }),
+                 1);
     }
 };
 

@@ -3,6 +3,8 @@
 #include "fields/numbers.h"
 #include "fittings/k_factors.h"
 
+#include <QtNumeric>
+
 namespace vorlo {
 
 bool disparaRelleno(const QString &diametro) {
@@ -10,12 +12,18 @@ bool disparaRelleno(const QString &diametro) {
            QString::compare(diametro, QLatin1String("9999999")) < 0;
 }
 
-void RellenarK(CamposAccesorios &campos) {
-    using namespace accesorios;
-    for (int fila = 0; fila < kFilas; ++fila) {
+namespace {
+
+void reiniciarUnidades(CamposAccesorios &campos) {
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         campos.habilitarUnidades(fila, true);
         campos.escribirUnidades(fila, QStringLiteral("0"));
     }
+}
+
+// The table's part of the fill: the message, the nominal diameter and the K of rows 0-20.
+void rellenarTabla(CamposAccesorios &campos) {
+    using namespace accesorios;
     campos.escribirMensaje(QString());
 
     const std::optional<double> d = leerNumero(campos.diametro());
@@ -36,6 +44,40 @@ void RellenarK(CamposAccesorios &campos) {
         if (!conValor)
             campos.escribirK(fila, QString());
     }
+}
+
+} // namespace
+
+void RellenarK(CamposAccesorios &campos) {
+    reiniciarUnidades(campos);
+    rellenarTabla(campos);
+}
+
+void RellenarK(CamposAccesorios &campos, MetodoK metodo, std::optional<double> reynolds) {
+    if (metodo == MetodoK::Tabla) {
+        RellenarK(campos);
+        return;
+    }
+    reiniciarUnidades(campos);
+    RellenarKMetodo(campos, metodo, reynolds);
+}
+
+void RellenarKMetodo(CamposAccesorios &campos, MetodoK metodo, std::optional<double> reynolds) {
+    using namespace accesorios;
+    const double d = leerNumero(campos.diametro()).value_or(qQNaN());
+    // The table may leave rows disabled or keep the K of an earlier diameter; each method starts
+    // from open, empty rows so that no K of another method stays behind.
+    const KsPorMetodo ks =
+        metodo == MetodoK::Tabla ? KsPorMetodo{} : kPorMetodo(metodo, d, reynolds);
+    campos.escribirMensaje(QString());
+    for (int fila = 0; fila < kFilasTabla; ++fila) {
+        campos.habilitarUnidades(fila, true);
+        campos.habilitarK(fila, true);
+        const std::optional<double> k = ks.k[static_cast<size_t>(fila)];
+        campos.escribirK(fila, k ? formatoFijo(*k, 4).value_or(QString()) : QString());
+    }
+    if (metodo == MetodoK::Tabla)
+        rellenarTabla(campos);
 }
 
 QString CalcularKTotal(CamposAccesorios &campos) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "fittings/k_metodos.h"
+
 #include <QString>
+#include <optional>
 
 // The fittings window's two operations, as ordered steps over its fields: the fill of the K
 // factors for a diameter, and the running K total.
@@ -41,6 +44,17 @@ bool disparaRelleno(const QString &diametro);
 // and fills the K of rows 0-20. A diameter text that is not a number fills nothing and shows
 // nothing; the counts are reset all the same.
 void RellenarK(CamposAccesorios &campos);
+
+// A new diameter under a method: resets every count, then fills the K of rows 0-20 as
+// RellenarKMetodo does. With the table method it is exactly RellenarK above.
+void RellenarK(CamposAccesorios &campos, MetodoK metodo, std::optional<double> reynolds);
+
+// The K of rows 0-20 for the current diameter by a method, the counts kept (a method or Reynolds
+// number chosen anew). Every row 0-20 is enabled and gets its K with four decimals, or an empty
+// K where the method gives none; the message is cleared. With the table method the K are first
+// emptied and enabled, then filled as a fresh fill at this diameter would; the user rows 21-22
+// are never touched.
+void RellenarKMetodo(CamposAccesorios &campos, MetodoK metodo, std::optional<double> reynolds);
 
 // Sums count x K over every row whose two texts are present and are numbers, and hands the
 // total on. Returns the total's text.

@@ -7,6 +7,7 @@
 #include "pipeflow/pipe_fields.h"
 #include "pipeflow/regimen.h"
 
+#include <QtNumeric>
 #include <cmath>
 
 namespace vorlo::informe {
@@ -56,16 +57,21 @@ QString elegida(const Informe &inf, const CamposTexto &c, int primera) {
     return inf.palabra(palabras::SinSeleccionar);
 }
 
-std::optional<ListaAccesorios> listaAccesorios(const DatosAccesorios &d, const QString &ktotal) {
+std::optional<ListaAccesorios> listaAccesorios(const DatosAccesorios &d, const QString &ktotal,
+                                               Lengua lengua) {
     // Counts of another diameter (the pipe's K total was emptied since) describe nothing shown.
     if (d.ktotal != ktotal)
         return std::nullopt;
     ListaAccesorios l;
     l.diametro = d.diametro;
     l.ktotal = d.ktotal;
-    if (const auto mm = leerNumero(d.diametro))
-        if (const auto dn = seleccionarDiametro(*mm).nominal)
-            l.nominal = QStringLiteral("DN %1").arg(milimetros(*dn));
+    l.metodo = nombreMetodoK(d.metodo).en(lengua);
+    const auto mm = leerNumero(d.diametro);
+    if (d.metodo != MetodoK::Tabla)
+        l.formula =
+            descripcionMetodoK(d.metodo, mm.value_or(qQNaN()), leerNumero(d.reynolds), lengua);
+    else if (const auto dn = mm ? seleccionarDiametro(*mm).nominal : std::nullopt)
+        l.nominal = QStringLiteral("DN %1").arg(milimetros(*dn));
     for (int i = 0; i < d.filas.size(); ++i) {
         const DatosAccesorios::FilaVentana &f = d.filas[i];
         const auto n = leerNumero(f.unidades);
@@ -170,7 +176,7 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);
     avisosTuberia(inf, c);
     if (accesorios) {
-        inf.accesorios = listaAccesorios(*accesorios, c.texto(tuberia::ktotal));
+        inf.accesorios = listaAccesorios(*accesorios, c.texto(tuberia::ktotal), inf.lengua());
         if (inf.accesorios && !accesorios->mensaje.isEmpty())
             inf.avisos << accesorios->mensaje;
     }

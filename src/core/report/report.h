@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "fittings/k_metodos.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_fields.h"
 #include "report/report_texts.h"
@@ -35,7 +36,8 @@ struct Seccion {
 };
 
 // The fittings window as it stands: its diameter, its 23 rows (title, count and K texts, in the
-// window's order), its K total and the message of its K lookup.
+// window's order), its K total, the message of its K lookup, and the method that gave the K with
+// the Reynolds number text it took.
 struct DatosAccesorios {
     struct FilaVentana {
         QString titulo;
@@ -46,6 +48,8 @@ struct DatosAccesorios {
     QString ktotal;
     QString mensaje;
     QList<FilaVentana> filas;
+    MetodoK metodo = MetodoK::Tabla;
+    QString reynolds{}; // the pipe window's text, for the K of 2-K and 3-K
 };
 
 // The fittings a report lists: those with a count above 0.
@@ -58,9 +62,16 @@ struct ListaAccesorios {
         QString producto; // count x K, in the general text form; empty when K is not a number
     };
     QString diametro; // mm, as handed to the fittings window
-    QString nominal;  // "DN 100", or empty when no nominal diameter applies
+    QString nominal;  // "DN 100", or empty when no nominal diameter applies (or another method)
+    QString metodo;   // the method's name in the report's language: "Tabla", "2-K (Hooper)", ...
+    QString formula;  // what the method used, as the window's label says it; empty for the table
     QString ktotal;
     QList<Linea> lineas;
+
+    // "2-K (Hooper) — K = K1/Re + …", or the name alone for the table.
+    QString metodoConFormula() const {
+        return formula.isEmpty() ? metodo : metodo + QStringLiteral(" — ") + formula;
+    }
 };
 
 struct Informe {

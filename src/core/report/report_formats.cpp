@@ -43,6 +43,11 @@ QByteArray csv(const Informe &inf) {
                  QStringLiteral("mm"));
         lineaCsv(out, QStringLiteral("DiametroNominal"), inf.palabra(palabras::DiametroNominal),
                  a.nominal, QString());
+        lineaCsv(out, QStringLiteral("MetodoK"), inf.palabra(palabras::MetodoDeLosK), a.metodo,
+                 QString());
+        if (!a.formula.isEmpty())
+            lineaCsv(out, QStringLiteral("LabelMetodo"), inf.palabra(palabras::FormulaK), a.formula,
+                     QString());
         for (const ListaAccesorios::Linea &l : a.lineas) {
             const QString n = accesorios::Naccesorios(l.fila);
             const QString k = accesorios::k(l.fila);
@@ -85,6 +90,10 @@ QString textoPlano(const Informe &inf) {
         linea({inf.palabra(palabras::Accesorios)});
         linea({inf.palabra(palabras::Diametro), a.diametro, QStringLiteral("mm")});
         linea({inf.palabra(palabras::DiametroNominal), a.nominal});
+        QStringList metodo = {inf.palabra(palabras::MetodoDeLosK), a.metodo};
+        if (!a.formula.isEmpty())
+            metodo << a.formula;
+        linea(metodo);
         linea({inf.palabra(palabras::Accesorio), inf.palabra(palabras::Uds), QStringLiteral("K"),
                inf.palabra(palabras::UdsPorK)});
         for (const ListaAccesorios::Linea &l : a.lineas)
@@ -114,6 +123,8 @@ QString tablaHtml(const Informe &inf) {
         out += QStringLiteral("<p>%1: %2 mm; %3: %4</p>\n")
                    .arg(html(inf.palabra(palabras::Diametro)), html(a.diametro),
                         html(inf.palabra(palabras::DiametroNominal)), html(a.nominal));
+        out += QStringLiteral("<p>%1: %2</p>\n")
+                   .arg(html(inf.palabra(palabras::MetodoDeLosK)), html(a.metodoConFormula()));
         out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
         out += QStringLiteral("<tr><th>%1</th><th>%2</th><th>K</th><th>%3</th></tr>\n")
                    .arg(html(inf.palabra(palabras::Accesorio)), html(inf.palabra(palabras::Uds)),

@@ -33,6 +33,8 @@ const TextoBilingue UdsPorK{QStringLiteral("Uds × K"), QStringLiteral("Uds × K
 const TextoBilingue Diametro{QStringLiteral("Diámetro"), QStringLiteral("Diameter")};
 const TextoBilingue DiametroNominal{QStringLiteral("Diámetro nominal de los K"),
                                     QStringLiteral("Nominal diameter of the K values")};
+const TextoBilingue MetodoDeLosK{QStringLiteral("Método de los K"), QStringLiteral("K method")};
+const TextoBilingue FormulaK{QStringLiteral("Cálculo de los K"), QStringLiteral("K calculation")};
 const TextoBilingue KTotal{QStringLiteral("K total"), QStringLiteral("K total")};
 const TextoBilingue Avisos{QStringLiteral("Avisos"), QStringLiteral("Warnings")};
 const TextoBilingue Notas{QStringLiteral("Notas"), QStringLiteral("Notes")};

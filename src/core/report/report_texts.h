@@ -36,6 +36,8 @@ extern const TextoBilingue Uds;
 extern const TextoBilingue UdsPorK;
 extern const TextoBilingue Diametro;
 extern const TextoBilingue DiametroNominal;
+extern const TextoBilingue MetodoDeLosK;
+extern const TextoBilingue FormulaK;
 extern const TextoBilingue KTotal;
 extern const TextoBilingue Avisos;
 extern const TextoBilingue Notas;

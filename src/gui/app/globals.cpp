@@ -10,6 +10,7 @@ void reiniciarGlobales() {
     TablaRugosidad.fill(0);
     TablaViscosidad.fill(QVariant());
     TablaDensidad.fill(QVariant());
+    MetodoAccesorios = MetodoK::Tabla;
 }
 
 } // namespace vorlo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fittings/k_metodos.h"
+
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -21,6 +23,10 @@ inline bool ValorConvertidoEsperando = false;
 inline std::array<double, 101> TablaRugosidad{};
 inline std::array<QVariant, 501> TablaViscosidad{};
 inline std::array<QVariant, 501> TablaDensidad{};
+
+// The fittings window's K method: a window opened again, or anew after its close, shows the one
+// chosen last.
+inline MetodoK MetodoAccesorios = MetodoK::Tabla;
 
 // Back to the state at program start (for tests).
 void reiniciarGlobales();

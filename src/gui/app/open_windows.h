@@ -55,8 +55,13 @@ std::optional<QString> presionProcesoGas();
 void entregarReferenciaGas(const QString &densidad, const QString &compresibilidad,
                            const QString &presion, const QString &temperatura);
 
-// fittings/: shows the fittings window and hands it the pipe's internal diameter text.
+// fittings/: shows the fittings window and hands it the pipe's internal diameter text, and the
+// pipe window's Reynolds number as actualizarReynoldsAccesorios does.
 void abrirAccesorios(const QString &diametro);
+// The pipe window's Reynolds number text, handed to the fittings window if it exists (shown or
+// not). Under 2-K and 3-K a new value recomputes the K and the K total, the counts kept; the
+// total goes on to the pipe window only while that window holds the total handed to it before.
+void actualizarReynoldsAccesorios(const QString &re);
 // The open fittings window's diameter, rows, total and message, for the pipe window's report;
 // nullopt when it is not open.
 std::optional<informe::DatosAccesorios> accesoriosAbiertos();

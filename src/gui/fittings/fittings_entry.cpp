@@ -9,7 +9,15 @@
 namespace vorlo {
 
 void abrirAccesorios(const QString &diametro) {
-    ventanas().mostrar<FormAccesorios>()->fijarDiametro(diametro);
+    FormAccesorios *v = ventanas().mostrar<FormAccesorios>();
+    // The Reynolds number first: a new diameter then fills with the one it belongs to.
+    v->tomarReynoldsDeTuberia();
+    v->fijarDiametro(diametro);
+}
+
+void actualizarReynoldsAccesorios(const QString &re) {
+    if (FormAccesorios *v = ventanas().existente<FormAccesorios>())
+        v->fijarReynolds(re);
 }
 
 std::optional<informe::DatosAccesorios> accesoriosAbiertos() {

@@ -9,17 +9,22 @@
 #include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
+#include "fields/numbers.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios_texts.h"
+#include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
+#include "results/results_file.h"
 #include "ui_form_accesorios.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtNumeric>
 
 namespace vorlo {
 
@@ -39,6 +44,32 @@ const QStringList kComic = {QStringLiteral("Comic Sans MS"), QStringLiteral("Com
 const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"),
                                 QStringLiteral("Microsoft Sans Serif"),
                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+
+// A field text of the open pipe flow window, by its name; none without that window.
+std::optional<QString> textoTuberia(const QString &nombre) {
+    const auto estado = estadoTuberia();
+    const qsizetype i = resultados::nombresCampos().indexOf(nombre);
+    if (!estado || i < 0)
+        return std::nullopt;
+    return estado->textos.at(static_cast<size_t>(i));
+}
+
+// Holds a word-wrapped label at a fixed height, outside the window's layout: the method's label
+// changes with every Reynolds number, and a label in the layout would make each change measure
+// every word-wrapped text of the window again (a sixth of a keystroke's time).
+class MarcoFijo : public QWidget {
+  public:
+    MarcoFijo(QLabel *etiqueta, int alto) : m_etiqueta(etiqueta) {
+        setFixedHeight(alto);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent *) override { m_etiqueta->setGeometry(rect()); }
+
+  private:
+    QLabel *m_etiqueta;
+};
 
 } // namespace
 
@@ -61,6 +92,8 @@ FormAccesorios::FormAccesorios(QWidget *parent)
 
     // The language as it stands when the window is created; it does not follow later changes.
     aplicarTextosAlCargar(this, textosFormAccesorios());
+    m_lengua = lenguaActual();
+    llenarMetodos();
     ordenarYNombrar();
     // Never shorter than the rows need: squeezed, the two columns' rows would no longer line up.
     alturaMinimaConTextos(this);
@@ -73,6 +106,7 @@ FormAccesorios::FormAccesorios(QWidget *parent)
         connect(m_k[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
     }
     connect(ui->Command1, &QPushButton::clicked, this, &FormAccesorios::Command1_Click);
+    connect(ui->MetodoK, &QComboBox::currentIndexChanged, this, &FormAccesorios::MetodoK_Click);
 }
 
 FormAccesorios::~FormAccesorios() = default;
@@ -107,6 +141,7 @@ void FormAccesorios::construirFilas(QGridLayout *rejilla, int desde, int hasta) 
 // Tab goes row by row, count then K, through the threaded, flanged and user-defined groups,
 // then to the total and the button. Each field is named after its row's title and column.
 void FormAccesorios::ordenarYNombrar() {
+    setTabOrder(ui->MetodoK, ui->Diametrillo);
     QWidget *anterior = ui->Diametrillo;
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         const QString titulo = m_titulos[fila]->text();
@@ -118,6 +153,17 @@ void FormAccesorios::ordenarYNombrar() {
     }
     setTabOrder(anterior, ui->textbox_ktotal);
     setTabOrder(ui->textbox_ktotal, ui->Command1);
+}
+
+// The four methods in their fixed order, the one chosen last selected; the Reynolds number the
+// pipe window shows now.
+void FormAccesorios::llenarMetodos() {
+    for (const MetodoK m : kMetodosK)
+        ui->MetodoK->addItem(nombreMetodoK(m).en(m_lengua), static_cast<int>(m));
+    m_metodo = MetodoAccesorios;
+    ui->MetodoK->setCurrentIndex(ui->MetodoK->findData(static_cast<int>(m_metodo)));
+    tomarReynoldsDeTuberia();
+    escribirLabelMetodo();
 }
 
 void FormAccesorios::aplicarEstilo() {
@@ -134,18 +180,73 @@ void FormAccesorios::aplicarEstilo() {
         w->setFont(fuente(w->font(), kSansSerif, true));
     // Room for the longer message on two lines, so that the rows do not jump when it shows.
     ui->Label14->setMinimumHeight(2 * ui->Label14->fontMetrics().lineSpacing() + 2);
+    // Likewise for the method's label, whose 3-K line takes two lines in a narrow window.
+    auto *marco =
+        new MarcoFijo(ui->LabelMetodo, 2 * ui->LabelMetodo->fontMetrics().lineSpacing() + 2);
+    delete ui->filaMetodo->replaceWidget(ui->LabelMetodo, marco);
+    ui->LabelMetodo->setParent(marco);
 }
 
 void FormAccesorios::fijarDiametro(const QString &texto) {
     ui->Diametrillo->setText(texto);
 }
 
+void FormAccesorios::fijarReynolds(const QString &texto) {
+    m_textoReynolds = texto;
+    const std::optional<double> re = leerNumero(texto);
+    if (re == m_reynolds)
+        return;
+    m_reynolds = re;
+    if (!necesitaReynolds(m_metodo))
+        return;
+    // A pipe window whose K total is no longer this window's (emptied for a new diameter, or
+    // typed) keeps it: the fittings are to be chosen again there first.
+    m_entregarTotal = textoTuberia(tuberia::ktotal) == ui->textbox_ktotal->text();
+    enLote([this] { RellenarKMetodo(*this, m_metodo, m_reynolds); });
+    m_entregarTotal = true;
+    escribirLabelMetodo();
+}
+
+void FormAccesorios::tomarReynoldsDeTuberia() {
+    if (const auto re = textoTuberia(tuberia::Re))
+        fijarReynolds(*re);
+}
+
 void FormAccesorios::RellenarK() {
-    vorlo::RellenarK(*this);
+    enLote([this] { vorlo::RellenarK(*this, m_metodo, m_reynolds); });
+    escribirLabelMetodo();
 }
 
 void FormAccesorios::CalcularKTotal() {
+    if (m_enLote) {
+        m_totalPendiente = true;
+        return;
+    }
     vorlo::CalcularKTotal(*this);
+}
+
+void FormAccesorios::enLote(const std::function<void()> &paso) {
+    m_enLote = true;
+    m_totalPendiente = false;
+    paso();
+    m_enLote = false;
+    if (m_totalPendiente)
+        CalcularKTotal();
+}
+
+void FormAccesorios::MetodoK_Click() {
+    m_metodo = static_cast<MetodoK>(ui->MetodoK->currentData().toInt());
+    MetodoAccesorios = m_metodo;
+    enLote([this] { RellenarKMetodo(*this, m_metodo, m_reynolds); });
+    escribirLabelMetodo();
+}
+
+void FormAccesorios::escribirLabelMetodo() {
+    ui->LabelMetodo->setText(m_metodo == MetodoK::Tabla
+                                 ? QString()
+                                 : descripcionMetodoK(m_metodo,
+                                                      leerNumero(diametro()).value_or(qQNaN()),
+                                                      m_reynolds, m_lengua));
 }
 
 void FormAccesorios::Diametrillo_Change() {
@@ -208,11 +309,14 @@ informe::DatosAccesorios FormAccesorios::datosInforme() const {
     d.mensaje = ui->Label14->text();
     for (int fila = 0; fila < accesorios::kFilas; ++fila)
         d.filas.append({m_titulos[fila]->text(), unidades(fila), k(fila)});
+    d.metodo = m_metodo;
+    d.reynolds = m_textoReynolds;
     return d;
 }
 
 void FormAccesorios::escribirKtotalTuberia(const QString &texto) {
-    entregarKTotal(texto);
+    if (m_entregarTotal)
+        entregarKTotal(texto);
 }
 
 } // namespace vorlo

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "fields/language.h"
 #include "fittings/fittings_fill.h"
 #include "fittings/k_factors.h"
+#include "fittings/k_metodos.h"
 #include "report/report.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QGridLayout;
 class QLabel;
@@ -21,7 +25,9 @@ namespace vorlo {
 class FiltroTeclas;
 
 // The fittings window: counts and K factors of the fittings along a pipe run, the K factors
-// filled for the pipe's diameter, and the running K total handed to the pipe flow window.
+// filled for the pipe's diameter by the chosen method (the table, Crane, 2-K or 3-K; the last two
+// follow the pipe window's Reynolds number), and the running K total handed to the pipe flow
+// window.
 class FormAccesorios : public QWidget, public CamposAccesorios {
     Q_OBJECT
   public:
@@ -31,10 +37,16 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     // Hands over the pipe's internal diameter; a text different from the current one starts
     // the fill.
     void fijarDiametro(const QString &texto);
+    // Hands over the pipe window's Reynolds number text. A new value refills the K of rows 0-20
+    // under 2-K and 3-K, the counts kept; the other methods only keep it.
+    void fijarReynolds(const QString &texto);
+    // The pipe window's Reynolds number, as it stands, through fijarReynolds.
+    void tomarReynoldsDeTuberia();
 
     void RellenarK();
     void CalcularKTotal();
     void Diametrillo_Change();
+    void MetodoK_Click();
     void Command1_Click();
 
     // CamposAccesorios over the window's controls.
@@ -58,6 +70,11 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     void construirFilas(QGridLayout *rejilla, int desde, int hasta);
     void aplicarEstilo();
     void ordenarYNombrar();
+    void llenarMetodos();
+    void escribirLabelMetodo();
+    // Runs `paso` with the K total held back, then runs the total once if a count or K changed
+    // meanwhile: a fill of 21 rows hands the pipe window one total, not one per row.
+    void enLote(const std::function<void()> &paso);
 
     std::unique_ptr<Ui::FormAccesorios> ui;
     FiltroTeclas *m_filtroK = nullptr;
@@ -65,6 +82,17 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     std::array<QLineEdit *, accesorios::kFilas> m_unidades{};
     std::array<QLabel *, accesorios::kFilas> m_titulos{};
     std::array<QLineEdit *, accesorios::kFilas> m_k{};
+
+    // Texts run in the language of the window's creation, as its captions do.
+    Lengua m_lengua = Lengua::Espanol;
+    MetodoK m_metodo = MetodoK::Tabla;
+    QString m_textoReynolds;
+    std::optional<double> m_reynolds;
+    bool m_enLote = false;
+    bool m_totalPendiente = false;
+    // Cleared while a new Reynolds number refills the K of a pipe window that no longer holds
+    // this window's total.
+    bool m_entregarTotal = true;
 };
 
 } // namespace vorlo

@@ -23,6 +23,7 @@ QList<TextoControl> construir() {
     QList<TextoControl> tabla = {
         {QString(), TextoControl::Titulo, QStringLiteral("Selección de Accesorios"),
          QStringLiteral("Selección de Accesorios")},
+        texto("TituloMetodo", QStringLiteral("Método de los K:"), QStringLiteral("K method:")),
         texto("Label12", QStringLiteral("Diámetro"), QStringLiteral("Diameter")),
         texto("Label13", QStringLiteral("(mm)"), QStringLiteral("(mm)")),
         texto("Label1", QStringLiteral("ACCESORIOS ROSCADOS"), QStringLiteral("THREADED FITTINGS")),

@@ -139,6 +139,8 @@ QString documentoHtml(const Informe &inf) {
                  .arg(h(inf.palabra(palabras::Diametro)), h(a.diametro),
                       h(inf.palabra(palabras::DiametroNominal)),
                       h(a.nominal.isEmpty() ? QStringLiteral("—") : a.nominal));
+        d += QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 4pt;\">%1: %2</p>")
+                 .arg(h(inf.palabra(palabras::MetodoDeLosK)), h(a.metodoConFormula()));
         QString filas;
         for (const ListaAccesorios::Linea &l : a.lineas)
             filas += QStringLiteral("<tr>") + celda(h(l.titulo)) + celda(h(l.unidades), true) +
