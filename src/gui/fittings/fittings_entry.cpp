@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
+#include "fittings/k_metodos.h"
 #include "pipeflow/pipe_fields.h"
 #include "results/results_file.h"
 
@@ -31,6 +32,7 @@ std::optional<caso::Ventana> casoAccesorios() {
     if (!v)
         return std::nullopt;
     caso::Ventana r;
+    r.textos.insert(accesorios::MetodoK, claveMetodoK(v->metodo()));
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         r.textos.insert(accesorios::Naccesorios(fila), v->unidades(fila));
         r.textos.insert(accesorios::k(fila), v->k(fila));
@@ -44,6 +46,7 @@ void cargarCasoAccesorios(const caso::Ventana &caso) {
     FormAccesorios *v = ventanas().obtener<FormAccesorios>();
     if (const auto tuberia = estadoTuberia())
         v->fijarDiametro(tuberia->textos[resultados::nombresCampos().indexOf(tuberia::dint)]);
+    v->fijarMetodo(metodoKDeClave(caso.textos.value(accesorios::MetodoK)).value_or(MetodoK::Tabla));
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         const QString k = caso.textos.value(accesorios::k(fila));
         if (v->k(fila) != k)

@@ -234,6 +234,10 @@ void FormAccesorios::enLote(const std::function<void()> &paso) {
         CalcularKTotal();
 }
 
+void FormAccesorios::fijarMetodo(MetodoK metodo) {
+    ui->MetodoK->setCurrentIndex(ui->MetodoK->findData(static_cast<int>(metodo)));
+}
+
 void FormAccesorios::MetodoK_Click() {
     m_metodo = static_cast<MetodoK>(ui->MetodoK->currentData().toInt());
     MetodoAccesorios = m_metodo;

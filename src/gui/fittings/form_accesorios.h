@@ -47,6 +47,9 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     void CalcularKTotal();
     void Diametrillo_Change();
     void MetodoK_Click();
+    // The method K comes from, and choosing one as the box does.
+    MetodoK metodo() const { return m_metodo; }
+    void fijarMetodo(MetodoK metodo);
     void Command1_Click();
 
     // CamposAccesorios over the window's controls.

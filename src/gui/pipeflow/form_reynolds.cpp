@@ -156,6 +156,9 @@ void FormReynolds::conectarEventos() {
         connect(campo(n), &QLineEdit::textChanged, this, [this] { CalcularTuberia(); });
     // A diameter typed, pasted, cleared or opened from a file is no longer the picked pipe's.
     connect(ui->dint, &QLineEdit::textChanged, ui->LabelTuberia, &QLabel::clear);
+    // The fittings' methods that take the Reynolds number follow it.
+    connect(ui->Re, &QLineEdit::textChanged, this,
+            [](const QString &re) { actualizarReynoldsAccesorios(re); });
     connect(ui->CommandTuberia, &QPushButton::clicked, this, &FormReynolds::CommandTuberia_Click);
     connect(ui->CommandLineaGas, &QPushButton::clicked, this, &FormReynolds::CommandLineaGas_Click);
     // The Moody chart follows the four texts its point depends on, and the exact root.
