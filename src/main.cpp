@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -42,7 +41,8 @@ int ejecutarComando(const vorlo::cli::Comando &comando, int argc, char *argv[]) 
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
                 qputenv("XDG_RUNTIME_DIR", QFile::encodeName(carpeta));
         }
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        // The Moody chart of a note is a graphics widget: it needs the widgets' application.
+        app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

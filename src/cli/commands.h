@@ -20,8 +20,9 @@ enum CodigoSalida {
 struct Comando {
     QString nombre;
     QString resumen; // one line for `vorlo --help`
-    // Whether the command draws (PDF, images): it then runs under a QGuiApplication on the
-    // offscreen platform unless one is set; otherwise a QCoreApplication is enough.
+    // Whether the command draws (PDF, images, the Moody chart's graphics widgets): it then runs
+    // under a QApplication on the offscreen platform unless one is set; otherwise a
+    // QCoreApplication is enough.
     bool dibuja = false;
     // argumentos[0] is the command's name, as QCommandLineParser expects.
     int (*ejecutar)(const QStringList &argumentos, QTextStream &salida,

@@ -8,6 +8,7 @@
 #include "gas/gas_fields.h"
 #include "gasline/gas_line_fields.h"
 #include "pipeflow/pipe_fields.h"
+#include "report/report_header.h"
 #include "results/results_io.h"
 #include "water/water_fields.h"
 
@@ -72,6 +73,8 @@ QList<Esquema> construirEsquemas() {
         // Solving for P2 or for the flow, and with f given or not, turns results into inputs.
         desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
         desdeTabla(Agua, agua::camposAgua(), entrada),
+        // The calculation note's header: free texts, line breaks allowed in the remarks.
+        desdeTabla(Informe, informe::cabecera::tabla(), entrada),
     };
 }
 

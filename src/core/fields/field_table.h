@@ -62,8 +62,16 @@ struct Campo {
     QString controlUnidad{}; // the window's unit label or unit button, when it has one
     QString magnitud{};      // the quantity kind its unit button opens the converter with
     QString clave{};         // the key on the command line and in CSV, when it has one
+    // The caption a calculation note prints, where the window's own caption is misspelt
+    // ("Rugosity"); empty when the window's caption is right. The window keeps its caption.
+    TextoBilingue rotuloInforme{};
 
     bool tiene(Marca m) const { return (marcas & m) != 0; }
+    // The caption a note prints: the report caption when there is one, else the window's.
+    const TextoBilingue &rotuloNota() const {
+        return rotuloInforme.espanol.isEmpty() && rotuloInforme.ingles.isEmpty() ? rotulo
+                                                                                 : rotuloInforme;
+    }
 };
 
 // A group of fields under one heading, as the window shows them.

@@ -62,10 +62,7 @@ QString porcentaje(double p) {
     return conCero(formatoFijo(p, decimales).value_or(QString()));
 }
 
-namespace {
-
-// `malla` is the grid value, or 0 when there is none.
-QString nota(double raiz, double malla, const QString &idioma) {
+QString notaRaiz(double raiz, double malla, const QString &idioma) {
     const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
     const QString esDonde = (fuera ? QStringLiteral("Raíz fuera de la malla %1")
                                    : QStringLiteral("Raíz dentro de la malla %1"))
@@ -86,8 +83,6 @@ QString nota(double raiz, double malla, const QString &idioma) {
         enDonde + QStringLiteral(": the results use %1, %2 % %3 the exact root")
                       .arg(valor, p, encima ? QStringLiteral("above") : QStringLiteral("below")));
 }
-
-} // namespace
 
 } // namespace friccion
 
@@ -114,7 +109,7 @@ void PasoFriccionExacta(CamposTexto &campos, const QString &idioma, ValoresExact
         c.escribirColor(Labelfexacta, ColorNota::Normal);
         return;
     }
-    c.escribir(Labelfexacta, friccion::nota(*raiz, c.valor(ffinal).value_or(0.0), idioma));
+    c.escribir(Labelfexacta, friccion::notaRaiz(*raiz, c.valor(ffinal).value_or(0.0), idioma));
     const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
     c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
 }

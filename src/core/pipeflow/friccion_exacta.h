@@ -38,6 +38,11 @@ QString textoMalla();
 // How the results of a mode are computed, as reports and commands state it.
 TextoBilingue textoModo(bool exacto);
 
+// The defined mode's note beside the exact root: whether the root lies inside the grid and, with
+// a grid value `malla` above 0 (the factor the results use), by how many percent that value is
+// above or below the root; in the language `idioma`.
+QString notaRaiz(double raiz, double malla, const QString &idioma);
+
 // A percentage for a sentence: whole above 9,5, else two significant digits (",5" shows as
 // "0,5"), "0" for what rounds to nothing.
 QString porcentaje(double p);

@@ -21,6 +21,9 @@ constexpr unsigned kEntrada = Caja | FiltroNumerico | LeidaPorPasada | VaciaAlBo
 TablaCampos construir() {
     const TextoBilingue porMetro{QStringLiteral("Por metro de tubería"),
                                  QStringLiteral("Per meter of pipe")};
+    // The note says which drop the per-metre rows hold, as the window's hint does.
+    const TextoBilingue porMetroRecta{QStringLiteral("Por metro de tubería recta"),
+                                      QStringLiteral("Per metre of straight pipe")};
     const TextoBilingue total{QStringLiteral("Pérdida de Carga Total"),
                               QStringLiteral("Total pressure drop")};
     const QList<SeccionCampos> secciones = {
@@ -94,7 +97,8 @@ TablaCampos construir() {
               .rotulo = {QStringLiteral("Rugosidad"), QStringLiteral("Rugosity")},
               .unidad = QStringLiteral("mm"),
               .etiqueta = QStringLiteral("Label12"),
-              .controlUnidad = QStringLiteral("Label13")},
+              .controlUnidad = QStringLiteral("Label13"),
+              .rotuloInforme = {QStringLiteral("Rugosidad"), QStringLiteral("Roughness")}},
          }},
         {{QStringLiteral("FACTOR DE FRICCIÓN Y PÉRDIDA DE CARGA"),
           QStringLiteral("FRICTION FACTOR AND PRESSURE DROP")},
@@ -129,7 +133,8 @@ TablaCampos construir() {
               .unidad = QStringLiteral("kPa/m"),
               .formato = fijo(2),
               .etiqueta = QStringLiteral("Label19"),
-              .controlUnidad = QStringLiteral("unidadDP")},
+              .controlUnidad = QStringLiteral("unidadDP"),
+              .rotuloInforme = porMetroRecta},
              {.nombre = DPbar,
               .rol = Rol::Resultado,
               .marcas = VaciaAlBorrar | VaciaAlCambiarModo,
@@ -138,7 +143,8 @@ TablaCampos construir() {
               .formato = fijo(8),
               .etiqueta = QStringLiteral("Label19"),
               .controlUnidad = QStringLiteral("Command13"),
-              .magnitud = kPresion},
+              .magnitud = kPresion,
+              .rotuloInforme = porMetroRecta},
              {.nombre = L,
               .rol = Rol::Entrada,
               .marcas = kEntrada | RecalculaAlCambiar | RecalculaAlSalir | SoloModoPrincipal,
@@ -190,7 +196,9 @@ TablaCampos construir() {
               .formato = fijo(7),
               .etiqueta = QStringLiteral("Label6"),
               .controlUnidad = QStringLiteral("Command14"),
-              .magnitud = kPresion},
+              .magnitud = kPresion,
+              .rotuloInforme = {QStringLiteral("Pérdida de carga en accesorios"),
+                                QStringLiteral("Pressure drop in fittings")}},
              {.nombre = PcargaTuberiaYaccesorios,
               .rol = Rol::Resultado,
               .marcas = VaciaAlBorrar | SoloModoPrincipal,

@@ -23,7 +23,7 @@ namespace {
 // π as this calculation defines it: cut, not rounded, after six decimals. Every velocity, and
 // every result derived from it, shows the digits this value gives; the full value of π would
 // change them, so it must stay 3.141592.
-constexpr double kPi = 3.141592;
+using constantesTuberia::kPi;
 constexpr double kSegundosPorHora = 3600; // flow in m³/h, velocity in m/s
 constexpr double kMmPorM = 1000;          // diameter and roughness are typed in mm
 // Diameter in mm to radius in m.
@@ -34,10 +34,10 @@ constexpr double kPaPorBar = 100000; // the drops over a length come out in Pa
 // by kKPaPorBar and then by this is metres of fluid column: 0.0000981 bar is the pressure of
 // one metre of a column of 1 kg/m³ at g = 9.81 m/s² (9.81 / 100000), so the whole chain of
 // divisors makes f·L·V² / (2·g·D) with D in metres.
-constexpr double kBarPorMetroColumna = 0.0000981;
+using constantesTuberia::kBarPorMetroColumna;
 // The static head ρ·h (kg/m³ × m = kg/m² of column) in bar: 1 bar = 100000 / 9.80665 = 10197.16
 // kgf/m² under standard gravity, used with one decimal as 10197.2; that value is the result's.
-constexpr double kKgfM2PorBar = 10197.2;
+using constantesTuberia::kKgfM2PorBar;
 // The fittings drop K·ρ·V²/2 in Pa, in bar: the ½ and the Pa per bar in one divisor (200000).
 constexpr double kDivisorAccesorios = 2 * kPaPorBar;
 // Reynolds bounds (regimen.h). The friction factor is laminar below kReLaminar, from Colebrook
@@ -48,7 +48,7 @@ constexpr double kDivisorAccesorios = 2 * kPaPorBar;
 // The exact mode computes from the inputs at full precision: π and standard gravity as they
 // are, the head and the static head with g itself.
 constexpr double kPiExacto = std::numbers::pi;
-constexpr double kGravedad = 9.80665;
+using constantesTuberia::kGravedad;
 
 // What tells the two modes apart inside a pass.
 struct Modo {
@@ -75,9 +75,21 @@ void escribirResultado(CamposTexto &c, const QString &campo, double x) {
         c.escribirValor(campo, x, *t);
 }
 
-void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, const QString &en,
-                  ColorNota color) {
-    c.escribir(Labelffriccion, segunIdioma(idioma, es, en));
+// The notes beside the friction factor, one per branch (notaFriccion below picks by Re).
+const TextoBilingue kNotaTurbulenta{
+    QStringLiteral("   Factor de fricción de Colebrook (flujo turbulento)"),
+    QStringLiteral("   Colebrook Friction Factor (turbulent flow)")};
+const TextoBilingue kNotaTransicion{
+    QStringLiteral("Zona de Transición. Factor de Fricción indeterminado. Se considerará flujo "
+                   "turbulento (caso más desfavorable)"),
+    QStringLiteral("Transition Zone. Friction factor is indeterminate. Turbulent flow will be "
+                   "considered")};
+const TextoBilingue kNotaLaminar{QStringLiteral("Factor de fricción flujo laminar"),
+                                 QStringLiteral("Friction factor. Laminar Flow")};
+
+void escribirNotaFriccion(CamposTexto &c, const QString &idioma, const TextoBilingue &texto,
+                          ColorNota color) {
+    c.escribir(Labelffriccion, texto.en(idioma));
     c.escribirColor(Labelffriccion, color);
 }
 
@@ -109,10 +121,10 @@ void vaciarVelocidadSinDiametro(CamposTexto &c) {
 
 // The defined pass takes the grid point of Colebrook's scan, the exact mode the root itself.
 void friccionColebrook(CamposTexto &c, const QString &idioma, Modo modo, double rug, double d,
-                       double re, const QString &es, const QString &en, ColorNota color) {
+                       double re, const TextoBilingue &nota, ColorNota color) {
     if (const auto f = modo.exacto ? colebrookExacto(rug, d, re) : Colebrook(rug, d, re)) {
         escribirResultado(c, ffinal, *f);
-        notaFriccion(c, idioma, es, en, color);
+        escribirNotaFriccion(c, idioma, nota, color);
     }
 }
 
@@ -124,22 +136,10 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
     const auto rug = c.valor(Rugosidad);
     if (!d || !rug)
         return;
-    if (re > kReTurbulento) {
-        friccionColebrook(c, idioma, modo, *rug, *d, re,
-                          QStringLiteral("   Factor de fricción de Colebrook (flujo "
-                                         "turbulento)"),
-                          QStringLiteral("   Colebrook Friction Factor (turbulent flow)"),
-                          ColorNota::Normal);
-    } else if (re >= kReLaminar && re <= kReTurbulento && *d > 0) {
-        friccionColebrook(c, idioma, modo, *rug, *d, re,
-                          QStringLiteral("Zona de Transición. Factor de Fricción "
-                                         "indeterminado. Se considerará flujo turbulento "
-                                         "(caso más desfavorable)"),
-                          QStringLiteral("Transition Zone. Friction factor is "
-                                         "indeterminate. Turbulent flow will be "
-                                         "considered"),
-                          ColorNota::Rojo);
-    }
+    if (re > kReTurbulento)
+        friccionColebrook(c, idioma, modo, *rug, *d, re, kNotaTurbulenta, ColorNota::Normal);
+    else if (re >= kReLaminar && re <= kReTurbulento && *d > 0)
+        friccionColebrook(c, idioma, modo, *rug, *d, re, kNotaTransicion, ColorNota::Rojo);
 }
 
 // Laminar branch, 64 / Re. Re is read again: a nested pass may have changed it while the
@@ -147,8 +147,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
         escribirResultado(c, ffinal, kFactorLaminar / *re);
-        notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
-                     QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
+        escribirNotaFriccion(c, idioma, kNotaLaminar, ColorNota::Normal);
     }
 }
 
@@ -328,6 +327,16 @@ void perdidaTuberiaYAccesorios(CamposTexto &c) {
 }
 
 } // namespace
+
+std::optional<NotaFriccion> notaFriccion(double re) {
+    if (re > kReTurbulento)
+        return NotaFriccion{kNotaTurbulenta, ColorNota::Normal};
+    if (re >= kReLaminar)
+        return NotaFriccion{kNotaTransicion, ColorNota::Rojo};
+    if (re > 0)
+        return NotaFriccion{kNotaLaminar, ColorNota::Normal};
+    return std::nullopt;
+}
 
 TextoBilingue textoRegimen(double re) {
     if (re <= kReLaminar)

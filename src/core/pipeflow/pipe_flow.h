@@ -10,6 +10,19 @@
 
 namespace vorlo {
 
+// The constants the passes compute with (pipe_flow.cpp says why each has its value); the
+// calculation note prints them in its method.
+namespace constantesTuberia {
+// π as the defined pass takes it: cut, not rounded, after six decimals.
+inline constexpr double kPi = 3.141592;
+// One metre of a 1 kg/m³ column in bar, as the defined pass takes it (g = 9,81 m/s²).
+inline constexpr double kBarPorMetroColumna = 0.0000981;
+// kgf/m² per bar, as the defined pass takes the static head.
+inline constexpr double kKgfM2PorBar = 10197.2;
+// Standard gravity, as the exact mode takes it.
+inline constexpr double kGravedad = 9.80665;
+} // namespace constantesTuberia
+
 // One pass of the pipe flow calculation over the field texts. `idioma` chooses the language of
 // the regime and friction notes ("ESPAÑOL" is Spanish, anything else English).
 void CalcularTuberia(CamposTexto &campos, const QString &idioma);
@@ -24,6 +37,15 @@ void CalcularTuberiaExacta(CamposTexto &campos, const QString &idioma, ValoresEx
 // The regime text for a Reynolds number above 0: laminar up to kReLaminar inclusive, the
 // critical zone below kReTurbulento, turbulent from it on.
 TextoBilingue textoRegimen(double re);
+
+// The note a pass writes beside the friction factor for a Reynolds number, and its colour:
+// laminar below kReLaminar, the red transition note up to kReTurbulento inclusive, Colebrook's
+// turbulent note above; nullopt for Re <= 0 (not a number included), where no factor is found.
+struct NotaFriccion {
+    TextoBilingue texto;
+    ColorNota color = ColorNota::Normal;
+};
+std::optional<NotaFriccion> notaFriccion(double re);
 
 struct Mensaje {
     QString texto;

@@ -2,10 +2,14 @@
 
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "fittings/fitting_rows.h"
 #include "fittings/k_factors.h"
 #include "gas/gas_state.h"
 #include "pipeflow/pipe_fields.h"
+#include "pipeflow/pipe_flow.h"
 #include "pipeflow/regimen.h"
+#include "report/report_method.h"
+#include "report/report_windows.h"
 
 #include <QtNumeric>
 #include <cmath>
@@ -17,13 +21,10 @@ namespace {
 const QString kVerdadero = QStringLiteral("True");
 const QString kFalso = QStringLiteral("False");
 
-// The friction notes the pipe window shows in red: the transition zone, where the friction
-// factor is indeterminate.
-const QStringList kNotasTransicion = {
-    QStringLiteral("Zona de Transición. Factor de Fricción indeterminado. Se considerará flujo "
-                   "turbulento (caso más desfavorable)"),
-    QStringLiteral("Transition Zone. Friction factor is indeterminate. Turbulent flow will be "
-                   "considered")};
+// The gas window's message for a temperature below absolute zero: the window shows it in
+// Spanish whatever its language; the note, in its own.
+const TextoBilingue kMensajeBajoCero{
+    gas::kMensajeCeroAbsoluto, QStringLiteral("Temperature below absolute zero, please correct")};
 
 Informe base(Ventana v, const QString &idioma, const QDateTime &fecha) {
     Informe inf;
@@ -38,8 +39,7 @@ Informe base(Ventana v, const QString &idioma, const QDateTime &fecha) {
 }
 
 Fila fila(const Informe &inf, const Campo &c, const QString &valor, bool calculado) {
-    return Fila{c.nombre,  inf.palabra(c.rotulo),
-                valor,     c.unidad,
+    return Fila{c.nombre,  inf.palabra(c.rotuloNota()),           valor, c.unidad,
                 calculado, c.rol == Rol::Nota || c.tiene(EsTexto)};
 }
 
@@ -77,7 +77,7 @@ std::optional<ListaAccesorios> listaAccesorios(const DatosAccesorios &d, const Q
         const auto n = leerNumero(f.unidades);
         if (!n || *n <= 0)
             continue;
-        ListaAccesorios::Linea linea{i, f.titulo, f.unidades, f.k, QString()};
+        ListaAccesorios::Linea linea{i, tituloAccesorio(i, lengua), f.unidades, f.k, QString()};
         if (const auto k = leerNumero(f.k))
             linea.producto = formatoPlano(*n * *k).value_or(QString());
         l.lineas.append(linea);
@@ -87,13 +87,14 @@ std::optional<ListaAccesorios> listaAccesorios(const DatosAccesorios &d, const Q
     return l;
 }
 
-// After a double click on DPbar the two per-metre fields hold the drop over the whole length,
-// DP in Pa and DPbar in bar (a ratio of 100000), until the next pass writes the per-metre
-// values (a ratio of 100) again.
-bool tramoCompleto(const CamposTexto &c) {
-    const auto dp = c.valor(tuberia::DP);
-    const auto dpbar = c.valor(tuberia::DPbar);
-    return dp && dpbar && *dp > 0 && *dpbar > 0 && std::abs(*dp / *dpbar / 1e5 - 1) < 1e-6;
+// The fittings window's message, which it shows in Spanish whatever its language, in the
+// report's: the reason the method gives no K at that diameter and Reynolds number.
+QString mensajeAccesorios(const DatosAccesorios &d, Lengua lengua) {
+    const auto mm = leerNumero(d.diametro);
+    if (d.mensaje.isEmpty() || !mm)
+        return d.mensaje;
+    const KsPorMetodo ks = kPorMetodo(d.metodo, *mm, leerNumero(d.reynolds));
+    return ks.motivo ? mensajeSinK(*ks.motivo).en(lengua) : d.mensaje;
 }
 
 // Whether the pipe window shows a field in its current state: the viscosity not chosen and,
@@ -107,13 +108,38 @@ bool visibleEnTuberia(const Campo &campo, const CamposTexto &c) {
     return !(campo.tiene(Opcional) && c.texto(campo.nombre).isEmpty());
 }
 
+// The notes beside the results, written again in the report's language from the state: the
+// window's own were written in the language it had then.
+QString notaEnLengua(const Informe &inf, const CamposTexto &c, const QString &campo) {
+    using namespace tuberia;
+    const QString texto = c.texto(campo);
+    const auto re = c.valor(Re);
+    if (texto.trimmed().isEmpty())
+        return texto;
+    if (campo == laminarturbulento && re && *re > 0)
+        return textoRegimen(*re).en(inf.lengua());
+    if (campo == Labelffriccion && re)
+        if (const auto n = notaFriccion(*re))
+            return n->texto.en(inf.lengua()).trimmed();
+    if (campo == Labelfexacta) {
+        if (c.opcion(CheckExacto))
+            return friccion::kNotaResultadosExactos.en(inf.lengua());
+        if (const auto raiz = friccion::raizDesdeTextos(c))
+            return friccion::notaRaiz(*raiz, c.valor(ffinal).value_or(0.0), inf.idioma);
+    }
+    return texto;
+}
+
 void seccionesTuberia(Informe &inf, const CamposTexto &c) {
     for (const SeccionCampos &s : tabla(Ventana::Tuberia).secciones()) {
         Seccion sec{inf.palabra(s.titulo), {}};
-        for (const Campo &campo : s.campos)
-            if (visibleEnTuberia(campo, c))
-                sec.filas.append(
-                    fila(inf, campo, c.texto(campo.nombre), campo.rol != Rol::Entrada));
+        for (const Campo &campo : s.campos) {
+            if (!visibleEnTuberia(campo, c))
+                continue;
+            const QString valor =
+                campo.rol == Rol::Nota ? notaEnLengua(inf, c, campo.nombre) : c.texto(campo.nombre);
+            sec.filas.append(fila(inf, campo, valor, campo.rol != Rol::Entrada));
+        }
         inf.secciones.append(sec);
     }
 }
@@ -129,16 +155,19 @@ void marcarTramoCompleto(Informe &inf) {
     inf.avisos << inf.palabra(palabras::TramoCompleto);
 }
 
+// The notes the window shows in red: the transition zone's, and the exact root's while the
+// root lies outside the grid the results take their factor from (inside, or in the exact mode,
+// it is a remark and stays with the results).
 void avisosTuberia(Informe &inf, const CamposTexto &c) {
     using namespace tuberia;
-    if (kNotasTransicion.contains(c.texto(Labelffriccion)))
-        inf.avisos << c.texto(Labelffriccion);
-    // The exact root's note warns only when the root lies outside the grid (the window shows
-    // it in red then); inside, it is a remark and stays with the results.
+    const auto re = c.valor(Re);
+    const auto nota = re ? notaFriccion(*re) : std::nullopt;
+    if (nota && nota->color == ColorNota::Rojo && !c.texto(Labelffriccion).trimmed().isEmpty())
+        inf.avisos << notaEnLengua(inf, c, Labelffriccion);
     if (const auto raiz = friccion::raizDesdeTextos(c);
         raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
-        !c.texto(Labelfexacta).isEmpty())
-        inf.avisos << c.texto(Labelfexacta);
+        !c.opcion(CheckExacto) && !c.texto(Labelfexacta).isEmpty())
+        inf.avisos << notaEnLengua(inf, c, Labelfexacta);
 }
 
 } // namespace
@@ -155,6 +184,34 @@ Lengua Informe::lengua() const {
     return lenguaDe(idioma);
 }
 
+QString conCero(const QString &texto) {
+    QString t = texto.trimmed();
+    if (t.startsWith(u','))
+        t.prepend(u'0');
+    else if (t.startsWith(QLatin1String("-,")))
+        t.insert(1, u'0');
+    return t;
+}
+
+QString Fila::valorNota() const {
+    return nota ? valor.trimmed() : conCero(valor);
+}
+
+QString Paso::linea() const {
+    if (implicita)
+        return sustitucion + QStringLiteral(" ⇒ ") + resultado;
+    QString l = ecuacion;
+    if (!sustitucion.isEmpty())
+        l += QStringLiteral(" = ") + sustitucion;
+    return l + QStringLiteral(" = ") + resultado;
+}
+
+bool tramoCompleto(const CamposTexto &c) {
+    const auto dp = c.valor(tuberia::DP);
+    const auto dpbar = c.valor(tuberia::DPbar);
+    return dp && dpbar && *dp > 0 && *dpbar > 0 && std::abs(*dp / *dpbar / 1e5 - 1) < 1e-6;
+}
+
 QList<Fila> Informe::filas() const {
     QList<Fila> l;
     for (const Seccion &s : secciones)
@@ -164,28 +221,50 @@ QList<Fila> Informe::filas() const {
 
 Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateTime &fecha,
                        const std::optional<DatosAccesorios> &accesorios) {
+    Contexto contexto;
+    contexto.accesorios = accesorios;
+    return informeTuberia(c, idioma, fecha, contexto);
+}
+
+Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateTime &fecha,
+                       const Contexto &contexto) {
     Informe inf = base(Ventana::Tuberia, idioma, fecha);
+    inf.cabecera = contexto.cabecera;
     anadirOpciones(inf, c);
     inf.caso << inf.palabra(palabras::Fluido) + QStringLiteral(": ") + elegida(inf, c, 0)
              << inf.palabra(palabras::Viscosidad) + QStringLiteral(": ") + elegida(inf, c, 2);
     inf.modo = friccion::textoModo(c.opcion(tuberia::CheckExacto)).en(inf.lengua());
     inf.caso << inf.modo;
+    if (const QString tuberia = lineaTuberia(c, inf.lengua()); !tuberia.isEmpty())
+        inf.caso << tuberia;
+    const std::optional<OrigenAgua> agua = origenVigente(c, contexto);
+    if (agua)
+        inf.caso << lineaFluidoAgua(*agua, inf.lengua());
     seccionesTuberia(inf, c);
     if (tramoCompleto(c))
         marcarTramoCompleto(inf);
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);
     avisosTuberia(inf, c);
-    if (accesorios) {
-        inf.accesorios = listaAccesorios(*accesorios, c.texto(tuberia::ktotal), inf.lengua());
-        if (inf.accesorios && !accesorios->mensaje.isEmpty())
-            inf.avisos << accesorios->mensaje;
+    if (contexto.accesorios) {
+        inf.accesorios =
+            listaAccesorios(*contexto.accesorios, c.texto(tuberia::ktotal), inf.lengua());
+        if (inf.accesorios && !contexto.accesorios->mensaje.isEmpty())
+            inf.avisos << mensajeAccesorios(*contexto.accesorios, inf.lengua());
     }
+    anadirAnexos(inf, contexto, agua);
+    inf.metodo = metodoTuberia(c, inf.lengua(), inf.accesorios);
+    if (c.valor(tuberia::Re))
+        inf.grafico = PuntoGrafico{c.texto(tuberia::Re), c.texto(tuberia::ffinal),
+                                   c.texto(tuberia::Rugosidad), c.texto(tuberia::dint),
+                                   c.texto(tuberia::fexacta)};
     return inf;
 }
 
-Informe informeGas(const CamposTexto &c, const QString &idioma, const QDateTime &fecha) {
+Informe informeGas(const CamposTexto &c, const QString &idioma, const QDateTime &fecha,
+                   const Cabecera &cabecera) {
     using namespace gas;
     Informe inf = base(Ventana::Gas, idioma, fecha);
+    inf.cabecera = cabecera;
     anadirOpciones(inf, c);
     const bool modoProceso = c.opcion(Option2);
     const Campo &z = *tabla(Ventana::Gas).campo(Check1);
@@ -210,7 +289,7 @@ Informe informeGas(const CamposTexto &c, const QString &idioma, const QDateTime 
             if (v && *v < kCeroAbsoluto)
                 inf.avisos << sec.titulo + QStringLiteral(", ") + f.titulo + QStringLiteral(" (") +
                                   f.valor + QStringLiteral(" ") + f.unidad + QStringLiteral("): ") +
-                                  kMensajeCeroAbsoluto;
+                                  inf.palabra(kMensajeBajoCero);
         }
         inf.secciones.append(sec);
     }

@@ -52,6 +52,30 @@ const TextoBilingue TramoCompleto{
                    "DPbar): DP en Pa y DPbar en bar."),
     QStringLiteral("The per-metre fields show the drop over the whole straight length (double "
                    "click on DPbar): DP in Pa, DPbar in bar.")};
+const TextoBilingue Tuberia{QStringLiteral("Tubería"), QStringLiteral("Pipe")};
+const TextoBilingue FluidoAgua{
+    QStringLiteral("agua y vapor a %1 ºC y %2 bar a (IAPWS-IF97), %3"),
+    QStringLiteral("water and steam at %1 ºC and %2 bar a (IAPWS-IF97), %3")};
+const TextoBilingue Metodo{QStringLiteral("Método de cálculo"),
+                           QStringLiteral("Calculation method")};
+const TextoBilingue MetodoNota{
+    QStringLiteral(
+        "Cada resultado, con los números del caso sustituidos: D, ε en mm salvo donde se "
+        "indica, Q en m3/h, ρ en kg/m3, µ en Pa·s, ν en m2/s, L y Δz en m."),
+    QStringLiteral("Each result with the case's numbers substituted: D and ε in mm unless stated, "
+                   "Q in m3/h, ρ in kg/m3, µ in Pa·s, ν in m2/s, L and Δz in m.")};
+const TextoBilingue Dado{QStringLiteral("dato, no calculado"),
+                         QStringLiteral("given, not computed")};
+const TextoBilingue DiagramaMoody{QStringLiteral("Diagrama de Moody"),
+                                  QStringLiteral("Moody chart")};
+const TextoBilingue DiagramaMoodyNota{
+    QStringLiteral("El punto de funcionamiento (Re, f) sobre las curvas de Colebrook, como lo "
+                   "muestra la ventana del diagrama."),
+    QStringLiteral("The operating point (Re, f) on the Colebrook curves, as the chart window "
+                   "shows it.")};
+const TextoBilingue LineaPagina{QStringLiteral("Línea %1"), QStringLiteral("Line %1")};
+const TextoBilingue RevisionPagina{QStringLiteral("Rev. %1"), QStringLiteral("Rev. %1")};
+const TextoBilingue Firma{QStringLiteral("Firma"), QStringLiteral("Signature")};
 } // namespace palabras
 
 } // namespace vorlo::informe

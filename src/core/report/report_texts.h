@@ -45,6 +45,16 @@ extern const TextoBilingue Pagina; // "%1" of "%2"
 extern const TextoBilingue ValoresComoVentana;
 extern const TextoBilingue Calculados;
 extern const TextoBilingue TramoCompleto;
+extern const TextoBilingue Tuberia;
+extern const TextoBilingue FluidoAgua; // %1 ºC, %2 bar a, %3 the phase
+extern const TextoBilingue Metodo;
+extern const TextoBilingue MetodoNota;
+extern const TextoBilingue Dado;
+extern const TextoBilingue DiagramaMoody;
+extern const TextoBilingue DiagramaMoodyNota;
+extern const TextoBilingue LineaPagina;    // %1 the line
+extern const TextoBilingue RevisionPagina; // %1 the revision
+extern const TextoBilingue Firma;
 } // namespace palabras
 
 } // namespace vorlo::informe

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "fields/language.h"
+
+#include <QRectF>
 #include <QString>
+
+class QPainter;
 
 // Entry points of the Moody chart window, implemented in moody/. The chart knows the pipe
 // window only through these texts.
@@ -21,5 +26,10 @@ struct EstadoMoody {
 void abrirMoody(const EstadoMoody &e);
 // Moves the chart's markers to that state if the window exists; otherwise does nothing.
 void actualizarMoody(const EstadoMoody &e);
+
+// Draws the chart of that state into `zona` as vectors, with no window: the window's chart, in a
+// language, laid out at a screen's size and scaled to the zone, its lines cut to the plot (a PDF
+// or a printer does not clip them).
+void dibujarMoody(QPainter &pintor, const QRectF &zona, const EstadoMoody &e, Lengua lengua);
 
 } // namespace vorlo

@@ -3,6 +3,7 @@
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "gasline/gas_line_fields.h"
+#include "gasline/gas_line_notes.h"
 
 #include <QHash>
 
@@ -10,10 +11,6 @@ namespace vorlo {
 
 namespace {
 namespace c = lineagas::campos;
-// Units that stay on the line of their number when the note wraps: a no-break space before,
-// and a word joiner after the slash (a line may otherwise break there).
-const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
-const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
 } // namespace
 
 const QList<TextoControl> &textosFormLineaGas() {
@@ -95,64 +92,7 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
 }
 
 QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
-    using lineagas::Nota;
-    switch (s.nota) {
-    case Nota::Ninguna:
-        return {};
-    case Nota::Ahogada: {
-        const auto maximo = s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt;
-        const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
-        if (!maximo || !presion)
-            return segunIdioma(idioma, QStringLiteral("Línea ahogada"),
-                               QStringLiteral("Choked line"));
-        return segunIdioma(
-            idioma,
-            QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1%3, con una "
-                           "presión de ahogo de %2%4")
-                .arg(*maximo, *presion, kKgH, kBarA),
-            QStringLiteral("Choked line: the largest flow it can carry is %1%3, at a choking "
-                           "pressure of %2%4")
-                .arg(*maximo, *presion, kKgH, kBarA));
-    }
-    case Nota::DatoNoValido:
-        return segunIdioma(
-            idioma,
-            QStringLiteral("Hay un dato no válido: presiones, densidad, diámetro, longitud, "
-                           "viscosidad, caudal y f deben ser mayores que cero, y la rugosidad no "
-                           "puede ser negativa"),
-            QStringLiteral("A value is not valid: pressures, density, diameter, length, "
-                           "viscosity, flow and f must be greater than zero, and the roughness "
-                           "cannot be negative"));
-    case Nota::P2NoMenorQueP1:
-        return segunIdioma(idioma, QStringLiteral("P2 debe ser menor que P1"),
-                           QStringLiteral("P2 must be lower than P1"));
-    case Nota::SinFriccion:
-        return segunIdioma(
-            idioma,
-            QStringLiteral("La ecuación de Colebrook no tiene solución con esta rugosidad y este "
-                           "diámetro"),
-            QStringLiteral("The Colebrook equation has no solution with this roughness and "
-                           "diameter"));
-    case Nota::SinSolucion:
-        return segunIdioma(idioma,
-                           QStringLiteral("Estos datos no dan un resultado que se pueda calcular"),
-                           QStringLiteral("These data give no result that can be calculated"));
-    case Nota::Laminar:
-        return segunIdioma(
-            idioma,
-            QStringLiteral("Re < 2000, flujo laminar: el f de Colebrook es para flujo turbulento. "
-                           "Marque \"Factor de fricción dado\" y escriba f = 64/Re"),
-            QStringLiteral("Re < 2000, laminar flow: the Colebrook f is for turbulent flow. Tick "
-                           "\"Given friction factor\" and enter f = 64/Re"));
-    case Nota::CaidaGrande:
-        return segunIdioma(
-            idioma,
-            QStringLiteral("La pérdida supera el 10 % de P1: aquí un cálculo por metro, con el gas "
-                           "a una sola densidad, sería engañoso"),
-            QStringLiteral("The drop exceeds 10 % of P1: a per-metre calculation, with the gas at "
-                           "one density, would be misleading here"));
-    }
-    return {};
+    return lineagas::textoNota(s).en(idioma);
 }
 
 } // namespace vorlo

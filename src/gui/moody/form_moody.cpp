@@ -79,11 +79,7 @@ void FormMoody::actualizar(const EstadoMoody &e) {
         return;
     m_ultimo = e;
 
-    PuntosMoody p{leerNumero(e.re), leerNumero(e.ffinal), leerNumero(e.fexacta), std::nullopt};
-    const auto rugosidad = leerNumero(e.rugosidad);
-    const auto dint = leerNumero(e.dint);
-    if (rugosidad && dint && *rugosidad >= 0 && *dint > 0 && std::isfinite(*rugosidad / *dint))
-        p.relativa = *rugosidad / *dint;
+    const PuntosMoody p = puntosMoody(e);
 
     // The status line: what the pipe window shows, as it shows it.
     QStringList partes;

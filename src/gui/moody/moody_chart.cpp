@@ -140,6 +140,15 @@ class Rotulos {
 
 } // namespace
 
+PuntosMoody puntosMoody(const EstadoMoody &e) {
+    PuntosMoody p{leerNumero(e.re), leerNumero(e.ffinal), leerNumero(e.fexacta), std::nullopt};
+    const auto rugosidad = leerNumero(e.rugosidad);
+    const auto dint = leerNumero(e.dint);
+    if (rugosidad && dint && *rugosidad >= 0 && *dint > 0 && std::isfinite(*rugosidad / *dint))
+        p.relativa = *rugosidad / *dint;
+    return p;
+}
+
 const QList<double> &GraficoMoody::rugosidadesRelativas() {
     static const QList<double> r = {0,    1e-6, 5e-6, 1e-5, 5e-5, 1e-4, 2e-4,
                                     5e-4, 1e-3, 2e-3, 5e-3, 0.01, 0.02, 0.05};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/moody_entry.h"
 #include "fields/language.h"
 
 #include <QChart>
@@ -28,6 +29,10 @@ struct PuntosMoody {
     std::optional<double> exacta;
     std::optional<double> relativa;
 };
+
+// The markers of the pipe window's texts: a text that is not a number gives none; the pipe's
+// relative roughness from its roughness and diameter.
+PuntosMoody puntosMoody(const EstadoMoody &e);
 
 // The Moody chart itself: the Darcy friction factor against the Reynolds number on log-log
 // axes, with the laminar line, the transition band, the Colebrook curves of fourteen relative

@@ -1,12 +1,17 @@
 #include "report_pdf.h"
 
+#include "app/moody_entry.h"
+#include "report/report_html.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFont>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 
 namespace vorlo::informe {
 
@@ -19,13 +24,10 @@ constexpr double kMargenSuperior = 26; // below the header
 constexpr double kMargenInferior = 22; // above the footer
 constexpr double kCabecera = 12;       // baseline of the header text from the top edge
 constexpr double kPie = 12;            // baseline of the footer text from the bottom edge
-
-const QString kAzul = QStringLiteral("#e5f6fc"); // the window's light blue, paler on paper
-const QString kRaya = QStringLiteral("#b9c2c8");
-
-QString h(const QString &t) {
-    return t.toHtmlEscaped();
-}
+// The chart's height against the body's width.
+constexpr double kProporcionGrafico = 0.62;
+// The text format's object type of the Moody chart inside the document.
+constexpr int kObjetoMoody = QTextFormat::UserObject + 1;
 
 QFont fuente(double puntos, bool negrita = false) {
     QFont f;
@@ -37,139 +39,64 @@ QFont fuente(double puntos, bool negrita = false) {
     return f;
 }
 
-// Qt's rich text takes the look from attributes and inline styles more reliably than from a
-// style sheet: headings there keep their built-in sizes and margins.
-// A paragraph's top margin is lost after a table; an empty line of its own keeps the space.
-QString espacio(double puntos) {
-    return QStringLiteral("<p style=\"font-size: %1pt; margin: 0;\">&nbsp;</p>")
-        .arg(QString::number(puntos));
+// The Moody chart as an object of the document: as wide as the body, drawn as vectors where the
+// layout puts it, on whatever page that is.
+class ObjetoGrafico : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+  public:
+    ObjetoGrafico(const Informe &inf, double ancho) : m_inf(inf), m_ancho(ancho) {}
+
+    QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &) override {
+        return {m_ancho, m_ancho * kProporcionGrafico};
+    }
+    void drawObject(QPainter *pintor, const QRectF &zona, QTextDocument *, int,
+                    const QTextFormat &) override {
+        const PuntoGrafico &g = *m_inf.grafico;
+        pintor->save();
+        dibujarMoody(*pintor, zona, {g.re, g.ffinal, g.rugosidad, g.dint, g.fexacta},
+                     m_inf.lengua());
+        pintor->restore();
+    }
+
+  private:
+    const Informe &m_inf;
+    double m_ancho;
+};
+
+// The chart's mark in the document becomes the chart.
+void ponerGrafico(QTextDocument &doc, ObjetoGrafico &objeto) {
+    QTextCursor c = doc.find(html::kMarcaGrafico);
+    if (c.isNull())
+        return;
+    doc.documentLayout()->registerHandler(kObjetoMoody, &objeto);
+    QTextCharFormat formato;
+    formato.setObjectType(kObjetoMoody);
+    c.insertText(QString(QChar::ObjectReplacementCharacter), formato);
 }
 
-QString titulo2(const QString &t) {
-    return espacio(7) +
-           QStringLiteral("<p style=\"font-size: 10pt; font-weight: bold; color: #1d3c52; "
-                          "margin-top: 0; margin-bottom: 3pt;\">%1</p>")
-               .arg(h(t));
-}
+// What every page repeats: the note and its date above, the line and revision it is for; the
+// version and the page number below.
+struct Marco {
+    QString izquierda;
+    QString centro;
+    QString fecha;
+    QString version;
+};
 
-// A table with lines under every row; `derecha` marks the columns aligned right (numbers).
-QString tabla(const QStringList &cabeceras, const QList<int> &anchos, const QList<bool> &derecha,
-              const QString &filas) {
-    QString t = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
-                               "style=\"border-collapse: collapse;\"><thead><tr>");
-    for (int i = 0; i < cabeceras.size(); ++i)
-        t += QStringLiteral("<th width=\"%1%\" align=\"%2\" style=\"color: #1d3c52; "
-                            "border-bottom: 1px solid #1d3c52; padding: 3px 4px 3px %3px;\">%4"
-                            "</th>")
-                 .arg(QString::number(anchos.value(i)),
-                      derecha.value(i) ? QStringLiteral("right") : QStringLiteral("left"),
-                      QString::number(i == 2 && cabeceras.size() == 3 ? 10 : 4), h(cabeceras[i]));
-    return t + QStringLiteral("</tr></thead>") + filas + QStringLiteral("</table>");
-}
-
-QString celda(const QString &contenido, bool derecha = false, const QString &extra = QString(),
-              int izquierda = 4) {
-    return QStringLiteral("<td align=\"%1\" style=\"border-bottom: 1px solid %2; padding: 3px "
-                          "4px 3px %3px;\"%4>%5</td>")
-        .arg(derecha ? QStringLiteral("right") : QStringLiteral("left"), kRaya,
-             QString::number(izquierda), extra, contenido);
-}
-
-QString filaMagnitud(const Fila &f) {
-    QString r =
-        f.calculado ? QStringLiteral("<tr bgcolor=\"%1\">").arg(kAzul) : QStringLiteral("<tr>");
-    r += celda(h(f.titulo));
-    if (f.nota)
-        r += celda(QStringLiteral("<i>%1</i>").arg(h(f.valor.trimmed())), false,
-                   QStringLiteral(" colspan=\"2\""));
-    else
-        r += celda(h(f.valor), true) + celda(h(f.unidad), false, QString(), 10);
-    return r + QStringLiteral("</tr>");
-}
-
-QString parrafoPequeno(const QString &t, const QString &color = QStringLiteral("#4a5560")) {
-    return QStringLiteral("<p style=\"font-size: 8pt; color: %1; margin-top: 2pt; "
-                          "margin-bottom: 0;\">%2</p>")
-        .arg(color, t);
+Marco marco(const Informe &inf) {
+    QStringList linea;
+    if (const QString l = inf.cabecera.texto(cabecera::Linea).trimmed(); !l.isEmpty())
+        linea << inf.palabra(palabras::LineaPagina).arg(l);
+    if (const QString r = inf.cabecera.texto(cabecera::Revision).trimmed(); !r.isEmpty())
+        linea << inf.palabra(palabras::RevisionPagina).arg(r);
+    return {inf.programa + QStringLiteral(" · ") + inf.palabra(palabras::NotaDeCalculo),
+            linea.join(QStringLiteral(" · ")),
+            inf.fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            inf.programa + QLatin1Char(' ') + inf.version};
 }
 
 } // namespace
-
-QString documentoHtml(const Informe &inf) {
-    QString d;
-    // Title block: what the note is, when and with what it was made, and the case.
-    d += QStringLiteral("<p style=\"font-size: 16pt; font-weight: bold; margin-bottom: 1pt;\">"
-                        "%1</p>")
-             .arg(h(inf.palabra(palabras::NotaDeCalculo)));
-    d += QStringLiteral("<p style=\"font-size: 9pt; color: #1d3c52; margin-top: 0; "
-                        "margin-bottom: 8pt;\">%1</p>")
-             .arg(h(inf.titulo));
-    d += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
-                        "style=\"border-collapse: collapse;\">");
-    const auto meta = [&d](const QString &clave, const QString &valor) {
-        d += QStringLiteral("<tr bgcolor=\"#f1f3f5\"><td width=\"16%\" style=\"color: "
-                            "#4a5560; padding-left: 6px;\">%1</td><td>%2</td></tr>")
-                 .arg(h(clave), valor);
-    };
-    meta(inf.palabra(palabras::Fecha), h(inf.fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
-    meta(inf.palabra(palabras::Programa), h(inf.programa + QLatin1Char(' ') + inf.version));
-    QStringList caso;
-    for (const QString &c : inf.caso)
-        caso << h(c);
-    meta(inf.palabra(palabras::Caso), caso.join(QStringLiteral("<br>")));
-    d += QStringLiteral("</table>");
-
-    const QStringList cabeceras = {inf.palabra(palabras::Magnitud), inf.palabra(palabras::Valor),
-                                   inf.palabra(palabras::Unidad)};
-    for (const Seccion &s : inf.secciones) {
-        if (s.filas.isEmpty())
-            continue;
-        QString filas;
-        for (const Fila &f : s.filas)
-            filas += filaMagnitud(f);
-        d += titulo2(s.titulo);
-        d += tabla(cabeceras, {50, 32, 18}, {false, true, false}, filas);
-    }
-
-    if (inf.accesorios) {
-        const ListaAccesorios &a = *inf.accesorios;
-        d += titulo2(inf.palabra(palabras::Accesorios));
-        d += QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 4pt;\">%1: %2 mm "
-                            "&nbsp;&middot;&nbsp; %3: %4</p>")
-                 .arg(h(inf.palabra(palabras::Diametro)), h(a.diametro),
-                      h(inf.palabra(palabras::DiametroNominal)),
-                      h(a.nominal.isEmpty() ? QStringLiteral("—") : a.nominal));
-        d += QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 4pt;\">%1: %2</p>")
-                 .arg(h(inf.palabra(palabras::MetodoDeLosK)), h(a.metodoConFormula()));
-        QString filas;
-        for (const ListaAccesorios::Linea &l : a.lineas)
-            filas += QStringLiteral("<tr>") + celda(h(l.titulo)) + celda(h(l.unidades), true) +
-                     celda(h(l.k), true) + celda(h(l.producto), true) + QStringLiteral("</tr>");
-        filas += QStringLiteral("<tr><td><b>%1</b></td><td></td><td></td>"
-                                "<td align=\"right\"><b>%2</b></td></tr>")
-                     .arg(h(inf.palabra(palabras::KTotal)), h(a.ktotal));
-        d += tabla({inf.palabra(palabras::Accesorio), inf.palabra(palabras::Uds),
-                    QStringLiteral("K"), inf.palabra(palabras::UdsPorK)},
-                   {58, 12, 14, 16}, {false, true, true, true}, filas);
-    }
-
-    if (!inf.avisos.isEmpty()) {
-        d += titulo2(inf.palabra(palabras::Avisos));
-        d += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"5\" "
-                            "bgcolor=\"#fdf0ef\">");
-        for (const QString &a : inf.avisos)
-            d += QStringLiteral("<tr><td style=\"color: #9b1c1c;\">&#9888;&nbsp; %1</td></tr>")
-                     .arg(h(a));
-        d += QStringLiteral("</table>");
-    }
-
-    if (!inf.notas.isEmpty()) {
-        d += titulo2(inf.palabra(palabras::Notas));
-        for (const QString &n : inf.notas)
-            d += parrafoPequeno(h(n));
-    }
-    return d;
-}
 
 int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
     const double ppp = dispositivo.logicalDpiY();
@@ -183,14 +110,14 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
     doc.setDefaultFont(fuente(9));
     doc.setDocumentMargin(0);
     doc.setHtml(documentoHtml(inf));
+    ObjetoGrafico objeto(inf, cuerpo.width());
+    if (inf.grafico)
+        ponerGrafico(doc, objeto);
     doc.setPageSize(cuerpo.size());
     const int paginas = doc.pageCount();
 
     QPainter p(&dispositivo);
-    const QString cabeceraIzquierda =
-        inf.programa + QStringLiteral(" · ") + inf.palabra(palabras::NotaDeCalculo);
-    const QString fecha = inf.fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const QString version = inf.programa + QLatin1Char(' ') + inf.version;
+    const Marco m = marco(inf);
     const QFont pequena = fuente(7.5);
     const QPen raya(QColor(0x1d, 0x3c, 0x52), mm(0.25));
     const double izquierda = cuerpo.left();
@@ -202,11 +129,12 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
         p.setPen(QColor(0x4a, 0x55, 0x60));
         const double yCab = mm(kCabecera);
         const QRectF lineaCab(izquierda, yCab - mm(5), derecha - izquierda, mm(5));
-        p.drawText(lineaCab, Qt::AlignLeft | Qt::AlignBottom, cabeceraIzquierda);
-        p.drawText(lineaCab, Qt::AlignRight | Qt::AlignBottom, fecha);
+        p.drawText(lineaCab, Qt::AlignLeft | Qt::AlignBottom, m.izquierda);
+        p.drawText(lineaCab, Qt::AlignRight | Qt::AlignBottom, m.fecha);
         const double yPie = pagina.height() - mm(kPie);
         const QRectF lineaPie(izquierda, yPie, derecha - izquierda, mm(5));
-        p.drawText(lineaPie, Qt::AlignLeft | Qt::AlignTop, version);
+        p.drawText(lineaPie, Qt::AlignLeft | Qt::AlignTop, m.version);
+        p.drawText(lineaPie, Qt::AlignHCenter | Qt::AlignTop, m.centro);
         p.drawText(lineaPie, Qt::AlignRight | Qt::AlignTop,
                    inf.palabra(palabras::Pagina).arg(i + 1).arg(paginas));
         p.setPen(raya);
@@ -237,3 +165,5 @@ QByteArray informePdf(const Informe &inf) {
 }
 
 } // namespace vorlo::informe
+
+#include "report_pdf.moc"

@@ -1,0 +1,68 @@
+#include "gas_line_notes.h"
+
+#include "fields/numbers.h"
+
+namespace vorlo::lineagas {
+
+namespace {
+// Units that stay on the line of their number when the note wraps: a no-break space before,
+// and a word joiner after the slash (a line may otherwise break there).
+const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
+const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
+} // namespace
+
+TextoBilingue textoNota(const Salidas &s) {
+    switch (s.nota) {
+    case Nota::Ninguna:
+        return {};
+    case Nota::Ahogada: {
+        const auto maximo = s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt;
+        const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
+        if (!maximo || !presion)
+            return TextoBilingue{QStringLiteral("Línea ahogada"), QStringLiteral("Choked line")};
+        return TextoBilingue{
+            QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1%3, con una "
+                           "presión de ahogo de %2%4")
+                .arg(*maximo, *presion, kKgH, kBarA),
+            QStringLiteral("Choked line: the largest flow it can carry is %1%3, at a choking "
+                           "pressure of %2%4")
+                .arg(*maximo, *presion, kKgH, kBarA)};
+    }
+    case Nota::DatoNoValido:
+        return TextoBilingue{
+            QStringLiteral("Hay un dato no válido: presiones, densidad, diámetro, longitud, "
+                           "viscosidad, caudal y f deben ser mayores que cero, y la rugosidad no "
+                           "puede ser negativa"),
+            QStringLiteral("A value is not valid: pressures, density, diameter, length, "
+                           "viscosity, flow and f must be greater than zero, and the roughness "
+                           "cannot be negative")};
+    case Nota::P2NoMenorQueP1:
+        return TextoBilingue{QStringLiteral("P2 debe ser menor que P1"),
+                             QStringLiteral("P2 must be lower than P1")};
+    case Nota::SinFriccion:
+        return TextoBilingue{
+            QStringLiteral("La ecuación de Colebrook no tiene solución con esta rugosidad y este "
+                           "diámetro"),
+            QStringLiteral("The Colebrook equation has no solution with this roughness and "
+                           "diameter")};
+    case Nota::SinSolucion:
+        return TextoBilingue{
+            QStringLiteral("Estos datos no dan un resultado que se pueda calcular"),
+            QStringLiteral("These data give no result that can be calculated")};
+    case Nota::Laminar:
+        return TextoBilingue{
+            QStringLiteral("Re < 2000, flujo laminar: el f de Colebrook es para flujo turbulento. "
+                           "Marque \"Factor de fricción dado\" y escriba f = 64/Re"),
+            QStringLiteral("Re < 2000, laminar flow: the Colebrook f is for turbulent flow. Tick "
+                           "\"Given friction factor\" and enter f = 64/Re")};
+    case Nota::CaidaGrande:
+        return TextoBilingue{
+            QStringLiteral("La pérdida supera el 10 % de P1: aquí un cálculo por metro, con el gas "
+                           "a una sola densidad, sería engañoso"),
+            QStringLiteral("The drop exceeds 10 % of P1: a per-metre calculation, with the gas at "
+                           "one density, would be misleading here")};
+    }
+    return {};
+}
+
+} // namespace vorlo::lineagas

@@ -1,0 +1,51 @@
+#include "report_header.h"
+
+namespace vorlo::informe {
+
+namespace cabecera {
+
+namespace {
+
+Campo texto(const QString &nombre, const QString &es, const QString &en, const char *clave) {
+    return {.nombre = nombre,
+            .rol = Rol::Entrada,
+            .marcas = Caja | EsTexto,
+            .rotulo = {es, en},
+            .etiqueta = QStringLiteral("Etiqueta") + nombre,
+            .clave = QString::fromLatin1(clave)};
+}
+
+TablaCampos construir() {
+    const QList<SeccionCampos> secciones = {
+        {{QStringLiteral("DATOS DEL INFORME"), QStringLiteral("REPORT DETAILS")},
+         QStringLiteral("EncabezadoDatosInforme"),
+         {texto(Proyecto, QStringLiteral("Proyecto"), QStringLiteral("Project"), "project"),
+          texto(Linea, QStringLiteral("Línea o tag"), QStringLiteral("Line or tag"), "line"),
+          texto(Revision, QStringLiteral("Revisión"), QStringLiteral("Revision"), "revision"),
+          texto(Preparado, QStringLiteral("Preparado por"), QStringLiteral("Prepared by"),
+                "prepared"),
+          texto(Revisado, QStringLiteral("Revisado por"), QStringLiteral("Checked by"), "checked"),
+          // Not on the command line: a note's remarks belong to the case.
+          texto(Observaciones, QStringLiteral("Observaciones"), QStringLiteral("Remarks"), "")}},
+    };
+    return TablaCampos({QStringLiteral("Datos del informe"), QStringLiteral("Report details")},
+                       QStringLiteral("TituloDatosInforme"), secciones);
+}
+
+} // namespace
+
+const TablaCampos &tabla() {
+    static const TablaCampos t = construir();
+    return t;
+}
+
+} // namespace cabecera
+
+bool Cabecera::vacia() const {
+    for (const QString &t : textos)
+        if (!t.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+} // namespace vorlo::informe
