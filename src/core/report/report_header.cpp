@@ -18,7 +18,7 @@ Campo texto(const QString &nombre, const QString &es, const QString &en, const c
 TablaCampos construir() {
     const QList<SeccionCampos> secciones = {
         {{QStringLiteral("DATOS DEL INFORME"), QStringLiteral("REPORT DETAILS")},
-         QStringLiteral("EncabezadoDatosInforme"),
+         QString(), // the window shows its title alone
          {texto(Proyecto, QStringLiteral("Proyecto"), QStringLiteral("Project"), "project"),
           texto(Linea, QStringLiteral("Línea o tag"), QStringLiteral("Line or tag"), "line"),
           texto(Revision, QStringLiteral("Revisión"), QStringLiteral("Revision"), "revision"),

@@ -73,5 +73,11 @@ std::optional<caso::Ventana> casoAgua();
 void cargarCasoAgua(const caso::Ventana &v);
 std::optional<caso::Ventana> casoAccesorios();
 void cargarCasoAccesorios(const caso::Ventana &v);
+// reportdetails/: the calculation note's header, which lives apart from its window: nullopt
+// while every field is empty; a case's header put in its place; and the header of a new case
+// (empty but for "Prepared by" as remembered).
+std::optional<caso::Ventana> casoDatosInforme();
+void cargarCasoDatosInforme(const caso::Ventana &v);
+void reiniciarDatosInforme();
 
 } // namespace vorlo

@@ -11,7 +11,8 @@ struct Resultados;
 }
 namespace vorlo::informe {
 struct DatosAccesorios;
-}
+struct OrigenAgua;
+} // namespace vorlo::informe
 
 // Entry points through which a window opens or feeds another without knowing its class. Each
 // is implemented in the folder of the window it opens.
@@ -33,6 +34,13 @@ void elegirViscosidadDinamica();
 // shown in the mode it is in, with the dynamic viscosity option chosen as a user's click does
 // before the two are written.
 void entregarFluido(const QString &densidad, const QString &viscosidadDinamica);
+// The water and steam window's "Use in the calculation": its density and dynamic viscosity as
+// entregarFluido hands them over, with the state's temperature and pressure recorded for the
+// pipe window's note.
+void entregarAguaVapor(const informe::OrigenAgua &origen);
+// The state the last such hand-over came from, while the pipe window it went to exists (the
+// note checks that the two fields still hold its texts); nullopt otherwise.
+std::optional<informe::OrigenAgua> origenAguaTuberia();
 // The fittings' K total; only into an open pipe flow window that shows its K total field.
 void entregarKTotal(const QString &ktotal);
 // The gas window's actual flow and density: the pipe flow window is shown in gases mode, with

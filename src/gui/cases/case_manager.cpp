@@ -3,6 +3,7 @@
 #include "app/dialogos_archivo.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/report_details_entry.h"
 #include "app/texts.h"
 #include "app/windows.h"
 #include "cases/case_texts.h"
@@ -58,6 +59,9 @@ const QList<Parte> &partes() {
         {caso::Gas, QStringLiteral("Form2"), &casoGas, &cargarCasoGas},
         {caso::LineaGas, QStringLiteral("FormLineaGas"), &casoLineaGas, &cargarCasoLineaGas},
         {caso::Agua, QStringLiteral("FormAguaVapor"), &casoAgua, &cargarCasoAgua},
+        // The header lives apart from its window (no window's name): it is read and put back
+        // whether the window is open or not.
+        {caso::Informe, QString(), &casoDatosInforme, &cargarCasoDatosInforme},
     };
     return l;
 }
@@ -227,6 +231,9 @@ caso::Caso casoActual() {
 void cargarCaso(const caso::Caso &c) {
     estado().pendientes.clear();
     idiomaTuberia(lenguaDe(c.idioma));
+    // A case without a header gets a new case's.
+    if (!c.ventanas.contains(caso::Informe))
+        reiniciarDatosInforme();
     for (const Parte &p : partes()) {
         if (!c.ventanas.contains(p.clave))
             continue;
@@ -236,7 +243,7 @@ void cargarCaso(const caso::Caso &c) {
             std::any_of(existentes.cbegin(), existentes.cend(),
                         [&p](const QWidget *w) { return w->objectName() == p.objeto; });
         // The pipe window shows the case; the others take their part when they open.
-        if (abierta || p.clave == caso::Tuberia)
+        if (abierta || p.clave == caso::Tuberia || p.objeto.isEmpty())
             p.cargar(v);
         else
             estado().pendientes.insert(p.clave, v);
@@ -259,6 +266,7 @@ void nuevoCaso(QWidget *padre) {
     }
     estado().pendientes.clear();
     estado().ruta.clear();
+    reiniciarDatosInforme();
     tomarInstantanea();
 }
 
@@ -346,6 +354,7 @@ bool permitirCierre(QWidget *ventana) {
 
 void reiniciarCaso() {
     estado() = EstadoCaso();
+    reiniciarDatosInforme();
     ventanas().fijarAlCrear(&alCrearVentana);
     tomarInstantanea();
 }
@@ -375,16 +384,18 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
     QAction *guardar = accion(archivo, QStringLiteral("GuardarCaso"), QKeySequence::Save);
     QAction *guardarComo = accion(archivo, QStringLiteral("GuardarCasoComo"),
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *datos = accion(archivo, QStringLiteral("DatosInforme"), {});
     QAction *salirA = accion(archivo, QStringLiteral("Salir"), QKeySequence::Quit);
     auto *recientes = new QMenu(archivo);
     recientes->setObjectName(QStringLiteral("Recientes"));
 
-    // New, Open, Open recent, Save case, Save case as; then what the menu had; Quit last.
+    // New, Open, Open recent, Save case, Save case as, Report details; then what the menu had;
+    // Quit last.
     for (QAction *a : previas)
         archivo->removeAction(a);
     archivo->addActions({nuevo, abrir});
     archivo->addMenu(recientes);
-    archivo->addActions({guardar, guardarComo});
+    archivo->addActions({guardar, guardarComo, datos});
     for (QAction *a : previas)
         if (a != abrir)
             archivo->addAction(a);
@@ -396,6 +407,7 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
     QObject::connect(guardarComo, &QAction::triggered, ventana,
                      [ventana] { guardarCasoComo(ventana); });
     QObject::connect(salirA, &QAction::triggered, ventana, [ventana] { salir(ventana); });
+    QObject::connect(datos, &QAction::triggered, ventana, [] { abrirDatosInforme(); });
     QObject::connect(recientes, &QMenu::aboutToShow, ventana,
                      [recientes, ventana] { llenarRecientes(recientes, ventana); });
     llenarRecientes(recientes, ventana);

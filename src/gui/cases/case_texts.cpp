@@ -14,6 +14,8 @@ const QList<TextoControl> &textosMenu() {
          QStringLiteral("Save case")},
         {QStringLiteral("GuardarCasoComo"), T::Texto, QStringLiteral("Guardar caso como…"),
          QStringLiteral("Save case as…")},
+        {QStringLiteral("DatosInforme"), T::Texto, QStringLiteral("Datos del informe"),
+         QStringLiteral("Report details")},
         {QStringLiteral("Salir"), T::Texto, QStringLiteral("Salir"), QStringLiteral("Quit")},
     };
     return tabla;

@@ -9,6 +9,7 @@
 #include "app/layout_tools.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
+#include "app/report_details_entry.h"
 #include "app/texts.h"
 #include "app/windows.h"
 #include "fields/language.h"
@@ -93,7 +94,8 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     QMenu *archivo = barra->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("Archivo"));
     archivo->addActions(crearAccionesInforme(this, [this] {
-        return informe::informeGas(*this, idiomaActual(), QDateTime::currentDateTime());
+        return informe::informeGas(*this, idiomaActual(), QDateTime::currentDateTime(),
+                                   cabeceraInforme());
     }));
     anadirMenuCaso(this, archivo);
     layout()->setMenuBar(barra);

@@ -220,7 +220,7 @@ void FormReynolds::conectarEventos() {
     ui->Archivo->addSeparator();
     ui->Archivo->addActions(crearAccionesInforme(this, [this] {
         return informe::informeTuberia(*this, idiomaActual(), QDateTime::currentDateTime(),
-                                       accesoriosAbiertos());
+                                       contextoInformeTuberia());
     }));
     connect(ui->Abrir, &QAction::triggered, this, [this] { abrirDesdeMenu(this); });
     // The case's entries around Open: New case, Open recent, Save case, Save case as, Quit.

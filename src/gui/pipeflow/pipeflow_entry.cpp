@@ -5,7 +5,10 @@
 #include "app/windows.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/pipe_flow.h"
+#include "report/report.h"
 #include "results/results_file.h"
+
+#include <QPointer>
 
 namespace vorlo {
 
@@ -38,6 +41,31 @@ void entregarFluido(const QString &densidad, const QString &viscosidadDinamica) 
     v->Option3_Click();
     v->escribir(tuberia::dproceso, densidad);
     v->escribir(tuberia::vdinamica, viscosidadDinamica);
+}
+
+namespace {
+// The last water and steam hand-over and the pipe window it went to: a new pipe window starts
+// with none.
+struct EntregaAgua {
+    QPointer<FormReynolds> ventana;
+    informe::OrigenAgua origen;
+};
+EntregaAgua &entregaAgua() {
+    static EntregaAgua e;
+    return e;
+}
+} // namespace
+
+void entregarAguaVapor(const informe::OrigenAgua &origen) {
+    entregarFluido(origen.densidad, origen.viscosidad);
+    entregaAgua() = {ventanas().existente<FormReynolds>(), origen};
+}
+
+std::optional<informe::OrigenAgua> origenAguaTuberia() {
+    const EntregaAgua &e = entregaAgua();
+    if (!e.ventana || e.ventana != ventanas().existente<FormReynolds>())
+        return std::nullopt;
+    return e.origen;
 }
 
 void entregarKTotal(const QString &ktotal) {
@@ -76,10 +104,10 @@ void cargarCasoTuberia(const caso::Ventana &v) {
 void reiniciarTuberia() {
     // The design state: liquids, dynamic viscosity, no elevation, the mode the user keeps.
     caso::Ventana inicial;
-    inicial.opciones = {{tuberia::Option1, true},
-                        {tuberia::Option3, true},
-                        {tuberia::CheckExacto,
-                         ajustes().valor(claves::ResultadosExactos, false).toBool()}};
+    inicial.opciones = {
+        {tuberia::Option1, true},
+        {tuberia::Option3, true},
+        {tuberia::CheckExacto, ajustes().valor(claves::ResultadosExactos, false).toBool()}};
     inicial.textos = {{tuberia::Desnivel, QStringLiteral("0")}};
     if (FormReynolds *v = ventanas().existente<FormReynolds>())
         v->cargarCaso(inicial);

@@ -1,8 +1,11 @@
 #include "report_actions.h"
 
+#include "app/case_entry.h"
 #include "app/dialogos_archivo.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
+#include "app/open_windows.h"
+#include "app/report_details_entry.h"
 #include "app/report_seams.h"
 #include "app/texts.h"
 #include "fields/language.h"
@@ -78,6 +81,18 @@ const QList<TextoControl> &textosAccionesInforme() {
          QStringLiteral("Print…")},
     };
     return tabla;
+}
+
+informe::Contexto contextoInformeTuberia() {
+    informe::Contexto c;
+    c.cabecera = cabeceraInforme();
+    c.accesorios = accesoriosAbiertos();
+    c.origenAgua = origenAguaTuberia();
+    const caso::Caso actual = casoActual();
+    for (const QString &clave : {caso::Agua, caso::Gas, caso::LineaGas})
+        if (actual.ventanas.contains(clave))
+            c.ventanas.insert(clave, actual.ventanas.value(clave));
+    return c;
 }
 
 QList<QAction *> crearAccionesInforme(QWidget *ventana,

@@ -44,4 +44,9 @@ QList<QAction *> crearAccionesInforme(QWidget *ventana,
 // The actions' captions in both languages, for a window's texts table.
 const QList<TextoControl> &textosAccionesInforme();
 
+// What the pipe window's note takes from the rest of the program now: the header, the open
+// fittings window, the water and steam state its fluid was handed over from, and the other
+// windows' inputs as the case holds them.
+informe::Contexto contextoInformeTuberia();
+
 } // namespace vorlo

@@ -9,6 +9,7 @@
 #include "app/open_windows.h"
 #include "app/texts.h"
 #include "fields/numbers.h"
+#include "report/report.h"
 #include "units/conversionuds.h"
 #include "water/form_agua_vapor_texts.h"
 #include "water/water_fields.h"
@@ -246,7 +247,7 @@ void FormAguaVapor::UsarAgua_Click() {
     const QString viscosidad = texto(a::ViscDinAgua);
     if (densidad.isEmpty() || viscosidad.isEmpty())
         return;
-    entregarFluido(densidad, viscosidad);
+    entregarAguaVapor({texto(a::TAgua), texto(a::PAgua), densidad, viscosidad});
 }
 
 // The captions, and every text the last calculation wrote, in the new language.

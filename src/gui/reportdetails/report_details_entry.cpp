@@ -1,0 +1,62 @@
+#include "app/report_details_entry.h"
+#include "app/ajustes.h"
+#include "app/case_entry.h"
+#include "app/windows.h"
+#include "reportdetails/form_datos_informe.h"
+
+namespace vorlo {
+
+namespace {
+namespace cab = informe::cabecera;
+
+informe::Cabecera &cabecera() {
+    static informe::Cabecera c;
+    return c;
+}
+
+void mostrarEnVentana() {
+    if (FormDatosInforme *v = ventanas().existente<FormDatosInforme>())
+        v->mostrar(cabecera());
+}
+} // namespace
+
+void abrirDatosInforme() {
+    ventanas().mostrar<FormDatosInforme>();
+}
+
+informe::Cabecera cabeceraInforme() {
+    return cabecera();
+}
+
+void cambiarTextoCabecera(const QString &campo, const QString &texto) {
+    if (cabecera().texto(campo) == texto)
+        return;
+    cabecera().textos.insert(campo, texto);
+    if (campo == cab::Preparado)
+        ajustes().fijar(claves::Preparado, texto);
+    avisarCambioCaso();
+}
+
+std::optional<caso::Ventana> casoDatosInforme() {
+    if (cabecera().vacia())
+        return std::nullopt;
+    caso::Ventana v;
+    for (const Campo &c : cab::tabla().campos())
+        v.textos.insert(c.nombre, cabecera().texto(c.nombre));
+    return v;
+}
+
+void cargarCasoDatosInforme(const caso::Ventana &v) {
+    cabecera().textos = v.textos;
+    mostrarEnVentana();
+}
+
+void reiniciarDatosInforme() {
+    cabecera() = {};
+    const QString preparado = ajustes().valor(claves::Preparado).toString();
+    if (!preparado.isEmpty())
+        cabecera().textos.insert(cab::Preparado, preparado);
+    mostrarEnVentana();
+}
+
+} // namespace vorlo
