@@ -1,6 +1,7 @@
 #include "case_loading.h"
 
 #include "fields/language.h"
+#include "report/report_header.h"
 #include "results/results_io.h"
 
 #include <QCommandLineParser>
@@ -33,10 +34,16 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
     parser.addOption({{QStringLiteral("h"), kAyuda}, QStringLiteral("This help.")});
     parser.addOption({kExacto, QStringLiteral("Every result from the exact Colebrook friction "
                                               "factor and unrounded values.")});
-    if (conSalida)
+    if (conSalida) {
         parser.addOption({{QStringLiteral("o"), kSalida},
                           QStringLiteral("The report file: .pdf or .csv."),
                           QStringLiteral("file")});
+        // The note's header, each over the case's own text.
+        for (const Campo &c : informe::cabecera::tabla().campos())
+            if (!c.clave.isEmpty())
+                parser.addOption({c.clave, c.rotulo.ingles + QStringLiteral(" in the header."),
+                                  QStringLiteral("text")});
+    }
     if (!parser.parse(argumentos))
         return parser.errorText();
     LineaCaso l;
@@ -52,6 +59,14 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
         return QStringLiteral("--lang must be es or en, not '%1'").arg(parser.value(kLang));
     l.idioma = *idioma;
     l.exacto = parser.isSet(kExacto);
+    if (conSalida)
+        for (const Campo &c : informe::cabecera::tabla().campos()) {
+            if (c.clave.isEmpty() || !parser.isSet(c.clave))
+                continue;
+            if (parser.values(c.clave).size() > 1)
+                return QStringLiteral("an option is given more than once");
+            l.cabecera.insert(c.nombre, parser.value(c.clave));
+        }
     // The command's own name came first and was taken as the program's.
     const QStringList pos = parser.positionalArguments();
     if (pos.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "results/window_emulation.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -26,6 +27,8 @@ struct LineaCaso {
     QString salida; // -o, for report
     bool ayuda = false;
     bool exacto = false; // --exact: the exact mode, whatever the case holds
+    // --project, --line, ...: the note's header texts given, by the header's field names.
+    QMap<QString, QString> cabecera{};
 };
 std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida);
 

@@ -1,7 +1,9 @@
 #include "case_commands.h"
 #include "case_loading.h"
+#include "cases/case_file.h"
 #include "report/report.h"
 #include "report/report_actions.h"
+#include "report/report_windows.h"
 
 #include <QDateTime>
 #include <QTextStream>
@@ -12,12 +14,29 @@ namespace {
 
 const QString kUso = QStringLiteral(
     "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en] [--exact]\n"
-    "Opens the results file CASE as File > Open does, settles the pipe flow calculation as the\n"
-    "window does, and writes its report: a PDF calculation note or a CSV table, chosen by the\n"
-    "extension of OUT. --lang chooses the language of the report (default: en). --exact\n"
-    "computes every result from the exact Colebrook friction factor and unrounded values.\n"
+    "                    [--project T] [--line T] [--revision T] [--prepared T] [--checked T]\n"
+    "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the pipe\n"
+    "flow calculation as the window does, and writes its report: a PDF calculation note or a\n"
+    "CSV table, chosen by the extension of OUT. The note has a title block with the case's\n"
+    "report details, the line and revision on every page, the tables, the method with the\n"
+    "case's numbers, the Moody chart, and the fittings, water and steam, gas and gas line\n"
+    "windows a case holds, computed again from their inputs. --project, --line, --revision,\n"
+    "--prepared and --checked set those details over the case's. --lang chooses the language\n"
+    "of the report (default: en). --exact computes every result from the exact Colebrook\n"
+    "friction factor and unrounded values.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
     "4 the output cannot be written (an earlier file stays as it was).\n");
+
+// A case's header and other windows; a results file holds only the pipe window.
+informe::Contexto contexto(const LineaCaso &l, const CamposTexto &tuberia) {
+    informe::Contexto c;
+    if (caso::esCaso(l.caso))
+        if (const auto leido = caso::leer(l.caso); std::holds_alternative<caso::Caso>(leido))
+            c = informe::contextoDeCaso(std::get<caso::Caso>(leido), tuberia);
+    for (auto it = l.cabecera.cbegin(); it != l.cabecera.cend(); ++it)
+        c.cabecera.textos.insert(it.key(), it.value());
+    return c;
+}
 
 } // namespace
 
@@ -26,8 +45,8 @@ int comandoReport(const QStringList &argumentos, QTextStream &salida, QTextStrea
     if (const int *codigo = std::get_if<int>(&caso))
         return *codigo;
     const auto &[l, ventana] = std::get<CasoAbierto>(caso);
-    const informe::Informe inf =
-        informe::informeTuberia(*ventana, l.idioma, QDateTime::currentDateTime());
+    const informe::Informe inf = informe::informeTuberia(
+        *ventana, l.idioma, QDateTime::currentDateTime(), contexto(l, *ventana));
     if (const auto e = guardarInforme(l.salida, inf)) {
         errores << QStringLiteral("vorlo report: ") << e->texto(l.idioma) << '\n';
         return 4;

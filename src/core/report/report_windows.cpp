@@ -301,4 +301,17 @@ std::optional<DatosAccesorios> accesoriosDeCaso(const caso::Ventana &parte, cons
     return d;
 }
 
+Contexto contextoDeCaso(const caso::Caso &c, const CamposTexto &tuberia) {
+    Contexto contexto;
+    contexto.cabecera.textos = c.ventanas.value(caso::Informe).textos;
+    for (const QString &clave : {caso::Agua, caso::Gas, caso::LineaGas})
+        if (c.ventanas.contains(clave))
+            contexto.ventanas.insert(clave, c.ventanas.value(clave));
+    if (c.ventanas.contains(caso::Accesorios))
+        contexto.accesorios =
+            accesoriosDeCaso(c.ventanas.value(caso::Accesorios), tuberia.texto(tuberia::dint),
+                             tuberia.texto(tuberia::Re));
+    return contexto;
+}
+
 } // namespace vorlo::informe

@@ -41,4 +41,9 @@ void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<Or
 std::optional<DatosAccesorios> accesoriosDeCaso(const caso::Ventana &parte, const QString &dint,
                                                 const QString &reynolds);
 
+// What a case holds for the pipe window's note beyond the pipe's own part: its header, the
+// fittings beside that pipe window's diameter and Reynolds number, and the water and steam, gas
+// and gas line windows' inputs.
+Contexto contextoDeCaso(const caso::Caso &c, const CamposTexto &tuberia);
+
 } // namespace vorlo::informe

@@ -82,10 +82,10 @@ QString filaMagnitud(const Fila &f) {
 QString bloqueCabecera(const Informe &inf) {
     const TablaCampos &t = cabecera::tabla();
     const auto par = [&](const QString &rotulo, const QString &valor, bool ancho = false) {
-        return QStringLiteral("<td width=\"14%\" style=\"color: #4a5560; padding: 4px 6px; "
+        return QStringLiteral("<td width=\"17%\" style=\"color: #4a5560; padding: 4px 6px; "
                               "border: 1px solid %1;\">%2</td><td width=\"%3%\" style=\"padding: "
                               "4px 6px; border: 1px solid %1;\"%4><b>%5</b></td>")
-            .arg(kRaya, h(rotulo), ancho ? QStringLiteral("86") : QStringLiteral("36"),
+            .arg(kRaya, h(rotulo), ancho ? QStringLiteral("83") : QStringLiteral("33"),
                  ancho ? QStringLiteral(" colspan=\"3\"") : QString(), valor);
     };
     const auto campo = [&](const QString &n) {

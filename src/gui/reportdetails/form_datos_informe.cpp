@@ -57,29 +57,28 @@ void FormDatosInforme::construir() {
 
     m_rejilla = new QGridLayout;
     for (const Campo &c : t.campos()) {
-        const int fila = m_rejilla->rowCount();
-        auto *rotulo = new QLabel(this);
-        rotulo->setObjectName(c.etiqueta);
-        QWidget *campo = nullptr;
-        if (c.nombre == cab::Observaciones) {
-            m_observaciones = new QPlainTextEdit(this);
-            m_observaciones->setTabChangesFocus(true);
-            m_observaciones->setFixedHeight(kLineasObservaciones * fontMetrics().lineSpacing() +
-                                            2 * (m_observaciones->frameWidth() +
-                                                 m_observaciones->document()->documentMargin()));
-            campo = m_observaciones;
-            m_rejilla->addWidget(rotulo, fila, 0, Qt::AlignTop);
-        } else {
-            auto *e = new QLineEdit(this);
-            e->setMinimumWidth(kAnchoCampo);
-            m_campos.insert(c.nombre, e);
-            campo = e;
-            m_rejilla->addWidget(rotulo, fila, 0);
-        }
-        campo->setObjectName(c.nombre);
-        rotulo->setBuddy(campo);
-        m_rejilla->addWidget(campo, fila, 1);
+        if (c.nombre == cab::Observaciones)
+            continue;
+        QLineEdit *e = filaDeCampo(this, m_rejilla, c, kAnchoCampo);
+        // Free texts: the field grows with the window.
+        e->setMaximumWidth(QWIDGETSIZE_MAX);
+        e->setMinimumWidth(kAnchoCampo);
+        m_campos.insert(c.nombre, e);
     }
+    // The remarks take several lines.
+    const Campo &obs = *t.campo(cab::Observaciones);
+    auto *rotulo = new QLabel(this);
+    rotulo->setObjectName(obs.etiqueta);
+    m_observaciones = new QPlainTextEdit(this);
+    m_observaciones->setObjectName(obs.nombre);
+    m_observaciones->setTabChangesFocus(true);
+    m_observaciones->setFixedHeight(
+        kLineasObservaciones * fontMetrics().lineSpacing() +
+        2 * (m_observaciones->frameWidth() + int(m_observaciones->document()->documentMargin())));
+    rotulo->setBuddy(m_observaciones);
+    const int fila = m_rejilla->rowCount();
+    m_rejilla->addWidget(rotulo, fila, 0, Qt::AlignTop);
+    m_rejilla->addWidget(m_observaciones, fila, 1);
     m_rejilla->setColumnStretch(1, 1);
     capas->addLayout(m_rejilla);
 
