@@ -162,17 +162,26 @@ class TestReport : public QObject {
         QTest::addColumn<bool>("contados");
         QTest::addColumn<bool>("listados");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("same total") << "1,07" << true << true << "";
-        QTest::newRow("8 mm: no nominal") << "1,07" << true << true << kMensajeDiametroPequeno;
-        QTest::newRow("pipe emptied it since") << "" << true << false << "";
-        QTest::newRow("another total") << "2" << true << false << "";
-        QTest::newRow("no counts, total 0") << "0" << false << false << "";
+        QTest::addColumn<QString>("aviso"); // the window's Spanish message, in the report's
+        QTest::newRow("same total") << "1,07" << true << true << ""
+                                    << "";
+        QTest::newRow("8 mm: no nominal")
+            << "1,07" << true << true << kMensajeDiametroPequeno
+            << "You have entered a very small diameter, the diameter must be above 9mm. The K "
+               "values can still be entered by hand.";
+        QTest::newRow("pipe emptied it since") << "" << true << false << ""
+                                               << "";
+        QTest::newRow("another total") << "2" << true << false << ""
+                                       << "";
+        QTest::newRow("no counts, total 0") << "0" << false << false << ""
+                                            << "";
     }
     void fittings_are_listed_when_they_feed_the_k_total() {
         QFETCH(QString, ktotalTuberia);
         QFETCH(bool, contados);
         QFETCH(bool, listados);
         QFETCH(QString, mensaje);
+        QFETCH(QString, aviso);
         DatosAccesorios d = datosAccesorios(contados ? "1,07" : "0");
         for (auto &f : d.filas)
             f.unidades = contados ? f.unidades : "0";
@@ -182,7 +191,7 @@ class TestReport : public QObject {
         c.escribir(t::ktotal, ktotalTuberia);
         const Informe inf = informeTuberia(c, kIngles, kFecha, d);
         QCOMPARE(inf.accesorios.has_value(), listados);
-        QCOMPARE(inf.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(inf.avisos, aviso.isEmpty() ? QStringList() : QStringList{aviso});
         if (!listados)
             return;
         QCOMPARE(inf.accesorios->nominal, mensaje.isEmpty() ? "DN 100" : "");
@@ -228,8 +237,11 @@ class TestReport : public QObject {
         const Informe inf = informeGas(c, kIngles, kFecha);
         QCOMPARE(inf.avisos.size(), 1);
         QVERIFY(inf.avisos[0].contains("PROCESS CONDITIONS") && inf.avisos[0].contains("-300"));
-        QVERIFY(
-            inf.avisos[0].endsWith("Temperatura por debajo del cero absoluto, por favor corrija"));
+        // The window shows it in Spanish whatever its language; the note, in its own.
+        QVERIFY(inf.avisos[0].endsWith("Temperature below absolute zero, please correct"));
+        QVERIFY(informeGas(c, kEspanol, kFecha)
+                    .avisos[0]
+                    .endsWith("Temperatura por debajo del cero absoluto, por favor corrija"));
     }
 
     void csv_quotes_only_where_needed_data() {
@@ -264,8 +276,8 @@ class TestReport : public QObject {
                                     .toUtf8()),
                      qPrintable(f.campo));
         QVERIFY(b.contains("\r\nLabelTuberia,Tubería,\"4\"\" Sch 40, \"\"XS\"\"\r\nnueva\","));
-        QVERIFY(
-            b.contains("\r\nNaccesorios(0)*k(0),\"Elbow 90°, standard (Uds × K)\",\"0,9\",\r\n"));
+        // Each fitting by its row's title in the report's language, whatever the window showed.
+        QVERIFY(b.contains("\r\nNaccesorios(0)*k(0),Codo 90º (Uds × K),\"0,9\",\r\n"));
         QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"));
         QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"
                            "MetodoK,Método de los K,Tabla,\r\n"));

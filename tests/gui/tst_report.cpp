@@ -241,8 +241,8 @@ class TestReportGui : public prueba::PruebaGui {
         const QString html = documentoHtml(inf);
         for (const Fila &f : inf.filas())
             QVERIFY2(html.contains(f.valor.trimmed().toHtmlEscaped()), qPrintable(f.campo));
-        for (const QString &a :
-             inf.avisos + QStringList{"Fitting number 22, with a long title", "DN 100"})
+        // The fittings by their rows' titles in the report's language.
+        for (const QString &a : inf.avisos + QStringList{"Definido por usuario 2", "DN 100"})
             QVERIFY2(html.contains(a.toHtmlEscaped()), qPrintable(a));
     }
 

@@ -338,6 +338,16 @@ std::optional<NotaFriccion> notaFriccion(double re) {
     return std::nullopt;
 }
 
+std::optional<NotaFriccion> notaFriccionDeTexto(const QString &texto) {
+    const QString t = texto.trimmed();
+    for (const double re : {kReLaminar / 2, kReLaminar, 2 * kReTurbulento}) {
+        const NotaFriccion n = *notaFriccion(re);
+        if (!t.isEmpty() && (t == n.texto.espanol.trimmed() || t == n.texto.ingles.trimmed()))
+            return n;
+    }
+    return std::nullopt;
+}
+
 TextoBilingue textoRegimen(double re) {
     if (re <= kReLaminar)
         return {QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow")};

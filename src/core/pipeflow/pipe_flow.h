@@ -46,6 +46,9 @@ struct NotaFriccion {
     ColorNota color = ColorNota::Normal;
 };
 std::optional<NotaFriccion> notaFriccion(double re);
+// The note a pass wrote, recognised by its text in either language (blanks around it aside),
+// so that a report can write it in its own; nullopt for any other text.
+std::optional<NotaFriccion> notaFriccionDeTexto(const QString &texto);
 
 struct Mensaje {
     QString texto;

@@ -110,17 +110,32 @@ bool visibleEnTuberia(const Campo &campo, const CamposTexto &c) {
 
 // The notes beside the results, written again in the report's language from the state: the
 // window's own were written in the language it had then.
+// A regime text of either language, in the report's: the window leaves the text as it is when
+// Re is no longer a number above 0.
+QString regimenEnLengua(const QString &texto, const std::optional<double> &re, Lengua lengua) {
+    if (re && *re > 0)
+        return textoRegimen(*re).en(lengua);
+    for (const double r : {kReLaminar, kReTurbulento - 1, kReTurbulento}) {
+        const TextoBilingue t = textoRegimen(r);
+        if (texto == t.espanol || texto == t.ingles)
+            return t.en(lengua);
+    }
+    return texto;
+}
+
 QString notaEnLengua(const Informe &inf, const CamposTexto &c, const QString &campo) {
     using namespace tuberia;
     const QString texto = c.texto(campo);
     const auto re = c.valor(Re);
     if (texto.trimmed().isEmpty())
         return texto;
-    if (campo == laminarturbulento && re && *re > 0)
-        return textoRegimen(*re).en(inf.lengua());
-    if (campo == Labelffriccion && re)
-        if (const auto n = notaFriccion(*re))
-            return n->texto.en(inf.lengua()).trimmed();
+    if (campo == laminarturbulento)
+        return regimenEnLengua(texto, re, inf.lengua());
+    // The note the window shows is the one of the branch its pass took (Re may have been
+    // emptied since, with the viscosity).
+    if (campo == Labelffriccion)
+        if (const auto n = notaFriccionDeTexto(texto))
+            return n->texto.en(inf.lengua());
     if (campo == Labelfexacta) {
         if (c.opcion(CheckExacto))
             return friccion::kNotaResultadosExactos.en(inf.lengua());
@@ -160,9 +175,8 @@ void marcarTramoCompleto(Informe &inf) {
 // it is a remark and stays with the results).
 void avisosTuberia(Informe &inf, const CamposTexto &c) {
     using namespace tuberia;
-    const auto re = c.valor(Re);
-    const auto nota = re ? notaFriccion(*re) : std::nullopt;
-    if (nota && nota->color == ColorNota::Rojo && !c.texto(Labelffriccion).trimmed().isEmpty())
+    if (const auto nota = notaFriccionDeTexto(c.texto(Labelffriccion));
+        nota && nota->color == ColorNota::Rojo)
         inf.avisos << notaEnLengua(inf, c, Labelffriccion);
     if (const auto raiz = friccion::raizDesdeTextos(c);
         raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
