@@ -28,12 +28,15 @@ fi
 mkdir -p "$out"
 QT_QPA_PLATFORM="offscreen:configfile=$conf" QT_SCALE_FACTOR="$scale" LC_ALL=C.UTF-8 \
   build/shots/vorlo_screenshots "$out" "$suffix" 2> >(grep -v -e 'does not support' -e 'XDG_RUNTIME_DIR' >&2)
-# The first page of the worked example's report, as `vorlo report` writes it.
-work="$(mktemp -d)"
-trap 'rm -f "$conf"; rm -rf "$work"' EXIT
-printf 'True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n' \
-  >"$work/ejemplo.vrq"
-QT_QPA_PLATFORM=offscreen build/shots/vorlo report "$work/ejemplo.vrq" -o "$work/report.pdf" \
-  2> >(grep -v 'XDG_RUNTIME_DIR' >&2)
-pdftoppm -r "$((100 * scale))" -png -singlefile -f 1 "$work/report.pdf" "$out/report-en$suffix"
+# The worked example's calculation note, which the tool wrote as note-es.pdf and note-en.pdf:
+# its first page (the title block and the tables) and its second (the method and the chart).
+for lang in es en; do
+  if [ -f "$out/note-$lang$suffix.pdf" ]; then
+    pdftoppm -r "$((100 * scale))" -png -singlefile -f 1 -l 1 "$out/note-$lang$suffix.pdf" \
+      "$out/report-$lang$suffix"
+    pdftoppm -r "$((100 * scale))" -png -singlefile -f 2 -l 2 "$out/note-$lang$suffix.pdf" \
+      "$out/report-method-$lang$suffix"
+    rm -f "$out/note-$lang$suffix.pdf"
+  fi
+done
 echo "Screenshots in $out"

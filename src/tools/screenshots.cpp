@@ -2,6 +2,8 @@
 // tour). Meant to run offscreen: QT_QPA_PLATFORM=offscreen vorlo_screenshots OUTDIR [SUFFIX]
 // SUFFIX (e.g. "@2x") is appended to every file name, for renderings at another scale.
 
+#include "app/ajustes.h"
+#include "app/case_entry.h"
 #include "app/form1.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
@@ -9,6 +11,7 @@
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
+#include "app/report_details_entry.h"
 #include "app/sizing_entry.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
@@ -29,6 +32,9 @@
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 #include "pipes/form_tuberias.h"
+#include "report/report.h"
+#include "report/report_actions.h"
+#include "reportdetails/form_datos_informe.h"
 #include "results/form_guardar.h"
 #include "sizing/form_dimensionado.h"
 #include "units/conversorudsrapido.h"
@@ -42,6 +48,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
@@ -383,6 +390,43 @@ void ventanaAccesorios2K(const QString &sfx) {
     guardar(accesorios, QStringLiteral("fittings-2k-") + sfx);
 }
 
+// The worked example's calculation note with its header: the report details window that gives
+// it, and the note as a PDF (note-es.pdf, note-en.pdf) whose first page and method page
+// scripts/screenshots.sh turns into pictures.
+void notaDeCalculo(const QString &sfx, bool es) {
+    reiniciarCaso();
+    FormReynolds *tubo = ventanas().mostrar<FormReynolds>();
+    for (const tuberia::TextoEjemplo &t : tuberia::ejemplo())
+        teclear(tubo, qPrintable(t.campo), t.texto);
+    pulsar(tubo, "Command3"); // one threaded swing check valve at DN 100
+    teclear(ventanas().existente<FormAccesorios>(), "Naccesorios(9)", QStringLiteral("1"));
+    esperar();
+    abrirDatosInforme();
+    auto *datos = ventanas().existente<FormDatosInforme>();
+    // Set rather than typed: the key events of the test library take ASCII only.
+    const auto poner = [datos](const char *nombre, const QString &texto) {
+        if (auto *e = hijo<QLineEdit>(datos, nombre))
+            e->setText(texto);
+    };
+    poner("Proyecto", es ? QStringLiteral("Planta de tratamiento de agua")
+                         : QStringLiteral("Water treatment plant"));
+    poner("Linea", QStringLiteral("4\"-W-1001-A1"));
+    poner("Revision", QStringLiteral("B"));
+    poner("Preparado", QStringLiteral("A. Pérez"));
+    poner("Revisado", QStringLiteral("M. Ruiz"));
+    if (auto *obs = hijo<QPlainTextEdit>(datos, "Observaciones"))
+        obs->setPlainText(es ? QStringLiteral("Caudal de diseño de invierno; tubería existente.")
+                             : QStringLiteral("Winter design flow; existing pipe."));
+    guardar(datos, QStringLiteral("report-details-") + sfx);
+    const informe::Informe inf =
+        informe::informeTuberia(*tubo, idiomaActual(), QDateTime(QDate(2024, 3, 5), QTime(9, 30)),
+                                contextoInformeTuberia());
+    const QString ruta =
+        QDir(g_salida).filePath(QStringLiteral("note-") + sfx + g_sufijo + QStringLiteral(".pdf"));
+    if (guardarInforme(ruta, inf))
+        fallo(QStringLiteral("cannot write %1").arg(ruta));
+}
+
 void pantallaInicio(const QString &sfx, bool es) {
     // The start screen sets English when nothing is set; a flag click picks the other.
     auto *inicio = ventanas().mostrar<Form1>();
@@ -408,6 +452,7 @@ const QList<Conjunto> &conjuntos() {
         {"water", [](const QString &s, bool, const QString &) { ventanaAguaVapor(s); }},
         {"sizing", [](const QString &s, bool, const QString &) { ventanaDimensionado(s); }},
         {"fittings-2k", [](const QString &s, bool, const QString &) { ventanaAccesorios2K(s); }},
+        {"note", [](const QString &s, bool es, const QString &) { notaDeCalculo(s, es); }},
     };
     return l;
 }
@@ -418,6 +463,9 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlo"));
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
+    // The pictures start from the settings of a first start and leave the user's own alone.
+    AjustesEnMemoria ajustesPropios;
+    fijarAjustes(&ajustesPropios);
     const QStringList args = QApplication::arguments();
     QStringList nombres;
     for (const Conjunto &c : conjuntos())

@@ -40,10 +40,10 @@ const TextoBilingue Avisos{QStringLiteral("Avisos"), QStringLiteral("Warnings")}
 const TextoBilingue Notas{QStringLiteral("Notas"), QStringLiteral("Notes")};
 const TextoBilingue Pagina{QStringLiteral("Página %1 de %2"), QStringLiteral("Page %1 of %2")};
 const TextoBilingue ValoresComoVentana{
-    QStringLiteral("Los valores son los textos que muestra la ventana, con sus mismas cifras "
-                   "(coma decimal, punto de miles)."),
-    QStringLiteral("Values are the texts the window shows, with the same digits (decimal comma, "
-                   "point between thousands).")};
+    QStringLiteral("Los valores son los que muestra la ventana, con sus mismas cifras (coma "
+                   "decimal, punto de miles), y un cero delante de la coma."),
+    QStringLiteral("Values are those the window shows, with the same digits (decimal comma, "
+                   "point between thousands), and a zero before the comma.")};
 const TextoBilingue Calculados{
     QStringLiteral("Las filas sombreadas son campos que el programa calcula."),
     QStringLiteral("Shaded rows are fields the program computes.")};

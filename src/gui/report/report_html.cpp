@@ -49,7 +49,7 @@ QString tabla(const QStringList &cabeceras, const QList<int> &anchos, const QLis
                                "style=\"border-collapse: collapse;\"><thead><tr>");
     for (int i = 0; i < cabeceras.size(); ++i)
         t += QStringLiteral("<th width=\"%1%\" align=\"%2\" style=\"color: #1d3c52; "
-                            "border-bottom: 1px solid #1d3c52; padding: 3px 4px 3px %3px;\">%4"
+                            "border-bottom: 1px solid #1d3c52; padding: 2px 4px 2px %3px;\">%4"
                             "</th>")
                  .arg(QString::number(anchos.value(i)),
                       derecha.value(i) ? QStringLiteral("right") : QStringLiteral("left"),
@@ -59,8 +59,8 @@ QString tabla(const QStringList &cabeceras, const QList<int> &anchos, const QLis
 
 QString celda(const QString &contenido, bool derecha = false, const QString &extra = QString(),
               int izquierda = 4) {
-    return QStringLiteral("<td align=\"%1\" style=\"border-bottom: 1px solid %2; padding: 3px "
-                          "4px 3px %3px;\"%4>%5</td>")
+    return QStringLiteral("<td align=\"%1\" style=\"border-bottom: 1px solid %2; padding: 2px "
+                          "4px 2px %3px;\"%4>%5</td>")
         .arg(derecha ? QStringLiteral("right") : QStringLiteral("left"), kRaya,
              QString::number(izquierda), extra, contenido);
 }
@@ -82,9 +82,9 @@ QString filaMagnitud(const Fila &f) {
 QString bloqueCabecera(const Informe &inf) {
     const TablaCampos &t = cabecera::tabla();
     const auto par = [&](const QString &rotulo, const QString &valor, bool ancho = false) {
-        return QStringLiteral("<td width=\"17%\" style=\"color: #4a5560; padding: 4px 6px; "
+        return QStringLiteral("<td width=\"17%\" style=\"color: #4a5560; padding: 3px 6px; "
                               "border: 1px solid %1;\">%2</td><td width=\"%3%\" style=\"padding: "
-                              "4px 6px; border: 1px solid %1;\"%4><b>%5</b></td>")
+                              "3px 6px; border: 1px solid %1;\"%4><b>%5</b></td>")
             .arg(kRaya, h(rotulo), ancho ? QStringLiteral("83") : QStringLiteral("33"),
                  ancho ? QStringLiteral(" colspan=\"3\"") : QString(), valor);
     };
@@ -125,7 +125,6 @@ QString bloqueTitulo(const Informe &inf) {
                             "#4a5560; padding-left: 6px;\">%1</td><td>%2</td></tr>")
                  .arg(h(clave), valor);
     };
-    meta(inf.palabra(palabras::Programa), h(inf.programa + QLatin1Char(' ') + inf.version));
     QStringList caso;
     for (const QString &c : inf.caso)
         caso << h(c);
@@ -219,13 +218,12 @@ QString metodo(const Informe &inf) {
     return d + QStringLiteral("</table>");
 }
 
-QString grafico(const Informe &inf) {
+} // namespace
+
+QString html::tituloGrafico(const Informe &inf) {
     return titulo2(inf.palabra(palabras::DiagramaMoody)) +
-           QStringLiteral("<p align=\"center\" style=\"margin: 0;\">%1</p>").arg(kMarcaGrafico) +
            parrafoPequeno(h(inf.palabra(palabras::DiagramaMoodyNota)));
 }
-
-} // namespace
 
 QString documentoHtml(const Informe &inf) {
     QString d = bloqueTitulo(inf) + secciones(inf, inf.secciones);
@@ -241,8 +239,9 @@ QString documentoHtml(const Informe &inf) {
     }
     if (!inf.metodo.isEmpty())
         d += metodo(inf);
+    // The chart's heading is drawn with it, so that the two never part at a page's end.
     if (inf.grafico)
-        d += grafico(inf);
+        d += QStringLiteral("<p style=\"margin: 0;\">%1</p>").arg(kMarcaGrafico);
     return d;
 }
 

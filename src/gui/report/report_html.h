@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/report.h"
+
 #include <QString>
 
 // The pieces the note's HTML is built of, shared by its parts (report_html.cpp, report_pdf.cpp).
@@ -11,6 +13,8 @@ QString h(const QString &t);
 QString titulo2(const QString &t);
 // A small grey paragraph (notes, remarks).
 QString parrafoPequeno(const QString &t);
+// The Moody chart's heading and caption, drawn with the chart.
+QString tituloGrafico(const Informe &inf);
 // Where the Moody chart stands in the document: the drawing replaces this text.
 inline const QString kMarcaGrafico = QStringLiteral("@@VORLO-GRAFICO-MOODY@@");
 

@@ -25,7 +25,7 @@ constexpr double kMargenInferior = 22; // above the footer
 constexpr double kCabecera = 12;       // baseline of the header text from the top edge
 constexpr double kPie = 12;            // baseline of the footer text from the bottom edge
 // The chart's height against the body's width.
-constexpr double kProporcionGrafico = 0.62;
+constexpr double kProporcionGrafico = 0.6;
 // The text format's object type of the Moody chart inside the document.
 constexpr int kObjetoMoody = QTextFormat::UserObject + 1;
 
@@ -45,23 +45,45 @@ class ObjetoGrafico : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
   public:
-    ObjetoGrafico(const Informe &inf, double ancho) : m_inf(inf), m_ancho(ancho) {}
+    ObjetoGrafico(const Informe &inf, double ancho, QPaintDevice &dispositivo, const QFont &letra)
+        : m_inf(inf), m_ancho(ancho) {
+        m_titulo.documentLayout()->setPaintDevice(&dispositivo);
+        m_titulo.setDefaultFont(letra);
+        m_titulo.setDocumentMargin(0);
+        m_titulo.setHtml(html::tituloGrafico(inf));
+        m_titulo.setTextWidth(ancho);
+    }
 
     QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &) override {
-        return {m_ancho, m_ancho * kProporcionGrafico};
+        return {m_ancho, m_titulo.size().height() + m_ancho * kProporcionGrafico};
     }
+    // The part of the document the page being painted shows: the chart draws on the page it
+    // begins on, within it (the scene's rendering does not keep to the painter's clip).
+    void fijarPagina(const QRectF &pagina) { m_pagina = pagina; }
+
     void drawObject(QPainter *pintor, const QRectF &zona, QTextDocument *, int,
                     const QTextFormat &) override {
+        // The layout keeps its positions in single precision: a chart that begins a page may
+        // start a hair above it.
+        constexpr double kHolgura = 1;
+        if (zona.top() < m_pagina.top() - kHolgura || zona.top() >= m_pagina.bottom() - kHolgura)
+            return;
         const PuntoGrafico &g = *m_inf.grafico;
         pintor->save();
-        dibujarMoody(*pintor, zona, {g.re, g.ffinal, g.rugosidad, g.dint, g.fexacta},
-                     m_inf.lengua());
+        pintor->setClipRect(m_pagina, Qt::IntersectClip);
+        pintor->translate(zona.topLeft());
+        m_titulo.drawContents(pintor);
+        pintor->translate(-zona.topLeft());
+        dibujarMoody(*pintor, zona.adjusted(0, m_titulo.size().height(), 0, 0),
+                     {g.re, g.ffinal, g.rugosidad, g.dint, g.fexacta}, m_inf.lengua());
         pintor->restore();
     }
 
   private:
     const Informe &m_inf;
     double m_ancho;
+    QRectF m_pagina;
+    QTextDocument m_titulo;
 };
 
 // The chart's mark in the document becomes the chart.
@@ -110,7 +132,7 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
     doc.setDefaultFont(fuente(9));
     doc.setDocumentMargin(0);
     doc.setHtml(documentoHtml(inf));
-    ObjetoGrafico objeto(inf, cuerpo.width());
+    ObjetoGrafico objeto(inf, cuerpo.width(), dispositivo, fuente(9));
     if (inf.grafico)
         ponerGrafico(doc, objeto);
     doc.setPageSize(cuerpo.size());
@@ -143,7 +165,9 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
 
         p.save();
         p.translate(cuerpo.left(), cuerpo.top() - i * cuerpo.height());
-        doc.drawContents(&p, QRectF(0, i * cuerpo.height(), cuerpo.width(), cuerpo.height()));
+        const QRectF enDocumento(0, i * cuerpo.height(), cuerpo.width(), cuerpo.height());
+        objeto.fijarPagina(enDocumento);
+        doc.drawContents(&p, enDocumento);
         p.restore();
     }
     return paginas;
