@@ -90,6 +90,15 @@ void BM_InformePdf(benchmark::State &state) {
 }
 BENCHMARK(BM_InformePdf)->Unit(benchmark::kMillisecond);
 
+// The same pages without the chart: what the chart costs.
+void BM_InformePdfSinGrafico(benchmark::State &state) {
+    informe::Informe inf = informeEjemplo();
+    inf.grafico.reset();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(informe::informePdf(inf));
+}
+BENCHMARK(BM_InformePdfSinGrafico)->Unit(benchmark::kMillisecond);
+
 // The whole note: the model with its method, header, fittings and water and steam state, then
 // its PDF with the chart.
 void BM_NotaCompleta(benchmark::State &state) {
