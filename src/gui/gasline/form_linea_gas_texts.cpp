@@ -105,6 +105,18 @@ QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
         if (!maximo || !presion)
             return segunIdioma(idioma, QStringLiteral("Línea ahogada"),
                                QStringLiteral("Choked line"));
+        // Solving for the flow, the results are the line at that flow (gas_line_window.h).
+        if (s.masicoKgH)
+            return segunIdioma(
+                idioma,
+                QStringLiteral("Línea ahogada: pasa su caudal máximo, %1%3, y a su final la "
+                               "presión es la de ahogo, %2%4. La pérdida mostrada llega hasta "
+                               "ella; el resto, hasta P2, ocurre fuera de la línea")
+                    .arg(*maximo, *presion, kKgH, kBarA),
+                QStringLiteral("Choked line: it carries its largest flow, %1%3, and at its end "
+                               "the pressure is the choking pressure, %2%4. The drop shown goes "
+                               "down to it; the rest, to P2, happens beyond the line")
+                    .arg(*maximo, *presion, kKgH, kBarA));
         return segunIdioma(
             idioma,
             QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1%3, con una "
