@@ -1,6 +1,5 @@
 #include "app/form1.h"
 #include "app/icons.h"
-#include "app/windows.h"
 #include "commands.h"
 
 #include <QApplication>
@@ -94,6 +93,6 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlo"));
     QApplication::setApplicationVersion(vorlo::cli::version());
     QApplication::setWindowIcon(vorlo::icono(QStringLiteral("vorlo")));
-    vorlo::ventanas().mostrar<vorlo::Form1>();
+    vorlo::empezarVentanas();
     return app.exec();
 }
