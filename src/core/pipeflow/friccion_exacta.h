@@ -3,6 +3,7 @@
 #include "fields/field_texts.h"
 #include "fields/language.h"
 #include "pipeflow/pipe_fields.h"
+#include "pipeflow/pipe_flow.h"
 #include "pipeflow/regimen.h"
 
 #include <QString>
@@ -26,6 +27,11 @@ void PasoFriccionExacta(CamposTexto &campos, const QString &idioma,
 namespace friccion {
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
+
+// The note PasoFriccionExacta writes into Labelfexacta for the texts shown (read through the
+// exact mode's values when `exacto`), in both languages and with its colour; nullopt where it
+// writes none (no root).
+std::optional<NotaTuberia> notaRaiz(const CamposTexto &campos, bool exacto);
 
 // The exact mode's note: the results use the root itself.
 inline const TextoBilingue kNotaResultadosExactos{

@@ -75,10 +75,9 @@ void escribirResultado(CamposTexto &c, const QString &campo, double x) {
         c.escribirValor(campo, x, *t);
 }
 
-void notaFriccion(CamposTexto &c, const QString &idioma, const QString &es, const QString &en,
-                  ColorNota color) {
-    c.escribir(Labelffriccion, segunIdioma(idioma, es, en));
-    c.escribirColor(Labelffriccion, color);
+void escribirNota(CamposTexto &c, const QString &idioma, const NotaTuberia &nota) {
+    c.escribir(Labelffriccion, nota.texto.en(idioma));
+    c.escribirColor(Labelffriccion, nota.color);
 }
 
 // A zero diameter is emptied before anything divides by it.
@@ -109,10 +108,11 @@ void vaciarVelocidadSinDiametro(CamposTexto &c) {
 
 // The defined pass takes the grid point of Colebrook's scan, the exact mode the root itself.
 void friccionColebrook(CamposTexto &c, const QString &idioma, Modo modo, double rug, double d,
-                       double re, const QString &es, const QString &en, ColorNota color) {
+                       double re) {
     if (const auto f = modo.exacto ? colebrookExacto(rug, d, re) : Colebrook(rug, d, re)) {
         escribirResultado(c, ffinal, *f);
-        notaFriccion(c, idioma, es, en, color);
+        if (const auto nota = notaFriccion(re))
+            escribirNota(c, idioma, *nota);
     }
 }
 
@@ -124,22 +124,8 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
     const auto rug = c.valor(Rugosidad);
     if (!d || !rug)
         return;
-    if (re > kReTurbulento) {
-        friccionColebrook(c, idioma, modo, *rug, *d, re,
-                          QStringLiteral("   Factor de fricción de Colebrook (flujo "
-                                         "turbulento)"),
-                          QStringLiteral("   Colebrook Friction Factor (turbulent flow)"),
-                          ColorNota::Normal);
-    } else if (re >= kReLaminar && re <= kReTurbulento && *d > 0) {
-        friccionColebrook(c, idioma, modo, *rug, *d, re,
-                          QStringLiteral("Zona de Transición. Factor de Fricción "
-                                         "indeterminado. Se considerará flujo turbulento "
-                                         "(caso más desfavorable)"),
-                          QStringLiteral("Transition Zone. Friction factor is "
-                                         "indeterminate. Turbulent flow will be "
-                                         "considered"),
-                          ColorNota::Rojo);
-    }
+    if (re > kReTurbulento || (re >= kReLaminar && re <= kReTurbulento && *d > 0))
+        friccionColebrook(c, idioma, modo, *rug, *d, re);
 }
 
 // Laminar branch, 64 / Re. Re is read again: a nested pass may have changed it while the
@@ -147,8 +133,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
         escribirResultado(c, ffinal, kFactorLaminar / *re);
-        notaFriccion(c, idioma, QStringLiteral("Factor de fricción flujo laminar"),
-                     QStringLiteral("Friction factor. Laminar Flow"), ColorNota::Normal);
+        escribirNota(c, idioma, *notaFriccion(*re));
     }
 }
 
@@ -335,6 +320,23 @@ TextoBilingue textoRegimen(double re) {
     if (re < kReTurbulento)
         return {QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone")};
     return {QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow")};
+}
+
+std::optional<NotaTuberia> notaFriccion(double re) {
+    if (!(re > 0))
+        return std::nullopt;
+    if (re < kReLaminar)
+        return NotaTuberia{{QStringLiteral("Factor de fricción flujo laminar"),
+                            QStringLiteral("Friction factor. Laminar Flow")}};
+    if (re <= kReTurbulento)
+        return NotaTuberia{{QStringLiteral("Zona de Transición. Factor de Fricción "
+                                           "indeterminado. Se considerará flujo turbulento "
+                                           "(caso más desfavorable)"),
+                            QStringLiteral("Transition Zone. Friction factor is indeterminate. "
+                                           "Turbulent flow will be considered")},
+                           ColorNota::Rojo};
+    return NotaTuberia{{QStringLiteral("   Factor de fricción de Colebrook (flujo turbulento)"),
+                        QStringLiteral("   Colebrook Friction Factor (turbulent flow)")}};
 }
 
 namespace {

@@ -25,6 +25,17 @@ void CalcularTuberiaExacta(CamposTexto &campos, const QString &idioma, ValoresEx
 // critical zone below kReTurbulento, turbulent from it on.
 TextoBilingue textoRegimen(double re);
 
+// A note a pass writes beside the results, in both languages, with its colour.
+struct NotaTuberia {
+    TextoBilingue texto;
+    ColorNota color = ColorNota::Normal;
+};
+
+// The friction note for a Reynolds number above 0, as the pass writes it with the factor:
+// laminar below kReLaminar, the transition zone (red) up to kReTurbulento inclusive, turbulent
+// above. nullopt for Re <= 0.
+std::optional<NotaTuberia> notaFriccion(double re);
+
 struct Mensaje {
     QString texto;
     QString titulo;

@@ -98,6 +98,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Timer1_Timer();
     void despertarTimer();
     void mostrarUnidadesTotales(bool totales);
+    // The help line's hint, in the current language; a flag click puts it into the new one.
+    void mostrarPista(const TextoBilingue &pista);
     EstadoMoody estadoMoody() const;
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
@@ -122,6 +124,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     bool m_totales = false;
     bool m_escribiendoTotales = false;
     bool m_totalesEscritos = false;
+    const TextoBilingue *m_pista = nullptr; // the help line's hint, one of the window's own
 };
 
 } // namespace vorlo
