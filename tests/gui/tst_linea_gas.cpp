@@ -120,14 +120,13 @@ class TestLineaGas : public prueba::PruebaGui {
         const QString enP2 =
             "Choked line: the largest flow it can carry is %1\u00A0kg/\u2060h, at a "
             "choking pressure of %2\u00A0bar\u00A0a";
-        const QString esCaudal =
-            "Línea ahogada: pasa su caudal máximo, %1\u00A0kg/\u2060h, y a su final la presión es "
-            "la de ahogo, %2\u00A0bar\u00A0a. La pérdida mostrada llega hasta ella; el resto, "
-            "hasta P2, ocurre fuera de la línea";
+        const QString esCaudal = "Línea ahogada: pasa su caudal máximo, %1\u00A0kg/\u2060h. La "
+                                 "pérdida llega hasta la presión de ahogo, %2\u00A0bar\u00A0a, al "
+                                 "final de la línea";
         const QString enCaudal =
-            "Choked line: it carries its largest flow, %1\u00A0kg/\u2060h, and at its end the "
-            "pressure is the choking pressure, %2\u00A0bar\u00A0a. The drop shown goes down to "
-            "it; the rest, to P2, happens beyond the line";
+            "Choked line: it carries its largest flow, %1\u00A0kg/\u2060h. The "
+            "drop goes down to the choking pressure, %2\u00A0bar\u00A0a, at "
+            "the line's end";
         // clang-format off
         QTest::newRow("flow beyond the largest, es")       << kEspanol << true << "1000000" << esP2;
         QTest::newRow("flow beyond the largest, en")       << kIngles << true << "1000000" << enP2;

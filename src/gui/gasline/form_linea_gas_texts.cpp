@@ -109,13 +109,11 @@ QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
         if (s.masicoKgH)
             return segunIdioma(
                 idioma,
-                QStringLiteral("Línea ahogada: pasa su caudal máximo, %1%3, y a su final la "
-                               "presión es la de ahogo, %2%4. La pérdida mostrada llega hasta "
-                               "ella; el resto, hasta P2, ocurre fuera de la línea")
+                QStringLiteral("Línea ahogada: pasa su caudal máximo, %1%3. La pérdida llega "
+                               "hasta la presión de ahogo, %2%4, al final de la línea")
                     .arg(*maximo, *presion, kKgH, kBarA),
-                QStringLiteral("Choked line: it carries its largest flow, %1%3, and at its end "
-                               "the pressure is the choking pressure, %2%4. The drop shown goes "
-                               "down to it; the rest, to P2, happens beyond the line")
+                QStringLiteral("Choked line: it carries its largest flow, %1%3. The drop goes "
+                               "down to the choking pressure, %2%4, at the line's end")
                     .arg(*maximo, *presion, kKgH, kBarA));
         return segunIdioma(
             idioma,
