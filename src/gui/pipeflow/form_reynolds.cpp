@@ -418,7 +418,7 @@ void FormReynolds::cambiarLengua(Lengua lengua) {
     ajustarAlContenido(this);
 }
 
-void FormReynolds::mostrarPista(const PistaAyuda &pista) {
+void FormReynolds::mostrarPista(const TextoBilingue &pista) {
     m_pista = &pista;
     ui->MensajeAyuda->setText(pista.en(lenguaActual()));
 }
