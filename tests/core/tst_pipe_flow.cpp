@@ -1,6 +1,5 @@
 #include "fields/language.h"
 #include "pipeflow/colebrook.h"
-#include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 #include "pipeflow/pipe_notes.h"
 
@@ -26,64 +25,6 @@ std::optional<int> asentar(CamposMapa &c, const QString &idioma = kEspanol) {
 class TestPipeFlow : public QObject {
     Q_OBJECT
   private slots:
-    // A flag click puts the notes into the other language from the texts shown, without a pass:
-    // the notes a pass in that language writes, and no other text changes (the totals a double
-    // click on DPbar wrote stay).
-    void notes_in_the_other_language_without_a_pass_data() {
-        QTest::addColumn<QString>("desde");
-        QTest::addColumn<QString>("hacia");
-        QTest::addColumn<bool>("exacto");
-        QTest::addColumn<QString>("caudal"); // m3/h through the worked example's pipe
-        QTest::addColumn<bool>("totales");
-        // clang-format off
-        QTest::newRow("turbulent, es to en")            << kEspanol << kIngles << false << "36" << false;
-        QTest::newRow("turbulent, totals, en to es")    << kIngles << kEspanol << false << "36" << true;
-        QTest::newRow("transition, es to en")           << kEspanol << kIngles << false << "0,85" << false;
-        QTest::newRow("laminar, en to es")              << kIngles << kEspanol << false << "0,2" << false;
-        QTest::newRow("exact, turbulent, totals, es to en") << kEspanol << kIngles << true << "36" << true;
-        QTest::newRow("exact, transition, en to es")    << kIngles << kEspanol << true << "0,85" << false;
-        // clang-format on
-    }
-    void notes_in_the_other_language_without_a_pass() {
-        QFETCH(QString, desde);
-        QFETCH(QString, hacia);
-        QFETCH(bool, exacto);
-        QFETCH(QString, caudal);
-        QFETCH(bool, totales);
-        const auto calculado = [&](const QString &idioma, ValoresExactos &v) {
-            CamposMapa c = ejemplo();
-            c.escribir(t::Qproceso, caudal);
-            const bool asentado = settle(c, [&](CamposTexto &x) {
-                                      if (exacto)
-                                          CalcularTuberiaExacta(x, idioma, v);
-                                      else
-                                          CalcularTuberia(x, idioma);
-                                      PasoFriccionExacta(x, idioma, exacto ? &v : nullptr);
-                                  }).has_value();
-            return asentado ? std::optional(c) : std::nullopt;
-        };
-        ValoresExactos valores;
-        ValoresExactos otros;
-        std::optional<CamposMapa> c = calculado(desde, valores);
-        const std::optional<CamposMapa> esperado = calculado(hacia, otros);
-        QVERIFY(c && esperado);
-        if (totales) {
-            CamposExactos vista(*c, valores);
-            QVERIFY(!PerdidaTramoTotal(exacto ? static_cast<CamposTexto &>(vista) : *c, desde));
-        }
-        const QHash<QString, QString> antes = c->textos();
-        notasEnLengua(*c, hacia, exacto ? &valores : nullptr);
-        const QStringList notas = {t::laminarturbulento, t::Labelffriccion, t::Labelfexacta};
-        for (const QString &n : notas) {
-            QCOMPARE(c->texto(n), esperado->texto(n));
-            QCOMPARE(c->color(n), esperado->color(n));
-        }
-        QVERIFY(c->texto(t::laminarturbulento) != antes.value(t::laminarturbulento));
-        for (auto it = antes.cbegin(); it != antes.cend(); ++it)
-            if (!notas.contains(it.key()))
-                QCOMPARE(c->texto(it.key()), it.value());
-    }
-
     // Where Re gives no note, a note the pass left stands, put into the other language; an
     // empty one stays empty.
     void notes_left_by_the_pass_change_language_as_they_stand_data() {
