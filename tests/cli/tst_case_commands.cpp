@@ -1,17 +1,40 @@
 #include "case_commands.h"
 #include "commands.h"
+#include "pipeflow/pipe_fields.h"
+#include "report/report_formats.h"
 
 #include "../support/file_helpers.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
 using namespace vorlo;
 using namespace vorlo::cli;
+namespace t = vorlo::tuberia;
 
 namespace {
+
+const QString kDefinido = "Results: friction factor from the grid 0,01–0,1, as displayed";
+const QString kExacto = "Results: exact Colebrook friction factor, full precision";
+
+// The worked example as a case (liquids, dynamic viscosity, the defined mode); `cambios` sets
+// options (a bool) and texts by name.
+QByteArray casoEjemplo(const QVariantMap &cambios = {}) {
+    QVariantMap op{{t::Option1, true}, {t::Option3, true}};
+    QVariantMap tx{{t::Qproceso, "36"}, {t::dproceso, "998"}, {t::vdinamica, "0,001"},
+                   {t::dint, "100"},    {t::L, "100"},        {t::Rugosidad, "0,05"},
+                   {t::Desnivel, "5"},  {t::ktotal, "2"}};
+    for (auto it = cambios.cbegin(); it != cambios.cend(); ++it)
+        (it->typeId() == QMetaType::Bool ? op : tx)[it.key()] = *it;
+    const QJsonObject tuberia{{"options", QJsonObject::fromVariantMap(op)},
+                              {"fields", QJsonObject::fromVariantMap(tx)}};
+    return QJsonDocument(QJsonObject{{"format", "vorlo-case"}, {"version", 1}, {"pipe", tuberia}})
+        .toJson();
+}
 
 const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
                             "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
@@ -45,6 +68,18 @@ class TestCaseCommands : public QObject {
         prueba::escribirBytes(m_caso, kEjemplo);
         prueba::escribirBytes(m_dir.filePath("tab.vrq"),
                               QByteArray(kEjemplo).replace("0,05\r", "0,\t05\r"));
+        prueba::escribirBytes(m_dir.filePath("ejemplo.vorlo"), casoEjemplo());
+        prueba::escribirBytes(m_dir.filePath("exacto.vorlo"),
+                              casoEjemplo({{t::CheckExacto, true}}));
+        prueba::escribirBytes(m_dir.filePath("gases.vorlo"),
+                              casoEjemplo({{t::Option1, false}, {t::Option2, true}}));
+        prueba::escribirBytes(m_dir.filePath("cinematica.vorlo"),
+                              casoEjemplo({{t::Option3, false},
+                                           {t::Option4, true},
+                                           {t::vdinamica, ""},
+                                           {t::Vcinematica, "0,000001"}}));
+        // The CSV's first column names the files as given.
+        QVERIFY(QDir::setCurrent(m_dir.path()));
     }
 
     void both_commands_are_in_the_table() {
@@ -102,6 +137,9 @@ class TestCaseCommands : public QObject {
         QTest::newRow("report, no case")       << true << QStringList{"-o", "x.pdf"} << 2 << "no case";
         QTest::newRow("report, .txt")          << true << QStringList{"a", "-o", "x.txt"} << 2 << "must end in .pdf or .csv";
         QTest::newRow("report, --lang de")     << true << QStringList{"a", "-o", "x.pdf", "--lang=de"} << 2 << "es or en";
+        QTest::newRow("calc, two files")       << false << QStringList{"a", "b"} << 2 << "got 2 (--csv takes several)";
+        QTest::newRow("calc --csv, empty name") << false << QStringList{"a", "", "--csv"} << 2 << "name is empty";
+        QTest::newRow("report, two files")     << true << QStringList{"a", "b", "-o", "x.pdf"} << 2 << "one case file only";
         // clang-format on
     }
     void usage() {
@@ -130,6 +168,13 @@ class TestCaseCommands : public QObject {
         QTest::newRow("15 lines")   << kEjemplo.left(kEjemplo.lastIndexOf("2\r\n")) << "it has 15 lines instead of 16" << "en";
         QTest::newRow("a folder")   << QByteArray("carpeta") << "that name is a folder" << "en";
         QTest::newRow("both modes") << ambas << "lines 1 and 2 cannot both be \"True\"" << "en";
+        // A .vorlo name is a case, refused as the windows refuse it.
+        QTest::newRow("missing.vorlo")    << QByteArray() << "the file does not exist" << "en";
+        QTest::newRow("json.vorlo")       << QByteArray("{\"format\": ") << "it is not a JSON file" << "en";
+        QTest::newRow("otro.vorlo")       << QByteArray("{\"format\": \"x\"}") << "it is not a Vorlo case" << "en";
+        QTest::newRow("nuevo.vorlo")      << QByteArray("{\"format\": \"vorlo-case\", \"version\": 2}") << "format version 2; this program reads up to 1" << "en";
+        QTest::newRow("numero.vorlo")     << casoEjemplo({{t::Qproceso, 36}}) << "\"pipe.fields.Qproceso\" is not of the expected type" << "en";
+        QTest::newRow("texto.vorlo")      << casoEjemplo({{t::dint, "1OO"}}) << "el campo \"pipe.fields.dint\" no admite su texto" << "es";
         // clang-format on
     }
     void an_unreadable_case_exits_3_and_writes_nothing() {
@@ -152,6 +197,109 @@ class TestCaseCommands : public QObject {
         QVERIFY2(c.err.contains(caso) && c.err.contains(motivo), qPrintable(c.err));
     }
 
+    // A case prints what the window shows in its mode and viscosity, nothing it hides.
+    void calc_reads_a_case_data() {
+        QTest::addColumn<QByteArray>("caso");
+        QTest::addColumn<QStringList>("lineas");
+        QTest::addColumn<QStringList>("ocultos"); // fields with no line
+        const QStringList gases{t::L, t::Desnivel, t::DPtotalm, t::DPbarTotal,
+                                t::PcargaTuberiaYaccesorios};
+        // clang-format off
+        QTest::newRow("worked example") << casoEjemplo() << QStringList{"Re\t127.065\t", "DPbarTotal\t0,648703017651904\tbar"} << QStringList{t::Vcinematica, t::LabelTuberia};
+        QTest::newRow("kinematic") << casoEjemplo({{t::Option3, false}, {t::Option4, true}, {t::vdinamica, ""}, {t::Vcinematica, "0,000001"}})
+                                   << QStringList{"Vcinematica\t0,000001\tm2/s", "Re\t127.320\t"} << QStringList{t::vdinamica};
+        QTest::newRow("gases mode") << casoEjemplo({{t::Option1, false}, {t::Option2, true}}) << QStringList{"ktotal\t2\t"} << gases;
+        QTest::newRow("pipe designation") << casoEjemplo({{t::LabelTuberia, "4\" Sch 40"}}) << QStringList{"LabelTuberia\t4\" Sch 40\t"} << QStringList{};
+        QTest::newRow("a field left out") << casoEjemplo({{t::L, ""}}) << QStringList{"L\t\tm", "DPbarTotal\t\tbar"} << QStringList{};
+        QTest::newRow("no pipe part") << QByteArray("{\"format\": \"vorlo-case\", \"version\": 1, \"gas\": {}}")
+                                      << QStringList{"Qproceso\t\tm3/h", "Desnivel\t0\tm"} << QStringList{t::Vcinematica};
+        // clang-format on
+    }
+    void calc_reads_a_case() {
+        QFETCH(QByteArray, caso);
+        QFETCH(QStringList, lineas);
+        QFETCH(QStringList, ocultos);
+        prueba::escribirBytes("leido.vorlo", caso);
+        const Salida s = ejecutar("calc", {"leido.vorlo"});
+        QCOMPARE(s.codigo + s.err.size(), 0);
+        for (const QString &l : lineas)
+            QVERIFY2(s.out.split('\n').contains(l), qPrintable(l + " not in\n" + s.out));
+        for (const QString &n : ocultos)
+            QVERIFY2(!s.out.contains('\n' + n + '\t'), qPrintable(n));
+    }
+
+    // A case keeps the mode it was saved in unless --exact; a results file holds none.
+    void the_mode_is_the_cases_unless_exact_data() {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<bool>("opcion");
+        QTest::addColumn<bool>("exacto");
+        // clang-format off
+        QTest::newRow("case, defined")          << "ejemplo.vorlo" << false << false;
+        QTest::newRow("case, exact")            << "exacto.vorlo" << false << true;
+        QTest::newRow("case, defined, --exact") << "ejemplo.vorlo" << true << true;
+        QTest::newRow("results file")           << "ejemplo.vrq" << false << false;
+        QTest::newRow("results file, --exact")  << "ejemplo.vrq" << true << true;
+        // clang-format on
+    }
+    void the_mode_is_the_cases_unless_exact() {
+        QFETCH(QString, archivo);
+        QFETCH(bool, opcion);
+        QFETCH(bool, exacto);
+        const QStringList extra = opcion ? QStringList{"--exact"} : QStringList{};
+        const Salida c = ejecutar("calc", QStringList{archivo} + extra);
+        QVERIFY(c.out.startsWith("CheckExacto\t" + (exacto ? kExacto : kDefinido) + "\t\n"));
+        QVERIFY(c.out.contains(exacto ? "\nRe\t127.069\t\n" : "\nRe\t127.065\t\n"));
+        QCOMPARE(ejecutar("report", QStringList{archivo, "-o", "modo.csv"} + extra).codigo, 0);
+        QVERIFY(
+            prueba::bytesDe("modo.csv")
+                .contains(QByteArray(
+                              "\nCheckExacto,\"Exact results (exact Colebrook f, no rounding)\",") +
+                          (exacto ? "True" : "False") + ",,\r\n"));
+    }
+
+    // One table for many files: a row per readable file, each cell what calc prints for that
+    // file, empty where its window hides the field; the header is the union of the fields.
+    void csv_prints_a_row_per_file_data() {
+        QTest::addColumn<QStringList>("archivos");
+        QTest::addColumn<int>("ilegibles"); // the files named "nada..."
+        QTest::addColumn<QString>("cabecera");
+        const QString gases = "file,CheckExacto,Qproceso,dproceso,vdinamica,dint,Vproceso,Re,"
+                              "laminarturbulento,Rugosidad,ffinal,Labelffriccion,fexacta,"
+                              "Labelfexacta,DP,DPbar,ktotal,PerdidaAccesorios";
+        const QString liquidos = QString(gases).replace(
+            "DPbar,ktotal,PerdidaAccesorios", "DPbar,L,Desnivel,DPtotalm,DPbarTotal,ktotal,"
+                                              "PerdidaAccesorios,PcargaTuberiaYaccesorios");
+        // clang-format off
+        QTest::newRow("gases only")        << QStringList{"gases.vorlo"} << 0 << gases;
+        QTest::newRow("liquids and gases") << QStringList{"gases.vorlo", "exacto.vorlo"} << 0 << liquidos;
+        QTest::newRow("both viscosities")  << QStringList{"ejemplo.vorlo", "cinematica.vorlo"} << 0 << QString(liquidos).replace("vdinamica,", "vdinamica,Vcinematica,");
+        QTest::newRow("one unreadable")    << QStringList{"ejemplo.vrq", "nada.vorlo", "gases.vorlo"} << 1 << liquidos;
+        QTest::newRow("none readable")     << QStringList{"nada.vorlo", "nada.vrq"} << 2 << QString();
+        // clang-format on
+    }
+    void csv_prints_a_row_per_file() {
+        QFETCH(QStringList, archivos);
+        QFETCH(int, ilegibles);
+        QFETCH(QString, cabecera);
+        const Salida s = ejecutar("calc", archivos + QStringList{"--csv"});
+        QCOMPARE(s.codigo, ilegibles ? 3 : 0);
+        QCOMPARE(s.err.count("vorlo calc: The file \"nada."), ilegibles);
+        QString esperado = cabecera.isEmpty() ? QString() : cabecera + '\n';
+        for (const QString &archivo : archivos) {
+            if (archivo.startsWith("nada"))
+                continue;
+            QHash<QString, QString> textos; // calc's own lines for the file
+            for (const QString &l : ejecutar("calc", {archivo}).out.split('\n'))
+                textos.insert(l.section('\t', 0, 0), l.section('\t', 1, 1));
+            textos.insert("file", archivo);
+            QStringList celdas;
+            for (const QString &n : cabecera.split(','))
+                celdas << informe::valorCsv(textos.value(n));
+            esperado += celdas.join(',') + '\n';
+        }
+        QCOMPARE(s.out, esperado);
+    }
+
     void report_writes_the_pdf_and_the_csv() {
         const QString pdf = m_dir.filePath("EJEMPLO.PDF"), csv = m_dir.filePath("ejemplo.csv");
         QCOMPARE(ejecutar("report", {m_caso, "--lang", "es", "-o", pdf}).codigo, 0);
@@ -162,13 +310,13 @@ class TestCaseCommands : public QObject {
         QCOMPARE(s.codigo, 0);
         QCOMPARE(s.err, "");
         const QByteArray b = prueba::bytesDe(csv);
-        QVERIFY(b.startsWith("field,caption,value,unit\r\nOption1,Liquids,True,\r\n"));
-        QVERIFY(b.contains("\r\nDPbarTotal,Total pressure drop,\"0,648703017651904\",bar\r\n"));
-        // Every calc value is in the CSV, exactly as printed.
+        QVERIFY(
+            b.startsWith("field,caption,value,unit,value_number\r\nOption1,Liquids,True,,\r\n"));
+        QVERIFY(b.contains(
+            "\r\nDPbarTotal,Total pressure drop,\"0,648703017651904\",bar,0.648703017651904\r\n"));
+        // Every calc line is a row of the CSV: calc prints what the report lists.
         for (const QString &l : ejecutar("calc", {m_caso}).out.split('\n', Qt::SkipEmptyParts))
-            if (!l.startsWith("Vcinematica\t")) // hidden while the dynamic viscosity is chosen
-                QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()),
-                         qPrintable(l));
+            QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()), qPrintable(l));
     }
 
     void an_output_that_cannot_be_written_exits_4_and_keeps_the_earlier_file_data() {
