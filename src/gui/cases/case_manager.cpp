@@ -106,7 +106,8 @@ void quitarReciente(const QString &ruta) {
 bool confirmarDescartar(QWidget *padre) {
     if (!casoModificado())
         return true;
-    switch (mensajes().cambiosSinGuardar(padre, textosCaso::kCambiosSinGuardar.en(lenguaActual()))) {
+    switch (
+        mensajes().cambiosSinGuardar(padre, textosCaso::kCambiosSinGuardar.en(lenguaActual()))) {
     case Mensajes::Cambios::Guardar:
         return guardarCaso(padre);
     case Mensajes::Cambios::Descartar:
@@ -230,8 +231,10 @@ void cargarCaso(const caso::Caso &c) {
         if (!c.ventanas.contains(p.clave))
             continue;
         const caso::Ventana &v = c.ventanas.value(p.clave);
+        // One list: two calls would hand begin and end of two different copies.
+        const QList<QWidget *> existentes = ventanas().existentes();
         const bool abierta =
-            std::any_of(ventanas().existentes().cbegin(), ventanas().existentes().cend(),
+            std::any_of(existentes.cbegin(), existentes.cend(),
                         [&p](const QWidget *w) { return w->objectName() == p.objeto; });
         // The pipe window shows the case; the others take their part when they open.
         if (abierta || p.clave == caso::Tuberia)
@@ -306,8 +309,8 @@ bool guardarCasoComo(QWidget *padre) {
     const QString propuesta = estado().ruta.isEmpty()
                                   ? QDir::current().filePath(textosCaso::kNombreNuevo.en(l))
                                   : estado().ruta;
-    const auto eleccion = dialogosArchivo().guardarComo(
-        padre, textosCaso::kTituloGuardarComo.en(l), propuesta, {textosCaso::kFiltro.en(l)});
+    const auto eleccion = dialogosArchivo().guardarComo(padre, textosCaso::kTituloGuardarComo.en(l),
+                                                        propuesta, {textosCaso::kFiltro.en(l)});
     if (!eleccion || eleccion->ruta.isEmpty())
         return false;
     QString ruta = eleccion->ruta;
@@ -365,7 +368,8 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
             abrir = a;
     if (!abrir) {
         abrir = accion(archivo, QStringLiteral("Abrir"), {});
-        QObject::connect(abrir, &QAction::triggered, ventana, [ventana] { abrirDesdeMenu(ventana); });
+        QObject::connect(abrir, &QAction::triggered, ventana,
+                         [ventana] { abrirDesdeMenu(ventana); });
     }
     abrir->setShortcut(QKeySequence::Open);
     QAction *nuevo = accion(archivo, QStringLiteral("NuevoCaso"), QKeySequence::New);
