@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -140,9 +141,9 @@ void BM_CalcularTuberiaPass(benchmark::State &state) {
 BENCHMARK(BM_CalcularTuberiaPass);
 
 // What the user waits for after typing: one flow change, then passes until nothing changes.
-void BM_SettleAfterOneChange(benchmark::State &state) {
+void medirAsentado(benchmark::State &state, const std::function<void(CamposTexto &)> &paso) {
     CamposMapa c = ejemplo();
-    if (!settle(c, pasada)) {
+    if (!settle(c, paso)) {
         state.SkipWithError("the worked example did not settle");
         return;
     }
@@ -151,7 +152,7 @@ void BM_SettleAfterOneChange(benchmark::State &state) {
     for (auto _ : state) {
         alto = !alto;
         c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
-        const auto n = settle(c, pasada);
+        const auto n = settle(c, paso);
         if (!n) {
             state.SkipWithError("did not settle");
             break;
@@ -159,62 +160,30 @@ void BM_SettleAfterOneChange(benchmark::State &state) {
         pasadas += *n;
     }
     state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+}
+
+void BM_SettleAfterOneChange(benchmark::State &state) {
+    medirAsentado(state, pasada);
 }
 BENCHMARK(BM_SettleAfterOneChange);
 
 // The same change settled in the exact mode: every result from the inputs at full precision,
 // the exact Colebrook root, the unrounded values kept between passes.
 void BM_SettleExactoAfterOneChange(benchmark::State &state) {
-    CamposMapa c = ejemplo();
     ValoresExactos valores;
-    const auto exacta = [&valores](CamposTexto &x) {
+    medirAsentado(state, [&valores](CamposTexto &x) {
         CalcularTuberiaExacta(x, kEspanol, valores);
         PasoFriccionExacta(x, kEspanol, &valores);
-    };
-    if (!settle(c, exacta)) {
-        state.SkipWithError("the worked example did not settle");
-        return;
-    }
-    bool alto = false;
-    int pasadas = 0;
-    for (auto _ : state) {
-        alto = !alto;
-        c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
-        const auto n = settle(c, exacta);
-        if (!n) {
-            state.SkipWithError("did not settle");
-            break;
-        }
-        pasadas += *n;
-    }
-    state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+    });
 }
 BENCHMARK(BM_SettleExactoAfterOneChange);
 
 // The defined pass with its exact root beside it, as the window runs it: the fair comparison.
 void BM_SettleDefinidoConRaizAfterOneChange(benchmark::State &state) {
-    CamposMapa c = ejemplo();
-    const auto definida = [](CamposTexto &x) {
+    medirAsentado(state, [](CamposTexto &x) {
         CalcularTuberia(x, kEspanol);
         PasoFriccionExacta(x, kEspanol);
-    };
-    if (!settle(c, definida)) {
-        state.SkipWithError("the worked example did not settle");
-        return;
-    }
-    bool alto = false;
-    int pasadas = 0;
-    for (auto _ : state) {
-        alto = !alto;
-        c.escribir(t::Qproceso, alto ? QStringLiteral("37") : QStringLiteral("36"));
-        const auto n = settle(c, definida);
-        if (!n) {
-            state.SkipWithError("did not settle");
-            break;
-        }
-        pasadas += *n;
-    }
-    state.counters["passes"] = benchmark::Counter(pasadas, benchmark::Counter::kAvgIterations);
+    });
 }
 BENCHMARK(BM_SettleDefinidoConRaizAfterOneChange);
 

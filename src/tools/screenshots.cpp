@@ -46,6 +46,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 using namespace vorlo;
 
@@ -382,6 +383,35 @@ void ventanaAccesorios2K(const QString &sfx) {
     guardar(accesorios, QStringLiteral("fittings-2k-") + sfx);
 }
 
+void pantallaInicio(const QString &sfx, bool es) {
+    // The start screen sets English when nothing is set; a flag click picks the other.
+    auto *inicio = ventanas().mostrar<Form1>();
+    if (es)
+        inicio->Spain_Click();
+    guardar(inicio, QStringLiteral("start-") + sfx);
+}
+
+// Every picture set by its name on the command line, in the order they are made.
+struct Conjunto {
+    const char *nombre;
+    std::function<void(const QString &sfx, bool es, const QString &idioma)> hacer;
+};
+
+const QList<Conjunto> &conjuntos() {
+    static const QList<Conjunto> l = {
+        {"start", [](const QString &s, bool es, const QString &) { pantallaInicio(s, es); }},
+        {"pipe", [](const QString &s, bool es, const QString &) { ventanasDelTubo(s, es); }},
+        {"gas", [](const QString &s, bool es, const QString &) { ventanasDelGas(s, es); }},
+        {"pipes", [](const QString &s, bool, const QString &) { ventanaTuberias(s); }},
+        {"gasline", [](const QString &s, bool, const QString &) { ventanaLineaGas(s); }},
+        {"moody", [](const QString &s, bool, const QString &i) { ventanasMoody(s, i); }},
+        {"water", [](const QString &s, bool, const QString &) { ventanaAguaVapor(s); }},
+        {"sizing", [](const QString &s, bool, const QString &) { ventanaDimensionado(s); }},
+        {"fittings-2k", [](const QString &s, bool, const QString &) { ventanaAccesorios2K(s); }},
+    };
+    return l;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -389,65 +419,29 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlo"));
     QApplication::setWindowIcon(icono(QStringLiteral("vorlo")));
     const QStringList args = QApplication::arguments();
+    QStringList nombres;
+    for (const Conjunto &c : conjuntos())
+        nombres << QString::fromLatin1(c.nombre);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
-                             "  WINDOWS: comma list of start,pipe,gas,pipes,gasline,moody,water,"
-                             "sizing,fittings-2k (default all)\n");
+        std::fprintf(stderr,
+                     "usage: vorlo_screenshots OUTDIR [SUFFIX] [WINDOWS]\n"
+                     "  WINDOWS: comma list of %s (default all)\n",
+                     qPrintable(nombres.join(QLatin1Char(','))));
         return 2;
     }
     g_salida = args.at(1);
     g_sufijo = args.size() > 2 ? args.at(2) : QString();
-    const QStringList cuales =
-        args.size() > 3 ? args.at(3).split(QLatin1Char(','))
-                        : QStringList{QStringLiteral("start"),      QStringLiteral("pipe"),
-                                      QStringLiteral("gas"),        QStringLiteral("pipes"),
-                                      QStringLiteral("gasline"),    QStringLiteral("moody"),
-                                      QStringLiteral("water"),      QStringLiteral("sizing"),
-                                      QStringLiteral("fittings-2k")};
+    const QStringList cuales = args.size() > 3 ? args.at(3).split(QLatin1Char(',')) : nombres;
     QDir().mkpath(g_salida);
 
     for (const QString &idioma : {kEspanol, kIngles}) {
         const bool es = lenguaDe(idioma) == Lengua::Espanol;
         const QString sfx = es ? QStringLiteral("es") : QStringLiteral("en");
-        if (cuales.contains(QStringLiteral("start"))) {
+        for (const Conjunto &c : conjuntos()) {
+            if (!cuales.contains(QString::fromLatin1(c.nombre)))
+                continue;
             empezar(idioma);
-            // The start screen sets English when nothing is set; a flag click picks the other.
-            auto *inicio = ventanas().mostrar<Form1>();
-            if (es)
-                inicio->Spain_Click();
-            guardar(inicio, QStringLiteral("start-") + sfx);
-        }
-        if (cuales.contains(QStringLiteral("pipe"))) {
-            empezar(idioma);
-            ventanasDelTubo(sfx, es);
-        }
-        if (cuales.contains(QStringLiteral("gas"))) {
-            empezar(idioma);
-            ventanasDelGas(sfx, es);
-        }
-        if (cuales.contains(QStringLiteral("pipes"))) {
-            empezar(idioma);
-            ventanaTuberias(sfx);
-        }
-        if (cuales.contains(QStringLiteral("gasline"))) {
-            empezar(idioma);
-            ventanaLineaGas(sfx);
-        }
-        if (cuales.contains(QStringLiteral("moody"))) {
-            empezar(idioma);
-            ventanasMoody(sfx, idioma);
-        }
-        if (cuales.contains(QStringLiteral("water"))) {
-            empezar(idioma);
-            ventanaAguaVapor(sfx);
-        }
-        if (cuales.contains(QStringLiteral("sizing"))) {
-            empezar(idioma);
-            ventanaDimensionado(sfx);
-        }
-        if (cuales.contains(QStringLiteral("fittings-2k"))) {
-            empezar(idioma);
-            ventanaAccesorios2K(sfx);
+            c.hacer(sfx, es, idioma);
         }
     }
     ventanas().cerrarTodas();

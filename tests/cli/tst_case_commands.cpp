@@ -3,6 +3,7 @@
 #include "pipeflow/pipe_fields.h"
 #include "report/report_formats.h"
 
+#include "../support/cli_fixture.h"
 #include "../support/file_helpers.h"
 
 #include <QFile>
@@ -39,18 +40,11 @@ QByteArray casoEjemplo(const QVariantMap &cambios = {}) {
 const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
                             "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
 
-struct Salida {
-    int codigo = 0;
-    QString out, err;
-};
+using Salida = prueba::Resultado;
 
 // Runs a command as main() does: looked up in the command table by its name.
 Salida ejecutar(const char *nombre, const QStringList &argumentos) {
-    Salida s;
-    QTextStream so(&s.out), se(&s.err);
-    s.codigo = buscarComando(nombre)->ejecutar(QStringList{nombre} + argumentos, so, se);
-    so.flush(), se.flush();
-    return s;
+    return prueba::ejecutar(buscarComando(nombre)->ejecutar, nombre, argumentos);
 }
 
 } // namespace
@@ -114,11 +108,11 @@ class TestCaseCommands : public QObject {
         argumentos[0] = m_dir.filePath(argumentos[0]);
         const Salida s = ejecutar("calc", argumentos);
         QCOMPARE(s.codigo, 0);
-        QCOMPARE(s.err, "");
-        QVERIFY2(s.out.split('\n').contains(linea), qPrintable(s.out));
-        QVERIFY(s.out.startsWith("CheckExacto\t") && s.out.endsWith('\n'));
-        QCOMPARE(s.out.split('\n').at(1), "Qproceso\t36\tm3/h");
-        for (const QString &l : s.out.split('\n', Qt::SkipEmptyParts))
+        QCOMPARE(s.errores, "");
+        QVERIFY2(s.salida.split('\n').contains(linea), qPrintable(s.salida));
+        QVERIFY(s.salida.startsWith("CheckExacto\t") && s.salida.endsWith('\n'));
+        QCOMPARE(s.salida.split('\n').at(1), "Qproceso\t36\tm3/h");
+        for (const QString &l : s.salida.split('\n', Qt::SkipEmptyParts))
             QCOMPARE(l.count('\t'), 2);
     }
 
@@ -149,8 +143,8 @@ class TestCaseCommands : public QObject {
         QFETCH(QString, motivo);
         const Salida s = ejecutar(esReport ? "report" : "calc", argumentos);
         QCOMPARE(s.codigo, codigo);
-        QCOMPARE(codigo ? s.out : s.err, "");
-        const QString dice = codigo ? s.err : s.out;
+        QCOMPARE(codigo ? s.salida : s.errores, "");
+        const QString dice = codigo ? s.errores : s.salida;
         QVERIFY2(dice.contains(motivo), qPrintable(dice));
         QVERIFY(dice.contains(esReport ? "Usage: vorlo report" : "Usage: vorlo calc"));
         QVERIFY(!QFile::exists("x.pdf") && !QFile::exists("x.txt"));
@@ -189,12 +183,12 @@ class TestCaseCommands : public QObject {
         const QString pdf = m_dir.filePath("malo.pdf");
         const Salida r = ejecutar("report", {caso, "-o", pdf, "--lang", idioma});
         QCOMPARE(r.codigo, 3);
-        QVERIFY2(r.err.contains(caso) && r.err.contains(motivo), qPrintable(r.err));
+        QVERIFY2(r.errores.contains(caso) && r.errores.contains(motivo), qPrintable(r.errores));
         QVERIFY(!QFile::exists(pdf));
         const Salida c = ejecutar("calc", {caso, "--lang", idioma});
         QCOMPARE(c.codigo, 3);
-        QCOMPARE(c.out, "");
-        QVERIFY2(c.err.contains(caso) && c.err.contains(motivo), qPrintable(c.err));
+        QCOMPARE(c.salida, "");
+        QVERIFY2(c.errores.contains(caso) && c.errores.contains(motivo), qPrintable(c.errores));
     }
 
     // A case prints what the window shows in its mode and viscosity, nothing it hides.
@@ -221,11 +215,11 @@ class TestCaseCommands : public QObject {
         QFETCH(QStringList, ocultos);
         prueba::escribirBytes("leido.vorlo", caso);
         const Salida s = ejecutar("calc", {"leido.vorlo"});
-        QCOMPARE(s.codigo + s.err.size(), 0);
+        QCOMPARE(s.codigo + s.errores.size(), 0);
         for (const QString &l : lineas)
-            QVERIFY2(s.out.split('\n').contains(l), qPrintable(l + " not in\n" + s.out));
+            QVERIFY2(s.salida.split('\n').contains(l), qPrintable(l + " not in\n" + s.salida));
         for (const QString &n : ocultos)
-            QVERIFY2(!s.out.contains('\n' + n + '\t'), qPrintable(n));
+            QVERIFY2(!s.salida.contains('\n' + n + '\t'), qPrintable(n));
     }
 
     // A case keeps the mode it was saved in unless --exact; a results file holds none.
@@ -247,8 +241,8 @@ class TestCaseCommands : public QObject {
         QFETCH(bool, exacto);
         const QStringList extra = opcion ? QStringList{"--exact"} : QStringList{};
         const Salida c = ejecutar("calc", QStringList{archivo} + extra);
-        QVERIFY(c.out.startsWith("CheckExacto\t" + (exacto ? kExacto : kDefinido) + "\t\n"));
-        QVERIFY(c.out.contains(exacto ? "\nRe\t127.069\t\n" : "\nRe\t127.065\t\n"));
+        QVERIFY(c.salida.startsWith("CheckExacto\t" + (exacto ? kExacto : kDefinido) + "\t\n"));
+        QVERIFY(c.salida.contains(exacto ? "\nRe\t127.069\t\n" : "\nRe\t127.065\t\n"));
         QCOMPARE(ejecutar("report", QStringList{archivo, "-o", "modo.csv"} + extra).codigo, 0);
         QVERIFY(
             prueba::bytesDe("modo.csv")
@@ -283,13 +277,13 @@ class TestCaseCommands : public QObject {
         QFETCH(QString, cabecera);
         const Salida s = ejecutar("calc", archivos + QStringList{"--csv"});
         QCOMPARE(s.codigo, ilegibles ? 3 : 0);
-        QCOMPARE(s.err.count("vorlo calc: The file \"nada."), ilegibles);
+        QCOMPARE(s.errores.count("vorlo calc: The file \"nada."), ilegibles);
         QString esperado = cabecera.isEmpty() ? QString() : cabecera + '\n';
         for (const QString &archivo : archivos) {
             if (archivo.startsWith("nada"))
                 continue;
             QHash<QString, QString> textos; // calc's own lines for the file
-            for (const QString &l : ejecutar("calc", {archivo}).out.split('\n'))
+            for (const QString &l : ejecutar("calc", {archivo}).salida.split('\n'))
                 textos.insert(l.section('\t', 0, 0), l.section('\t', 1, 1));
             textos.insert("file", archivo);
             QStringList celdas;
@@ -297,7 +291,12 @@ class TestCaseCommands : public QObject {
                 celdas << informe::valorCsv(textos.value(n));
             esperado += celdas.join(',') + '\n';
         }
-        QCOMPARE(s.out, esperado);
+        QCOMPARE(s.salida, esperado);
+    }
+
+    void calc_exits_4_when_its_output_cannot_be_written() {
+        prueba::salidaImposible(&comandoCalc, {"calc", "ejemplo.vorlo"});
+        prueba::salidaImposible(&comandoCalc, {"calc", "ejemplo.vorlo", "gases.vorlo", "--csv"});
     }
 
     void report_writes_the_pdf_and_the_csv() {
@@ -308,14 +307,14 @@ class TestCaseCommands : public QObject {
         QCOMPARE(p.count("/Type /Page\n") + p.count("/Type /Page\r"), 1);
         const Salida s = ejecutar("report", {m_caso, "-o", csv});
         QCOMPARE(s.codigo, 0);
-        QCOMPARE(s.err, "");
+        QCOMPARE(s.errores, "");
         const QByteArray b = prueba::bytesDe(csv);
         QVERIFY(
             b.startsWith("field,caption,value,unit,value_number\r\nOption1,Liquids,True,,\r\n"));
         QVERIFY(b.contains(
             "\r\nDPbarTotal,Total pressure drop,\"0,648703017651904\",bar,0.648703017651904\r\n"));
         // Every calc line is a row of the CSV: calc prints what the report lists.
-        for (const QString &l : ejecutar("calc", {m_caso}).out.split('\n', Qt::SkipEmptyParts))
+        for (const QString &l : ejecutar("calc", {m_caso}).salida.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()), qPrintable(l));
     }
 
@@ -341,7 +340,7 @@ class TestCaseCommands : public QObject {
         const QString ruta = dir.filePath(salida);
         const Salida s = ejecutar("report", {m_caso, "-o", ruta});
         QCOMPARE(s.codigo, 4);
-        QVERIFY2(s.err.contains(ruta) && s.err.contains(motivo), qPrintable(s.err));
+        QVERIFY2(s.errores.contains(ruta) && s.errores.contains(motivo), qPrintable(s.errores));
         QCOMPARE(prueba::bytesDe(dir.filePath("plano")) + '|' +
                      prueba::bytesDe(dir.filePath("solo.csv")),
                  "earlier|earlier csv");

@@ -1,6 +1,8 @@
 #include "commands.h"
 #include "fittings_command.h"
 
+#include "../support/cli_fixture.h"
+
 #include <QBuffer>
 #include <QTest>
 #include <QTextStream>
@@ -9,22 +11,12 @@ using namespace vorlo::cli;
 
 namespace {
 
-struct Resultado {
-    int codigo = -1;
-    QString salida;
-    QString errores;
-};
+using vorlo::prueba::Resultado;
 
 // The options as one text, split at blanks.
 Resultado ejecutar(const QString &opciones) {
-    Resultado r;
-    QTextStream salida(&r.salida);
-    QTextStream errores(&r.errores);
-    const QStringList args = opciones.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    r.codigo = comandoFittings(QStringList{QStringLiteral("fittings")} + args, salida, errores);
-    salida.flush();
-    errores.flush();
-    return r;
+    return vorlo::prueba::ejecutar(&comandoFittings, QStringLiteral("fittings"),
+                                   opciones.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
 // What is wrong with the 21 lines, or nothing: four fields, the row number and its group, and
@@ -150,16 +142,7 @@ class TestFittingsCommand : public QObject {
     }
 
     void output_that_cannot_be_written() {
-        QBuffer lleno;
-        lleno.open(QIODevice::ReadOnly);
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QTextStream salida(&lleno);
-        QString textoErrores;
-        QTextStream errores(&textoErrores);
-        QCOMPARE(comandoFittings({"fittings", "--d", "100"}, salida, errores),
-                 int(SalidaImposible));
-        errores.flush();
-        QVERIFY(textoErrores.contains(QStringLiteral("cannot be written")));
+        vorlo::prueba::salidaImposible(&comandoFittings, {"fittings", "--d", "100"});
     }
 };
 

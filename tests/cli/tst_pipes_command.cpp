@@ -2,6 +2,8 @@
 #include "pipes/pipe_sizes.h"
 #include "pipes_command.h"
 
+#include "../support/cli_fixture.h"
+
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QSet>
@@ -13,21 +15,10 @@ using namespace vorlo::cli;
 
 namespace {
 
-struct Resultado {
-    int codigo = -1;
-    QString salida;
-    QString errores;
-    QStringList lineas() const { return salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using prueba::Resultado;
 
 Resultado ejecutar(const QStringList &opciones) {
-    Resultado r;
-    QTextStream salida(&r.salida);
-    QTextStream errores(&r.errores);
-    r.codigo = comandoPipes(QStringList{QStringLiteral("pipes")} + opciones, salida, errores);
-    salida.flush();
-    errores.flush();
-    return r;
+    return prueba::ejecutar(&comandoPipes, QStringLiteral("pipes"), opciones);
 }
 
 qsizetype filasDe(const QList<NormaTuberia> &normas) {
@@ -180,16 +171,7 @@ class TestPipesCommand : public QObject {
     }
 
     void output_that_cannot_be_written() {
-        QBuffer lleno;
-        lleno.open(QIODevice::ReadOnly);
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QTextStream salida(&lleno);
-        QString textoErrores;
-        QTextStream errores(&textoErrores);
-        QCOMPARE(comandoPipes({QStringLiteral("pipes"), QStringLiteral("--csv")}, salida, errores),
-                 int(SalidaImposible));
-        errores.flush();
-        QVERIFY(textoErrores.contains(QStringLiteral("cannot be written")));
+        prueba::salidaImposible(&comandoPipes, {QStringLiteral("pipes"), QStringLiteral("--csv")});
     }
 };
 

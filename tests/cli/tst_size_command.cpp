@@ -1,6 +1,8 @@
 #include "commands.h"
 #include "size_command.h"
 
+#include "../support/cli_fixture.h"
+
 #include <QBuffer>
 #include <QLocale>
 #include <QRegularExpression>
@@ -12,21 +14,10 @@ using namespace vorlo::cli;
 
 namespace {
 
-struct Resultado {
-    int codigo = -1;
-    QString salida;
-    QString errores;
-    QStringList lineas() const { return salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using vorlo::prueba::Resultado;
 
 Resultado ejecutar(const QStringList &opciones) {
-    Resultado r;
-    QTextStream salida(&r.salida);
-    QTextStream errores(&r.errores);
-    r.codigo = comandoSize(QStringList{QStringLiteral("size")} + opciones, salida, errores);
-    salida.flush();
-    errores.flush();
-    return r;
+    return vorlo::prueba::ejecutar(&comandoSize, QStringLiteral("size"), opciones);
 }
 
 // 50 m3/h of water in steel: the default ASME B36.10M Sch 40.
@@ -161,15 +152,7 @@ class TestSizeCommand : public QObject {
     }
 
     void output_that_cannot_be_written() {
-        QBuffer lleno;
-        lleno.open(QIODevice::ReadOnly);
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QTextStream salida(&lleno);
-        QString textoErrores;
-        QTextStream errores(&textoErrores);
-        QCOMPARE(comandoSize(QStringList{"size"} + kAgua, salida, errores), int(SalidaImposible));
-        errores.flush();
-        QVERIFY(textoErrores.contains(QStringLiteral("cannot be written")));
+        vorlo::prueba::salidaImposible(&comandoSize, QStringList{"size"} + kAgua);
     }
 };
 

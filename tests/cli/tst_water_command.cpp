@@ -2,6 +2,8 @@
 #include "water/water_state.h"
 #include "water_command.h"
 
+#include "../support/cli_fixture.h"
+
 #include <QBuffer>
 #include <QLocale>
 #include <QTest>
@@ -13,11 +15,7 @@ using namespace vorlo::cli;
 
 namespace {
 
-struct Resultado {
-    int codigo = -1;
-    QString salida;
-    QString errores;
-    QStringList lineas() const { return salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+struct Resultado : prueba::Resultado {
     // The value and unit of a key's line; empty when the key has no line.
     QStringList linea(const QString &clave) const {
         for (const QString &l : lineas())
@@ -28,13 +26,7 @@ struct Resultado {
 };
 
 Resultado ejecutar(const QStringList &opciones) {
-    Resultado r;
-    QTextStream salida(&r.salida);
-    QTextStream errores(&r.errores);
-    r.codigo = comandoWater(QStringList{QStringLiteral("water")} + opciones, salida, errores);
-    salida.flush();
-    errores.flush();
-    return r;
+    return {prueba::ejecutar(&comandoWater, QStringLiteral("water"), opciones)};
 }
 
 const QStringList kClaves = {"region",
@@ -200,16 +192,7 @@ class TestWaterCommand : public QObject {
     }
 
     void output_that_cannot_be_written() {
-        QBuffer lleno;
-        lleno.open(QIODevice::ReadOnly);
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QTextStream salida(&lleno);
-        QString textoErrores;
-        QTextStream errores(&textoErrores);
-        QCOMPARE(comandoWater({"water", "--t", "20", "--p", "1"}, salida, errores),
-                 int(SalidaImposible));
-        errores.flush();
-        QVERIFY(textoErrores.contains(QStringLiteral("cannot be written")));
+        prueba::salidaImposible(&comandoWater, {"water", "--t", "20", "--p", "1"});
     }
 };
 

@@ -165,6 +165,18 @@ const Esquema *esquema(const QString &clave) {
     return nullptr;
 }
 
+Ventana parteDe(const CamposTexto &campos, const QString &clave) {
+    Ventana v;
+    const Esquema *e = esquema(clave);
+    if (!e)
+        return v;
+    for (const QString &o : e->opciones)
+        v.opciones.insert(o, campos.opcion(o));
+    for (auto it = e->textos.cbegin(); it != e->textos.cend(); ++it)
+        v.textos.insert(it.key(), campos.texto(it.key()));
+    return v;
+}
+
 bool textoAceptable(Tipo tipo, const QString &texto) {
     if (texto.size() > kLongitudMaxima)
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/field_texts.h"
 #include "results/results_file.h"
 
 #include <QByteArray>
@@ -56,6 +57,10 @@ struct Esquema {
 // Every window's schema, built from the calculators' field tables.
 const QList<Esquema> &esquemas();
 const Esquema *esquema(const QString &clave);
+
+// A window's part read through its field texts, by its schema: every option and every text the
+// schema names.
+Ventana parteDe(const CamposTexto &campos, const QString &clave);
 
 // Whether a text is one the field would hold: typed (every character one the key filter lets
 // through as it is) or written by the program (a number it reads).

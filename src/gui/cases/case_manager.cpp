@@ -231,7 +231,6 @@ void cargarCaso(const caso::Caso &c) {
         if (!c.ventanas.contains(p.clave))
             continue;
         const caso::Ventana &v = c.ventanas.value(p.clave);
-        // One list: two calls would hand begin and end of two different copies.
         const QList<QWidget *> existentes = ventanas().existentes();
         const bool abierta =
             std::any_of(existentes.cbegin(), existentes.cend(),

@@ -11,16 +11,9 @@ void abrirForm2() {
 }
 
 std::optional<caso::Ventana> casoGas() {
-    const Form2 *v = ventanas().existente<Form2>();
-    if (!v)
-        return std::nullopt;
-    const caso::Esquema &e = *caso::esquema(caso::Gas);
-    caso::Ventana r;
-    for (const QString &o : e.opciones)
-        r.opciones.insert(o, v->opcion(o));
-    for (auto it = e.textos.cbegin(); it != e.textos.cend(); ++it)
-        r.textos.insert(it.key(), v->texto(it.key()));
-    return r;
+    if (const Form2 *v = ventanas().existente<Form2>())
+        return caso::parteDe(*v, caso::Gas);
+    return std::nullopt;
 }
 
 void cargarCasoGas(const caso::Ventana &v) {

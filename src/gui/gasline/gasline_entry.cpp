@@ -1,5 +1,5 @@
-#include "app/case_entry.h"
 #include "app/gasline_entry.h"
+#include "app/case_entry.h"
 #include "app/windows.h"
 #include "gasline/form_linea_gas.h"
 

@@ -57,16 +57,9 @@ void entregarFlujoGas(const QString &caudal, const QString &densidad) {
 }
 
 std::optional<caso::Ventana> casoTuberia() {
-    const FormReynolds *v = ventanas().existente<FormReynolds>();
-    if (!v)
-        return std::nullopt;
-    const caso::Esquema &e = *caso::esquema(caso::Tuberia);
-    caso::Ventana r;
-    for (const QString &o : e.opciones)
-        r.opciones.insert(o, v->opcion(o));
-    for (auto it = e.textos.cbegin(); it != e.textos.cend(); ++it)
-        r.textos.insert(it.key(), v->texto(it.key()));
-    return r;
+    if (const FormReynolds *v = ventanas().existente<FormReynolds>())
+        return caso::parteDe(*v, caso::Tuberia);
+    return std::nullopt;
 }
 
 void cargarCasoTuberia(const caso::Ventana &v) {
@@ -76,10 +69,10 @@ void cargarCasoTuberia(const caso::Ventana &v) {
 void reiniciarTuberia() {
     // The design state: liquids, dynamic viscosity, no elevation, the mode the user keeps.
     caso::Ventana inicial;
-    inicial.opciones = {{tuberia::Option1, true},
-                        {tuberia::Option3, true},
-                        {tuberia::CheckExacto,
-                         ajustes().valor(claves::ResultadosExactos, false).toBool()}};
+    inicial.opciones = {
+        {tuberia::Option1, true},
+        {tuberia::Option3, true},
+        {tuberia::CheckExacto, ajustes().valor(claves::ResultadosExactos, false).toBool()}};
     inicial.textos = {{tuberia::Desnivel, QStringLiteral("0")}};
     if (FormReynolds *v = ventanas().existente<FormReynolds>())
         v->cargarCaso(inicial);

@@ -1,18 +1,14 @@
-#include "app/case_entry.h"
 #include "app/water_entry.h"
+#include "app/case_entry.h"
 #include "app/windows.h"
 #include "water/form_agua_vapor.h"
 
 namespace vorlo {
 
 std::optional<caso::Ventana> casoAgua() {
-    const FormAguaVapor *v = ventanas().existente<FormAguaVapor>();
-    if (!v)
-        return std::nullopt;
-    caso::Ventana r;
-    for (const QString &n : caso::esquema(caso::Agua)->textos.keys())
-        r.textos.insert(n, v->texto(n));
-    return r;
+    if (const FormAguaVapor *v = ventanas().existente<FormAguaVapor>())
+        return caso::parteDe(*v, caso::Agua);
+    return std::nullopt;
 }
 
 void cargarCasoAgua(const caso::Ventana &v) {
