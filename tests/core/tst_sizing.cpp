@@ -215,11 +215,11 @@ class TestSizing : public QObject {
         QTest::addColumn<QString>("ninguno");
         QTest::newRow("es") << Lengua::Espanol
                             << QStringList{"4\" (DN 100)", "102,26", "1,69", "172.585",
-                                           ",0188",        "0,262",  "Sí"}
+                                           ",0188",        ",2622",  "Sí"}
                             << "Ningún tamaño cumple los criterios";
         QTest::newRow("en") << Lengua::Ingles
                             << QStringList{"4\" (DN 100)", "102,26", "1,69", "172.585",
-                                           ",0188",        "0,262",  "Yes"}
+                                           ",0188",        ",2622",  "Yes"}
                             << "No size meets the criteria";
     }
     void texts() {

@@ -14,7 +14,10 @@ const Formato kFormatoDiametro{Formato::Fijo, 2};
 const Formato kFormatoVelocidad{Formato::Fijo, 2};
 const Formato kFormatoRe{Formato::Fijo, 0};
 const Formato kFormatoFriccion{Formato::Fijo, 4}; // as the pipe window shows f
-const Formato kFormatoPerdida{Formato::Significativas, 3};
+// The table's drop per 100 m with four decimals; the pick's line names it with three
+// significant digits ("0,262 bar/100 m"), which reads better in a sentence.
+const Formato kFormatoPerdida{Formato::Fijo, 4};
+const Formato kFormatoPerdidaEleccion{Formato::Significativas, 3};
 
 QString aplicar(const Formato &formato, const std::optional<double> &x) {
     return x ? formato.aplicar(*x).value_or(QString()) : QString();
@@ -65,7 +68,7 @@ QString describirEleccion(const TuberiaNormalizada &t, const QString &velocidad,
 TextoBilingue textoEleccion(const FilaDimensionado &fila) {
     std::optional<QString> perdida;
     if (fila.perdida)
-        perdida = aplicar(kFormatoPerdida, fila.perdida);
+        perdida = aplicar(kFormatoPerdidaEleccion, fila.perdida);
     return ambas(
         describirEleccion(fila.tuberia, aplicar(kFormatoVelocidad, fila.velocidad), perdida));
 }

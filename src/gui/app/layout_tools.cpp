@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace vorlo {
@@ -110,6 +111,19 @@ void ajustarAlContenido(QWidget *ventana) {
 void nombrarComoTooltip(QWidget *boton) {
     boton->setAccessibleName(boton->toolTip());
     boton->installEventFilter(new NombreDeTooltip(boton));
+}
+
+QLineEdit *filaDeCampo(QWidget *ventana, QGridLayout *rejilla, const Campo &campo, int ancho) {
+    const int fila = rejilla->rowCount();
+    auto *rotulo = new QLabel(ventana);
+    rotulo->setObjectName(campo.etiqueta);
+    auto *e = new QLineEdit(ventana);
+    e->setObjectName(campo.nombre);
+    e->setFixedWidth(ancho);
+    rotulo->setBuddy(e);
+    rejilla->addWidget(rotulo, fila, 0);
+    rejilla->addWidget(e, fila, 1);
+    return e;
 }
 
 } // namespace vorlo

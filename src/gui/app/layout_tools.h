@@ -6,6 +6,7 @@
 
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace vorlo {
@@ -29,6 +30,11 @@ void alturaMinimaConTextos(QWidget *ventana);
 // give it, growing or shrinking, without moving: longer texts must not wrap out of sight,
 // shorter ones must not leave gaps. A maximized or full-screen window keeps its size.
 void ajustarAlContenido(QWidget *ventana);
+
+// A row of a calculator's field table in a grid: the caption (named after the row's label) in
+// column 0 and its text box (named after the field, `ancho` wide) in column 1; the caller adds
+// the unit in column 2. Returns the text box.
+QLineEdit *filaDeCampo(QWidget *ventana, QGridLayout *rejilla, const Campo &campo, int ancho);
 
 // A picture button has no caption: its accessible name follows its tooltip, also when a
 // language switch changes the tooltip.

@@ -106,15 +106,8 @@ QGridLayout *FormLineaGas::nuevaSeccion(const QString &encabezado, const QString
 // A row of the field table: its caption, its text box and, where it has one, its unit.
 QLineEdit *FormLineaGas::nuevaFila(QGridLayout *rejilla, const QString &nombre) {
     const Campo &c = *c::tabla().campo(nombre);
-    const int fila = rejilla->rowCount();
-    auto *caption = new QLabel(this);
-    caption->setObjectName(c.etiqueta);
-    auto *e = new QLineEdit(this);
-    e->setObjectName(nombre);
-    e->setFixedWidth(kAnchoCampo);
-    caption->setBuddy(e);
-    rejilla->addWidget(caption, fila, 0);
-    rejilla->addWidget(e, fila, 1);
+    QLineEdit *e = filaDeCampo(this, rejilla, c, kAnchoCampo);
+    const int fila = rejilla->rowCount() - 1;
     if (!c.unidad.isEmpty()) {
         auto *u = new QLabel(QStringLiteral("( %1 )").arg(c.unidad), this);
         u->setObjectName(QStringLiteral("Unidad") + nombre);

@@ -112,15 +112,8 @@ QGridLayout *FormDimensionado::nuevaSeccion(QLayout *destino, const QString &enc
 // A row of the field table: its caption, its text box and its unit, a converter button where
 // the converter knows the quantity.
 void FormDimensionado::nuevaFila(QGridLayout *rejilla, const Campo &c) {
-    const int fila = rejilla->rowCount();
-    auto *caption = new QLabel(this);
-    caption->setObjectName(c.etiqueta);
-    auto *e = new QLineEdit(this);
-    e->setObjectName(c.nombre);
-    e->setFixedWidth(kAnchoCampo);
-    caption->setBuddy(e);
-    rejilla->addWidget(caption, fila, 0);
-    rejilla->addWidget(e, fila, 1);
+    QLineEdit *e = filaDeCampo(this, rejilla, c, kAnchoCampo);
+    const int fila = rejilla->rowCount() - 1;
     const QString unidad = QStringLiteral("(%1)").arg(c.unidad);
     if (c.magnitud.isEmpty()) {
         auto *u = new QLabel(unidad, this);

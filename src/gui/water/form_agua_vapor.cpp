@@ -90,15 +90,8 @@ QGridLayout *FormAguaVapor::nuevaSeccion(int indice) {
 // A row of the field table: its caption, its text box and its unit, a button for an input.
 void FormAguaVapor::nuevaFila(QGridLayout *rejilla, const QString &nombre) {
     const Campo &c = *a::camposAgua().campo(nombre);
-    const int fila = rejilla->rowCount();
-    auto *rotulo = new QLabel(this);
-    rotulo->setObjectName(c.etiqueta);
-    auto *e = new QLineEdit(this);
-    e->setObjectName(nombre);
-    e->setFixedWidth(kAnchoCampo);
-    rotulo->setBuddy(e);
-    rejilla->addWidget(rotulo, fila, 0);
-    rejilla->addWidget(e, fila, 1);
+    QLineEdit *e = filaDeCampo(this, rejilla, c, kAnchoCampo);
+    const int fila = rejilla->rowCount() - 1;
     if (c.rol == Rol::Entrada) {
         auto *boton = new QPushButton(textoUnidad(c.unidad), this);
         boton->setObjectName(c.controlUnidad);
