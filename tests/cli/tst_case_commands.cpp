@@ -194,61 +194,38 @@ class TestCaseCommands : public QObject {
     // A case prints what the window shows in its mode and viscosity, nothing it hides.
     void calc_reads_a_case_data() {
         QTest::addColumn<QByteArray>("caso");
+        QTest::addColumn<QStringList>("opciones");
         QTest::addColumn<QStringList>("lineas");
         QTest::addColumn<QStringList>("ocultos"); // fields with no line
         const QStringList gases{t::L, t::Desnivel, t::DPtotalm, t::DPbarTotal,
                                 t::PcargaTuberiaYaccesorios};
+        const QStringList no, exacto{"--exact"};
         // clang-format off
-        QTest::newRow("worked example") << casoEjemplo() << QStringList{"Re\t127.065\t", "DPbarTotal\t0,648703017651904\tbar"} << QStringList{t::Vcinematica, t::LabelTuberia};
+        QTest::newRow("worked example") << casoEjemplo() << no << QStringList{"CheckExacto\t" + kDefinido + "\t", "Re\t127.065\t", "DPbarTotal\t0,648703017651904\tbar"} << QStringList{t::Vcinematica, t::LabelTuberia};
+        // The mode the case was saved in, unless --exact.
+        QTest::newRow("saved exact") << casoEjemplo({{t::CheckExacto, true}}) << no << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
+        QTest::newRow("--exact over saved defined") << casoEjemplo() << exacto << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
         QTest::newRow("kinematic") << casoEjemplo({{t::Option3, false}, {t::Option4, true}, {t::vdinamica, ""}, {t::Vcinematica, "0,000001"}})
-                                   << QStringList{"Vcinematica\t0,000001\tm2/s", "Re\t127.320\t"} << QStringList{t::vdinamica};
-        QTest::newRow("gases mode") << casoEjemplo({{t::Option1, false}, {t::Option2, true}}) << QStringList{"ktotal\t2\t"} << gases;
-        QTest::newRow("pipe designation") << casoEjemplo({{t::LabelTuberia, "4\" Sch 40"}}) << QStringList{"LabelTuberia\t4\" Sch 40\t"} << QStringList{};
-        QTest::newRow("a field left out") << casoEjemplo({{t::L, ""}}) << QStringList{"L\t\tm", "DPbarTotal\t\tbar"} << QStringList{};
+                                   << no << QStringList{"Vcinematica\t0,000001\tm2/s", "Re\t127.320\t"} << QStringList{t::vdinamica};
+        QTest::newRow("gases mode") << casoEjemplo({{t::Option1, false}, {t::Option2, true}}) << no << QStringList{"ktotal\t2\t"} << gases;
+        QTest::newRow("pipe designation") << casoEjemplo({{t::LabelTuberia, "4\" Sch 40"}}) << no << QStringList{"LabelTuberia\t4\" Sch 40\t"} << no;
+        QTest::newRow("a field left out") << casoEjemplo({{t::L, ""}}) << no << QStringList{"L\t\tm", "DPbarTotal\t\tbar"} << no;
         QTest::newRow("no pipe part") << QByteArray("{\"format\": \"vorlo-case\", \"version\": 1, \"gas\": {}}")
-                                      << QStringList{"Qproceso\t\tm3/h", "Desnivel\t0\tm"} << QStringList{t::Vcinematica};
+                                      << no << QStringList{"Qproceso\t\tm3/h", "Desnivel\t0\tm"} << QStringList{t::Vcinematica};
         // clang-format on
     }
     void calc_reads_a_case() {
         QFETCH(QByteArray, caso);
+        QFETCH(QStringList, opciones);
         QFETCH(QStringList, lineas);
         QFETCH(QStringList, ocultos);
         prueba::escribirBytes("leido.vorlo", caso);
-        const Salida s = ejecutar("calc", {"leido.vorlo"});
+        const Salida s = ejecutar("calc", QStringList{"leido.vorlo"} + opciones);
         QCOMPARE(s.codigo + s.errores.size(), 0);
         for (const QString &l : lineas)
             QVERIFY2(s.salida.split('\n').contains(l), qPrintable(l + " not in\n" + s.salida));
         for (const QString &n : ocultos)
             QVERIFY2(!s.salida.contains('\n' + n + '\t'), qPrintable(n));
-    }
-
-    // A case keeps the mode it was saved in unless --exact; a results file holds none.
-    void the_mode_is_the_cases_unless_exact_data() {
-        QTest::addColumn<QString>("archivo");
-        QTest::addColumn<bool>("opcion");
-        QTest::addColumn<bool>("exacto");
-        // clang-format off
-        QTest::newRow("case, defined")          << "ejemplo.vorlo" << false << false;
-        QTest::newRow("case, exact")            << "exacto.vorlo" << false << true;
-        QTest::newRow("case, defined, --exact") << "ejemplo.vorlo" << true << true;
-        QTest::newRow("results file")           << "ejemplo.vrq" << false << false;
-        QTest::newRow("results file, --exact")  << "ejemplo.vrq" << true << true;
-        // clang-format on
-    }
-    void the_mode_is_the_cases_unless_exact() {
-        QFETCH(QString, archivo);
-        QFETCH(bool, opcion);
-        QFETCH(bool, exacto);
-        const QStringList extra = opcion ? QStringList{"--exact"} : QStringList{};
-        const Salida c = ejecutar("calc", QStringList{archivo} + extra);
-        QVERIFY(c.salida.startsWith("CheckExacto\t" + (exacto ? kExacto : kDefinido) + "\t\n"));
-        QVERIFY(c.salida.contains(exacto ? "\nRe\t127.069\t\n" : "\nRe\t127.065\t\n"));
-        QCOMPARE(ejecutar("report", QStringList{archivo, "-o", "modo.csv"} + extra).codigo, 0);
-        QVERIFY(
-            prueba::bytesDe("modo.csv")
-                .contains(QByteArray(
-                              "\nCheckExacto,\"Exact results (exact Colebrook f, no rounding)\",") +
-                          (exacto ? "True" : "False") + ",,\r\n"));
     }
 
     // One table for many files: a row per readable file, each cell what calc prints for that
@@ -316,6 +293,9 @@ class TestCaseCommands : public QObject {
         // Every calc line is a row of the CSV: calc prints what the report lists.
         for (const QString &l : ejecutar("calc", {m_caso}).salida.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()), qPrintable(l));
+        // A case's report in the mode it was saved in.
+        QCOMPARE(ejecutar("report", {"exacto.vorlo", "-o", csv}).codigo, 0);
+        QVERIFY(prueba::bytesDe(csv).contains("\r\nRe,Reynolds,127.069,,127069\r\n"));
     }
 
     void an_output_that_cannot_be_written_exits_4_and_keeps_the_earlier_file_data() {
