@@ -12,10 +12,11 @@ namespace {
 
 const QString kUso = QStringLiteral(
     "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en] [--exact]\n"
-    "Opens the results file CASE as File > Open does, settles the pipe flow calculation as the\n"
-    "window does, and writes its report: a PDF calculation note or a CSV table, chosen by the\n"
-    "extension of OUT. --lang chooses the language of the report (default: en). --exact\n"
-    "computes every result from the exact Colebrook friction factor and unrounded values.\n"
+    "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the\n"
+    "pipe flow calculation as the window does, and writes its report: a PDF calculation note\n"
+    "or a CSV table, chosen by the extension of OUT. --lang chooses the language of the report\n"
+    "(default: en). --exact computes every result from the exact Colebrook friction factor and\n"
+    "unrounded values; without it a case keeps the mode it was saved in.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
     "4 the output cannot be written (an earlier file stays as it was).\n");
 

@@ -1,13 +1,11 @@
 #include "form1.h"
 
-#include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/form1_texts.h"
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/layout_tools.h"
 #include "app/open_windows.h"
-#include "app/windows.h"
 #include "fields/language.h"
 #include "ui_form1.h"
 
@@ -48,11 +46,6 @@ Form1::Form1(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form1>(
 }
 
 Form1::~Form1() = default;
-
-Form1 *empezarVentanas() {
-    vigilarCierres();
-    return ventanas().mostrar<Form1>();
-}
 
 void Form1::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm1(), lengua);

@@ -35,9 +35,4 @@ class Form1 : public QWidget {
     std::unique_ptr<Ui::Form1> ui;
 };
 
-// The windows as the program starts them: first the case's watch over them (no case yet, a
-// closed window's inputs kept for when it opens again, a question before the last one closes
-// on unsaved work), then the start screen.
-Form1 *empezarVentanas();
-
 } // namespace vorlo

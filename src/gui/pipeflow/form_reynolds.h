@@ -3,6 +3,7 @@
 #include "app/texts.h"
 
 #include "cases/case_file.h"
+#include "cases/pipe_case.h"
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -30,8 +31,9 @@ struct Resultados;
 
 // The pipe flow window: holds the fields of the pipe flow calculation and recalculates them
 // live. Other windows write into it through the CamposTexto interface (a write that changes an
-// input's text runs the calculation at once, as typing does).
-class FormReynolds : public QMainWindow, public CamposTexto {
+// input's text runs the calculation at once, as typing does); a case's part goes in through
+// caso::DestinoTuberia, as into the window's emulation.
+class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     Q_OBJECT
   public:
     explicit FormReynolds(QWidget *parent = nullptr);
@@ -42,6 +44,12 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void escribir(const QString &campo, const QString &texto) override;
     bool opcion(const QString &nombre) const override;
     void escribirColor(const QString &campo, ColorNota color) override;
+
+    // caso::DestinoTuberia: the pairs through aplicarModo and aplicarViscosidad.
+    void fijarModo(bool liquidos, bool gases) override;
+    void fijarViscosidad(bool dinamica, bool cinematica) override;
+    void fijarExacto(bool exacto) override;
+    void calcular() override { CalcularTuberia(); }
 
     // One pass of the calculation, nested when a write changes a field.
     void CalcularTuberia();

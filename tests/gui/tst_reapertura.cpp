@@ -1,7 +1,8 @@
-// The windows as the program starts them (main), without the set-up of the case that the shared
-// fixture does for every other suite: what a user of the real program sees.
-#include "app/form1.h"
+// A closed window's inputs when it opens again, with the windows started as the program starts
+// them (arrancarVentanas), without the set-up of the case that the shared fixture does for every
+// other suite: what a user of the real program sees.
 #include "app/globals.h"
+#include "app/startup.h"
 #include "fields/language.h"
 #include "gasline/form_linea_gas.h"
 #include "gasline/gas_line_fields.h"
@@ -17,7 +18,7 @@
 using namespace vorlo;
 using namespace vorlo::prueba;
 
-class TestInicio : public PruebaGui {
+class TestReapertura : public PruebaGui {
     Q_OBJECT
 
   protected:
@@ -46,7 +47,7 @@ class TestInicio : public PruebaGui {
         QFETCH(bool, fDada);
         QFETCH(bool, desdeTuberia);
         Idioma = idioma;
-        QVERIFY(empezarVentanas());
+        arrancarVentanas();
         auto *v = ventanas().mostrar<FormLineaGas>();
         teclear(v, {{lg::P1Linea, "10"},
                     {lg::Densidad1, "11.3"},
@@ -94,5 +95,5 @@ class TestInicio : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestInicio)
-#include "tst_inicio.moc"
+QTEST_MAIN(TestReapertura)
+#include "tst_reapertura.moc"
