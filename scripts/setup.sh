@@ -11,6 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev lintian appstream desktop-file-utils poppler-utils
+  shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

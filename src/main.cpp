@@ -1,6 +1,5 @@
-#include "app/form1.h"
 #include "app/icons.h"
-#include "app/windows.h"
+#include "app/startup.h"
 #include "commands.h"
 
 #include <QApplication>
@@ -62,14 +61,16 @@ int ayudaGeneral(int argc, char *argv[]) {
     QCommandLineParser parser;
     QString descripcion =
         QStringLiteral("Vorlo: pipe flow, pressure drop and gas density for process engineers.\n"
-                       "With no arguments it opens its windows. Commands:");
+                       "With no arguments it opens its windows; `vorlo CASE.vorlo` (or a .vrq\n"
+                       "results file) opens them with that case. Commands:");
     for (const vorlo::cli::Comando &c : vorlo::cli::comandos())
         descripcion += QStringLiteral("\n  %1  %2").arg(c.nombre, -8).arg(c.resumen);
     descripcion += QStringLiteral("\n`vorlo COMMAND --help` describes a command.");
     parser.setApplicationDescription(descripcion);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
+    parser.addPositionalArgument(QStringLiteral("command|case"),
+                                 QStringLiteral("The command to run, or the case to open."));
     parser.process(app); // --help and --version print and exit here
     QTextStream errores(stderr);
     const QStringList pos = parser.positionalArguments();
@@ -86,14 +87,24 @@ int main(int argc, char *argv[]) {
         const QString primero = QString::fromLocal8Bit(argv[1]);
         if (const vorlo::cli::Comando *c = vorlo::cli::buscarComando(primero))
             return ejecutarComando(*c, argc, argv);
-        // Options other than help and version (Qt's own, such as -platform) go to the windows.
-        if (esOpcionDelPrograma(primero) || !primero.startsWith(QLatin1Char('-')))
+        // Options other than help and version (Qt's own, such as -platform) go to the windows,
+        // and so does a case's name; anything else is no command.
+        if (esOpcionDelPrograma(primero) ||
+            (!primero.startsWith(QLatin1Char('-')) && !vorlo::nombraArchivoVorlo(primero)))
             return ayudaGeneral(argc, argv);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlo"));
     QApplication::setApplicationVersion(vorlo::cli::version());
     QApplication::setWindowIcon(vorlo::icono(QStringLiteral("vorlo")));
-    vorlo::ventanas().mostrar<vorlo::Form1>();
+    // Qt has taken its own options out: what is left is the case, if any.
+    const QStringList resto = QCoreApplication::arguments().mid(1);
+    if (resto.size() > 1 || (resto.size() == 1 && !vorlo::nombraArchivoVorlo(resto.first()))) {
+        QTextStream(stderr) << QStringLiteral("vorlo: one case file (.vorlo or .vrq) at most, "
+                                              "got '%1'\n")
+                                   .arg(resto.join(QStringLiteral("' '")));
+        return vorlo::cli::UsoIncorrecto;
+    }
+    vorlo::arrancarVentanas(resto.value(0));
     return app.exec();
 }

@@ -1,10 +1,13 @@
 #include "case_commands.h"
 #include "case_loading.h"
+#include "commands.h"
 #include "pipeflow/friccion_exacta.h"
 #include "report/report.h"
 #include "report/report_formats.h"
 
+#include <QHash>
 #include <QTextStream>
+#include <algorithm>
 
 namespace vorlo::cli {
 
@@ -12,31 +15,122 @@ namespace {
 
 const QString kUso = QStringLiteral(
     "Usage: vorlo calc CASE [--lang es|en] [--exact]\n"
-    "Opens the results file CASE as File > Open does, settles the pipe flow calculation as the\n"
-    "window does, and prints one line per field: its name, its text as the window shows it and\n"
-    "its unit, separated by tabs; the first line states how the results were computed.\n"
+    "       vorlo calc CASE... --csv [--lang es|en] [--exact]\n"
+    "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the\n"
+    "pipe flow calculation as the window does, and prints one line per field the window shows:\n"
+    "its name, its text as the window shows it and its unit, separated by tabs. The first line\n"
+    "states how the results were computed. Fields the window hides are left out: the viscosity\n"
+    "not chosen and, in gases mode, the length, the elevation and the totals over the length.\n"
+    "--csv prints one CSV table for one or more files: the header file,CheckExacto and the\n"
+    "names of the fields shown in any row, then one row per file with the values as the window\n"
+    "shows them (empty where that file's window hides the field). A file that cannot be read\n"
+    "gets its message on standard error; the others are still printed.\n"
     "--lang chooses the language of the notes (default: en). --exact computes every result\n"
-    "from the exact Colebrook friction factor and unrounded values.\n"
-    "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read.\n");
+    "from the exact Colebrook friction factor and unrounded values; without it a case keeps\n"
+    "the mode it was saved in, and a results file takes the defined mode.\n"
+    "Exit codes: 0 done, 2 wrong usage, 3 a case cannot be read, 4 the output cannot be\n"
+    "written.\n");
+
+using Ventana = resultados::VentanaTuberiaSimulada;
+
+QString modo(const Ventana &v, const QString &idioma) {
+    return friccion::textoModo(v.opcion(tuberia::CheckExacto)).en(idioma);
+}
+
+void imprimirCampos(QTextStream &salida, const Ventana &v, const QString &idioma) {
+    // The mode first, then the fields the window shows.
+    salida << tuberia::CheckExacto << '\t' << modo(v, idioma) << "\t\n";
+    for (const Campo &campo : tuberia::campos().campos())
+        if (resultados::visibleEnVentana(campo, v))
+            salida << campo.nombre << '\t' << informe::celda(v.texto(campo.nombre)) << '\t'
+                   << campo.unidad << '\n';
+}
+
+// One case of the CSV: its file as named, its mode and the texts of the fields it shows.
+struct FilaCsv {
+    QString archivo;
+    QString modo;
+    QHash<QString, QString> valores;
+};
+
+FilaCsv filaCsv(const QString &archivo, const Ventana &v, const QString &idioma) {
+    FilaCsv f{archivo, modo(v, idioma), {}};
+    for (const Campo &campo : tuberia::campos().campos())
+        if (resultados::visibleEnVentana(campo, v))
+            f.valores.insert(campo.nombre, v.texto(campo.nombre));
+    return f;
+}
+
+// The fields shown in any row, in the window's order.
+QStringList columnas(const QList<FilaCsv> &filas) {
+    QStringList l;
+    for (const Campo &campo : tuberia::campos().campos())
+        if (std::any_of(filas.cbegin(), filas.cend(),
+                        [&campo](const FilaCsv &f) { return f.valores.contains(campo.nombre); }))
+            l << campo.nombre;
+    return l;
+}
+
+void imprimirCsv(QTextStream &salida, const QList<FilaCsv> &filas) {
+    if (filas.isEmpty())
+        return;
+    const QStringList nombres = columnas(filas);
+    salida << "file," << tuberia::CheckExacto;
+    for (const QString &n : nombres)
+        salida << ',' << n;
+    salida << '\n';
+    for (const FilaCsv &f : filas) {
+        salida << informe::valorCsv(f.archivo) << ',' << informe::valorCsv(f.modo);
+        for (const QString &n : nombres)
+            salida << ',' << informe::valorCsv(f.valores.value(n));
+        salida << '\n';
+    }
+}
+
+int terminar(QTextStream &salida, QTextStream &errores, int codigo) {
+    salida.flush();
+    if (salida.status() == QTextStream::Ok)
+        return codigo;
+    errores << "vorlo calc: the output cannot be written\n";
+    return SalidaImposible;
+}
+
+int calcCsv(const LineaCaso &l, QTextStream &salida, QTextStream &errores) {
+    QList<FilaCsv> filas;
+    int codigo = Hecho;
+    for (const QString &ruta : l.casos) {
+        auto caso = abrirCaso(ruta, l.idioma, l.exacto);
+        if (const auto *m = std::get_if<QString>(&caso)) {
+            errores << QStringLiteral("vorlo calc: %1\n").arg(*m);
+            codigo = CasoIlegible;
+            continue;
+        }
+        filas << filaCsv(ruta, *std::get<0>(caso), l.idioma);
+    }
+    imprimirCsv(salida, filas);
+    return terminar(salida, errores, codigo);
+}
 
 } // namespace
 
 int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream &errores) {
-    auto caso = prepararCaso(argumentos, false, QStringLiteral("calc"), kUso, salida, errores);
-    if (const int *codigo = std::get_if<int>(&caso))
-        return *codigo;
-    const auto &[linea, ventana] = std::get<CasoAbierto>(caso);
-    // The mode first, then the fields; the exact root, its note and the pipe designation are
-    // printed when the case has them.
-    salida << tuberia::CheckExacto << '\t'
-           << friccion::textoModo(ventana->opcion(tuberia::CheckExacto)).en(linea.idioma) << "\t\n";
-    for (const Campo &campo : tuberia::campos().campos()) {
-        if (campo.tiene(Opcional) && !ventana->textos().contains(campo.nombre))
-            continue;
-        salida << campo.nombre << '\t' << informe::celda(ventana->texto(campo.nombre)) << '\t'
-               << campo.unidad << '\n';
+    const auto linea = leerLinea(argumentos, false);
+    if (const auto *m = std::get_if<QString>(&linea))
+        return usoIncorrecto(errores, QStringLiteral("calc"), *m, kUso);
+    const LineaCaso &l = std::get<LineaCaso>(linea);
+    if (l.ayuda) {
+        salida << kUso;
+        return Hecho;
     }
-    return 0;
+    if (l.csv)
+        return calcCsv(l, salida, errores);
+    auto caso = abrirCaso(l.caso, l.idioma, l.exacto);
+    if (const auto *m = std::get_if<QString>(&caso)) {
+        errores << QStringLiteral("vorlo calc: %1\n").arg(*m);
+        return CasoIlegible;
+    }
+    imprimirCampos(salida, *std::get<0>(caso), l.idioma);
+    return terminar(salida, errores, Hecho);
 }
 
 } // namespace vorlo::cli

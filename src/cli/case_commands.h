@@ -4,11 +4,12 @@
 
 class QTextStream;
 
-// `vorlo calc` and `vorlo report`: a results file opened and settled as the pipe flow window
-// does, printed field by field or written as a report.
+// `vorlo calc` and `vorlo report`: a case (.vorlo) or results file (.vrq) opened and settled as
+// the pipe flow window does, printed field by field or written as a report.
 namespace vorlo::cli {
 
-// `vorlo calc CASE [--lang es|en]`: one line per field, name, value and unit separated by tabs.
+// `vorlo calc CASE [--lang es|en] [--exact]`: one line per field the window shows, name, value
+// and unit separated by tabs. `vorlo calc CASE... --csv`: one CSV row per file.
 int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream &errores);
 
 // `vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en]`.

@@ -2,7 +2,6 @@
 
 #include "fields/language.h"
 #include "report/report_header.h"
-#include "results/results_io.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -14,6 +13,33 @@ const QString kLang = QStringLiteral("lang");
 const QString kSalida = QStringLiteral("output");
 const QString kAyuda = QStringLiteral("help");
 const QString kExacto = QStringLiteral("exact");
+const QString kCsv = QStringLiteral("csv");
+
+// The case files named: one, or several for `calc --csv`; nullopt when they are fine.
+std::optional<QString> comprobarCasos(const QStringList &casos, bool varios) {
+    if (casos.isEmpty())
+        return QStringLiteral("no case file given");
+    if (casos.size() > 1 && !varios)
+        return QStringLiteral("one case file only, got %1").arg(casos.size());
+    if (casos.contains(QString()))
+        return QStringLiteral("the case file name is empty");
+    return std::nullopt;
+}
+// The note's header given on report's line, by the header's field names; the message of a
+// wrong usage.
+std::optional<QString> leerCabecera(const QCommandLineParser &parser, bool conSalida,
+                                    LineaCaso &l) {
+    if (!conSalida)
+        return std::nullopt;
+    for (const Campo &c : informe::cabecera::tabla().campos()) {
+        if (c.clave.isEmpty() || !parser.isSet(c.clave))
+            continue;
+        if (parser.values(c.clave).size() > 1)
+            return QStringLiteral("an option is given more than once");
+        l.cabecera.insert(c.nombre, parser.value(c.clave));
+    }
+    return std::nullopt;
+}
 } // namespace
 
 std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser) {
@@ -43,6 +69,8 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
             if (!c.clave.isEmpty())
                 parser.addOption({c.clave, c.rotulo.ingles + QStringLiteral(" in the header."),
                                   QStringLiteral("text")});
+    } else {
+        parser.addOption({kCsv, QStringLiteral("One CSV row per case file.")});
     }
     if (!parser.parse(argumentos))
         return parser.errorText();
@@ -59,23 +87,17 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
         return QStringLiteral("--lang must be es or en, not '%1'").arg(parser.value(kLang));
     l.idioma = *idioma;
     l.exacto = parser.isSet(kExacto);
-    if (conSalida)
-        for (const Campo &c : informe::cabecera::tabla().campos()) {
-            if (c.clave.isEmpty() || !parser.isSet(c.clave))
-                continue;
-            if (parser.values(c.clave).size() > 1)
-                return QStringLiteral("an option is given more than once");
-            l.cabecera.insert(c.nombre, parser.value(c.clave));
-        }
+    l.csv = !conSalida && parser.isSet(kCsv);
+    if (const auto m = leerCabecera(parser, conSalida, l))
+        return *m;
     // The command's own name came first and was taken as the program's.
-    const QStringList pos = parser.positionalArguments();
-    if (pos.isEmpty())
-        return QStringLiteral("no case file given");
-    if (pos.size() > 1)
-        return QStringLiteral("one case file only, got %1").arg(pos.size());
-    l.caso = pos.first();
-    if (l.caso.isEmpty())
-        return QStringLiteral("the case file name is empty");
+    l.casos = parser.positionalArguments();
+    if (const auto m = comprobarCasos(l.casos, l.csv)) {
+        // Several files print only as CSV: one table, one row each.
+        return l.casos.size() > 1 && !conSalida ? *m + QStringLiteral(" (--csv takes several)")
+                                                : *m;
+    }
+    l.caso = l.casos.first();
     if (conSalida) {
         if (!parser.isSet(kSalida) || parser.value(kSalida).isEmpty())
             return QStringLiteral("no output file given (-o OUT.pdf or -o OUT.csv)");
@@ -95,13 +117,10 @@ int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &m
 
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
 abrirCaso(const QString &ruta, const QString &idioma, bool exacto) {
-    const auto leido = resultados::leer(ruta);
-    if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido))
+    auto abierto = resultados::abrirArchivo(ruta, idioma, exacto);
+    if (const auto *e = std::get_if<resultados::ErrorArchivo>(&abierto))
         return e->texto(idioma);
-    // A results file holds no choice of mode: the defined one, unless asked for.
-    auto ventana = std::make_unique<resultados::VentanaTuberiaSimulada>(idioma, exacto);
-    ventana->abrir(std::get<resultados::Resultados>(leido));
-    return ventana;
+    return std::move(std::get<0>(abierto));
 }
 
 std::variant<CasoAbierto, int> prepararCaso(const QStringList &argumentos, bool conSalida,

@@ -22,22 +22,26 @@ std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser);
 
 // The parsed command line of a case command, or the message of a wrong usage.
 struct LineaCaso {
-    QString caso;
+    QString caso;        // the first file
+    QStringList casos{}; // every file: several only for `calc --csv`
     QString idioma;
     QString salida; // -o, for report
     bool ayuda = false;
     bool exacto = false; // --exact: the exact mode, whatever the case holds
+    bool csv = false;    // --csv, for calc: one CSV row per file
     // --project, --line, ...: the note's header texts given, by the header's field names.
     QMap<QString, QString> cabecera{};
 };
+// `conSalida`: report's line (-o); otherwise calc's (--csv, which takes several files).
 std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida);
 
 // Writes a wrong usage's message and the usage to `errores`; returns the exit code 2.
 int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &mensaje,
                   const QString &uso);
 
-// Reads the case and opens it in a pipe flow window made of texts; or the message naming the
-// file and why it cannot be read, in the language given.
+// Reads the case (.vorlo) or results file and opens it in a pipe flow window made of texts, with
+// the case's stored exact mode unless `exacto`; or the message naming the file and why it cannot
+// be read, in the language given.
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
 abrirCaso(const QString &ruta, const QString &idioma, bool exacto = false);
 

@@ -23,7 +23,7 @@ const QString kUso = QStringLiteral(
     "windows a case holds, computed again from their inputs. --project, --line, --revision,\n"
     "--prepared and --checked set those details over the case's. --lang chooses the language\n"
     "of the report (default: en). --exact computes every result from the exact Colebrook\n"
-    "friction factor and unrounded values.\n"
+    "friction factor and unrounded values; without it a case keeps the mode it was saved in.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
     "4 the output cannot be written (an earlier file stays as it was).\n");
 

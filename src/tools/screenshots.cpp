@@ -325,8 +325,10 @@ void ventanaLineaGas(const QString &sfx) {
     guardar(linea, QStringLiteral("gasline-") + sfx);
 }
 
-// The Moody chart with the worked example, and with a smooth pipe at Re 1e7, whose root lies
-// below the grid. The states come from the core calculation, as the pipe window's would.
+// The Moody chart with the worked example, with a smooth pipe at Re 1e7, whose root lies below
+// the grid, and with a very rough pipe (ε/D 0,14) at Re 100.000, whose root lies above it: every
+// legend entry shows and the f axis extends above 0,1. The states come from the core
+// calculation, as the pipe window's would.
 void ventanasMoody(const QString &sfx, const QString &idioma) {
     namespace t = vorlo::tuberia;
     CamposMapa ejemplo = t::ejemploComoCampos();
@@ -340,6 +342,12 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     if (const auto f = Colebrook(0, 100, 1e7))
         liso.escribir(t::ffinal, formatoFijo(*f, 4).value_or(QString()));
     PasoFriccionExacta(liso, idioma);
+    CamposMapa rugoso({{t::Re, QStringLiteral("100.000")},
+                       {t::Rugosidad, QStringLiteral("14")},
+                       {t::dint, QStringLiteral("100")}});
+    if (const auto f = Colebrook(14, 100, 1e5))
+        rugoso.escribir(t::ffinal, formatoFijo(*f, 4).value_or(QString()));
+    PasoFriccionExacta(rugoso, idioma);
 
     const auto estado = [&](const CamposMapa &c) {
         return EstadoMoody{c.texto(t::Re), c.texto(t::ffinal), c.texto(t::Rugosidad),
@@ -349,6 +357,8 @@ void ventanasMoody(const QString &sfx, const QString &idioma) {
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-") + sfx);
     abrirMoody(estado(liso));
     guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-clipped-") + sfx);
+    abrirMoody(estado(rugoso));
+    guardar(ventanas().existente<FormMoody>(), QStringLiteral("moody-rough-") + sfx);
 }
 
 // Water and steam: boiler water at 10 bar a, 0,39 K below saturation, so the red note shows.

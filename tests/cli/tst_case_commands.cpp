@@ -1,33 +1,50 @@
 #include "case_commands.h"
 #include "commands.h"
+#include "pipeflow/pipe_fields.h"
+#include "report/report_formats.h"
 
+#include "../support/cli_fixture.h"
 #include "../support/file_helpers.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
 using namespace vorlo;
 using namespace vorlo::cli;
+namespace t = vorlo::tuberia;
 
 namespace {
+
+const QString kDefinido = "Results: friction factor from the grid 0,01–0,1, as displayed";
+const QString kExacto = "Results: exact Colebrook friction factor, full precision";
+
+// The worked example as a case (liquids, dynamic viscosity, the defined mode); `cambios` sets
+// options (a bool) and texts by name.
+QByteArray casoEjemplo(const QVariantMap &cambios = {}) {
+    QVariantMap op{{t::Option1, true}, {t::Option3, true}};
+    QVariantMap tx{{t::Qproceso, "36"}, {t::dproceso, "998"}, {t::vdinamica, "0,001"},
+                   {t::dint, "100"},    {t::L, "100"},        {t::Rugosidad, "0,05"},
+                   {t::Desnivel, "5"},  {t::ktotal, "2"}};
+    for (auto it = cambios.cbegin(); it != cambios.cend(); ++it)
+        (it->typeId() == QMetaType::Bool ? op : tx)[it.key()] = *it;
+    const QJsonObject tuberia{{"options", QJsonObject::fromVariantMap(op)},
+                              {"fields", QJsonObject::fromVariantMap(tx)}};
+    return QJsonDocument(QJsonObject{{"format", "vorlo-case"}, {"version", 1}, {"pipe", tuberia}})
+        .toJson();
+}
 
 const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
                             "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
 
-struct Salida {
-    int codigo = 0;
-    QString out, err;
-};
+using Salida = prueba::Resultado;
 
 // Runs a command as main() does: looked up in the command table by its name.
 Salida ejecutar(const char *nombre, const QStringList &argumentos) {
-    Salida s;
-    QTextStream so(&s.out), se(&s.err);
-    s.codigo = buscarComando(nombre)->ejecutar(QStringList{nombre} + argumentos, so, se);
-    so.flush(), se.flush();
-    return s;
+    return prueba::ejecutar(buscarComando(nombre)->ejecutar, nombre, argumentos);
 }
 
 } // namespace
@@ -45,6 +62,18 @@ class TestCaseCommands : public QObject {
         prueba::escribirBytes(m_caso, kEjemplo);
         prueba::escribirBytes(m_dir.filePath("tab.vrq"),
                               QByteArray(kEjemplo).replace("0,05\r", "0,\t05\r"));
+        prueba::escribirBytes(m_dir.filePath("ejemplo.vorlo"), casoEjemplo());
+        prueba::escribirBytes(m_dir.filePath("exacto.vorlo"),
+                              casoEjemplo({{t::CheckExacto, true}}));
+        prueba::escribirBytes(m_dir.filePath("gases.vorlo"),
+                              casoEjemplo({{t::Option1, false}, {t::Option2, true}}));
+        prueba::escribirBytes(m_dir.filePath("cinematica.vorlo"),
+                              casoEjemplo({{t::Option3, false},
+                                           {t::Option4, true},
+                                           {t::vdinamica, ""},
+                                           {t::Vcinematica, "0,000001"}}));
+        // The CSV's first column names the files as given.
+        QVERIFY(QDir::setCurrent(m_dir.path()));
     }
 
     void both_commands_are_in_the_table() {
@@ -79,11 +108,11 @@ class TestCaseCommands : public QObject {
         argumentos[0] = m_dir.filePath(argumentos[0]);
         const Salida s = ejecutar("calc", argumentos);
         QCOMPARE(s.codigo, 0);
-        QCOMPARE(s.err, "");
-        QVERIFY2(s.out.split('\n').contains(linea), qPrintable(s.out));
-        QVERIFY(s.out.startsWith("CheckExacto\t") && s.out.endsWith('\n'));
-        QCOMPARE(s.out.split('\n').at(1), "Qproceso\t36\tm3/h");
-        for (const QString &l : s.out.split('\n', Qt::SkipEmptyParts))
+        QCOMPARE(s.errores, "");
+        QVERIFY2(s.salida.split('\n').contains(linea), qPrintable(s.salida));
+        QVERIFY(s.salida.startsWith("CheckExacto\t") && s.salida.endsWith('\n'));
+        QCOMPARE(s.salida.split('\n').at(1), "Qproceso\t36\tm3/h");
+        for (const QString &l : s.salida.split('\n', Qt::SkipEmptyParts))
             QCOMPARE(l.count('\t'), 2);
     }
 
@@ -102,6 +131,9 @@ class TestCaseCommands : public QObject {
         QTest::newRow("report, no case")       << true << QStringList{"-o", "x.pdf"} << 2 << "no case";
         QTest::newRow("report, .txt")          << true << QStringList{"a", "-o", "x.txt"} << 2 << "must end in .pdf or .csv";
         QTest::newRow("report, --lang de")     << true << QStringList{"a", "-o", "x.pdf", "--lang=de"} << 2 << "es or en";
+        QTest::newRow("calc, two files")       << false << QStringList{"a", "b"} << 2 << "got 2 (--csv takes several)";
+        QTest::newRow("calc --csv, empty name") << false << QStringList{"a", "", "--csv"} << 2 << "name is empty";
+        QTest::newRow("report, two files")     << true << QStringList{"a", "b", "-o", "x.pdf"} << 2 << "one case file only";
         // clang-format on
     }
     void usage() {
@@ -111,8 +143,8 @@ class TestCaseCommands : public QObject {
         QFETCH(QString, motivo);
         const Salida s = ejecutar(esReport ? "report" : "calc", argumentos);
         QCOMPARE(s.codigo, codigo);
-        QCOMPARE(codigo ? s.out : s.err, "");
-        const QString dice = codigo ? s.err : s.out;
+        QCOMPARE(codigo ? s.salida : s.errores, "");
+        const QString dice = codigo ? s.errores : s.salida;
         QVERIFY2(dice.contains(motivo), qPrintable(dice));
         QVERIFY(dice.contains(esReport ? "Usage: vorlo report" : "Usage: vorlo calc"));
         QVERIFY(!QFile::exists("x.pdf") && !QFile::exists("x.txt"));
@@ -130,6 +162,13 @@ class TestCaseCommands : public QObject {
         QTest::newRow("15 lines")   << kEjemplo.left(kEjemplo.lastIndexOf("2\r\n")) << "it has 15 lines instead of 16" << "en";
         QTest::newRow("a folder")   << QByteArray("carpeta") << "that name is a folder" << "en";
         QTest::newRow("both modes") << ambas << "lines 1 and 2 cannot both be \"True\"" << "en";
+        // A .vorlo name is a case, refused as the windows refuse it.
+        QTest::newRow("missing.vorlo")    << QByteArray() << "the file does not exist" << "en";
+        QTest::newRow("json.vorlo")       << QByteArray("{\"format\": ") << "it is not a JSON file" << "en";
+        QTest::newRow("otro.vorlo")       << QByteArray("{\"format\": \"x\"}") << "it is not a Vorlo case" << "en";
+        QTest::newRow("nuevo.vorlo")      << QByteArray("{\"format\": \"vorlo-case\", \"version\": 2}") << "format version 2; this program reads up to 1" << "en";
+        QTest::newRow("numero.vorlo")     << casoEjemplo({{t::Qproceso, 36}}) << "\"pipe.fields.Qproceso\" is not of the expected type" << "en";
+        QTest::newRow("texto.vorlo")      << casoEjemplo({{t::dint, "1OO"}}) << "el campo \"pipe.fields.dint\" no admite su texto" << "es";
         // clang-format on
     }
     void an_unreadable_case_exits_3_and_writes_nothing() {
@@ -144,12 +183,97 @@ class TestCaseCommands : public QObject {
         const QString pdf = m_dir.filePath("malo.pdf");
         const Salida r = ejecutar("report", {caso, "-o", pdf, "--lang", idioma});
         QCOMPARE(r.codigo, 3);
-        QVERIFY2(r.err.contains(caso) && r.err.contains(motivo), qPrintable(r.err));
+        QVERIFY2(r.errores.contains(caso) && r.errores.contains(motivo), qPrintable(r.errores));
         QVERIFY(!QFile::exists(pdf));
         const Salida c = ejecutar("calc", {caso, "--lang", idioma});
         QCOMPARE(c.codigo, 3);
-        QCOMPARE(c.out, "");
-        QVERIFY2(c.err.contains(caso) && c.err.contains(motivo), qPrintable(c.err));
+        QCOMPARE(c.salida, "");
+        QVERIFY2(c.errores.contains(caso) && c.errores.contains(motivo), qPrintable(c.errores));
+    }
+
+    // A case prints what the window shows in its mode and viscosity, nothing it hides.
+    void calc_reads_a_case_data() {
+        QTest::addColumn<QByteArray>("caso");
+        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<QStringList>("lineas");
+        QTest::addColumn<QStringList>("ocultos"); // fields with no line
+        const QStringList gases{t::L, t::Desnivel, t::DPtotalm, t::DPbarTotal,
+                                t::PcargaTuberiaYaccesorios};
+        const QStringList no, exacto{"--exact"};
+        // clang-format off
+        QTest::newRow("worked example") << casoEjemplo() << no << QStringList{"CheckExacto\t" + kDefinido + "\t", "Re\t127.065\t", "DPbarTotal\t0,648703017651904\tbar"} << QStringList{t::Vcinematica, t::LabelTuberia};
+        // The mode the case was saved in, unless --exact.
+        QTest::newRow("saved exact") << casoEjemplo({{t::CheckExacto, true}}) << no << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
+        QTest::newRow("--exact over saved defined") << casoEjemplo() << exacto << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
+        QTest::newRow("kinematic") << casoEjemplo({{t::Option3, false}, {t::Option4, true}, {t::vdinamica, ""}, {t::Vcinematica, "0,000001"}})
+                                   << no << QStringList{"Vcinematica\t0,000001\tm2/s", "Re\t127.320\t"} << QStringList{t::vdinamica};
+        QTest::newRow("gases mode") << casoEjemplo({{t::Option1, false}, {t::Option2, true}}) << no << QStringList{"ktotal\t2\t"} << gases;
+        QTest::newRow("pipe designation") << casoEjemplo({{t::LabelTuberia, "4\" Sch 40"}}) << no << QStringList{"LabelTuberia\t4\" Sch 40\t"} << no;
+        QTest::newRow("a field left out") << casoEjemplo({{t::L, ""}}) << no << QStringList{"L\t\tm", "DPbarTotal\t\tbar"} << no;
+        QTest::newRow("no pipe part") << QByteArray("{\"format\": \"vorlo-case\", \"version\": 1, \"gas\": {}}")
+                                      << no << QStringList{"Qproceso\t\tm3/h", "Desnivel\t0\tm"} << QStringList{t::Vcinematica};
+        // clang-format on
+    }
+    void calc_reads_a_case() {
+        QFETCH(QByteArray, caso);
+        QFETCH(QStringList, opciones);
+        QFETCH(QStringList, lineas);
+        QFETCH(QStringList, ocultos);
+        prueba::escribirBytes("leido.vorlo", caso);
+        const Salida s = ejecutar("calc", QStringList{"leido.vorlo"} + opciones);
+        QCOMPARE(s.codigo + s.errores.size(), 0);
+        for (const QString &l : lineas)
+            QVERIFY2(s.salida.split('\n').contains(l), qPrintable(l + " not in\n" + s.salida));
+        for (const QString &n : ocultos)
+            QVERIFY2(!s.salida.contains('\n' + n + '\t'), qPrintable(n));
+    }
+
+    // One table for many files: a row per readable file, each cell what calc prints for that
+    // file, empty where its window hides the field; the header is the union of the fields.
+    void csv_prints_a_row_per_file_data() {
+        QTest::addColumn<QStringList>("archivos");
+        QTest::addColumn<int>("ilegibles"); // the files named "nada..."
+        QTest::addColumn<QString>("cabecera");
+        const QString gases = "file,CheckExacto,Qproceso,dproceso,vdinamica,dint,Vproceso,Re,"
+                              "laminarturbulento,Rugosidad,ffinal,Labelffriccion,fexacta,"
+                              "Labelfexacta,DP,DPbar,ktotal,PerdidaAccesorios";
+        const QString liquidos = QString(gases).replace(
+            "DPbar,ktotal,PerdidaAccesorios", "DPbar,L,Desnivel,DPtotalm,DPbarTotal,ktotal,"
+                                              "PerdidaAccesorios,PcargaTuberiaYaccesorios");
+        // clang-format off
+        QTest::newRow("gases only")        << QStringList{"gases.vorlo"} << 0 << gases;
+        QTest::newRow("liquids and gases") << QStringList{"gases.vorlo", "exacto.vorlo"} << 0 << liquidos;
+        QTest::newRow("both viscosities")  << QStringList{"ejemplo.vorlo", "cinematica.vorlo"} << 0 << QString(liquidos).replace("vdinamica,", "vdinamica,Vcinematica,");
+        QTest::newRow("one unreadable")    << QStringList{"ejemplo.vrq", "nada.vorlo", "gases.vorlo"} << 1 << liquidos;
+        QTest::newRow("none readable")     << QStringList{"nada.vorlo", "nada.vrq"} << 2 << QString();
+        // clang-format on
+    }
+    void csv_prints_a_row_per_file() {
+        QFETCH(QStringList, archivos);
+        QFETCH(int, ilegibles);
+        QFETCH(QString, cabecera);
+        const Salida s = ejecutar("calc", archivos + QStringList{"--csv"});
+        QCOMPARE(s.codigo, ilegibles ? 3 : 0);
+        QCOMPARE(s.errores.count("vorlo calc: The file \"nada."), ilegibles);
+        QString esperado = cabecera.isEmpty() ? QString() : cabecera + '\n';
+        for (const QString &archivo : archivos) {
+            if (archivo.startsWith("nada"))
+                continue;
+            QHash<QString, QString> textos; // calc's own lines for the file
+            for (const QString &l : ejecutar("calc", {archivo}).salida.split('\n'))
+                textos.insert(l.section('\t', 0, 0), l.section('\t', 1, 1));
+            textos.insert("file", archivo);
+            QStringList celdas;
+            for (const QString &n : cabecera.split(','))
+                celdas << informe::valorCsv(textos.value(n));
+            esperado += celdas.join(',') + '\n';
+        }
+        QCOMPARE(s.salida, esperado);
+    }
+
+    void calc_exits_4_when_its_output_cannot_be_written() {
+        prueba::salidaImposible(&comandoCalc, {"calc", "ejemplo.vorlo"});
+        prueba::salidaImposible(&comandoCalc, {"calc", "ejemplo.vorlo", "gases.vorlo", "--csv"});
     }
 
     void report_writes_the_pdf_and_the_csv() {
@@ -161,15 +285,18 @@ class TestCaseCommands : public QObject {
         QVERIFY(p.count("/Type /Page\n") + p.count("/Type /Page\r") >= 2);
         const Salida s = ejecutar("report", {m_caso, "-o", csv});
         QCOMPARE(s.codigo, 0);
-        QCOMPARE(s.err, "");
+        QCOMPARE(s.errores, "");
         const QByteArray b = prueba::bytesDe(csv);
-        QVERIFY(b.startsWith("field,caption,value,unit\r\nOption1,Liquids,True,\r\n"));
-        QVERIFY(b.contains("\r\nDPbarTotal,Total pressure drop,\"0,648703017651904\",bar\r\n"));
-        // Every calc value is in the CSV, exactly as printed.
-        for (const QString &l : ejecutar("calc", {m_caso}).out.split('\n', Qt::SkipEmptyParts))
-            if (!l.startsWith("Vcinematica\t")) // hidden while the dynamic viscosity is chosen
-                QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()),
-                         qPrintable(l));
+        QVERIFY(
+            b.startsWith("field,caption,value,unit,value_number\r\nOption1,Liquids,True,,\r\n"));
+        QVERIFY(b.contains(
+            "\r\nDPbarTotal,Total pressure drop,\"0,648703017651904\",bar,0.648703017651904\r\n"));
+        // Every calc line is a row of the CSV: calc prints what the report lists.
+        for (const QString &l : ejecutar("calc", {m_caso}).salida.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(b.contains(("\r\n" + l.section('\t', 0, 0) + ",").toUtf8()), qPrintable(l));
+        // A case's report in the mode it was saved in.
+        QCOMPARE(ejecutar("report", {"exacto.vorlo", "-o", csv}).codigo, 0);
+        QVERIFY(prueba::bytesDe(csv).contains("\r\nRe,Reynolds,127.069,,127069\r\n"));
     }
 
     void an_output_that_cannot_be_written_exits_4_and_keeps_the_earlier_file_data() {
@@ -194,7 +321,7 @@ class TestCaseCommands : public QObject {
         const QString ruta = dir.filePath(salida);
         const Salida s = ejecutar("report", {m_caso, "-o", ruta});
         QCOMPARE(s.codigo, 4);
-        QVERIFY2(s.err.contains(ruta) && s.err.contains(motivo), qPrintable(s.err));
+        QVERIFY2(s.errores.contains(ruta) && s.errores.contains(motivo), qPrintable(s.errores));
         QCOMPARE(prueba::bytesDe(dir.filePath("plano")) + '|' +
                      prueba::bytesDe(dir.filePath("solo.csv")),
                  "earlier|earlier csv");

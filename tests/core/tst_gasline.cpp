@@ -284,11 +284,58 @@ class TestGasLine : public QObject {
         QCOMPARE(s.nota, nota);
         QCOMPARE(s.masicoMaximoKgH.has_value(), nota == Nota::Ahogada);
         if (nota == Nota::Ahogada) {
-            QVERIFY(!s.masicoKgH && !s.p2Bar && !s.v2 && *s.p2AhogoBar > 0 && *s.p2AhogoBar < 8);
+            QVERIFY(!s.p2Bar && *s.p2AhogoBar > 0 && *s.p2AhogoBar < 8);
             const Linea l{8e5, 9.5, 0.08, 300, 1.8e-5};
             const Limite lim = limiteAhogo(l, colebrookPara(0.05, 80));
             QVERIFY(relativo(*s.masicoMaximoKgH, lim.ahogo->masicoMaximo * 3600) < 1e-14);
         }
+    }
+
+    // Choked solving for P2, the flow given cannot pass: no P2, no drop, no outlet velocity.
+    // Choked solving for the flow, the line carries its largest flow: the outlet at the choking
+    // pressure and at the limit velocity, the drop down to that pressure, never to the P2 given.
+    void choked_line_results_data() {
+        QTest::addColumn<bool>("calcularP2");
+        QTest::addColumn<double>("valor"); // kg/h or bar a
+        QTest::addColumn<double>("f");     // 0: Colebrook's
+        // clang-format off
+        QTest::newRow("for P2, flow beyond the largest") << true << 1e6 << 0.0;
+        QTest::newRow("for the flow, Colebrook")         << false << 0.5 << 0.0;
+        QTest::newRow("for the flow, f given")           << false << 0.5 << 0.03;
+        QTest::newRow("for the flow, P2 just below")     << false << 0.7 << 0.03;
+        // clang-format on
+    }
+    void choked_line_results() {
+        QFETCH(bool, calcularP2);
+        QFETCH(double, valor);
+        QFETCH(double, f);
+        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, {}, {}, {}, calcularP2, f > 0};
+        (calcularP2 ? e.masicoKgH : e.p2Bar) = valor;
+        if (f > 0)
+            e.f = f;
+        const Salidas s = calcularVentana(e, colebrookReferencia);
+        QCOMPARE(s.nota, Nota::Ahogada);
+        QVERIFY(!s.p2Bar && s.masicoMaximoKgH && s.p2AhogoBar && s.v1);
+        if (calcularP2) {
+            QVERIFY(!s.masicoKgH && !s.caidaBar && !s.caidaPorcentaje && !s.v2);
+            return;
+        }
+        QVERIFY(*s.p2AhogoBar > valor);
+        const Linea l{8e5, 9.5, 0.08, 300, 1.8e-5};
+        const double p2Ahogo = *s.p2AhogoBar * 1e5;
+        const double masico = *s.masicoKgH / 3600;
+        const double vLimite = std::sqrt(l.p1 / l.densidad1);
+        QCOMPARE(*s.masicoKgH, *s.masicoMaximoKgH);
+        // The outlet at the limit velocity, and the flow equation met at the choking pressure
+        // with the f of that flow.
+        QVERIFY(relativo(*s.v2, vLimite) < 1e-9);
+        QVERIFY(relativo(masico, vLimite * (p2Ahogo / l.p1) * area(l) * l.densidad1) < 1e-9);
+        const double fUsado = f > 0 ? f : *s.f;
+        QVERIFY(f > 0 ? !s.f : relativo(*s.f, *colebrookReferencia(0.05, 80, *s.re)) < 1e-9);
+        QVERIFY(relativo(masico, masicoDeEcuacion(l, fUsado, p2Ahogo)) < 1e-9);
+        QVERIFY(relativo(*s.re, 4 * masico / (std::numbers::pi * l.dint * 1.8e-5)) < 1e-12);
+        QVERIFY(relativo(*s.caidaBar, 8 - *s.p2AhogoBar) < 1e-12);
+        QVERIFY(relativo(*s.caidaPorcentaje, 100 * (8 - *s.p2AhogoBar) / 8) < 1e-12);
     }
 };
 

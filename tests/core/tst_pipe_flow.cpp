@@ -1,6 +1,7 @@
 #include "fields/language.h"
 #include "pipeflow/colebrook.h"
 #include "pipeflow/pipe_flow.h"
+#include "pipeflow/pipe_notes.h"
 
 #include <QTest>
 
@@ -24,6 +25,39 @@ std::optional<int> asentar(CamposMapa &c, const QString &idioma = kEspanol) {
 class TestPipeFlow : public QObject {
     Q_OBJECT
   private slots:
+    // Where Re gives no note, a note the pass left stands, put into the other language; an
+    // empty one stays empty.
+    void notes_left_by_the_pass_change_language_as_they_stand_data() {
+        QTest::addColumn<QString>("re");
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QStringList>("antes"); // regime, friction note
+        QTest::addColumn<QStringList>("despues");
+        // clang-format off
+        QTest::newRow("Re -5, to en") << "-5" << kIngles
+            << QStringList{"Turbulento", "   Factor de fricción de Colebrook (flujo turbulento)"}
+            << QStringList{"Turbulent Flow", "   Colebrook Friction Factor (turbulent flow)"};
+        QTest::newRow("Re not a number, to es") << "1-2" << kEspanol
+            << QStringList{"Critical Zone", "Friction factor. Laminar Flow"}
+            << QStringList{"Zona Crítica", "Factor de fricción flujo laminar"};
+        QTest::newRow("no friction note, to en") << "0" << kIngles
+            << QStringList{"Flujo Laminar", ""} << QStringList{"Laminar Flow", ""};
+        // clang-format on
+    }
+    void notes_left_by_the_pass_change_language_as_they_stand() {
+        QFETCH(QString, re);
+        QFETCH(QString, idioma);
+        QFETCH(QStringList, antes);
+        QFETCH(QStringList, despues);
+        CamposMapa c({{t::Re, re},
+                      {t::laminarturbulento, antes[0]},
+                      {t::Labelffriccion, antes[1]},
+                      {t::dint, "100"},
+                      {t::Rugosidad, "0,05"}});
+        notasEnLengua(c, idioma);
+        QCOMPARE((QStringList{c.texto(t::laminarturbulento), c.texto(t::Labelffriccion)}), despues);
+        QCOMPARE(c.texto(t::Re), re);
+    }
+
     void worked_example_settles_to_the_published_results() {
         CamposMapa c = ejemplo();
         QVERIFY(asentar(c).has_value());

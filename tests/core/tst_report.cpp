@@ -268,21 +268,55 @@ class TestReport : public QObject {
         c.escribir(t::ktotal, "1,07");
         const Informe inf = informeTuberia(c, kEspanol, kFecha, datosAccesorios("1,07"));
         const QByteArray b = csv(inf);
-        QVERIFY(b.startsWith("field,caption,value,unit\r\nOption1,Líquidos,True,\r\n"));
+        QVERIFY(
+            b.startsWith("field,caption,value,unit,value_number\r\nOption1,Líquidos,True,,\r\n"));
         const QList<Fila> modelo = inf.opciones + inf.filas();
         for (const Fila &f : modelo)
             QVERIFY2(b.contains(("\r\n" + f.campo + ',' + valorCsv(f.titulo) + ',' +
-                                 valorCsv(f.valor) + ',' + f.unidad + "\r\n")
+                                 valorCsv(f.valor) + ',' + f.unidad + ',')
                                     .toUtf8()),
                      qPrintable(f.campo));
-        QVERIFY(b.contains("\r\nLabelTuberia,Tubería,\"4\"\" Sch 40, \"\"XS\"\"\r\nnueva\","));
+        QVERIFY(b.contains("\r\nLabelTuberia,Tubería,\"4\"\" Sch 40, \"\"XS\"\"\r\nnueva\",,\r\n"));
         // Each fitting by its row's title in the report's language, whatever the window showed.
-        QVERIFY(b.contains("\r\nNaccesorios(0)*k(0),Codo 90º (Uds × K),\"0,9\",\r\n"));
-        QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"));
-        QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,\r\n"
-                           "MetodoK,Método de los K,Tabla,\r\n"));
+        QVERIFY(b.contains("\r\nNaccesorios(0)*k(0),Codo 90º (Uds × K),\"0,9\",,0.9\r\n"));
+        QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,,\r\n"
+                           "MetodoK,Método de los K,Tabla,,\r\n"));
+        // The fifth column: the number of a quantity, nothing for an option, a note or a text.
+        QVERIFY(b.contains("\r\nDPbarTotal,Pérdida de Carga "
+                           "Total,\"0,648703017651904\",bar,0.648703017651904\r\n"));
+        QVERIFY(b.contains("\r\nRe,Reynolds,127.065,,127065\r\n"));
+        QVERIFY(b.contains("\r\nffinal,Factor de fricción f,\",0197\",,0.0197\r\n"));
+        QVERIFY(b.contains("\r\nlaminarturbulento,Régimen,Turbulento,,\r\n"));
+        QVERIFY(b.contains("\r\nNaccesorios(21),Definido por usuario 1 (Uds),3,,3\r\n"
+                           "k(21),Definido por usuario 1 (K),x,,\r\n"));
         // One record per row, plus the one line break inside the quoted pipe text.
         QCOMPARE(b.count("\r\n"), 1 + modelo.size() + 3 + 3 * 3 + 1);
+    }
+
+    // The shown number with a decimal point: the same digits, never more, no grouping.
+    void value_number_has_the_digits_shown_data() {
+        QTest::addColumn<QString>("valor");
+        QTest::addColumn<QString>("numero");
+        // clang-format off
+        QTest::newRow("integer")                << "36" << "36";
+        QTest::newRow("grouped")                << "127.065" << "127065";
+        QTest::newRow("two groups, decimals")   << "1.234.567,50" << "1234567.50";
+        QTest::newRow("no leading zero")        << ",0197" << "0.0197";
+        QTest::newRow("negative, no zero")      << "-,5" << "-0.5";
+        QTest::newRow("trailing comma")         << "5," << "5";
+        QTest::newRow("leading zeros")          << "007,10" << "7.10";
+        QTest::newRow("exponent")               << "1,8198E-05" << "1.8198E-05";
+        QTest::newRow("exponent, small e")      << "1,23450e+4" << "1.23450e+4";
+        QTest::newRow("empty")                  << "" << "";
+        QTest::newRow("a note")                 << "Turbulent Flow" << "";
+        QTest::newRow("point as decimal")       << "0.5" << "";
+        QTest::newRow("two commas")             << "1,2,3" << "";
+        QTest::newRow("beyond a double")        << "1e400" << "";
+        // clang-format on
+    }
+    void value_number_has_the_digits_shown() {
+        QFETCH(QString, valor);
+        QTEST(numeroCsv(valor), "numero");
     }
 
     void plain_text_keeps_every_value_in_its_cell() {

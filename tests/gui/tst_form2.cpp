@@ -491,6 +491,36 @@ class TestForm2 : public PruebaGui {
         QCOMPARE(fondoDe(f, g::dref), kRojo);
     }
 
+    // A flag click puts the help line's hint into the new language at once, whichever hint it
+    // shows; the clear button's tooltip follows too.
+    void flags_put_the_hint_into_the_new_language_data() {
+        QTest::addColumn<QString>("idioma"); // before the click
+        QTest::addColumn<QString>("sobre");  // empty: the window's background
+        QTest::addColumn<QString>("pista");  // the hint's start after the click
+        // clang-format off
+        QTest::newRow("density, es to en")    << kEspanol << g::dproceso << "DENSITY (referenced";
+        QTest::newRow("flow, en to es")       << kIngles << g::Qproceso << "Los campos marcados en rojo";
+        QTest::newRow("background, es to en") << kEspanol << "" << kGeneralEn;
+        QTest::newRow("background, en to es") << kIngles << "" << kGeneralEs;
+        // clang-format on
+    }
+    void flags_put_the_hint_into_the_new_language() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, sobre);
+        QFETCH(QString, pista);
+        Idioma = idioma;
+        auto *f = ventanas().mostrar<Form2>();
+        moverSobre(sobre.isEmpty() ? f : control(f, sobre));
+        auto *ayuda = control<QLabel>(f, "MensajeAyuda");
+        const QString antes = ayuda->text();
+        const bool aIngles = idioma == kEspanol;
+        QTest::mouseClick(control(f, aIngles ? "Picture1" : "Spain"), Qt::LeftButton);
+        QVERIFY2(ayuda->text().startsWith(pista) && ayuda->text() != antes,
+                 qPrintable(ayuda->text()));
+        QCOMPARE(control(f, "Command5")->toolTip(), aIngles ? "Clear" : "Borrar");
+        QCOMPARE(control(f, "Command5")->accessibleName(), aIngles ? "Clear" : "Borrar");
+    }
+
     void hints_follow_english_without_a_known_language() {
         auto *f = ventanas().mostrar<Form2>();
         Idioma = QStringLiteral("FRANÇAIS");

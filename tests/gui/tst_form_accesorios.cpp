@@ -518,7 +518,7 @@ class TestFormAccesorios : public PruebaGui {
         const QString csv =
             informe::csv(informe::informeTuberia(*r, kIngles, {}, accesoriosAbiertos()));
         QVERIFY(csv.contains(
-            "MetodoK,K method,2-K (Hooper),\r\nLabelMetodo,K calculation,\"K = K1/Re"));
+            "MetodoK,K method,2-K (Hooper),,\r\nLabelMetodo,K calculation,\"K = K1/Re"));
         // The report names the fittings in its own language, whatever the window shows.
         QVERIFY(csv.contains("\r\nk(0),Elbow 90º (K),\"" + kDe(f, 0)->text() + "\","));
         // A new pipe diameter empties the pipe's K total; a new Re does not put the old one back.

@@ -343,6 +343,69 @@ class TestFormReynolds : public PruebaGui {
                  "Pulsar botón \"Seleccionar Accesorios\" para calcular Ktotal");
     }
 
+    // A flag click puts the notes and the help line into the new language at once, from what
+    // the window shows: nothing else changes (totals a double click on DPbar wrote included),
+    // and the next pass writes the same notes.
+    void flags_rewrite_the_notes_at_once_data() {
+        QTest::addColumn<QString>("idioma"); // before the click
+        QTest::addColumn<bool>("exacto");
+        QTest::addColumn<QString>("caudal");
+        QTest::addColumn<bool>("totales");
+        // clang-format off
+        QTest::newRow("turbulent, es to en")                << kEspanol << false << "36" << false;
+        QTest::newRow("turbulent, totals, es to en")        << kEspanol << false << "36" << true;
+        QTest::newRow("transition, en to es")               << kIngles << false << "0.85" << false;
+        QTest::newRow("laminar, es to en")                  << kEspanol << false << "0.2" << false;
+        QTest::newRow("exact, turbulent, totals, en to es") << kIngles << true << "36" << true;
+        QTest::newRow("exact, transition, es to en")        << kEspanol << true << "0.85" << false;
+        // clang-format on
+    }
+    void flags_rewrite_the_notes_at_once() {
+        QFETCH(QString, idioma);
+        QFETCH(bool, exacto);
+        QFETCH(QString, caudal);
+        QFETCH(bool, totales);
+        ventanas().cerrarTodas();
+        Idioma = idioma;
+        f = ventanas().mostrar<FormReynolds>();
+        if (exacto)
+            pulsar(f, t::CheckExacto);
+        teclearEjemplo();
+        teclear(t::Qproceso, caudal);
+        tic(f);
+        moverSobre(control("centralwidget"));
+        if (totales)
+            QTest::mouseDClick(etiqueta(t::DPbar), Qt::LeftButton);
+        const QStringList notas = {t::laminarturbulento, t::Labelffriccion, t::Labelfexacta};
+        const auto leer = [&] {
+            QStringList l;
+            for (const QString &n : notas)
+                l << etiqueta(n)->text()
+                  << etiqueta(n)->palette().color(QPalette::WindowText).name();
+            return l;
+        };
+        QStringList campos = camposTuberia();
+        campos << t::fexacta;
+        for (const QString &n : notas)
+            campos.removeAll(n);
+        const QStringList antes = estadoCampos(*f, campos);
+        const QStringList notasAntes = leer();
+        const bool aIngles = idioma == kEspanol;
+        pulsar(f, aIngles ? "Picture1" : "Spain");
+        const QStringList notasDespues = leer();
+        QCOMPARE(estadoCampos(*f, campos), antes);
+        QVERIFY(notasDespues[0] != notasAntes[0]);
+        QVERIFY(etiqueta("MensajeAyuda")
+                    ->text()
+                    .startsWith(
+                        totales ? (aIngles ? "DP and DPbar now show" : "DP y DPbar muestran ahora")
+                                : (aIngles ? "Fields that can be calculated"
+                                           : "Los campos que podemos")));
+        teclear(t::L, "100"); // retyped: a pass in the new language
+        tic(f);
+        QCOMPARE(leer(), notasDespues);
+    }
+
     void an_open_window_keeps_its_captions_but_new_notes_follow_the_language() {
         ventanas().cerrarTodas();
         Idioma.clear();

@@ -128,6 +128,59 @@ class TestFormTuberias : public PruebaGui {
         QVERIFY(cerrada());
     }
 
+    // Typing the start of a size reaches the size meant wherever the list stands; in the open
+    // drop-down it moves the highlight, and Enter picks it. The schedules follow the size.
+    void typing_a_size_reaches_it_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("norma");
+        QTest::addColumn<QString>("desde");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<bool>("desplegada");
+        QTest::addColumn<QString>("esperado");
+        const QString seis = "6\" (DN 150)";
+        // clang-format off
+        QTest::newRow("2, not 20, es")        << kEspanol << "ASME B36.10M" << seis << "2" << false << "2\" (DN 50)";
+        QTest::newRow("2 1, en")              << kIngles << "ASME B36.10M" << seis << "2 1" << false << "2 1/2\" (DN 65)";
+        QTest::newRow("2-1, es")              << kEspanol << "ASME B36.10M" << seis << "2-1" << false << "2 1/2\" (DN 65)";
+        QTest::newRow("20, en")               << kIngles << "ASME B36.10M" << seis << "20" << false << "20\" (DN 500)";
+        QTest::newRow("1 from 12, es")        << kEspanol << "ASME B36.10M" << "12\" (DN 300)" << "1" << false << "1\" (DN 25)";
+        QTest::newRow("3/, en")               << kIngles << "ASME B36.10M" << seis << "3/" << false << "3/8\" (DN 10)";
+        QTest::newRow("with the inch mark, es") << kEspanol << "ASME B36.19M" << seis << "1 1/2\"" << false << "1 1/2\" (DN 40)";
+        QTest::newRow("no such size, en")     << kIngles << "ASME B36.10M" << seis << "7" << false << seis;
+        QTest::newRow("open list, es")        << kEspanol << "ASME B36.10M" << seis << "2 1" << true << "2 1/2\" (DN 65)";
+        QTest::newRow("DN 2, en")             << kIngles << "EN 10255" << "DN 80" << "2" << false << "DN 20";
+        QTest::newRow("DN 25, es")            << kEspanol << "EN 10255" << "DN 80" << "25" << false << "DN 25";
+        QTest::newRow("typed with DN, en")    << kIngles << "EN 10255" << "DN 80" << "DN 15" << false << "DN 15";
+        QTest::newRow("DN, open list, es")    << kEspanol << "EN 10255" << "DN 80" << "15" << true << "DN 15";
+        // clang-format on
+    }
+    void typing_a_size_reaches_it() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, norma);
+        QFETCH(QString, desde);
+        QFETCH(QString, tecleado);
+        QFETCH(bool, desplegada);
+        QFETCH(QString, esperado);
+        Idioma = idioma;
+        FormTuberias *w = abrir();
+        elegirNorma(w, norma);
+        QComboBox *c = combo(w, "Nominal");
+        c->setCurrentIndex(c->findText(desde));
+        QCOMPARE(c->currentText(), desde);
+        if (desplegada) {
+            c->showPopup();
+            QTRY_VERIFY(c->view()->isVisible());
+            QTest::keyClicks(c->view(), tecleado);
+            QCOMPARE(c->view()->currentIndex().data().toString(), esperado);
+            QTest::keyClick(c->view(), Qt::Key_Return);
+            QTRY_VERIFY(!c->view()->isVisible());
+        } else {
+            QTest::keyClicks(c, tecleado);
+        }
+        QCOMPARE(c->currentText(), esperado);
+        QVERIFY(etiqueta(w, "Designacion").startsWith(esperado.section(" (DN", 0, 0) + ' '));
+    }
+
     // Changing the size keeps the schedule where the new size has it; changing the standard
     // keeps the DN and, for stainless, the matching S schedule.
     void choices_carry_over() {

@@ -1,6 +1,7 @@
 #include "app/colours.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
+#include "app/texts.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "gasline/form_linea_gas.h"
@@ -105,36 +106,70 @@ class TestLineaGas : public prueba::PruebaGui {
         QCOMPARE(textos({lg::P2Linea, lg::DeltaPLinea}), QStringList({"9,0000", "1,0000"}));
     }
 
+    // Solving for P2 the flow given cannot pass: P2 and the drop stay empty. Solving for the flow
+    // the line carries its largest flow: the flow, and the drop down to the choking pressure
+    // (never the 9 bar to the P2 given), with the outlet at the limit velocity.
     void choked_line_says_so_in_red_data() {
+        QTest::addColumn<QString>("idioma");
         QTest::addColumn<bool>("calcularP2");
         QTest::addColumn<QString>("valor");
-        QTest::newRow("flow beyond the largest") << true << "1000000";
-        QTest::newRow("P2 below the choking pressure") << false << "2";
+        QTest::addColumn<QString>("aviso"); // %1 the largest flow, %2 the choking pressure
+        const QString esP2 =
+            "Línea ahogada: el caudal máximo que puede pasar es %1\u00A0kg/\u2060h, "
+            "con una presión de ahogo de %2\u00A0bar\u00A0a";
+        const QString enP2 =
+            "Choked line: the largest flow it can carry is %1\u00A0kg/\u2060h, at a "
+            "choking pressure of %2\u00A0bar\u00A0a";
+        const QString esCaudal = "Línea ahogada: pasa su caudal máximo, %1\u00A0kg/\u2060h. La "
+                                 "pérdida llega hasta la presión de ahogo, %2\u00A0bar\u00A0a, al "
+                                 "final de la línea";
+        const QString enCaudal =
+            "Choked line: it carries its largest flow, %1\u00A0kg/\u2060h. The "
+            "drop goes down to the choking pressure, %2\u00A0bar\u00A0a, at "
+            "the line's end";
+        // clang-format off
+        QTest::newRow("flow beyond the largest, es")       << kEspanol << true << "1000000" << esP2;
+        QTest::newRow("flow beyond the largest, en")       << kIngles << true << "1000000" << enP2;
+        QTest::newRow("P2 below the choking pressure, es") << kEspanol << false << "1" << esCaudal;
+        QTest::newRow("P2 below the choking pressure, en") << kIngles << false << "1" << enCaudal;
+        // clang-format on
     }
     void choked_line_says_so_in_red() {
+        QFETCH(QString, idioma);
         QFETCH(bool, calcularP2);
         QFETCH(QString, valor);
+        QFETCH(QString, aviso);
+        Idioma = idioma;
         const QString entrada = calcularP2 ? lg::MasicoLinea : lg::P2Linea;
-        const QString resultado = calcularP2 ? lg::P2Linea : lg::MasicoLinea;
         teclearLineaPublicada();
         elegir(calcularP2 ? lg::OpcionP2 : lg::OpcionMasico);
         teclear(entrada, valor);
-        QVERIFY(texto(resultado).isEmpty() && texto(lg::V2Linea).isEmpty());
         const auto lim = lineagas::limiteAhogo({1e6, 11.3, 0.5, 1000, 1.1e-5}, 0.00185).ahogo;
+        QVERIFY(lim);
+        const QString maximo = *formatoFijo(lim->masicoMaximo * 3600, 2);
+        const QString ahogo = *formatoFijo(lim->p2Ahogo / 1e5, 4);
         // The units stay with their numbers when the note wraps.
-        QCOMPARE(
-            nota()->text(),
-            QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es "
-                           "%1\u00A0kg/\u2060h, con una presión de ahogo de %2\u00A0bar\u00A0a")
-                .arg(*formatoFijo(lim->masicoMaximo * 3600, 2),
-                     *formatoFijo(lim->p2Ahogo / 1e5, 4)));
+        QCOMPARE(nota()->text(), aviso.arg(maximo, ahogo));
         QVERIFY(rojo());
+        if (calcularP2) {
+            QVERIFY(texto(lg::P2Linea).isEmpty() && texto(lg::DeltaPLinea).isEmpty() &&
+                    texto(lg::DeltaPPorc).isEmpty() && texto(lg::V2Linea).isEmpty());
+        } else {
+            const double caida = 10 - lim->p2Ahogo / 1e5;
+            QCOMPARE(textos({lg::MasicoLinea, lg::DeltaPLinea, lg::DeltaPPorc, lg::V2Linea}),
+                     QStringList({maximo, *formatoFijo(caida, 4), *formatoFijo(caida * 10, 1),
+                                  *formatoFijo(std::sqrt(1e6 / 11.3), 2)}));
+        }
         teclear(entrada, calcularP2 ? "500000" : "9"); // back within the limit
-        QVERIFY(!texto(resultado).isEmpty() && !rojo());
-        if (!calcularP2) { // a large drop: the per-metre note, in the normal colour
+        QVERIFY(!texto(calcularP2 ? lg::P2Linea : lg::MasicoLinea).isEmpty() && !rojo());
+        if (!calcularP2) { // the drop is P1 - P2 again; a large one gets the per-metre note
+            QCOMPARE(texto(lg::DeltaPLinea), "1,0000");
             teclear(lg::P2Linea, "8");
-            QCOMPARE(nota()->text(), "La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
-                                     "con el gas a una sola densidad, sería engañoso");
+            QCOMPARE(nota()->text(),
+                     segunLengua("La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
+                                 "con el gas a una sola densidad, sería engañoso",
+                                 "The drop exceeds 10 % of P1: a per-metre calculation, with the "
+                                 "gas at one density, would be misleading here"));
             QVERIFY(!rojo());
         }
     }

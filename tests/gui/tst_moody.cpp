@@ -8,9 +8,9 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QGraphicsItem>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QImage>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,6 +18,7 @@
 
 #include "../support/file_helpers.h"
 #include "../support/gui_fixture.h"
+#include <algorithm>
 #include <cmath>
 
 using namespace vorlo;
@@ -82,10 +83,23 @@ class TestMoody : public prueba::PruebaGui {
     static QString estado() { return prueba::etiqueta(moody(), "EstadoMoody"); }
     static QCategoryAxis *eje(const char *n) { return control<QCategoryAxis>(grafico(), n); }
     static QXYSeries *curva(int i) { return serie(QStringLiteral("Curva(%1)").arg(i)); }
-    static bool enLeyenda(const QString &nombre) {
-        const QList<QLegendMarker *> m =
-            grafico()->legend()->markers(serie<QAbstractSeries>(nombre));
-        return !m.isEmpty() && m.first()->isVisible();
+    // The texts the chart shows, each with the rectangle it takes in the scene.
+    static QList<std::pair<QString, QRectF>> textosVistos() {
+        QList<std::pair<QString, QRectF>> l;
+        for (QGraphicsItem *i : grafico()->scene()->items()) {
+            if (!i->isVisible())
+                continue;
+            if (auto *s = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(i))
+                l.append({s->text(), i->sceneBoundingRect()});
+            else if (auto *t = qgraphicsitem_cast<QGraphicsTextItem *>(i))
+                l.append({t->toPlainText(), i->sceneBoundingRect()});
+        }
+        return l;
+    }
+    static bool enLeyenda(const QString &texto) {
+        const auto vistos = textosVistos();
+        return std::any_of(vistos.begin(), vistos.end(),
+                           [&](const auto &v) { return v.first == texto; });
     }
 
   public:
@@ -110,8 +124,8 @@ class TestMoody : public prueba::PruebaGui {
             QCOMPARE(curva(i)->at(0).x(), std::log10(2000.0));
             QVERIFY(curva(i)->count() > 100 && curva(i)->points().last().x() >= 12);
         }
-        // 14 curves, the laminar line, the own curve, three bands and the two markers.
-        QCOMPARE(grafico()->series().size(), 21);
+        // 14 curves, the laminar line, the own curve and three bands.
+        QCOMPARE(grafico()->series().size(), 19);
         // Published roots read off the curves, and the fully rough end of the roughest.
         for (const auto &[i, re, f] : {std::tuple(0, 1e5, 0.017990), std::tuple(5, 1e5, 0.018514),
                                        std::tuple(13, 1e8, 0.071551)})
@@ -169,14 +183,14 @@ class TestMoody : public prueba::PruebaGui {
         const QList<QPointF> puntos13 = curva(13)->points();
         actualizarMoody(e);
         // The curves are built once: an update moves the markers only.
-        QCOMPARE(grafico()->series().size(), 21);
+        QCOMPARE(grafico()->series().size(), 19);
         QCOMPARE(curva(13)->points(), puntos13);
         const QPointF punto(std::log10(re), std::log10(f)),
             raiz(std::log10(re), std::log10(exacta));
         QCOMPARE(moody()->puntoOperacion(), f > 0 ? std::optional(punto) : std::nullopt);
         QCOMPARE(moody()->raizExacta(), exacta > 0 ? std::optional(raiz) : std::nullopt);
-        QCOMPARE(enLeyenda("PuntoOperacion"), f > 0);
-        QCOMPARE(enLeyenda("RaizExacta"), exacta > 0);
+        QCOMPARE(enLeyenda("Operating point (Re, f)"), f > 0);
+        QCOMPARE(enLeyenda("Exact Colebrook root"), exacta > 0);
         moody()->resize(moody()->size() + QSize(40, 30)); // the markers follow the plot's layout
         QCoreApplication::processEvents();
         QVERIFY(f > 0 ? visible(moody()->marcaPunto(), punto)
@@ -187,6 +201,55 @@ class TestMoody : public prueba::PruebaGui {
         QVERIFY(!prueba::muestraNoNumero(estado()));
         if (f == 0 && exacta == 0) // with no point outside it, the view is the usual one
             QCOMPARE(eje("EjeRe")->min(), std::log10(500.0));
+    }
+
+    // At the window's default size every legend entry reads whole, in both languages, clear of
+    // the plot and of every other text; an f axis taken above 0,1 for a very rough pipe (ε/D
+    // 0,14) carries captions there, like the rest of the axis.
+    void legend_and_extended_axis_read_whole_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QStringList>("leyenda");
+        QTest::newRow("es") << kEspanol << QStringList{"Zona de transición 2000–4000",
+                                                       "Fuera de la malla 0,01–0,1",
+                                                       "Laminar 64/Re",
+                                                       "ε/D de la tubería = 0,14",
+                                                       "Raíz exacta de Colebrook",
+                                                       "Punto de funcionamiento (Re, f)"};
+        QTest::newRow("en") << kIngles << QStringList{"Transition zone 2000–4000",
+                                                      "Outside the grid 0,01–0,1",
+                                                      "Laminar 64/Re",
+                                                      "Pipe's ε/D = 0,14",
+                                                      "Exact Colebrook root",
+                                                      "Operating point (Re, f)"};
+    }
+    void legend_and_extended_axis_read_whole() {
+        QFETCH(QString, idioma);
+        QFETCH(QStringList, leyenda);
+        Idioma = idioma;
+        abrirMoody(EstadoMoody{"100.000", ",1000", "14", "100", ",1235"});
+        QCOMPARE(moody()->size(), QSize(980, 700));
+        QCoreApplication::processEvents();
+        const QRectF marco = grafico()->mapRectToScene(grafico()->rect());
+        const QRectF trazado = grafico()->mapRectToScene(grafico()->plotArea());
+        const auto vistos = textosVistos();
+        for (const QString &texto : leyenda) {
+            const auto es = [&](const auto &v) { return v.first == texto; };
+            const auto it = std::find_if(vistos.begin(), vistos.end(), es);
+            QVERIFY2(it != vistos.end(), qPrintable(texto));
+            QVERIFY2(marco.contains(it->second) && !it->second.intersects(trazado),
+                     qPrintable(texto));
+            for (const auto &otro : vistos)
+                QVERIFY2(&otro == &*it || !otro.second.intersects(it->second),
+                         qPrintable(texto + " / " + otro.first));
+        }
+        QCategoryAxis *f = eje("EjeF");
+        QVERIFY(f->max() > std::log10(0.1235));
+        QStringList encima; // the captions above 0,1
+        for (QString l : f->categoriesLabels())
+            if (f->endValue(l) > -1 + 1e-9 && !l.remove(QChar(0x200B)).isEmpty())
+                encima << l;
+        QVERIFY2(!encima.isEmpty(), qPrintable(QString::number(f->max())));
+        QVERIFY(visible(moody()->marcaRaiz(), {5, std::log10(0.1235)}));
     }
 
     void saving_writes_the_image_data() {

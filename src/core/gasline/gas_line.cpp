@@ -249,6 +249,13 @@ Solucion completar(const Linea &linea, double masico, double p2, double caida, d
 
 } // namespace
 
+std::optional<Estado> estadoAhogado(const Linea &linea, const Ahogo &ahogo) {
+    if (validar(linea) != Motivo::Ninguno)
+        return std::nullopt;
+    return completar(linea, ahogo.masicoMaximo, ahogo.p2Ahogo, linea.p1 - ahogo.p2Ahogo, ahogo.f)
+        .estado;
+}
+
 Solucion resolverP2(const Linea &linea, const Friccion &friccion, double masico) {
     if (const Motivo m = validar(linea); m != Motivo::Ninguno)
         return {std::nullopt, m, std::nullopt};

@@ -88,6 +88,10 @@ Solucion resolverMasico(const Linea &linea, const Friccion &friccion, double p2)
 // of that largest flow).
 Limite limiteAhogo(const Linea &linea, const Friccion &friccion);
 
+// The line carrying its largest flow: the outlet at the choking pressure, its velocity at the
+// limit; nullopt when a value leaves the range of a double.
+std::optional<Estado> estadoAhogado(const Linea &linea, const Ahogo &ahogo);
+
 // sqrt(P1 / rho1); nullopt unless both are positive and finite.
 std::optional<double> velocidadLimite(double p1, double densidad1);
 

@@ -20,6 +20,15 @@ TextoBilingue textoNota(const Salidas &s) {
         const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
         if (!maximo || !presion)
             return TextoBilingue{QStringLiteral("Línea ahogada"), QStringLiteral("Choked line")};
+        // Solving for the flow, the results are the line at that flow (gas_line_window.h).
+        if (s.masicoKgH)
+            return TextoBilingue{
+                QStringLiteral("Línea ahogada: pasa su caudal máximo, %1%3. La pérdida llega "
+                               "hasta la presión de ahogo, %2%4, al final de la línea")
+                    .arg(*maximo, *presion, kKgH, kBarA),
+                QStringLiteral("Choked line: it carries its largest flow, %1%3. The drop goes "
+                               "down to the choking pressure, %2%4, at the line's end")
+                    .arg(*maximo, *presion, kKgH, kBarA)};
         return TextoBilingue{
             QStringLiteral("Línea ahogada: el caudal máximo que puede pasar es %1%3, con una "
                            "presión de ahogo de %2%4")

@@ -173,15 +173,27 @@ void resolverParaCaudal(Calculo &x) {
     }
     if (x.puede(c::MasicoLinea) && x.friccion && !x.fallo)
         x.solucion = resolverMasico(x.linea(), *x.friccion, *x.d.p2);
-    if (!x.solucion || !x.solucion->estado)
+    if (!x.solucion)
         return;
-    const Estado &r = *x.solucion->estado;
-    x.s.masicoKgH = r.masico * kSegundosPorHora;
-    x.s.v1 = r.v1;
-    x.s.v2 = r.v2;
-    x.s.re = r.re;
+    std::optional<Estado> r = x.solucion->estado;
+    if (x.solucion->motivo == Motivo::Ahogada) {
+        // The line cannot reach the P2 given: it carries its largest flow, and its own drop
+        // ends at the choking pressure.
+        x.s.caidaBar.reset();
+        x.s.caidaPorcentaje.reset();
+        if (x.solucion->ahogo)
+            r = estadoAhogado(x.linea(), *x.solucion->ahogo);
+    }
+    if (!r)
+        return;
+    x.s.masicoKgH = r->masico * kSegundosPorHora;
+    x.s.caidaBar = r->caida / kPaPorBar;
+    x.s.caidaPorcentaje = 100 * r->caida / *x.d.p1;
+    x.s.v1 = r->v1;
+    x.s.v2 = r->v2;
+    x.s.re = r->re;
     if (!x.e.friccionDada)
-        x.s.f = r.f;
+        x.s.f = r->f;
 }
 
 // A line that has no solution: choked, with its largest flow and choking pressure, or why not.

@@ -42,11 +42,15 @@ enum class Nota {
     CaidaGrande     // the drop exceeds 10 % of P1: a per-metre calculation would mislead
 };
 
-// Every result the window shows; nullopt where the field stays empty.
+// Every result the window shows; nullopt where the field stays empty. A line choked solving
+// for the flow carries its largest flow: the flow, the drop, Re, f and the velocities are those
+// of that flow, the drop down to the choking pressure at the line's end (the rest of the fall to
+// the P2 given happens beyond it). Choked solving for P2, the flow given cannot pass: P2, the
+// drop and the outlet velocity stay empty.
 struct Salidas {
     std::optional<double> masicoKgH; // set when solving for the flow
     std::optional<double> p2Bar;     // set when solving for P2
-    std::optional<double> caidaBar;  // P1 - P2
+    std::optional<double> caidaBar;  // P1 - P2 (choked: P1 minus the choking pressure)
     std::optional<double> caidaPorcentaje;
     std::optional<double> re;
     std::optional<double> f; // set only when the factor is found, not given

@@ -62,7 +62,10 @@ QString porcentaje(double p) {
     return conCero(formatoFijo(p, decimales).value_or(QString()));
 }
 
-QString notaRaiz(double raiz, double malla, const QString &idioma) {
+namespace {
+
+// `malla` is the grid value, or 0 when there is none.
+TextoBilingue nota(double raiz, double malla) {
     const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
     const QString esDonde = (fuera ? QStringLiteral("Raíz fuera de la malla %1")
                                    : QStringLiteral("Raíz dentro de la malla %1"))
@@ -71,17 +74,37 @@ QString notaRaiz(double raiz, double malla, const QString &idioma) {
                                    : QStringLiteral("Root inside the grid %1"))
                                 .arg(textoMalla());
     if (!(malla > 0))
-        return segunIdioma(idioma, esDonde, enDonde);
+        return {esDonde, enDonde};
     const QString valor = conCero(formatoFijo(malla, 4).value_or(QString()));
     const QString p = porcentaje(std::fabs(malla - raiz) / raiz * 100);
     const bool encima = malla >= raiz;
-    return segunIdioma(
-        idioma,
+    return {
         esDonde + QStringLiteral(": los resultados usan %1, un %2 % %3 de la raíz exacta")
                       .arg(valor, p,
                            encima ? QStringLiteral("por encima") : QStringLiteral("por debajo")),
         enDonde + QStringLiteral(": the results use %1, %2 % %3 the exact root")
-                      .arg(valor, p, encima ? QStringLiteral("above") : QStringLiteral("below")));
+                      .arg(valor, p, encima ? QStringLiteral("above") : QStringLiteral("below"))};
+}
+
+// The note for a root: the exact mode's results take the root itself, there is nothing to warn
+// of; otherwise where the root lies against the grid and how far the grid value shown is from
+// it, red when the root lies outside the grid.
+NotaTuberia notaDeRaiz(double raiz, const CamposTexto &c, bool exacto) {
+    if (exacto)
+        return {kNotaResultadosExactos, ColorNota::Normal};
+    const bool fuera = raiz < kMallaInicio || raiz > kMallaFin;
+    // The grid value as the results read it; a text that is no positive number gives the short
+    // note.
+    return {nota(raiz, c.valor(ffinal).value_or(0.0)), fuera ? ColorNota::Rojo : ColorNota::Normal};
+}
+
+} // namespace
+
+std::optional<NotaTuberia> notaRaiz(const CamposTexto &c, bool exacto) {
+    const auto raiz = raizDesdeTextos(c);
+    if (!raiz || !formatoFijo(*raiz, 6))
+        return std::nullopt;
+    return notaDeRaiz(*raiz, c, exacto);
 }
 
 } // namespace friccion
@@ -100,18 +123,9 @@ void PasoFriccionExacta(CamposTexto &campos, const QString &idioma, ValoresExact
         return;
     }
     c.escribir(fexacta, *texto);
-
-    // The grid value as the results read it; a text that is no positive number gives the
-    // short note.
-    if (valores) {
-        // The results take the root itself: there is nothing to warn of.
-        c.escribir(Labelfexacta, friccion::kNotaResultadosExactos.en(idioma));
-        c.escribirColor(Labelfexacta, ColorNota::Normal);
-        return;
-    }
-    c.escribir(Labelfexacta, friccion::notaRaiz(*raiz, c.valor(ffinal).value_or(0.0), idioma));
-    const bool fuera = *raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin;
-    c.escribirColor(Labelfexacta, fuera ? ColorNota::Rojo : ColorNota::Normal);
+    const NotaTuberia n = friccion::notaDeRaiz(*raiz, c, valores != nullptr);
+    c.escribir(Labelfexacta, n.texto.en(idioma));
+    c.escribirColor(Labelfexacta, n.color);
 }
 
 } // namespace vorlo

@@ -3,6 +3,7 @@
 #include "fields/field_texts.h"
 #include "fields/language.h"
 #include "pipeflow/pipe_fields.h"
+#include "pipeflow/pipe_flow.h"
 #include "pipeflow/regimen.h"
 
 #include <QString>
@@ -27,6 +28,11 @@ namespace friccion {
 // The exact root from the three texts, when Re >= 2000 and every text is a number.
 std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 
+// The note PasoFriccionExacta writes into Labelfexacta for the texts shown (read through the
+// exact mode's values when `exacto`), in both languages and with its colour; nullopt where it
+// writes none (no root).
+std::optional<NotaTuberia> notaRaiz(const CamposTexto &campos, bool exacto);
+
 // The exact mode's note: the results use the root itself.
 inline const TextoBilingue kNotaResultadosExactos{
     QStringLiteral("Los resultados usan la raíz exacta de Colebrook, sin redondeos"),
@@ -37,11 +43,6 @@ QString textoMalla();
 
 // How the results of a mode are computed, as reports and commands state it.
 TextoBilingue textoModo(bool exacto);
-
-// The defined mode's note beside the exact root: whether the root lies inside the grid and, with
-// a grid value `malla` above 0 (the factor the results use), by how many percent that value is
-// above or below the root; in the language `idioma`.
-QString notaRaiz(double raiz, double malla, const QString &idioma);
 
 // A percentage for a sentence: whole above 9,5, else two significant digits (",5" shows as
 // "0,5"), "0" for what rounds to nothing.

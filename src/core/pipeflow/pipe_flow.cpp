@@ -75,22 +75,9 @@ void escribirResultado(CamposTexto &c, const QString &campo, double x) {
         c.escribirValor(campo, x, *t);
 }
 
-// The notes beside the friction factor, one per branch (notaFriccion below picks by Re).
-const TextoBilingue kNotaTurbulenta{
-    QStringLiteral("   Factor de fricción de Colebrook (flujo turbulento)"),
-    QStringLiteral("   Colebrook Friction Factor (turbulent flow)")};
-const TextoBilingue kNotaTransicion{
-    QStringLiteral("Zona de Transición. Factor de Fricción indeterminado. Se considerará flujo "
-                   "turbulento (caso más desfavorable)"),
-    QStringLiteral("Transition Zone. Friction factor is indeterminate. Turbulent flow will be "
-                   "considered")};
-const TextoBilingue kNotaLaminar{QStringLiteral("Factor de fricción flujo laminar"),
-                                 QStringLiteral("Friction factor. Laminar Flow")};
-
-void escribirNotaFriccion(CamposTexto &c, const QString &idioma, const TextoBilingue &texto,
-                          ColorNota color) {
-    c.escribir(Labelffriccion, texto.en(idioma));
-    c.escribirColor(Labelffriccion, color);
+void escribirNota(CamposTexto &c, const QString &idioma, const NotaTuberia &nota) {
+    c.escribir(Labelffriccion, nota.texto.en(idioma));
+    c.escribirColor(Labelffriccion, nota.color);
 }
 
 // A zero diameter is emptied before anything divides by it.
@@ -121,10 +108,11 @@ void vaciarVelocidadSinDiametro(CamposTexto &c) {
 
 // The defined pass takes the grid point of Colebrook's scan, the exact mode the root itself.
 void friccionColebrook(CamposTexto &c, const QString &idioma, Modo modo, double rug, double d,
-                       double re, const TextoBilingue &nota, ColorNota color) {
+                       double re) {
     if (const auto f = modo.exacto ? colebrookExacto(rug, d, re) : Colebrook(rug, d, re)) {
         escribirResultado(c, ffinal, *f);
-        escribirNotaFriccion(c, idioma, nota, color);
+        if (const auto nota = notaFriccion(re))
+            escribirNota(c, idioma, *nota);
     }
 }
 
@@ -136,10 +124,8 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
     const auto rug = c.valor(Rugosidad);
     if (!d || !rug)
         return;
-    if (re > kReTurbulento)
-        friccionColebrook(c, idioma, modo, *rug, *d, re, kNotaTurbulenta, ColorNota::Normal);
-    else if (re >= kReLaminar && re <= kReTurbulento && *d > 0)
-        friccionColebrook(c, idioma, modo, *rug, *d, re, kNotaTransicion, ColorNota::Rojo);
+    if (re > kReTurbulento || (re >= kReLaminar && re <= kReTurbulento && *d > 0))
+        friccionColebrook(c, idioma, modo, *rug, *d, re);
 }
 
 // Laminar branch, 64 / Re. Re is read again: a nested pass may have changed it while the
@@ -147,7 +133,7 @@ void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double
 void friccionLaminar(CamposTexto &c, const QString &idioma) {
     if (const auto re = c.valor(Re); re && *re > 0 && *re < kReLaminar) {
         escribirResultado(c, ffinal, kFactorLaminar / *re);
-        escribirNotaFriccion(c, idioma, kNotaLaminar, ColorNota::Normal);
+        escribirNota(c, idioma, *notaFriccion(*re));
     }
 }
 
@@ -328,32 +314,29 @@ void perdidaTuberiaYAccesorios(CamposTexto &c) {
 
 } // namespace
 
-std::optional<NotaFriccion> notaFriccion(double re) {
-    if (re > kReTurbulento)
-        return NotaFriccion{kNotaTurbulenta, ColorNota::Normal};
-    if (re >= kReLaminar)
-        return NotaFriccion{kNotaTransicion, ColorNota::Rojo};
-    if (re > 0)
-        return NotaFriccion{kNotaLaminar, ColorNota::Normal};
-    return std::nullopt;
-}
-
-std::optional<NotaFriccion> notaFriccionDeTexto(const QString &texto) {
-    const QString t = texto.trimmed();
-    for (const double re : {kReLaminar / 2, kReLaminar, 2 * kReTurbulento}) {
-        const NotaFriccion n = *notaFriccion(re);
-        if (!t.isEmpty() && (t == n.texto.espanol.trimmed() || t == n.texto.ingles.trimmed()))
-            return n;
-    }
-    return std::nullopt;
-}
-
 TextoBilingue textoRegimen(double re) {
     if (re <= kReLaminar)
         return {QStringLiteral("Flujo Laminar"), QStringLiteral("Laminar Flow")};
     if (re < kReTurbulento)
         return {QStringLiteral("Zona Crítica"), QStringLiteral("Critical Zone")};
     return {QStringLiteral("Turbulento"), QStringLiteral("Turbulent Flow")};
+}
+
+std::optional<NotaTuberia> notaFriccion(double re) {
+    if (!(re > 0))
+        return std::nullopt;
+    if (re < kReLaminar)
+        return NotaTuberia{{QStringLiteral("Factor de fricción flujo laminar"),
+                            QStringLiteral("Friction factor. Laminar Flow")}};
+    if (re <= kReTurbulento)
+        return NotaTuberia{{QStringLiteral("Zona de Transición. Factor de Fricción "
+                                           "indeterminado. Se considerará flujo turbulento "
+                                           "(caso más desfavorable)"),
+                            QStringLiteral("Transition Zone. Friction factor is indeterminate. "
+                                           "Turbulent flow will be considered")},
+                           ColorNota::Rojo};
+    return NotaTuberia{{QStringLiteral("   Factor de fricción de Colebrook (flujo turbulento)"),
+                        QStringLiteral("   Colebrook Friction Factor (turbulent flow)")}};
 }
 
 namespace {

@@ -38,17 +38,16 @@ void CalcularTuberiaExacta(CamposTexto &campos, const QString &idioma, ValoresEx
 // critical zone below kReTurbulento, turbulent from it on.
 TextoBilingue textoRegimen(double re);
 
-// The note a pass writes beside the friction factor for a Reynolds number, and its colour:
-// laminar below kReLaminar, the red transition note up to kReTurbulento inclusive, Colebrook's
-// turbulent note above; nullopt for Re <= 0 (not a number included), where no factor is found.
-struct NotaFriccion {
+// A note a pass writes beside the results, in both languages, with its colour.
+struct NotaTuberia {
     TextoBilingue texto;
     ColorNota color = ColorNota::Normal;
 };
-std::optional<NotaFriccion> notaFriccion(double re);
-// The note a pass wrote, recognised by its text in either language (blanks around it aside),
-// so that a report can write it in its own; nullopt for any other text.
-std::optional<NotaFriccion> notaFriccionDeTexto(const QString &texto);
+
+// The friction note for a Reynolds number above 0, as the pass writes it with the factor:
+// laminar below kReLaminar, the transition zone (red) up to kReTurbulento inclusive, turbulent
+// above. nullopt for Re <= 0.
+std::optional<NotaTuberia> notaFriccion(double re);
 
 struct Mensaje {
     QString texto;

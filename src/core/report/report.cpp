@@ -7,6 +7,7 @@
 #include "gas/gas_state.h"
 #include "pipeflow/pipe_fields.h"
 #include "pipeflow/pipe_flow.h"
+#include "pipeflow/pipe_notes.h"
 #include "pipeflow/regimen.h"
 #include "report/report_method.h"
 #include "report/report_windows.h"
@@ -108,52 +109,30 @@ bool visibleEnTuberia(const Campo &campo, const CamposTexto &c) {
     return !(campo.tiene(Opcional) && c.texto(campo.nombre).isEmpty());
 }
 
-// The notes beside the results, written again in the report's language from the state: the
-// window's own were written in the language it had then.
-// A regime text of either language, in the report's: the window leaves the text as it is when
-// Re is no longer a number above 0.
-QString regimenEnLengua(const QString &texto, const std::optional<double> &re, Lengua lengua) {
-    if (re && *re > 0)
-        return textoRegimen(*re).en(lengua);
-    for (const double r : {kReLaminar, kReTurbulento - 1, kReTurbulento}) {
-        const TextoBilingue t = textoRegimen(r);
-        if (texto == t.espanol || texto == t.ingles)
-            return t.en(lengua);
-    }
-    return texto;
+// The pipe window's texts with its notes beside the results (regime, friction factor, exact
+// root) written again in the report's language from the state, as a flag click in the window
+// writes them: the window's own were written in the language it had then.
+CamposMapa conNotasEnLengua(const CamposTexto &c, const QString &idioma) {
+    CamposMapa m;
+    for (const Campo &campo : tuberia::campos().campos())
+        m.escribir(campo.nombre, c.texto(campo.nombre));
+    for (const Campo &o : tuberia::campos().opciones())
+        m.fijarOpcion(o.nombre, c.opcion(o.nombre));
+    // From the texts alone; in the exact mode the root's note says the results take the root.
+    ValoresExactos sinValores;
+    notasEnLengua(m, idioma, c.opcion(tuberia::CheckExacto) ? &sinValores : nullptr);
+    return m;
 }
 
-QString notaEnLengua(const Informe &inf, const CamposTexto &c, const QString &campo) {
-    using namespace tuberia;
-    const QString texto = c.texto(campo);
-    const auto re = c.valor(Re);
-    if (texto.trimmed().isEmpty())
-        return texto;
-    if (campo == laminarturbulento)
-        return regimenEnLengua(texto, re, inf.lengua());
-    // The note the window shows is the one of the branch its pass took (Re may have been
-    // emptied since, with the viscosity).
-    if (campo == Labelffriccion)
-        if (const auto n = notaFriccionDeTexto(texto))
-            return n->texto.en(inf.lengua());
-    if (campo == Labelfexacta) {
-        if (c.opcion(CheckExacto))
-            return friccion::kNotaResultadosExactos.en(inf.lengua());
-        if (const auto raiz = friccion::raizDesdeTextos(c))
-            return friccion::notaRaiz(*raiz, c.valor(ffinal).value_or(0.0), inf.idioma);
-    }
-    return texto;
-}
-
-void seccionesTuberia(Informe &inf, const CamposTexto &c) {
+// `notas`: the window's texts with the notes in the report's language.
+void seccionesTuberia(Informe &inf, const CamposTexto &c, const CamposMapa &notas) {
     for (const SeccionCampos &s : tabla(Ventana::Tuberia).secciones()) {
         Seccion sec{inf.palabra(s.titulo), {}};
         for (const Campo &campo : s.campos) {
             if (!visibleEnTuberia(campo, c))
                 continue;
-            const QString valor =
-                campo.rol == Rol::Nota ? notaEnLengua(inf, c, campo.nombre) : c.texto(campo.nombre);
-            sec.filas.append(fila(inf, campo, valor, campo.rol != Rol::Entrada));
+            sec.filas.append(
+                fila(inf, campo, notas.texto(campo.nombre), campo.rol != Rol::Entrada));
         }
         inf.secciones.append(sec);
     }
@@ -173,15 +152,15 @@ void marcarTramoCompleto(Informe &inf) {
 // The notes the window shows in red: the transition zone's, and the exact root's while the
 // root lies outside the grid the results take their factor from (inside, or in the exact mode,
 // it is a remark and stays with the results).
-void avisosTuberia(Informe &inf, const CamposTexto &c) {
+void avisosTuberia(Informe &inf, const CamposMapa &notas) {
     using namespace tuberia;
-    if (const auto nota = notaFriccionDeTexto(c.texto(Labelffriccion));
-        nota && nota->color == ColorNota::Rojo)
-        inf.avisos << notaEnLengua(inf, c, Labelffriccion);
-    if (const auto raiz = friccion::raizDesdeTextos(c);
-        raiz && (*raiz < friccion::kMallaInicio || *raiz > friccion::kMallaFin) &&
-        !c.opcion(CheckExacto) && !c.texto(Labelfexacta).isEmpty())
-        inf.avisos << notaEnLengua(inf, c, Labelfexacta);
+    // A note the pass left when Re was emptied since keeps no colour: it is told by its text.
+    const NotaTuberia transicion = *notaFriccion((kReLaminar + kReTurbulento) / 2);
+    const QString friccion = notas.texto(Labelffriccion);
+    if (!friccion.isEmpty() && friccion == transicion.texto.en(inf.lengua()))
+        inf.avisos << friccion;
+    if (notas.color(Labelfexacta) == ColorNota::Rojo && !notas.texto(Labelfexacta).isEmpty())
+        inf.avisos << notas.texto(Labelfexacta);
 }
 
 } // namespace
@@ -254,11 +233,12 @@ Informe informeTuberia(const CamposTexto &c, const QString &idioma, const QDateT
     const std::optional<OrigenAgua> agua = origenVigente(c, contexto);
     if (agua)
         inf.caso << lineaFluidoAgua(*agua, inf.lengua());
-    seccionesTuberia(inf, c);
+    const CamposMapa notas = conNotasEnLengua(c, inf.idioma);
+    seccionesTuberia(inf, c, notas);
     if (tramoCompleto(c))
         marcarTramoCompleto(inf);
     inf.notas << inf.palabra(palabras::ValoresComoVentana) << inf.palabra(palabras::Calculados);
-    avisosTuberia(inf, c);
+    avisosTuberia(inf, notas);
     if (contexto.accesorios) {
         inf.accesorios =
             listaAccesorios(*contexto.accesorios, c.texto(tuberia::ktotal), inf.lengua());

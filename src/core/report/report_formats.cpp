@@ -1,5 +1,6 @@
 #include "report_formats.h"
 
+#include "fields/numbers.h"
 #include "fittings/fittings_fields.h"
 
 #include "results/results_io.h"
@@ -10,10 +11,12 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// `numero`: whether the value is a quantity, whose number the fifth column repeats.
 void lineaCsv(QString &out, const QString &campo, const QString &titulo, const QString &valor,
-              const QString &unidad) {
+              const QString &unidad, bool numero = true) {
     out += valorCsv(campo) + QLatin1Char(',') + valorCsv(titulo) + QLatin1Char(',') +
-           valorCsv(valor) + QLatin1Char(',') + valorCsv(unidad) + kCrLf;
+           valorCsv(valor) + QLatin1Char(',') + valorCsv(unidad) + QLatin1Char(',') +
+           (numero ? numeroCsv(valor) : QString()) + kCrLf;
 }
 
 QString html(const QString &t) {
@@ -31,23 +34,48 @@ QString valorCsv(const QString &valor) {
     return QLatin1Char('"') + v + QLatin1Char('"');
 }
 
+QString numeroCsv(const QString &valor) {
+    const QString t = valor.trimmed();
+    if (!leerNumero(t))
+        return {};
+    // The text is one leerNumero reads: [-]digits grouped by points[,digits][e[+-]digits].
+    qsizetype fin = t.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    if (fin < 0)
+        fin = t.size();
+    QString mantisa = t.left(fin);
+    const bool negativo = mantisa.startsWith(QLatin1Char('-'));
+    if (negativo)
+        mantisa.remove(0, 1);
+    mantisa.remove(QLatin1Char('.'));
+    const qsizetype coma = mantisa.indexOf(QLatin1Char(','));
+    QString entero = coma < 0 ? mantisa : mantisa.left(coma);
+    const QString fraccion = coma < 0 ? QString() : mantisa.mid(coma + 1);
+    // Leading zeros are no digit of the value; one stays before the point.
+    while (entero.size() > 1 && entero.startsWith(QLatin1Char('0')))
+        entero.remove(0, 1);
+    if (entero.isEmpty())
+        entero = QStringLiteral("0");
+    return (negativo ? QStringLiteral("-") : QString()) + entero +
+           (fraccion.isEmpty() ? QString() : QLatin1Char('.') + fraccion) + t.mid(fin);
+}
+
 QByteArray csv(const Informe &inf) {
-    QString out = QStringLiteral("field,caption,value,unit") + kCrLf;
+    QString out = QStringLiteral("field,caption,value,unit,value_number") + kCrLf;
     for (const Fila &f : inf.opciones)
-        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad);
+        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad, false);
     for (const Fila &f : inf.filas())
-        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad);
+        lineaCsv(out, f.campo, f.titulo, f.valor, f.unidad, !f.nota);
     if (inf.accesorios) {
         const ListaAccesorios &a = *inf.accesorios;
         lineaCsv(out, accesorios::Diametrillo, inf.palabra(palabras::Diametro), a.diametro,
                  QStringLiteral("mm"));
         lineaCsv(out, QStringLiteral("DiametroNominal"), inf.palabra(palabras::DiametroNominal),
-                 a.nominal, QString());
+                 a.nominal, QString(), false);
         lineaCsv(out, QStringLiteral("MetodoK"), inf.palabra(palabras::MetodoDeLosK), a.metodo,
-                 QString());
+                 QString(), false);
         if (!a.formula.isEmpty())
             lineaCsv(out, QStringLiteral("LabelMetodo"), inf.palabra(palabras::FormulaK), a.formula,
-                     QString());
+                     QString(), false);
         for (const ListaAccesorios::Linea &l : a.lineas) {
             const QString n = accesorios::Naccesorios(l.fila);
             const QString k = accesorios::k(l.fila);

@@ -12,9 +12,16 @@
 namespace vorlo::informe {
 
 // UTF-8 CSV (RFC 4180: CR LF line ends, a value holding a comma, a quote or a line break in
-// quotes, inner quotes doubled), header `field,caption,value,unit`: the case's options, every
-// quantity and note row, then the fittings list.
+// quotes, inner quotes doubled), header `field,caption,value,unit,value_number`: the case's
+// options, every quantity and note row, then the fittings list. `value_number` repeats a
+// quantity's value as numeroCsv writes it; it is empty for options, notes and names.
 QByteArray csv(const Informe &inf);
+
+// The number a value text shows, for programs that read numbers with a decimal point: the same
+// digits, the decimal comma as a point, no grouping, no leading zeros but one before the
+// point, the exponent as shown (",0197" -> "0.0197", "127.065" -> "127065", "1,8198E-05" ->
+// "1.8198E-05"). Empty for a text leerNumero does not read as a number, and for an empty one.
+QString numeroCsv(const QString &valor);
 
 // One CSV value, quoted only where needed.
 QString valorCsv(const QString &valor);

@@ -24,9 +24,9 @@ constexpr double kKPaPorBar = 100;
 // The words of the method: each rule in both languages.
 namespace texto {
 const TextoBilingue DMetros{QStringLiteral("D = %1 mm = %2 m"), QStringLiteral("D = %1 mm = %2 m")};
-const TextoBilingue PiDefinido{QStringLiteral("π = 3,141592, cortado tras seis decimales, como lo "
+const TextoBilingue PiDefinido{QStringLiteral("π = %1, cortado tras seis decimales, como lo "
                                               "toma el cálculo definido"),
-                               QStringLiteral("π = 3,141592, cut after six decimals, as the "
+                               QStringLiteral("π = %1, cut after six decimals, as the "
                                               "defined calculation takes it")};
 const TextoBilingue PiExacto{QStringLiteral("π = %1, sin redondeos"),
                              QStringLiteral("π = %1, without rounding")};
@@ -45,16 +45,16 @@ const TextoBilingue SinRedondear{
     QStringLiteral("ΔP/L en kPa/m sin redondear, como lo toma el cálculo"),
     QStringLiteral("ΔP/L in kPa/m unrounded, as the calculation takes it")};
 const TextoBilingue GravedadDefinida{
-    QStringLiteral("g = 9,81 m/s²: 0,0000981 bar es un metro de columna de 1 kg/m³, como lo toma "
+    QStringLiteral("g = %1 m/s²: %2 bar es un metro de columna de 1 kg/m³, como lo toma "
                    "el cálculo definido; D en m"),
-    QStringLiteral("g = 9,81 m/s²: 0,0000981 bar is one metre of a column of 1 kg/m³, as the "
+    QStringLiteral("g = %1 m/s²: %2 bar is one metre of a column of 1 kg/m³, as the "
                    "defined calculation takes it; D in m")};
-const TextoBilingue GravedadExacta{QStringLiteral("g = 9,80665 m/s², gravedad normal; D en m"),
-                                   QStringLiteral("g = 9,80665 m/s², standard gravity; D in m")};
+const TextoBilingue GravedadExacta{QStringLiteral("g = %1 m/s², gravedad normal; D en m"),
+                                   QStringLiteral("g = %1 m/s², standard gravity; D in m")};
 const TextoBilingue Kgf{
-    QStringLiteral("10.197,2 kgf/m² por bar (100.000 / 9,80665 con un decimal), como lo toma el "
+    QStringLiteral("%1 kgf/m² por bar (100.000 / %2 con un decimal), como lo toma el "
                    "cálculo definido"),
-    QStringLiteral("10.197,2 kgf/m² per bar (100.000 / 9,80665 with one decimal), as the defined "
+    QStringLiteral("%1 kgf/m² per bar (100.000 / %2 with one decimal), as the defined "
                    "calculation takes it")};
 const TextoBilingue PerMetroMostrado{QStringLiteral("ΔP/L en bar/m tal como se muestra"),
                                      QStringLiteral("ΔP/L in bar/m as shown")};
@@ -64,6 +64,20 @@ const TextoBilingue Pa{QStringLiteral("Pa por bar: 100.000"),
 const TextoBilingue KTotal{QStringLiteral("Suma de uds × K de la tabla de accesorios (%1)"),
                            QStringLiteral("Sum of count × K of the fittings table (%1)")};
 } // namespace texto
+
+// The passes' constants as the note writes them, from the values the passes compute with.
+QString piDefinido() {
+    return cifrasCompletas(constantesTuberia::kPi);
+}
+QString gravedadDefinida() {
+    return cifrasCompletas(constantesTuberia::kBarPorMetroColumna * 100000);
+}
+QString gravedad() {
+    return cifrasCompletas(constantesTuberia::kGravedad);
+}
+QString kgfPorBar() {
+    return cifrasCompletas(constantesTuberia::kKgfM2PorBar);
+}
 
 // A negative number in a product keeps its sign apart from the operator before it.
 QString par(const QString &t) {
@@ -166,13 +180,13 @@ void Metodo::velocidad() {
         dado(Vproceso);
         return;
     }
-    const QString pi = m_exacto ? cifrasCompletas(std::numbers::pi) : QStringLiteral("3,141592");
+    const QString pi = m_exacto ? cifrasCompletas(std::numbers::pi) : piDefinido();
     pasos.append({titulo(Vproceso), QStringLiteral("V = Q / (%1 · π · D² / 4)").arg(kSegundos),
                   QStringLiteral("%1 / (%2 · %3 · %4² / 4)")
                       .arg(m_v.sustituido(Qproceso), kSegundos, pi, dMetros()),
                   resultado(Vproceso),
                   t(texto::DMetros).arg(m_v.mostrado(dint), dMetros()) + QStringLiteral("; ") +
-                      (m_exacto ? t(texto::PiExacto).arg(pi) : t(texto::PiDefinido))});
+                      (m_exacto ? t(texto::PiExacto).arg(pi) : t(texto::PiDefinido).arg(pi))});
 }
 
 void Metodo::reynolds() {
@@ -227,9 +241,8 @@ void Metodo::friccion() {
         p.nota += QStringLiteral(". ") + t(friccion::kNotaResultadosExactos);
     } else {
         p.nota += QStringLiteral(". ") + t(texto::Malla).arg(friccion::textoMalla());
-        if (const auto raiz = friccion::raizDesdeTextos(m_c))
-            p.nota += QStringLiteral(". ") +
-                      friccion::notaRaiz(*raiz, m_v.valor(ffinal).value_or(0.0), idiomaDe(m_l));
+        if (const auto raiz = friccion::notaRaiz(m_c, false))
+            p.nota += QStringLiteral(". ") + raiz->texto.en(m_l);
     }
     pasos.append(p);
 }
@@ -275,8 +288,13 @@ void Metodo::carga() {
            QStringLiteral("H = Δz + f · L · V² / (2 · g · D)"),
            QStringLiteral("%1 + %2 · %3 · %4² / (2 · %5 · %6)")
                .arg(h, m_v.sustituido(ffinal), m_v.sustituido(L), m_v.sustituido(Vproceso),
-                    m_exacto ? QStringLiteral("9,80665") : QStringLiteral("9,81"), dMetros()),
-           resultado(DPtotalm), t(m_exacto ? texto::GravedadExacta : texto::GravedadDefinida)};
+                    m_exacto ? gravedad() : gravedadDefinida(), dMetros()),
+           resultado(DPtotalm),
+           m_exacto ? t(texto::GravedadExacta).arg(gravedad())
+                    : t(texto::GravedadDefinida)
+                          .arg(gravedadDefinida(),
+                               conCero(formatoFijo(constantesTuberia::kBarPorMetroColumna, 7)
+                                           .value_or(QString())))};
     if (!m_v.presente(Desnivel))
         p.nota += QStringLiteral("; ") + t(texto::DesnivelVacio);
     pasos.append(p);
@@ -294,16 +312,17 @@ void Metodo::tramo() {
                             : conCero(formatoFijo(*dp / kKPaPorBar, 8).value_or(QString()));
     if (m_exacto) {
         p.ecuacion = QStringLiteral("ΔP = (ΔP/L · %1 · L + ρ · g · Δz) / %1").arg(kCienMil);
-        p.sustitucion = QStringLiteral("(%1 · %2 · %3 + %4 · 9,80665 · %5) / %2")
+        p.sustitucion = QStringLiteral("(%1 · %2 · %3 + %4 · %5 · %6) / %2")
                             .arg(porMetro, kCienMil, m_v.sustituido(L), m_v.sustituido(dproceso),
-                                 m_v.sustituido(Desnivel));
-        p.nota = t(texto::GravedadExacta).section(u';', 0, 0);
+                                 gravedad(), m_v.sustituido(Desnivel));
+        p.nota = t(texto::GravedadExacta).arg(gravedad()).section(u';', 0, 0);
     } else {
-        p.ecuacion = QStringLiteral("ΔP = ΔP/L · L + ρ · Δz / 10.197,2");
-        p.sustitucion = QStringLiteral("%1 · %2 + %3 · %4 / 10.197,2")
+        p.ecuacion = QStringLiteral("ΔP = ΔP/L · L + ρ · Δz / ") + kgfPorBar();
+        p.sustitucion = QStringLiteral("%1 · %2 + %3 · %4 / %5")
                             .arg(porMetro, m_v.sustituido(L), m_v.sustituido(dproceso),
-                                 m_v.sustituido(Desnivel));
-        p.nota = t(texto::PerMetroMostrado) + QStringLiteral("; ") + t(texto::Kgf);
+                                 m_v.sustituido(Desnivel), kgfPorBar());
+        p.nota = t(texto::PerMetroMostrado) + QStringLiteral("; ") +
+                 t(texto::Kgf).arg(kgfPorBar(), gravedad());
     }
     pasos.append(p);
 }

@@ -2,6 +2,7 @@
 
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
+#include "results/results_io.h"
 
 namespace vorlo::resultados {
 
@@ -65,23 +66,73 @@ QStringList VentanaTuberiaSimulada::estadoEntradas() const {
     return estado;
 }
 
-void VentanaTuberiaSimulada::abrir(const Resultados &r) {
-    const QStringList &op = nombresOpciones();
+void VentanaTuberiaSimulada::fijarModo(bool liquidos, bool gases) {
     // A pair saved with neither option "True" is left with neither selected.
-    for (int par = 0; par < 4; par += 2) {
-        const bool a = r.opciones[par];
-        const bool b = r.opciones[par + 1];
-        m_campos.fijarOpcion(op[par], a);
-        m_campos.fijarOpcion(op[par + 1], (a || b) && !a);
-    }
+    m_campos.fijarOpcion(Option1, liquidos);
+    m_campos.fijarOpcion(Option2, gases && !liquidos);
+}
+
+void VentanaTuberiaSimulada::fijarViscosidad(bool dinamica, bool cinematica) {
+    m_campos.fijarOpcion(Option3, dinamica);
+    m_campos.fijarOpcion(Option4, cinematica && !dinamica);
+}
+
+void VentanaTuberiaSimulada::fijarExacto(bool exacto) {
+    m_campos.fijarOpcion(CheckExacto, exacto);
+    m_valoresExactos.vaciar();
+}
+
+void VentanaTuberiaSimulada::asentar() {
+    for (int tic = 0; tic < kTicsMaximos && entradasCambiadas(); ++tic)
+        calcular();
+}
+
+void VentanaTuberiaSimulada::abrir(const Resultados &r) {
+    fijarModo(r.opciones[0], r.opciones[1]);
+    fijarViscosidad(r.opciones[2], r.opciones[3]);
     // In file order: the diameter comes before the K total that its change empties.
     const QStringList &campos = nombresCampos();
     for (int i = 0; i < campos.size(); ++i)
         escribir(campos[i], r.textos[i]);
     calcular();
-    // The 200 ms timer: a pass on each tick while an input changed since the last pass.
-    for (int tic = 0; tic < kTicsMaximos && entradasCambiadas(); ++tic)
-        calcular();
+    asentar();
+}
+
+void VentanaTuberiaSimulada::abrirCaso(const caso::Ventana &parte) {
+    caso::cargarTuberia(*this, parte);
+    asentar();
+}
+
+bool visibleEnVentana(const Campo &campo, const CamposTexto &ventana) {
+    if (campo.nombre == (ventana.opcion(Option4) ? vdinamica : Vcinematica))
+        return false;
+    if (campo.tiene(SoloModoPrincipal) && ventana.opcion(Option2))
+        return false;
+    return !(campo.tiene(Opcional) && ventana.texto(campo.nombre).isEmpty());
+}
+
+std::variant<std::unique_ptr<VentanaTuberiaSimulada>, ErrorArchivo>
+abrirArchivo(const QString &ruta, const QString &idioma, bool exacto) {
+    if (!caso::esCaso(ruta)) {
+        const auto leido = leer(ruta);
+        if (const auto *e = std::get_if<ErrorArchivo>(&leido))
+            return *e;
+        auto ventana = std::make_unique<VentanaTuberiaSimulada>(idioma, exacto);
+        ventana->abrir(std::get<Resultados>(leido));
+        return ventana;
+    }
+    const auto leido = caso::leer(ruta);
+    if (const auto *e = std::get_if<ErrorArchivo>(&leido))
+        return *e;
+    const caso::Caso &c = std::get<caso::Caso>(leido);
+    auto ventana = std::make_unique<VentanaTuberiaSimulada>(idioma, exacto);
+    if (const auto parte = c.ventanas.constFind(caso::Tuberia); parte != c.ventanas.cend()) {
+        caso::Ventana p = *parte;
+        if (exacto)
+            p.opciones.insert(CheckExacto, true);
+        ventana->abrirCaso(p);
+    }
+    return ventana;
 }
 
 } // namespace vorlo::resultados

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "cases/pipe_case.h"
+#include "fields/field_table.h"
 #include "fields/field_texts.h"
 #include "results/results_file.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <variant>
 
 // The pipe flow window reduced to its texts, options and change events, so that a results file
-// can be opened and settled without a window, to the very same texts the window would show.
+// or a case can be opened and settled without a window, to the very same texts the window would
+// show.
 namespace vorlo::resultados {
 
 // A text box keeps at most this many characters of a text written into it.
@@ -18,7 +23,7 @@ inline constexpr int kTicsMaximos = 64;
 
 // A freshly opened pipe flow window: liquids mode, dynamic viscosity, `Desnivel` "0", every other
 // text empty, after the pass it runs when it initializes. `idioma` is the language of its notes.
-class VentanaTuberiaSimulada : public CamposTexto {
+class VentanaTuberiaSimulada : public caso::DestinoTuberia {
   public:
     // `exacto`: the window's exact mode (CheckExacto ticked).
     explicit VentanaTuberiaSimulada(const QString &idioma, bool exacto = false);
@@ -31,11 +36,17 @@ class VentanaTuberiaSimulada : public CamposTexto {
         m_campos.escribirColor(campo, color);
     }
 
+    void fijarModo(bool liquidos, bool gases) override;
+    void fijarViscosidad(bool dinamica, bool cinematica) override;
+    void fijarExacto(bool exacto) override;
     // One pass, nested when its writes change fields; records the inputs it leaves.
-    void calcular();
+    void calcular() override;
     // What File -> Open does: the options (with neither of a pair selected when neither was
     // saved "True"), the twelve fields in file order, one pass; then the idle timer's passes.
     void abrir(const Resultados &r);
+    // What File -> Open does with a case's pipe part (caso::cargarTuberia), then the idle
+    // timer's passes.
+    void abrirCaso(const caso::Ventana &parte);
 
     bool entradasCambiadas() const { return estadoEntradas() != m_ultimoEstado; }
     const QHash<QString, QString> &textos() const { return m_campos.textos(); }
@@ -45,6 +56,8 @@ class VentanaTuberiaSimulada : public CamposTexto {
 
   private:
     QStringList estadoEntradas() const;
+    // The 200 ms timer: a pass on each tick while an input changed since the last pass.
+    void asentar();
 
     CamposMapa m_campos;
     QString m_idioma;
@@ -53,5 +66,17 @@ class VentanaTuberiaSimulada : public CamposTexto {
     int m_profundidad = 0;
     int m_pasadas = 0;
 };
+
+// Whether the pipe flow window shows a field in its state: the viscosity not chosen and, in
+// gases mode, the rows over the length (SoloModoPrincipal) are hidden; an optional row shows
+// only with a text.
+bool visibleEnVentana(const Campo &campo, const CamposTexto &ventana);
+
+// Opens a file as File > Open does, in a pipe flow window made of texts: a case (.vorlo, by its
+// extension) with its stored exact mode, or a results file, which stores none (the defined
+// mode). `exacto`: the exact mode whatever the file holds. A case without a pipe part leaves the
+// window as freshly opened. On failure, the reason, with the path.
+std::variant<std::unique_ptr<VentanaTuberiaSimulada>, ErrorArchivo>
+abrirArchivo(const QString &ruta, const QString &idioma, bool exacto = false);
 
 } // namespace vorlo::resultados

@@ -59,7 +59,6 @@ Form2::Form2(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>(
     ui->Command5->setIcon(icono(QStringLiteral("clear")));
     // Picture buttons are named after their tooltips (the help button after its window).
     ui->Command4->setToolTip(kTituloAyudaGases);
-    ui->Command5->setToolTip(segunLengua(QStringLiteral("Borrar"), QStringLiteral("Clear")));
     for (QWidget *b : {static_cast<QWidget *>(ui->Picture1), static_cast<QWidget *>(ui->Spain),
                        static_cast<QWidget *>(ui->Command4), static_cast<QWidget *>(ui->Command5)})
         nombrarComoTooltip(b);
@@ -309,6 +308,9 @@ void Form2::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm2(), lengua);
     aplicarTextos(this, textosAccionesInforme(), lengua);
     traducirMenuCaso(this, lengua);
+    // The help line's hint in the new language, as the window shows it now.
+    if (m_pista)
+        ui->MensajeAyuda->setText(m_pista->en(lengua));
     ajustarAlContenido(this);
 }
 
@@ -321,7 +323,8 @@ void Form2::restablecerColores() {
 }
 
 void Form2::mostrarPista(const TextoBilingue &pista) {
-    ui->MensajeAyuda->setText(segunLengua(pista.espanol, pista.ingles));
+    m_pista = &pista;
+    ui->MensajeAyuda->setText(pista.en(lenguaActual()));
 }
 
 void Form2::alPasarRaton(const QString &control) {

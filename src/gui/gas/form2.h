@@ -70,6 +70,7 @@ class Form2 : public QWidget, public CamposTexto {
     void coloresDeModo(int modo);
     void restablecerColores();
     void alPasarRaton(const QString &control);
+    // The help line's hint in the current language; it must outlive the window.
     void mostrarPista(const TextoBilingue &pista);
     QLineEdit *campo(const QString &nombre) const;
 
@@ -78,6 +79,8 @@ class Form2 : public QWidget, public CamposTexto {
     QHash<QString, QLineEdit *> m_campos;
     int m_modo = 1;
     int m_profundidad = 0;
+    // The help line's hint (one of form2_texts.h), kept for a flag click.
+    const TextoBilingue *m_pista = nullptr;
 };
 
 } // namespace vorlo

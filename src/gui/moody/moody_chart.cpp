@@ -2,6 +2,8 @@
 
 #include "fields/numbers.h"
 #include "moody/form_moody_texts.h"
+#include "moody/moody_axes.h"
+#include "moody/moody_legend.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/regimen.h"
 
@@ -12,9 +14,7 @@
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <algorithm>
 #include <cmath>
 
@@ -39,6 +39,11 @@ constexpr double kReInicioCurvas = kReLaminar;
 constexpr int kPuntosPorDecada = 16;
 // The exact root gets its own marker when it differs from the grid value by more than this.
 constexpr double kDiferenciaVisible = 0.01;
+// The chart's margins (the right one holds the curves' labels); the legend's rows add to the
+// bottom one, inset from the sides by kMargenLeyenda.
+const QMargins kMargenes(6, 10, 86, 4);
+constexpr double kMargenLeyenda = 12;
+constexpr int kHuecoLeyenda = 6; // between the Re axis's title and the legend
 
 const QColor kColorCurva(70, 70, 70);
 const QColor kColorLaminar(0, 0, 0);
@@ -101,43 +106,6 @@ bool dentroDeLimites(const QPointF &p) {
     return p.x() >= kX0 && p.x() <= kX1 && p.y() >= kY0 && p.y() <= kY1;
 }
 
-// "10³" for 1000: the decades of the Reynolds axis.
-QString potenciaDeDiez(int k) {
-    if (k == 0)
-        return QStringLiteral("1");
-    if (k == 1)
-        return QStringLiteral("10");
-    static const char16_t superindices[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString exp;
-    for (const QChar c : QString::number(k))
-        exp.append(QChar(superindices[c.digitValue()]));
-    return QStringLiteral("10") + exp;
-}
-
-// The gridlines and captions of a category axis, within its range (it would draw those
-// outside too). Its labels must be distinct: gridlines without a caption get distinct
-// invisible ones, and repeated captions ("2" in every decade) an invisible suffix.
-class Rotulos {
-  public:
-    explicit Rotulos(QCategoryAxis *eje) : m_eje(eje), m_min(eje->min()), m_max(eje->max()) {
-        const QStringList viejas = eje->categoriesLabels();
-        for (const QString &l : viejas)
-            eje->remove(l);
-        eje->setStartValue(m_min);
-    }
-    void anadir(const QString &texto, double valor) {
-        if (valor < m_min - 1e-9 || valor > m_max + 1e-9)
-            return;
-        m_eje->append(texto + QString(++m_n, QChar(0x200B)), valor);
-    }
-
-  private:
-    QCategoryAxis *m_eje;
-    double m_min;
-    double m_max;
-    int m_n = 0;
-};
-
 } // namespace
 
 PuntosMoody puntosMoody(const EstadoMoody &e) {
@@ -185,11 +153,12 @@ QString GraficoMoody::textoRelativa(double r) {
 
 GraficoMoody::GraficoMoody(Lengua lengua, const QFont &fuente) : m_textos(textosMoody(lengua)) {
     setBackgroundRoundness(0);
-    setMargins(QMargins(6, 10, 86, 4));
-    legend()->setAlignment(Qt::AlignBottom);
+    setMargins(kMargenes);
     QFont pequena = fuente;
     pequena.setPointSizeF(pequena.pointSizeF() * 0.9);
-    legend()->setFont(pequena);
+    // The chart's own legend keeps to one row and cuts what does not fit; this one wraps.
+    legend()->hide();
+    m_leyenda = std::make_unique<LeyendaMoody>(this, pequena);
     construirEjes(pequena);
     // Bands first, so that the lines are drawn over them.
     construirBandas();
@@ -202,6 +171,7 @@ GraficoMoody::GraficoMoody(Lengua lengua, const QFont &fuente) : m_textos(textos
         colocarEtiquetas();
         colocarMarcas();
     });
+    connect(this, &QGraphicsWidget::geometryChanged, this, &GraficoMoody::colocarLeyenda);
 }
 
 GraficoMoody::~GraficoMoody() = default;
@@ -252,6 +222,9 @@ void GraficoMoody::construirBandas() {
     transicion->setPen(Qt::NoPen);
     transicion->setBrush(QColor(110, 110, 110, 45));
     anadir(transicion);
+    mostrarEnLeyenda(m_leyenda->anadir(LeyendaMoody::Muestra::Banda, QPen(QColor(150, 150, 150)),
+                                       transicion->brush(), m_textos.transicion),
+                     true);
 
     QAreaSeries *bajo = banda(QStringLiteral("FueraMallaInferior"), kX0, kX1, kY0,
                               std::log10(friccion::kMallaInicio));
@@ -264,7 +237,9 @@ void GraficoMoody::construirBandas() {
         a->setBrush(QBrush(QColor(255, 160, 40, 40)));
         anadir(a);
     }
-    mostrarEnLeyenda(sobre, false);
+    mostrarEnLeyenda(m_leyenda->anadir(LeyendaMoody::Muestra::Banda, sobre->pen(), sobre->brush(),
+                                       m_textos.fueraMalla),
+                     true);
 }
 
 void GraficoMoody::construirCurvas(const QFont &pequena) {
@@ -276,7 +251,6 @@ void GraficoMoody::construirCurvas(const QFont &pequena) {
         c->setPen(QPen(kColorCurva, 1.1));
         c->replace(curva(relativas[i]));
         anadir(c);
-        mostrarEnLeyenda(c, false);
         m_curvas.append(c);
 
         auto *etiqueta = new QGraphicsSimpleTextItem(c->name(), this);
@@ -297,36 +271,27 @@ void GraficoMoody::construirCurvas(const QFont &pequena) {
     laminar->append(
         {aGrafico(1, kFactorLaminar), aGrafico(kReInicioCurvas, kFactorLaminar / kReInicioCurvas)});
     anadir(laminar);
+    mostrarEnLeyenda(
+        m_leyenda->anadir(LeyendaMoody::Muestra::Linea, laminar->pen(), {}, m_textos.laminar),
+        true);
 
     m_curvaPropia = new QLineSeries;
     m_curvaPropia->setObjectName(QStringLiteral("CurvaPropia"));
     m_curvaPropia->setPen(QPen(kColorPropia, 3));
     anadir(m_curvaPropia);
+    m_entradaPropia =
+        m_leyenda->anadir(LeyendaMoody::Muestra::Linea, m_curvaPropia->pen(), {}, QString());
 }
 
 void GraficoMoody::construirMarcas() {
-    m_raiz = new QScatterSeries;
-    m_raiz->setObjectName(QStringLiteral("RaizExacta"));
-    m_raiz->setName(m_textos.raiz);
-    m_raiz->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
-    m_raiz->setMarkerSize(13);
-    m_raiz->setColor(kColorRaiz);
-    m_raiz->setBorderColor(Qt::white);
-    anadir(m_raiz);
+    const QPen borde(Qt::white, 1.2);
+    m_entradaRaiz =
+        m_leyenda->anadir(LeyendaMoody::Muestra::Rombo, borde, kColorRaiz, m_textos.raiz);
+    m_entradaPunto =
+        m_leyenda->anadir(LeyendaMoody::Muestra::Circulo, borde, kColorPunto, m_textos.punto);
 
-    m_punto = new QScatterSeries;
-    m_punto->setObjectName(QStringLiteral("PuntoOperacion"));
-    m_punto->setName(m_textos.punto);
-    m_punto->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    m_punto->setMarkerSize(12);
-    m_punto->setColor(kColorPunto);
-    m_punto->setBorderColor(Qt::white);
-    anadir(m_punto);
-    mostrarEnLeyenda(m_raiz, false);
-    mostrarEnLeyenda(m_punto, false);
-
-    // The markers themselves are small items over the chart rather than points of those
-    // series: a series' item covers the whole plot, so moving a point in it repaints every
+    // The markers are small items over the chart rather than points of a series: a series'
+    // item covers the whole plot, so moving a point in it repaints every
     // curve, whereas moving a small item repaints only where it was and where it goes.
     auto *punto = new QGraphicsEllipseItem(-6, -6, 12, 12, this);
     punto->setBrush(kColorPunto);
@@ -336,7 +301,7 @@ void GraficoMoody::construirMarcas() {
     m_marcaPunto = punto;
     m_marcaRaiz = raiz;
     for (QAbstractGraphicsShapeItem *m : {m_marcaPunto, m_marcaRaiz}) {
-        m->setPen(QPen(Qt::white, 1.2));
+        m->setPen(borde);
         m->setZValue(1000);
         m->hide();
     }
@@ -346,62 +311,29 @@ void GraficoMoody::construirMarcas() {
     m_union->hide();
 }
 
-void GraficoMoody::mostrarEnLeyenda(QAbstractSeries *s, bool visible) {
-    for (QLegendMarker *m : legend()->markers(s))
-        m->setVisible(visible);
+void GraficoMoody::mostrarEnLeyenda(int entrada, bool visible) {
+    m_leyenda->mostrar(entrada, visible);
+    colocarLeyenda();
 }
 
-// Captions as on a printed Moody chart, thinned out when the axes span more decades.
+// The legend under the Re axis, in as many rows as it needs at the chart's width: the bottom
+// margin grows to hold them, and the plot gives way.
+void GraficoMoody::colocarLeyenda() {
+    const QRectF r = rect();
+    const double ancho = r.width() - 2 * kMargenLeyenda;
+    const double alto = m_leyenda->alto(ancho);
+    QMargins m = kMargenes;
+    if (alto > 0)
+        m.setBottom(m.bottom() + kHuecoLeyenda + static_cast<int>(std::ceil(alto)));
+    if (margins() != m)
+        setMargins(m);
+    m_leyenda->colocar(QPointF(r.left() + kMargenLeyenda, r.bottom() - m.bottom() + kHuecoLeyenda),
+                       ancho);
+}
+
 void GraficoMoody::etiquetarEjes() {
-    {
-        const double x0 = m_ejeRe->min();
-        const double x1 = m_ejeRe->max();
-        const double decadas = x1 - x0;
-        // 8 would crowd the next decade's caption.
-        QList<int> conTexto = {2, 3, 4, 5, 6};
-        if (decadas > 9)
-            conTexto.clear();
-        else if (decadas > 6)
-            conTexto = {2, 5};
-        Rotulos r(m_ejeRe);
-        const int k0 = static_cast<int>(std::floor(x0));
-        const int k1 = static_cast<int>(std::ceil(x1));
-        for (int k = k0; k <= k1; ++k) {
-            r.anadir(potenciaDeDiez(k), k);
-            if (k == k1)
-                break;
-            for (int m = 2; m <= 9; ++m)
-                r.anadir(conTexto.contains(m) ? QString::number(m) : QString(), k + std::log10(m));
-        }
-    }
-    {
-        const double y0 = m_ejeF->min();
-        const double y1 = m_ejeF->max();
-        const double decadas = y1 - y0;
-        QList<double> lineas = {1, 1.5, 2, 2.5, 3, 4, 5, 6, 7, 8, 9};
-        QList<double> conTexto = lineas;
-        if (decadas > 3.5) {
-            lineas = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-            conTexto = {1};
-        } else if (decadas > 2.5) {
-            lineas = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-            conTexto = {1, 2, 5};
-        } else if (decadas > 1.6) {
-            conTexto = {1, 1.5, 2, 3, 4, 5, 6, 8};
-        }
-        Rotulos r(m_ejeF);
-        const int k0 = static_cast<int>(std::floor(y0));
-        const int k1 = static_cast<int>(std::ceil(y1));
-        for (int k = k0; k <= k1; ++k) {
-            for (double m : lineas) {
-                if (k == k1 && m > 1)
-                    break;
-                const double v = m * std::pow(10.0, k);
-                r.anadir(conTexto.contains(m) ? formatoPlano(v).value_or(QString()) : QString(),
-                         std::log10(v));
-            }
-        }
-    }
+    rotularEjeRe(m_ejeRe);
+    rotularEjeF(m_ejeF);
 }
 
 // The curves' labels stand in the right margin, at the height where each curve leaves the
@@ -470,6 +402,16 @@ void GraficoMoody::ajustarEjes(const QList<QPointF> &puntos) {
     x1 = std::min(x1, kX1);
     y0 = std::max(y0, kY0);
     y1 = std::min(y1, kY1);
+    // An end of the f axis taken beyond the usual view goes on to the next captioned line, so
+    // that the extension carries captions like the rest. Its captions thin out as it spans more
+    // decades, so the span is taken again until the ends stay put.
+    for (int i = 0; i < 4; ++i) {
+        const double decadas = y1 - y0;
+        if (y1 > std::log10(kFVista1))
+            y1 = aLineaConTextoF(y1, decadas, true, kY0, kY1);
+        if (y0 < std::log10(kFVista0))
+            y0 = aLineaConTextoF(y0, decadas, false, kY0, kY1);
+    }
     if (x0 == m_ejeRe->min() && x1 == m_ejeRe->max() && y0 == m_ejeF->min() && y1 == m_ejeF->max())
         return;
     m_ejeRe->setRange(x0, x1);
@@ -486,7 +428,8 @@ void GraficoMoody::mostrarCurvaPropia(std::optional<double> relativa) {
     m_curvaPropia->replace(relativa ? curva(*relativa) : QList<QPointF>());
     m_curvaPropia->setName(relativa ? m_textos.curvaPropia.arg(textoRelativa(*relativa))
                                     : QString());
-    mostrarEnLeyenda(m_curvaPropia, relativa.has_value());
+    m_leyenda->fijarTexto(m_entradaPropia, m_curvaPropia->name());
+    mostrarEnLeyenda(m_entradaPropia, relativa.has_value());
 }
 
 void GraficoMoody::mostrar(const PuntosMoody &p) {
@@ -511,9 +454,9 @@ void GraficoMoody::mostrar(const PuntosMoody &p) {
             puntos << *q;
     ajustarEjes(puntos);
     if (punto.has_value() != m_coordPunto.has_value())
-        mostrarEnLeyenda(m_punto, punto.has_value());
+        mostrarEnLeyenda(m_entradaPunto, punto.has_value());
     if (raiz.has_value() != m_coordRaiz.has_value())
-        mostrarEnLeyenda(m_raiz, raiz.has_value());
+        mostrarEnLeyenda(m_entradaRaiz, raiz.has_value());
     m_coordPunto = punto;
     m_coordRaiz = raiz;
     colocarMarcas();

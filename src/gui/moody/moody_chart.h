@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QList>
 #include <QPointF>
+#include <memory>
 #include <optional>
 
 class QAbstractGraphicsShapeItem;
@@ -15,11 +16,11 @@ class QCategoryAxis;
 class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
-class QScatterSeries;
 
 namespace vorlo {
 
 struct TextosMoody;
+class LeyendaMoody;
 
 // What the chart marks: the operating point (Re, f), the exact Colebrook root at that Re and
 // the pipe's own relative roughness; nullopt where there is none.
@@ -91,7 +92,8 @@ class GraficoMoody : public QChart {
     void etiquetarEjes();
     void colocarEtiquetas();
     void colocarMarcas();
-    void mostrarEnLeyenda(QAbstractSeries *s, bool visible);
+    void mostrarEnLeyenda(int entrada, bool visible);
+    void colocarLeyenda();
     void mostrarCurvaPropia(std::optional<double> relativa);
 
     const TextosMoody &m_textos;
@@ -99,9 +101,11 @@ class GraficoMoody : public QChart {
     QCategoryAxis *m_ejeF = nullptr;
     QList<QLineSeries *> m_curvas;
     QLineSeries *m_curvaPropia = nullptr;
-    // Empty series that only give the markers their legend entries.
-    QScatterSeries *m_punto = nullptr;
-    QScatterSeries *m_raiz = nullptr;
+    // The legend, and its entries that come and go.
+    std::unique_ptr<LeyendaMoody> m_leyenda;
+    int m_entradaPropia = -1;
+    int m_entradaPunto = -1;
+    int m_entradaRaiz = -1;
     QAbstractGraphicsShapeItem *m_marcaPunto = nullptr;
     QAbstractGraphicsShapeItem *m_marcaRaiz = nullptr;
     QGraphicsLineItem *m_union = nullptr; // from the point to the root, when both show

@@ -23,6 +23,7 @@
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
+#include "pipeflow/pipe_notes.h"
 #include "pipeflow/regimen.h"
 #include "report/report.h"
 #include "report/report_actions.h"
@@ -52,12 +53,6 @@ namespace vorlo {
 //   up as soon as the user comes back.
 // The timer, the focus and the activation run a pass only when an input changed: the totals a
 // double click on DPbar shows then stay readable until the user changes something.
-
-namespace {
-const QString &segun(const PistaAyuda &p) {
-    return segunLengua(p.espanol, p.ingles);
-}
-} // namespace
 
 FormReynolds::FormReynolds(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::FormReynolds>()) {
@@ -414,7 +409,18 @@ void FormReynolds::cambiarLengua(Lengua lengua) {
     aplicarTextos(this, textosAccionesInforme(), lengua);
     traducirMenuCaso(this, lengua);
     actualizarTitulo();
+    // The notes and the help line in the new language from what the window shows now: a pass
+    // would put the per-metre values back over totals a double click on DPbar wrote.
+    notasEnLengua(*this, idiomaDe(lengua),
+                  ui->CheckExacto->isChecked() ? &m_valoresExactos : nullptr);
+    if (m_pista)
+        ui->MensajeAyuda->setText(m_pista->en(lengua));
     ajustarAlContenido(this);
+}
+
+void FormReynolds::mostrarPista(const TextoBilingue &pista) {
+    m_pista = &pista;
+    ui->MensajeAyuda->setText(pista.en(lenguaActual()));
 }
 
 void FormReynolds::Borrar() {
@@ -442,7 +448,7 @@ void FormReynolds::mostrarUnidadesTotales(bool totales) {
     ui->unidadDP->setText(totales ? QStringLiteral("( Pa )") : QStringLiteral("( kPa/m )"));
     ui->Command13->setText(totales ? QStringLiteral("( bar )") : QStringLiteral("( bar/m )"));
     if (totales)
-        ui->MensajeAyuda->setText(segun(pistaTotales()));
+        mostrarPista(pistaTotales());
 }
 
 void FormReynolds::restablecerColores() {
@@ -465,14 +471,13 @@ void FormReynolds::alPasarRaton(QObject *obj) {
     const QString nombre = obj->objectName();
     if (esSuperficie(obj)) {
         restablecerColores();
-        ui->MensajeAyuda->setText(segun(pistaGeneral()));
+        mostrarPista(pistaGeneral());
         return;
     }
     if (nombre == tuberia::fexacta)
-        ui->MensajeAyuda->setText(segun(pistaFexacta()));
+        mostrarPista(pistaFexacta());
     if (nombre == tuberia::Qproceso || nombre == tuberia::dproceso) {
-        ui->MensajeAyuda->setText(
-            segun(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad()));
+        mostrarPista(nombre == tuberia::Qproceso ? pistaCaudal() : pistaDensidad());
         return;
     }
     const auto re = leerNumero(ui->Re->text());

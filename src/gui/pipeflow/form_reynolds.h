@@ -3,6 +3,7 @@
 #include "app/texts.h"
 
 #include "cases/case_file.h"
+#include "cases/pipe_case.h"
 #include "fields/field_texts.h"
 
 #include <QHash>
@@ -30,8 +31,9 @@ struct Resultados;
 
 // The pipe flow window: holds the fields of the pipe flow calculation and recalculates them
 // live. Other windows write into it through the CamposTexto interface (a write that changes an
-// input's text runs the calculation at once, as typing does).
-class FormReynolds : public QMainWindow, public CamposTexto {
+// input's text runs the calculation at once, as typing does); a case's part goes in through
+// caso::DestinoTuberia, as into the window's emulation.
+class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     Q_OBJECT
   public:
     explicit FormReynolds(QWidget *parent = nullptr);
@@ -42,6 +44,12 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void escribir(const QString &campo, const QString &texto) override;
     bool opcion(const QString &nombre) const override;
     void escribirColor(const QString &campo, ColorNota color) override;
+
+    // caso::DestinoTuberia: the pairs through aplicarModo and aplicarViscosidad.
+    void fijarModo(bool liquidos, bool gases) override;
+    void fijarViscosidad(bool dinamica, bool cinematica) override;
+    void fijarExacto(bool exacto) override;
+    void calcular() override { CalcularTuberia(); }
 
     // One pass of the calculation, nested when a write changes a field.
     void CalcularTuberia();
@@ -98,6 +106,8 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     void Timer1_Timer();
     void despertarTimer();
     void mostrarUnidadesTotales(bool totales);
+    // The help line's hint, in the current language; a flag click puts it into the new one.
+    void mostrarPista(const TextoBilingue &pista);
     EstadoMoody estadoMoody() const;
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
@@ -122,6 +132,7 @@ class FormReynolds : public QMainWindow, public CamposTexto {
     bool m_totales = false;
     bool m_escribiendoTotales = false;
     bool m_totalesEscritos = false;
+    const TextoBilingue *m_pista = nullptr; // the help line's hint, one of the window's own
 };
 
 } // namespace vorlo

@@ -52,23 +52,22 @@ void FormReynolds::abrirResultados(const resultados::Resultados &r) {
     CalcularTuberia();
 }
 
-void FormReynolds::cargarCaso(const caso::Ventana &v) {
-    Borrar();
-    const auto op = [&v](const QString &n) { return v.opciones.value(n, false); };
-    aplicarPar(ui->Option1, ui->Option2, op(tuberia::Option1), op(tuberia::Option2),
-               &FormReynolds::aplicarModo);
-    aplicarPar(ui->Option3, ui->Option4, op(tuberia::Option3), op(tuberia::Option4),
-               &FormReynolds::aplicarViscosidad);
-    ui->CheckExacto->setChecked(op(tuberia::CheckExacto));
+void FormReynolds::fijarModo(bool liquidos, bool gases) {
+    aplicarPar(ui->Option1, ui->Option2, liquidos, gases, &FormReynolds::aplicarModo);
+}
+
+void FormReynolds::fijarViscosidad(bool dinamica, bool cinematica) {
+    aplicarPar(ui->Option3, ui->Option4, dinamica, cinematica, &FormReynolds::aplicarViscosidad);
+}
+
+void FormReynolds::fijarExacto(bool exacto) {
+    ui->CheckExacto->setChecked(exacto);
     m_valoresExactos.vaciar();
-    // In the window's order: the diameter before the K total its change empties; the pipe's
-    // designation last, since any change of the diameter clears it.
-    const caso::Esquema &e = *caso::esquema(caso::Tuberia);
-    for (const Campo &c : tuberia::campos().campos())
-        if (e.textos.contains(c.nombre) && c.nombre != tuberia::LabelTuberia)
-            escribir(c.nombre, v.textos.value(c.nombre));
-    ui->LabelTuberia->setText(v.textos.value(tuberia::LabelTuberia));
-    CalcularTuberia();
+}
+
+void FormReynolds::cargarCaso(const caso::Ventana &v) {
+    // The same steps as the emulation's, so that `vorlo calc` shows what this window shows.
+    caso::cargarTuberia(*this, v);
 }
 
 void FormReynolds::recibirKTotal(const QString &ktotal) {

@@ -6,8 +6,12 @@
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "pipes/form_tuberias_texts.h"
+#include "pipes/size_search.h"
 #include "ui_form_tuberias.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <optional>
@@ -54,6 +58,9 @@ QString textoFila(const TuberiaNormalizada &t, bool ingles) {
     return textoCedula(t);
 }
 
+// Each nominal size's text as a user types it, beside the DN that names it.
+constexpr int kRolTamano = Qt::UserRole + 1;
+
 // The dimensions in the fields' format, two decimals ("114,30").
 QString milimetros(double x) {
     return formatoFijo(x, 2).value_or(QString());
@@ -91,6 +98,10 @@ FormTuberias::FormTuberias(QWidget *parent)
     connect(ui->Cedula, &QListWidget::itemDoubleClicked, this, &FormTuberias::Cedula_DblClick);
     connect(ui->Aceptar, &QPushButton::clicked, this, &FormTuberias::Aceptar_Click);
     connect(ui->Cancelar, &QPushButton::clicked, this, &FormTuberias::Cancelar_Click);
+    // Typing the start of a size reaches the size meant (a combo box's own search would go on
+    // from the size shown: "2" from 6" would give 20").
+    ui->Nominal->installEventFilter(this);
+    ui->Nominal->view()->installEventFilter(this);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &FormTuberias::Cancelar_Click);
     ui->Cedula->setFocus();
@@ -159,8 +170,10 @@ void FormTuberias::Norma_Click() {
         const QSignalBlocker bloqueo(ui->Nominal);
         ui->Nominal->clear();
         for (const TuberiaNormalizada &t : catalogoTuberias())
-            if (t.norma == norma && ui->Nominal->findData(t.dn) < 0)
+            if (t.norma == norma && ui->Nominal->findData(t.dn) < 0) {
                 ui->Nominal->addItem(textoNominal(t), t.dn);
+                ui->Nominal->setItemData(ui->Nominal->count() - 1, tamanoTecleable(t), kRolTamano);
+            }
         const int i = ui->Nominal->findData(dnAnterior);
         ui->Nominal->setCurrentIndex(i >= 0 ? i : 0);
     }
@@ -230,6 +243,39 @@ void FormTuberias::Aceptar_Click() {
 
 void FormTuberias::Cancelar_Click() {
     close();
+}
+
+bool FormTuberias::eventFilter(QObject *obj, QEvent *ev) {
+    if (ev->type() == QEvent::KeyPress && (obj == ui->Nominal || obj == ui->Nominal->view()) &&
+        buscarTecleado(static_cast<QKeyEvent *>(ev), obj != ui->Nominal))
+        return true;
+    return QWidget::eventFilter(obj, ev);
+}
+
+// The characters typed within the keyboard search interval form the start of the size meant.
+bool FormTuberias::buscarTecleado(const QKeyEvent *ev, bool enDesplegable) {
+    const QString texto = ev->text();
+    if (texto.isEmpty() || !texto.front().isPrint() ||
+        (ev->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (!m_ultimaTecla.isValid() || m_ultimaTecla.elapsed() > QApplication::keyboardInputInterval())
+        m_tecleado.clear();
+    // A space or a hyphen only goes on with a size being typed; alone, a space opens the list.
+    if (m_tecleado.isEmpty() && (texto == QLatin1String(" ") || texto == QLatin1String("-")))
+        return false;
+    m_tecleado += texto;
+    m_ultimaTecla.start();
+    QStringList tamanos;
+    for (int i = 0; i < ui->Nominal->count(); ++i)
+        tamanos << ui->Nominal->itemData(i, kRolTamano).toString();
+    const int fila = filaDeTamano(tamanos, m_tecleado);
+    if (fila >= 0) {
+        if (enDesplegable)
+            ui->Nominal->view()->setCurrentIndex(ui->Nominal->model()->index(fila, 0));
+        else
+            ui->Nominal->setCurrentIndex(fila);
+    }
+    return true;
 }
 
 } // namespace vorlo

@@ -3,8 +3,11 @@
 #include "app/pipes_entry.h"
 #include "pipes/pipe_sizes.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
+
+class QKeyEvent;
 
 namespace Ui {
 class FormTuberias;
@@ -34,7 +37,13 @@ class FormTuberias : public QWidget {
     void Aceptar_Click();   // hands the pipe over and closes
     void Cancelar_Click();  // closes, handing nothing
 
+  protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override;
+
   private:
+    // Type-ahead over the nominal sizes, in the closed list or in its open drop-down; returns
+    // whether the key was taken.
+    bool buscarTecleado(const QKeyEvent *ev, bool enDesplegable);
     // Selects a pipe in the three lists; false when the catalogue has no such row.
     bool elegir(NormaTuberia norma, int dn, const QString &cedula);
     NormaTuberia normaActual() const;
@@ -44,6 +53,9 @@ class FormTuberias : public QWidget {
     std::unique_ptr<Ui::FormTuberias> ui;
     AlElegirTuberia m_alAceptar;
     bool m_ingles = false;
+    // What was typed into the nominal sizes within the keyboard search interval.
+    QString m_tecleado;
+    QElapsedTimer m_ultimaTecla;
 };
 
 } // namespace vorlo

@@ -1,0 +1,25 @@
+#include "startup.h"
+
+#include "app/case_entry.h"
+#include "app/form1.h"
+#include "app/windows.h"
+#include "cases/case_file.h"
+
+#include <QFileInfo>
+
+namespace vorlo {
+
+bool nombraArchivoVorlo(const QString &argumento) {
+    return caso::esCaso(argumento) ||
+           QFileInfo(argumento).suffix().compare(QLatin1String("vrq"), Qt::CaseInsensitive) == 0;
+}
+
+void arrancarVentanas(const QString &ruta) {
+    // Before any window: the case's parts wait for their windows, the last close asks first.
+    vigilarCierres();
+    Form1 *inicio = ventanas().mostrar<Form1>();
+    if (!ruta.isEmpty())
+        abrirRuta(inicio, ruta);
+}
+
+} // namespace vorlo
