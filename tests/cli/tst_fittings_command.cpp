@@ -131,14 +131,8 @@ class TestFittingsCommand : public QObject {
     }
     void wrong_usage() {
         QFETCH(QString, caso);
-        const QString mensaje = caso.section('|', 1);
-        const Resultado r = ejecutar(caso.section('|', 0, 0));
-        QCOMPARE(r.codigo, int(UsoIncorrecto));
-        QCOMPARE(r.salida, QString());
-        const bool bien = r.errores.startsWith(QStringLiteral("vorlo fittings: ")) &&
-                          r.errores.contains(mensaje) &&
-                          r.errores.contains(QStringLiteral("Usage: vorlo fittings"));
-        QVERIFY2(bien, qPrintable(r.errores));
+        vorlo::prueba::usoIncorrecto(ejecutar(caso.section('|', 0, 0)), QStringLiteral("fittings"),
+                                     caso.section('|', 1));
     }
 
     void output_that_cannot_be_written() {

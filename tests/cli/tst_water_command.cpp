@@ -183,12 +183,7 @@ class TestWaterCommand : public QObject {
     void wrong_usage() {
         QFETCH(QStringList, opciones);
         QFETCH(QString, mensaje);
-        const Resultado r = ejecutar(opciones);
-        QCOMPARE(r.codigo, int(UsoIncorrecto));
-        QCOMPARE(r.salida, QString());
-        QVERIFY2(r.errores.startsWith(QStringLiteral("vorlo water: ")), qPrintable(r.errores));
-        QVERIFY2(r.errores.contains(mensaje), qPrintable(r.errores));
-        QVERIFY(r.errores.contains(QStringLiteral("Usage: vorlo water")));
+        vorlo::prueba::usoIncorrecto(ejecutar(opciones), QStringLiteral("water"), mensaje);
     }
 
     void output_that_cannot_be_written() {

@@ -45,4 +45,15 @@ inline void salidaImposible(FuncionComando comando, const QStringList &argumento
     QVERIFY(textoErrores.contains(QStringLiteral("cannot be written")));
 }
 
+// Wrong usage of `vorlo COMANDO`: exit 2, nothing on standard output, and on standard error the
+// command's name, the reason `mensaje` and the usage.
+inline void usoIncorrecto(const Resultado &r, const QString &comando, const QString &mensaje) {
+    QCOMPARE(r.codigo, int(cli::UsoIncorrecto));
+    QCOMPARE(r.salida, QString());
+    const QString nombre = QStringLiteral("vorlo ") + comando;
+    QVERIFY2(r.errores.startsWith(nombre + QStringLiteral(": ")), qPrintable(r.errores));
+    QVERIFY2(r.errores.contains(mensaje), qPrintable(r.errores));
+    QVERIFY2(r.errores.contains(QStringLiteral("Usage: ") + nombre), qPrintable(r.errores));
+}
+
 } // namespace vorlo::prueba

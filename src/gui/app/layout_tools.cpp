@@ -126,4 +126,11 @@ QLineEdit *filaDeCampo(QWidget *ventana, QGridLayout *rejilla, const Campo &camp
     return e;
 }
 
+QFont negrita(QFont f, int puntos) {
+    f.setBold(true);
+    if (puntos > 0)
+        f.setPointSize(puntos);
+    return f;
+}
+
 } // namespace vorlo

@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 
+#include <QFont>
 #include <QList>
 
 class QGridLayout;
@@ -35,6 +36,9 @@ void ajustarAlContenido(QWidget *ventana);
 // column 0 and its text box (named after the field, `ancho` wide) in column 1; the caller adds
 // the unit in column 2. Returns the text box.
 QLineEdit *filaDeCampo(QWidget *ventana, QGridLayout *rejilla, const Campo &campo, int ancho);
+
+// `f` in bold and, with `puntos` above 0, at that size: the titles and picks of the newer windows.
+QFont negrita(QFont f, int puntos = 0);
 
 // A picture button has no caption: its accessible name follows its tooltip, also when a
 // language switch changes the tooltip.

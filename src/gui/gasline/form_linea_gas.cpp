@@ -31,12 +31,6 @@ namespace c = lineagas::campos;
 // Wide enough for a mass flow of hundreds of thousands of kg/h with its grouping and decimals.
 constexpr int kAnchoCampo = 140;
 
-QFont negrita(QFont f, int puntos = 0) {
-    f.setBold(true);
-    if (puntos > 0)
-        f.setPointSize(puntos);
-    return f;
-}
 } // namespace
 
 FormLineaGas::FormLineaGas(QWidget *parent) : QWidget(parent), m_colebrook(&colebrookExacto) {

@@ -39,13 +39,6 @@ constexpr int kFilasVisibles = 14;
 // The background of the picked size's row: a pale green, apart from the input colours.
 const QColor kColorEleccion(204, 238, 204);
 
-QFont negrita(QFont f, int puntos = 0) {
-    f.setBold(true);
-    if (puntos > 0)
-        f.setPointSize(puntos);
-    return f;
-}
-
 // The wall of the old schedule in the new standard where it has it (Sch 40 and 40S stand for
 // each other), else the standard's usual one.
 QString cedulaParecida(const QString &anterior, const QStringList &cedulas, NormaTuberia norma) {

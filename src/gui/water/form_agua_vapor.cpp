@@ -31,13 +31,6 @@ namespace a = agua;
 // Six significant digits with grouping and an exponent ("1,22345E-05") fit in this width.
 constexpr int kAnchoCampo = 140;
 
-QFont negrita(QFont f, int puntos = 0) {
-    f.setBold(true);
-    if (puntos > 0)
-        f.setPointSize(puntos);
-    return f;
-}
-
 QString textoUnidad(const QString &unidad) {
     return QStringLiteral("( %1 )").arg(unidad);
 }
