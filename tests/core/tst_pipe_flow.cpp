@@ -154,14 +154,7 @@ class TestPipeFlow : public QObject {
         QFETCH(bool, rojo);
         // Expected factors: the grid point nearest the root found by an independent bisection
         // (0.049833, 0.043967, 0.040412, 0.040409).
-        // A typed Reynolds number with a viscosity and velocity present but no density: no
-        // step recomputes it.
-        CamposMapa c({{t::Re, re},
-                      {t::dint, "100"},
-                      {t::Rugosidad, "0,05"},
-                      {t::Vproceso, "1"},
-                      {t::vdinamica, "0,001"}});
-        c.fijarOpcion(t::Option3, true);
+        CamposMapa c = prueba::reTecleado(re);
         QVERIFY(asentar(c));
         QCOMPARE(c.texto(t::Re), re);
         QCOMPARE(c.texto(t::laminarturbulento), regimen);

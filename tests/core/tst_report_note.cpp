@@ -190,12 +190,7 @@ class TestReportNote : public QObject {
         QFETCH(QString, friccion);
         QFETCH(bool, aviso);
         // A typed Reynolds number: the pass writes the friction note and the regime.
-        CamposMapa c({{t::Re, re},
-                      {t::dint, "100"},
-                      {t::Rugosidad, "0,05"},
-                      {t::Vproceso, "1"},
-                      {t::vdinamica, "0,001"}});
-        c.fijarOpcion(t::Option3, true);
+        CamposMapa c = prueba::reTecleado(re);
         CalcularTuberia(c, ventana);
         const Informe inf = informeTuberia(c, informe, kFecha);
         QString regimenInforme, friccionInforme;
