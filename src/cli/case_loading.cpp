@@ -53,25 +53,43 @@ std::optional<QString> idiomaDeOpcion(const QCommandLineParser &parser) {
     return std::nullopt;
 }
 
-std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida) {
-    QCommandLineParser parser;
+namespace {
+// calc's and report's options; report adds its output and the note's header.
+void anadirOpciones(QCommandLineParser &parser, bool conSalida) {
     parser.addOption(
         {kLang, QStringLiteral("Language of the texts: es or en."), QStringLiteral("es|en")});
     parser.addOption({{QStringLiteral("h"), kAyuda}, QStringLiteral("This help.")});
     parser.addOption({kExacto, QStringLiteral("Every result from the exact Colebrook friction "
                                               "factor and unrounded values.")});
-    if (conSalida) {
-        parser.addOption({{QStringLiteral("o"), kSalida},
-                          QStringLiteral("The report file: .pdf or .csv."),
-                          QStringLiteral("file")});
-        // The note's header, each over the case's own text.
-        for (const Campo &c : informe::cabecera::tabla().campos())
-            if (!c.clave.isEmpty())
-                parser.addOption({c.clave, c.rotulo.ingles + QStringLiteral(" in the header."),
-                                  QStringLiteral("text")});
-    } else {
+    if (!conSalida) {
         parser.addOption({kCsv, QStringLiteral("One CSV row per case file.")});
+        return;
     }
+    parser.addOption({{QStringLiteral("o"), kSalida},
+                      QStringLiteral("The report file: .pdf or .csv."),
+                      QStringLiteral("file")});
+    // The note's header, each over the case's own text.
+    for (const Campo &c : informe::cabecera::tabla().campos())
+        if (!c.clave.isEmpty())
+            parser.addOption({c.clave, c.rotulo.ingles + QStringLiteral(" in the header."),
+                              QStringLiteral("text")});
+}
+
+// The report's output: given, and a PDF or a CSV by its name.
+std::optional<QString> leerSalida(const QCommandLineParser &parser, LineaCaso &l) {
+    if (!parser.isSet(kSalida) || parser.value(kSalida).isEmpty())
+        return QStringLiteral("no output file given (-o OUT.pdf or -o OUT.csv)");
+    l.salida = parser.value(kSalida);
+    const QString s = l.salida.toLower();
+    if (!s.endsWith(QLatin1String(".pdf")) && !s.endsWith(QLatin1String(".csv")))
+        return QStringLiteral("the output file must end in .pdf or .csv: '%1'").arg(l.salida);
+    return std::nullopt;
+}
+} // namespace
+
+std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool conSalida) {
+    QCommandLineParser parser;
+    anadirOpciones(parser, conSalida);
     if (!parser.parse(argumentos))
         return parser.errorText();
     LineaCaso l;
@@ -98,14 +116,9 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
                                                 : *m;
     }
     l.caso = l.casos.first();
-    if (conSalida) {
-        if (!parser.isSet(kSalida) || parser.value(kSalida).isEmpty())
-            return QStringLiteral("no output file given (-o OUT.pdf or -o OUT.csv)");
-        l.salida = parser.value(kSalida);
-        const QString s = l.salida.toLower();
-        if (!s.endsWith(QLatin1String(".pdf")) && !s.endsWith(QLatin1String(".csv")))
-            return QStringLiteral("the output file must end in .pdf or .csv: '%1'").arg(l.salida);
-    }
+    if (conSalida)
+        if (const auto m = leerSalida(parser, l))
+            return *m;
     return l;
 }
 

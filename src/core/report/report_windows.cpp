@@ -81,6 +81,15 @@ Fila filaDe(const Campo &c, const QString &valor, bool calculado, Lengua lengua)
             c.tiene(EsTexto)};
 }
 
+// A result of the water and steam window as it shows it: empty without a state.
+QString valorAgua(const Campo &c, const agua::EstadoAgua *e, Lengua l) {
+    if (!e)
+        return {};
+    if (c.nombre == agua::FaseAgua)
+        return agua::nombreFase(e->fase).en(l);
+    return c.formato.aplicar(agua::valorAgua(c, *e).value_or(qQNaN())).value_or(QString());
+}
+
 // The water and steam window at T and P: every row of its table, the note as a warning.
 void anexoAgua(Informe &inf, const QString &t, const QString &p) {
     const Lengua l = inf.lengua();
@@ -94,19 +103,10 @@ void anexoAgua(Informe &inf, const QString &t, const QString &p) {
     for (const SeccionCampos &s : tabla.secciones()) {
         Seccion sec{s.titulo.en(l), {}};
         for (const Campo &c : s.campos) {
-            if (c.rol == Rol::Nota)
-                continue;
-            if (c.rol == Rol::Entrada) {
+            if (c.rol == Rol::Entrada)
                 sec.filas.append(filaDe(c, c.nombre == agua::TAgua ? t : p, false, l));
-                continue;
-            }
-            QString valor;
-            if (e && c.nombre == agua::FaseAgua)
-                valor = agua::nombreFase(e->fase).en(l);
-            else if (e)
-                valor =
-                    c.formato.aplicar(agua::valorAgua(c, *e).value_or(qQNaN())).value_or(QString());
-            if (!valor.isEmpty())
+            else if (const QString valor = c.rol == Rol::Nota ? QString() : valorAgua(c, e, l);
+                     !valor.isEmpty())
                 sec.filas.append(filaDe(c, valor, true, l));
         }
         a.secciones.append(sec);
