@@ -7,9 +7,8 @@ namespace vorlo::tuberia {
 
 namespace {
 
-// The window's own numbers: what is typed stays as typed; results carry the decimals the pass
-// writes them with, which later steps read back.
-const Formato kComoEscrito{};
+// The window's own numbers: what is typed stays as typed (the default format); results carry
+// the decimals the pass writes them with, which later steps read back.
 Formato fijo(int decimales) {
     return {Formato::Fijo, decimales};
 }

@@ -72,7 +72,7 @@ AvisoIdioma &avisoIdioma() {
 
 void aplicarTextos(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     for (const TextoControl &t : tabla) {
-        const QString &texto = TextoBilingue{t.espanol, t.ingles}.en(lengua);
+        const QString texto = TextoBilingue{t.espanol, t.ingles}.en(lengua);
         QObject *o = t.control.isEmpty() ? ventana : ventana->findChild<QObject *>(t.control);
         // A table naming a control the window lacks is a fault in the table.
         Q_ASSERT_X(o, "aplicarTextos", qPrintable(t.control));
