@@ -1,5 +1,7 @@
 #include "case_texts.h"
 
+#include "report/report_header.h"
+
 namespace vorlo::textosCaso {
 
 const QList<TextoControl> &textosMenu() {
@@ -14,8 +16,8 @@ const QList<TextoControl> &textosMenu() {
          QStringLiteral("Save case")},
         {QStringLiteral("GuardarCasoComo"), T::Texto, QStringLiteral("Guardar caso como…"),
          QStringLiteral("Save case as…")},
-        {QStringLiteral("DatosInforme"), T::Texto, QStringLiteral("Datos del informe"),
-         QStringLiteral("Report details")},
+        {QStringLiteral("DatosInforme"), T::Texto, informe::cabecera::tabla().titulo().espanol,
+         informe::cabecera::tabla().titulo().ingles},
         {QStringLiteral("Salir"), T::Texto, QStringLiteral("Salir"), QStringLiteral("Quit")},
     };
     return tabla;

@@ -2,13 +2,15 @@
 
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/regimen.h"
+#include "report/report_texts.h"
 
 namespace vorlo {
 
 const QList<TextoControl> &textosFormMoody() {
     using T = TextoControl;
     static const QList<TextoControl> tabla = {
-        {QString(), T::Titulo, QStringLiteral("Diagrama de Moody"), QStringLiteral("Moody chart")},
+        {QString(), T::Titulo, informe::palabras::DiagramaMoody.espanol,
+         informe::palabras::DiagramaMoody.ingles},
         {QStringLiteral("CommandGuardarImagen"), T::Texto, QStringLiteral("Guardar imagen…"),
          QStringLiteral("Save image…")},
         {QStringLiteral("CommandGuardarImagen"), T::Tooltip,

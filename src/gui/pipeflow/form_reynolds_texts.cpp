@@ -1,6 +1,7 @@
 #include "form_reynolds_texts.h"
 
 #include "pipeflow/pipe_fields.h"
+#include "report/report_texts.h"
 
 namespace vorlo {
 
@@ -37,10 +38,12 @@ const QList<TextoControl> &textosFormReynolds() {
             {"Command14", T::Tooltip, kUnidades, kUnits},
             {"Command15", T::Tooltip, kUnidades, kUnits},
             {"CommandTuberia", T::Texto, "Tuberías…", "Pipe sizes…"},
-            {"CommandMoody", T::Tooltip, "Diagrama de Moody con el punto de trabajo",
-             "Moody chart with the operating point"},
+            {"CommandMoody", T::Tooltip,
+             informe::palabras::DiagramaMoody.espanol + " con el punto de trabajo",
+             informe::palabras::DiagramaMoody.ingles + " with the operating point"},
             {"Ver", T::Texto, "Ver", "View"},
-            {"Moody", T::Texto, "Diagrama de Moody", "Moody chart"},
+            {"Moody", T::Texto, informe::palabras::DiagramaMoody.espanol,
+             informe::palabras::DiagramaMoody.ingles},
             {"CommandAguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
             {"CommandAguaVapor", T::Tooltip,
              "Densidad y viscosidad del agua o del vapor a cualquier temperatura y presión "

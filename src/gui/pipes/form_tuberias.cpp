@@ -35,19 +35,24 @@ std::optional<Eleccion> &ultimaEleccion() {
 // Before anything has been accepted: the common carbon steel schedule of the smallest size.
 const Eleccion kEleccionInicial = {NormaTuberia::AsmeB3610M, 6, QStringLiteral("40")};
 
+// The standard's name with what it covers.
 QString textoNorma(NormaTuberia n, bool ingles) {
+    QString material;
     switch (n) {
     case NormaTuberia::AsmeB3610M:
-        return ingles ? QStringLiteral("ASME B36.10M (carbon and alloy steel)")
-                      : QStringLiteral("ASME B36.10M (acero al carbono y aleado)");
+        material = ingles ? QStringLiteral("carbon and alloy steel")
+                          : QStringLiteral("acero al carbono y aleado");
+        break;
     case NormaTuberia::AsmeB3619M:
-        return ingles ? QStringLiteral("ASME B36.19M (stainless steel)")
-                      : QStringLiteral("ASME B36.19M (acero inoxidable)");
+        material = ingles ? QStringLiteral("stainless steel") : QStringLiteral("acero inoxidable");
+        break;
     case NormaTuberia::En10255:
-        return ingles ? QStringLiteral("EN 10255 (threadable steel tube)")
-                      : QStringLiteral("EN 10255 (tubo de acero roscable)");
+        material = ingles ? QStringLiteral("threadable steel tube")
+                          : QStringLiteral("tubo de acero roscable");
+        break;
     }
-    return nombreNorma(n);
+    return material.isEmpty() ? nombreNorma(n)
+                              : nombreNorma(n) + QStringLiteral(" (") + material + QLatin1Char(')');
 }
 
 QString textoFila(const TuberiaNormalizada &t, bool ingles) {
