@@ -40,9 +40,18 @@ Esquema desdeTabla(const QString &clave, const TablaCampos &tabla,
     Esquema e{clave, {}, {}, {}};
     for (const Campo &o : tabla.opciones())
         e.opciones << o.nombre;
-    for (const Campo &c : tabla.campos())
-        if (guardado(c))
-            e.textos.insert(c.nombre, c.tiene(EsTexto) ? Tipo::Texto : Tipo::Numero);
+    for (const Campo &c : tabla.campos()) {
+        if (!guardado(c))
+            continue;
+        e.textos.insert(c.nombre, c.tiene(EsTexto) ? Tipo::Texto : Tipo::Numero);
+        // A drop-down list holds one of its keys.
+        if (!c.elecciones.isEmpty()) {
+            QStringList claves;
+            for (const Eleccion &el : c.elecciones)
+                claves << el.clave;
+            e.elecciones.insert(c.nombre, claves);
+        }
+    }
     return e;
 }
 

@@ -49,6 +49,16 @@ enum Marca : unsigned {
     Opcion = 1u << 8,             // an option button or check box: a state, not a text
     LeidaPorPasada = 1u << 9,     // read by the calculation: a change makes a pass due
     EsTexto = 1u << 10,           // a text rather than a number (a designation)
+    Casilla = 1u << 11,           // an option shown as a check box rather than a radio button
+    Oculto = 1u << 12,            // kept in the case, but shown by the window its own way (a table)
+};
+
+// One item of a field that takes one of a few choices: its key (what the field's text, the case
+// and the command line hold, whatever the language) and its caption.
+struct Eleccion {
+    QString clave;
+    TextoBilingue texto;
+    bool operator==(const Eleccion &) const = default;
 };
 
 struct Campo {
@@ -65,6 +75,8 @@ struct Campo {
     // The caption a calculation note prints, where the window's own caption is misspelt
     // ("Rugosity"); empty when the window's caption is right. The window keeps its caption.
     TextoBilingue rotuloInforme{};
+    // The choices of a drop-down list, in the order shown; empty for any other field.
+    QList<Eleccion> elecciones{};
 
     bool tiene(Marca m) const { return (marcas & m) != 0; }
     // The caption a note prints: the report caption when there is one, else the window's.
