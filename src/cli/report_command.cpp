@@ -2,7 +2,7 @@
 #include "case_loading.h"
 #include "cases/case_file.h"
 #include "report/report.h"
-#include "report/report_actions.h"
+#include "report/report_file.h"
 #include "report/report_windows.h"
 
 #include <QDateTime>
@@ -13,7 +13,7 @@ namespace vorlo::cli {
 namespace {
 
 const QString kUso = QStringLiteral(
-    "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en] [--exact]\n"
+    "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en] [--exact|--defined]\n"
     "                    [--project T] [--line T] [--revision T] [--prepared T] [--checked T]\n"
     "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the pipe\n"
     "flow calculation as the window does, and writes its report: a PDF calculation note or a\n"
@@ -23,7 +23,8 @@ const QString kUso = QStringLiteral(
     "windows a case holds, computed again from their inputs. --project, --line, --revision,\n"
     "--prepared and --checked set those details over the case's. --lang chooses the language\n"
     "of the report (default: en). --exact computes every result from the exact Colebrook\n"
-    "friction factor and unrounded values; without it a case keeps the mode it was saved in.\n"
+    "friction factor and unrounded values, --defined in the defined mode; without either a\n"
+    "case keeps the mode it was saved in, and a results file takes the defined mode.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
     "4 the output cannot be written (an earlier file stays as it was).\n");
 

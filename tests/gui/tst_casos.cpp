@@ -5,8 +5,10 @@
 #include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
+#include "cases/case_file.h"
 #include "fields/language.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
@@ -20,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -269,6 +272,58 @@ class TestCasos : public PruebaGui {
         QCOMPARE(rutaCaso(), "");
         QVERIFY(!casoModificado());
         QVERIFY(!tubo()->windowTitle().contains(" — "));
+    }
+
+    // Every save dialog keeps a name that ends in one of its types and adds the chosen type's
+    // extension to any other, a dotted name included: what was saved opens as a case again.
+    void a_saved_name_always_opens_again_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("no suffix") << "linea"
+                                   << "linea.vorlo";
+        QTest::newRow("dotted name") << "L-101 rev.B"
+                                     << "L-101 rev.B.vorlo";
+        QTest::newRow("version dots") << "linea 1.2"
+                                      << "linea 1.2.vorlo";
+        QTest::newRow("own suffix, upper case") << "linea.VORLO"
+                                                << "linea.VORLO";
+        QTest::newRow("another type's suffix") << "linea.vrq"
+                                               << "linea.vrq.vorlo";
+    }
+    void a_saved_name_always_opens_again() {
+        QFETCH(QString, nombre);
+        QFETCH(QString, guardado);
+        abrirFormReynolds();
+        teclearEjemploTuberia(tubo());
+        m_dialogos.respuesta = DialogosArchivo::Eleccion{m_dir.filePath(nombre),
+                                                         QStringLiteral("Vorlo cases (*.vorlo)")};
+        accion(tubo(), "GuardarCasoComo")->trigger();
+        QCOMPARE(rutaCaso(), m_dir.filePath(guardado));
+        QVERIFY(mensajes.cajas.isEmpty());
+        accion(tubo(), "NuevoCaso")->trigger();
+        QVERIFY(abrirRuta(tubo(), m_dir.filePath(guardado)));
+        QCOMPARE(tubo()->texto(t::Re), "127.065");
+    }
+
+    // A case opened while no pipe window exists still announces its language: the windows that
+    // follow the language switch at once.
+    void a_case_without_pipe_window_switches_every_window() {
+        abrirFormReynolds();
+        teclearEjemploTuberia(tubo());
+        caso::Caso c = casoActual();
+        c.idioma = kEspanol;
+        const QString ruta = m_dir.filePath("espanol.vorlo");
+        QVERIFY(!caso::guardar(ruta, c));
+        tubo()->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!tubo());
+        abrirAguaVapor();
+        auto *agua = ventanas().existente<FormAguaVapor>();
+        auto *titulo = control<QLabel>(agua, agua::camposAgua().etiquetaTitulo());
+        QCOMPARE(titulo->text(), agua::camposAgua().titulo().ingles);
+        QVERIFY(abrirRuta(agua, ruta));
+        QCOMPARE(lenguaActual(), Lengua::Espanol);
+        QCOMPARE(titulo->text(), agua::camposAgua().titulo().espanol);
     }
 };
 

@@ -506,4 +506,16 @@ QString designacionTuberia(const TuberiaNormalizada &t) {
     return QStringLiteral("%1\" %2").arg(textoNps(t.nps), textoCedula(t));
 }
 
+QStringList cedulasEquivalentes(const QString &cedula) {
+    // Sch 40 and 40S (and 10/10S, 80/80S) stand for each other; XS is no "X" with an S.
+    QString sinS = cedula;
+    if (sinS.endsWith(QLatin1Char('S')) && !sinS.endsWith(QLatin1String("XS")))
+        sinS.chop(1);
+    QStringList l;
+    for (const QString &c : {cedula, sinS, sinS + QLatin1Char('S')})
+        if (!c.isEmpty() && !l.contains(c) && !(c.endsWith(QLatin1String("XSS"))))
+            l << c;
+    return l;
+}
+
 } // namespace vorlo

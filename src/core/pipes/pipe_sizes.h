@@ -50,6 +50,10 @@ const QList<TuberiaNormalizada> &catalogoTuberias();
 QString textoNps(double nps);
 // The size as the window lists it: `4" (DN 100)` for ASME, `DN 100` for EN 10255.
 QString textoNominal(const TuberiaNormalizada &t);
+// A schedule and the ones that stand for it in another standard, most alike first: "40" gives
+// "40", "40S"; "40S" gives "40S", "40", "40S"; XS and XXS stand for themselves only.
+QStringList cedulasEquivalentes(const QString &cedula);
+
 // The schedule as the window lists it: "Sch 40", "STD", "XXS", "Sch 10S", "M".
 QString textoCedula(const TuberiaNormalizada &t);
 // The pipe's designation: `4" Sch 40`, `12" STD`, `4" Sch 40S`, `DN 50 EN 10255 M`.

@@ -105,12 +105,13 @@ struct PuntoGrafico {
     QString fexacta;
 };
 
-// Another window's results in the note (water and steam, gas, gas line): its heading, its
-// case in words and its tables.
+// Another window's results in the note (water and steam, gas, gas line, ...): its heading, its
+// case in words, its tables and, for a calculator that shows its working, its steps.
 struct Anexo {
     QString titulo;
     QStringList caso;
     QList<Seccion> secciones;
+    QList<Paso> metodo{};
 };
 
 // The water and steam window's hand-over to the pipe window: the state's temperature and

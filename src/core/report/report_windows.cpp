@@ -301,12 +301,16 @@ std::optional<DatosAccesorios> accesoriosDeCaso(const caso::Ventana &parte, cons
     return d;
 }
 
+bool esAnexo(const QString &clave) {
+    return clave != caso::Tuberia && clave != caso::Accesorios && clave != caso::Informe;
+}
+
 Contexto contextoDeCaso(const caso::Caso &c, const CamposTexto &tuberia) {
     Contexto contexto;
     contexto.cabecera.textos = c.ventanas.value(caso::Informe).textos;
-    for (const QString &clave : {caso::Agua, caso::Gas, caso::LineaGas})
-        if (c.ventanas.contains(clave))
-            contexto.ventanas.insert(clave, c.ventanas.value(clave));
+    for (auto it = c.ventanas.cbegin(); it != c.ventanas.cend(); ++it)
+        if (esAnexo(it.key()))
+            contexto.ventanas.insert(it.key(), it.value());
     if (c.ventanas.contains(caso::Accesorios))
         contexto.accesorios =
             accesoriosDeCaso(c.ventanas.value(caso::Accesorios), tuberia.texto(tuberia::dint),

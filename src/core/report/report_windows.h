@@ -41,6 +41,10 @@ void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<Or
 std::optional<DatosAccesorios> accesoriosDeCaso(const caso::Ventana &parte, const QString &dint,
                                                 const QString &reynolds);
 
+// Whether a case's part is another window's, which the note adds after the pipe's own results
+// (every part but the pipe's, the fittings' and the note's header).
+bool esAnexo(const QString &clave);
+
 // What a case holds for the pipe window's note beyond the pipe's own part: its header, the
 // fittings beside that pipe window's diameter and Reynolds number, and the water and steam, gas
 // and gas line windows' inputs.

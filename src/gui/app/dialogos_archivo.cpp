@@ -1,6 +1,8 @@
 #include "dialogos_archivo.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace vorlo {
 
@@ -23,7 +25,27 @@ class DialogosArchivoQt : public DialogosArchivo {
 DialogosArchivoQt g_qt;
 DialogosArchivo *g_actual = &g_qt;
 
+// The extensions a filter offers: "Vorlo cases (*.vorlo)" gives "vorlo".
+QStringList extensiones(const QString &filtro) {
+    static const QRegularExpression patron(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    QStringList l;
+    for (auto it = patron.globalMatch(filtro); it.hasNext();)
+        l << it.next().captured(1);
+    return l;
+}
+
 } // namespace
+
+QString rutaConExtension(const DialogosArchivo::Eleccion &e, const QStringList &filtros) {
+    const QString sufijo = QFileInfo(e.ruta).suffix();
+    for (const QString &f : filtros)
+        for (const QString &x : extensiones(f))
+            if (sufijo.compare(x, Qt::CaseInsensitive) == 0)
+                return e.ruta;
+    const QStringList elegidas =
+        extensiones(filtros.contains(e.filtro) ? e.filtro : filtros.value(0));
+    return elegidas.isEmpty() ? e.ruta : e.ruta + QLatin1Char('.') + elegidas.first();
+}
 
 DialogosArchivo &dialogosArchivo() {
     return *g_actual;

@@ -26,6 +26,11 @@ class DialogosArchivo {
                                                 const QStringList &filtros) = 0;
 };
 
+// The path to write for a choice, by one rule for every save dialog: a name that already ends in
+// one of the offered types' extensions (in any case) is kept; any other name, a dotted one such as
+// "L-101 rev.B" included, gets the extension of the type chosen in the dialog.
+QString rutaConExtension(const DialogosArchivo::Eleccion &e, const QStringList &filtros);
+
 // The file dialogs in use; the Qt ones unless a test installed others.
 DialogosArchivo &dialogosArchivo();
 void fijarDialogosArchivo(DialogosArchivo *d); // nullptr restores the Qt dialogs

@@ -1,35 +1,14 @@
 #pragma once
 
-#include "fields/language.h"
-
-#include <QRectF>
-#include <QString>
-
-class QPainter;
+#include "moody/moody_draw.h"
 
 // Entry points of the Moody chart window, implemented in moody/. The chart knows the pipe
-// window only through these texts.
+// window only through the texts of EstadoMoody.
 namespace vorlo {
-
-// The pipe window's texts that the chart shows, exactly as that window holds them.
-struct EstadoMoody {
-    QString re;        // Re
-    QString ffinal;    // the grid friction factor the results use
-    QString rugosidad; // Rugosidad, mm
-    QString dint;      // dint, mm
-    QString fexacta;   // the exact Colebrook root
-
-    bool operator==(const EstadoMoody &) const = default;
-};
 
 // Shows the Moody chart (creating it) with that state.
 void abrirMoody(const EstadoMoody &e);
 // Moves the chart's markers to that state if the window exists; otherwise does nothing.
 void actualizarMoody(const EstadoMoody &e);
-
-// Draws the chart of that state into `zona` as vectors, with no window: the window's chart, in a
-// language, laid out at a screen's size and scaled to the zone, its lines cut to the plot (a PDF
-// or a printer does not clip them).
-void dibujarMoody(QPainter &pintor, const QRectF &zona, const EstadoMoody &e, Lengua lengua);
 
 } // namespace vorlo

@@ -61,6 +61,10 @@ void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla) {
 
 void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua) {
     aplicarTextos(ventana, tabla, lengua);
+    fijarIdioma(lengua);
+}
+
+void fijarIdioma(Lengua lengua) {
     Idioma = idiomaDe(lengua);
     emit avisoIdioma().cambiado(lengua);
 }

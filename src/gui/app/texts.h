@@ -41,6 +41,10 @@ void aplicarTextosAlCargar(QWidget *ventana, const QList<TextoControl> &tabla);
 // A flag click: the window's texts in `lengua`, which becomes the program's language.
 void cambiarIdioma(QWidget *ventana, const QList<TextoControl> &tabla, Lengua lengua);
 
+// The one way the program's language is set: Idioma, then the announcement, so that the windows
+// that follow it never miss a change.
+void fijarIdioma(Lengua lengua);
+
 // Announces a change of the program's language. The older windows change theirs only by their
 // own flags; the newer ones (water and steam, line sizing, report details) follow it at once.
 class AvisoIdioma : public QObject {

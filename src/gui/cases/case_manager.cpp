@@ -316,13 +316,12 @@ bool guardarCasoComo(QWidget *padre) {
     const QString propuesta = estado().ruta.isEmpty()
                                   ? QDir::current().filePath(textosCaso::kNombreNuevo.en(l))
                                   : estado().ruta;
+    const QStringList filtros = {textosCaso::kFiltro.en(l)};
     const auto eleccion = dialogosArchivo().guardarComo(padre, textosCaso::kTituloGuardarComo.en(l),
-                                                        propuesta, {textosCaso::kFiltro.en(l)});
+                                                        propuesta, filtros);
     if (!eleccion || eleccion->ruta.isEmpty())
         return false;
-    QString ruta = eleccion->ruta;
-    if (QFileInfo(ruta).suffix().isEmpty())
-        ruta += QLatin1Char('.') + caso::kExtension;
+    const QString ruta = rutaConExtension(*eleccion, filtros);
     if (const auto e = caso::guardar(ruta, casoActual())) {
         avisarError(padre, *e);
         return false;

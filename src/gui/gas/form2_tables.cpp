@@ -23,18 +23,18 @@ std::optional<Resaltado> resaltado(const QString &control, int modo) {
 const QList<Escritura> &borrado() {
     static const QList<Escritura> lista = {
         {dref, {}},
-        {Zref, QStringLiteral("1")},
-        {Pref, QStringLiteral("1,01325")},
+        {Zref, textoInicial(Zref)},
+        {Pref, textoInicial(Pref)},
         {tref, {}},
         // The process pressure comes back as 20 bar a, not empty.
         {Pproceso, QStringLiteral("20")},
         {tproceso, {}},
-        {Zproceso, QStringLiteral("1")},
+        {Zproceso, textoInicial(Zproceso)},
         {dproceso, {}},
         {Qnormales, {}},
-        {P_paraQ, QStringLiteral("1,01325")},
+        {P_paraQ, textoInicial(P_paraQ)},
         {T_paraQ, {}},
-        {Z_paraQ, QStringLiteral("1")},
+        {Z_paraQ, textoInicial(Z_paraQ)},
         {Qproceso, {}},
         {Qprocesomasico, {}},
     };
@@ -43,8 +43,8 @@ const QList<Escritura> &borrado() {
 
 const QList<Escritura> &cambioDeModo() {
     static const QList<Escritura> lista = {
-        {Qnormales, {}}, {P_paraQ, QStringLiteral("1,01325")},
-        {T_paraQ, {}},   {Z_paraQ, QStringLiteral("1")},
+        {Qnormales, {}}, {P_paraQ, textoInicial(P_paraQ)},
+        {T_paraQ, {}},   {Z_paraQ, textoInicial(Z_paraQ)},
         {Qproceso, {}},  {Qprocesomasico, {}},
     };
     return lista;

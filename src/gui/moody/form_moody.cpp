@@ -95,21 +95,16 @@ void FormMoody::actualizar(const EstadoMoody &e) {
 }
 
 void FormMoody::CommandGuardarImagen_Click() {
-    const auto eleccion =
-        dialogosArchivo().guardarComo(this, m_textos.tituloGuardar, QStringLiteral("moody.png"),
-                                      {m_textos.filtroPng, m_textos.filtroSvg});
+    const QStringList filtros = {m_textos.filtroPng, m_textos.filtroSvg};
+    const auto eleccion = dialogosArchivo().guardarComo(this, m_textos.tituloGuardar,
+                                                        QStringLiteral("moody.png"), filtros);
     if (!eleccion)
         return;
-    QString ruta = eleccion->ruta;
-    const QString extension = QFileInfo(ruta).suffix().toLower();
-    Formato formato = Formato::Png;
-    if (extension == QStringLiteral("svg")) {
-        formato = Formato::Svg;
-    } else if (extension != QStringLiteral("png")) {
-        // No known extension: the one of the chosen file type.
-        formato = eleccion->filtro == m_textos.filtroSvg ? Formato::Svg : Formato::Png;
-        ruta += formato == Formato::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    }
+    const QString ruta = rutaConExtension(*eleccion, filtros);
+    const Formato formato =
+        QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0
+            ? Formato::Svg
+            : Formato::Png;
     if (!guardarImagen(ruta, formato))
         mensajes().aviso(this, m_textos.errorGuardar.arg(QDir::toNativeSeparators(ruta)),
                          std::nullopt, Mensajes::Icono::Exclamacion);

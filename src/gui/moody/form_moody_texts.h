@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/texts.h"
+#include "moody/moody_texts.h"
 
 #include <QString>
 
@@ -8,24 +9,5 @@ namespace vorlo {
 
 // Texts of the Moody chart window's controls in both languages.
 const QList<TextoControl> &textosFormMoody();
-
-// Texts drawn inside the chart and written at run time, in one language.
-struct TextosMoody {
-    QString ejeRe;
-    QString ejeF;
-    QString laminar;
-    QString transicion;
-    QString fueraMalla;
-    QString curvaPropia; // %1: the pipe's e/D
-    QString punto;
-    QString raiz;
-    QString liso;
-    QString tituloGuardar;
-    QString filtroPng;
-    QString filtroSvg;
-    QString errorGuardar; // %1: the file
-};
-
-const TextosMoody &textosMoody(Lengua lengua);
 
 } // namespace vorlo

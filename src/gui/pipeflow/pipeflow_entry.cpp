@@ -2,6 +2,7 @@
 #include "app/case_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
+#include "app/texts.h"
 #include "app/windows.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipeflow/pipe_flow.h"
@@ -114,7 +115,7 @@ void retitularTuberia() {
 void idiomaTuberia(Lengua lengua) {
     FormReynolds *v = ventanas().existente<FormReynolds>();
     if (!v)
-        Idioma = idiomaDe(lengua);
+        fijarIdioma(lengua);
     else if (lengua == Lengua::Espanol)
         v->Spain_Click();
     else

@@ -20,20 +20,20 @@ namespace vorlo {
 
 namespace {
 
-struct Eleccion {
+struct EleccionTuberia {
     NormaTuberia norma;
     int dn;
     QString cedula;
 };
 
 // The last pipe accepted while the program runs.
-std::optional<Eleccion> &ultimaEleccion() {
-    static std::optional<Eleccion> e;
+std::optional<EleccionTuberia> &ultimaEleccion() {
+    static std::optional<EleccionTuberia> e;
     return e;
 }
 
 // Before anything has been accepted: the common carbon steel schedule of the smallest size.
-const Eleccion kEleccionInicial = {NormaTuberia::AsmeB3610M, 6, QStringLiteral("40")};
+const EleccionTuberia kEleccionInicial = {NormaTuberia::AsmeB3610M, 6, QStringLiteral("40")};
 
 // The standard's name with what it covers.
 QString textoNorma(NormaTuberia n, bool ingles) {
@@ -93,7 +93,7 @@ FormTuberias::FormTuberias(QWidget *parent)
 
     for (NormaTuberia n : normasTuberia())
         ui->Norma->addItem(textoNorma(n, m_ingles), int(n));
-    const Eleccion e = ultimaEleccion().value_or(kEleccionInicial);
+    const EleccionTuberia e = ultimaEleccion().value_or(kEleccionInicial);
     if (!elegir(e.norma, e.dn, e.cedula))
         elegir(kEleccionInicial.norma, kEleccionInicial.dn, kEleccionInicial.cedula);
 
@@ -201,12 +201,8 @@ void FormTuberias::Nominal_Click() {
     }
     // The same schedule where the new size has it (Sch 40 and 40S stand for each other when
     // the standard changes); otherwise Sch 40, otherwise the lightest wall.
-    QString sinS = cedulaAnterior;
-    if (sinS.endsWith(QLatin1Char('S')) && sinS != QLatin1String("XS") &&
-        sinS != QLatin1String("XXS"))
-        sinS.chop(1);
-    const QStringList preferidas = {cedulaAnterior, sinS, sinS + QLatin1Char('S'),
-                                    QStringLiteral("40"), QStringLiteral("40S")};
+    const QStringList preferidas = cedulasEquivalentes(cedulaAnterior) +
+                                   QStringList{QStringLiteral("40"), QStringLiteral("40S")};
     int elegida = 0;
     for (const QString &p : preferidas) {
         if (const int i = filaDeCedula(p); !p.isEmpty() && i >= 0) {
@@ -236,7 +232,7 @@ void FormTuberias::Aceptar_Click() {
     const TuberiaNormalizada *t = tuberiaElegida();
     if (!t)
         return;
-    ultimaEleccion() = Eleccion{t->norma, t->dn, t->cedula};
+    ultimaEleccion() = EleccionTuberia{t->norma, t->dn, t->cedula};
     const QString interior = ui->DInterior->text();
     const QString designacion = designacionTuberia(*t);
     // The receiver may open or close windows; this one is done before it runs.

@@ -11,8 +11,10 @@
 #include "fields/language.h"
 #include "fittings/fittings_fill.h"
 #include "fittings/k_factors.h"
+#include "report/report_file.h"
 #include "report/report_formats.h"
 #include "report/report_pdf.h"
+#include "report/report_windows.h"
 #include "results/results_io.h"
 
 #include <QAction>
@@ -25,40 +27,20 @@
 
 namespace vorlo {
 
-namespace {
-
-const QString kPdf = QStringLiteral("pdf");
-const QString kCsv = QStringLiteral("csv");
-
-} // namespace
-
 void copiarInforme(const informe::Informe &inf) {
     portapapeles().copiar(informe::textoPlano(inf), informe::tablaHtml(inf));
-}
-
-std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
-                                                       const informe::Informe &inf) {
-    if (QFileInfo(ruta).suffix().compare(kCsv, Qt::CaseInsensitive) == 0)
-        return informe::guardarCsv(ruta, inf);
-    // Checked before drawing: a path that cannot be written costs no rendering.
-    if (auto e = resultados::comprobarDestino(ruta))
-        return e;
-    return resultados::guardarBytes(ruta, informe::informePdf(inf));
 }
 
 bool exportarInforme(QWidget *padre, const informe::Informe &inf) {
     const QString propuesta = QDir::current().filePath(
         inf.palabra({QStringLiteral("informe.pdf"), QStringLiteral("report.pdf")}));
+    const QStringList filtros = {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")};
     const auto eleccion = dialogosArchivo().guardarComo(
         padre, inf.palabra({QStringLiteral("Exportar informe"), QStringLiteral("Export report")}),
-        propuesta, {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")});
+        propuesta, filtros);
     if (!eleccion || eleccion->ruta.isEmpty())
         return false;
-    QString ruta = eleccion->ruta;
-    const QString sufijo = QFileInfo(ruta).suffix();
-    if (sufijo.compare(kPdf, Qt::CaseInsensitive) != 0 &&
-        sufijo.compare(kCsv, Qt::CaseInsensitive) != 0)
-        ruta += QStringLiteral(".pdf");
+    const QString ruta = rutaConExtension(*eleccion, filtros);
     if (const auto e = guardarInforme(ruta, inf)) {
         mensajes().aviso(padre, e->texto(inf.idioma), std::nullopt, Mensajes::Icono::Exclamacion);
         return false;
@@ -89,9 +71,9 @@ informe::Contexto contextoInformeTuberia() {
     c.accesorios = accesoriosAbiertos();
     c.origenAgua = origenAguaTuberia();
     const caso::Caso actual = casoActual();
-    for (const QString &clave : {caso::Agua, caso::Gas, caso::LineaGas})
-        if (actual.ventanas.contains(clave))
-            c.ventanas.insert(clave, actual.ventanas.value(clave));
+    for (auto it = actual.ventanas.cbegin(); it != actual.ventanas.cend(); ++it)
+        if (informe::esAnexo(it.key()))
+            c.ventanas.insert(it.key(), it.value());
     return c;
 }
 

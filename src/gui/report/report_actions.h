@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "report/report.h"
+#include "report/report_file.h"
 #include "results/results_file.h"
 
 #include <QList>
@@ -29,11 +30,6 @@ bool exportarInforme(QWidget *padre, const informe::Informe &inf);
 
 // The print dialog with a preview of the report's pages. True when the user printed.
 bool imprimirInforme(QWidget *padre, const informe::Informe &inf);
-
-// Writes the report to a file, safely, by its extension: CSV for ".csv" (any case), otherwise
-// PDF. nullopt when written.
-std::optional<resultados::ErrorArchivo> guardarInforme(const QString &ruta,
-                                                       const informe::Informe &inf);
 
 // The three actions, named `CopiarResultados` (Ctrl+Shift+C), `ExportarInforme` and `Imprimir`
 // (Ctrl+P), owned by `ventana`, each building the report with `construir` when triggered. The

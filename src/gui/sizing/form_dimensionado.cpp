@@ -42,11 +42,8 @@ const QColor kColorEleccion(204, 238, 204);
 // The wall of the old schedule in the new standard where it has it (Sch 40 and 40S stand for
 // each other), else the standard's usual one.
 QString cedulaParecida(const QString &anterior, const QStringList &cedulas, NormaTuberia norma) {
-    QString sinS = anterior;
-    if (sinS.endsWith(QLatin1Char('S')) && !sinS.endsWith(QLatin1String("XS")))
-        sinS.chop(1);
-    for (const QString &c : {anterior, sinS, sinS + QLatin1Char('S')})
-        if (!c.isEmpty() && cedulas.contains(c))
+    for (const QString &c : cedulasEquivalentes(anterior))
+        if (cedulas.contains(c))
             return c;
     return cedulaPorDefecto(norma);
 }

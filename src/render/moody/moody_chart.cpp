@@ -1,9 +1,9 @@
 #include "moody_chart.h"
 
 #include "fields/numbers.h"
-#include "moody/form_moody_texts.h"
 #include "moody/moody_axes.h"
 #include "moody/moody_legend.h"
+#include "moody/moody_texts.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/regimen.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/moody_entry.h"
 #include "fields/language.h"
+#include "moody/moody_draw.h"
 
 #include <QChart>
 #include <QList>

@@ -171,7 +171,10 @@ QString accesorios(const Informe &inf) {
                      {58, 12, 14, 16}, {false, true, true, true}, filas);
 }
 
-// Another window's results: its heading, its case, its tables.
+QString tablaPasos(const QList<Paso> &pasos);
+
+// Another window's results: its heading, its case, its tables, and how they follow from its
+// inputs.
 QString anexos(const Informe &inf) {
     QString d;
     for (const Anexo &a : inf.anexos) {
@@ -181,6 +184,8 @@ QString anexos(const Informe &inf) {
         for (const QString &c : a.caso)
             d += parrafoPequeno(h(c));
         d += secciones(inf, a.secciones);
+        if (!a.metodo.isEmpty())
+            d += espacio(3) + tablaPasos(a.metodo);
     }
     return d;
 }
@@ -196,15 +201,10 @@ QString avisos(const Informe &inf) {
 }
 
 // Each step: its name, the equation with the numbers and the result, the rule it follows.
-QString metodo(const Informe &inf) {
-    QString d = QStringLiteral("<p style=\"page-break-before: always; font-size: 12pt; "
-                               "font-weight: bold; color: %1; margin: 0 0 2pt 0;\">%2</p>")
-                    .arg(kTinta, h(inf.palabra(palabras::Metodo)));
-    d += parrafoPequeno(h(inf.modo) + QStringLiteral(". ") + h(inf.palabra(palabras::MetodoNota)));
-    d += espacio(3);
-    d += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
-                        "style=\"border-collapse: collapse;\">");
-    for (const Paso &p : inf.metodo) {
+QString tablaPasos(const QList<Paso> &pasos) {
+    QString d = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" "
+                               "style=\"border-collapse: collapse;\">");
+    for (const Paso &p : pasos) {
         QString contenido = QStringLiteral("<span style=\"font-family: 'DejaVu Sans Mono', "
                                            "monospace;\">%1</span>")
                                 .arg(h(p.linea()));
@@ -216,6 +216,15 @@ QString metodo(const Informe &inf) {
              celda(contenido) + QStringLiteral("</tr>");
     }
     return d + QStringLiteral("</table>");
+}
+
+QString metodo(const Informe &inf) {
+    QString d = QStringLiteral("<p style=\"page-break-before: always; font-size: 12pt; "
+                               "font-weight: bold; color: %1; margin: 0 0 2pt 0;\">%2</p>")
+                    .arg(kTinta, h(inf.palabra(palabras::Metodo)));
+    d += parrafoPequeno(h(inf.modo) + QStringLiteral(". ") + h(inf.palabra(palabras::MetodoNota)));
+    d += espacio(3);
+    return d + tablaPasos(inf.metodo);
 }
 
 } // namespace

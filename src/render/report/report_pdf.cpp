@@ -1,6 +1,6 @@
 #include "report_pdf.h"
 
-#include "app/moody_entry.h"
+#include "moody/moody_draw.h"
 #include "report/report_html.h"
 
 #include <QAbstractTextDocumentLayout>
