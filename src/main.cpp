@@ -1,9 +1,9 @@
 #include "app/icons.h"
 #include "app/startup.h"
 #include "commands.h"
+#include "program_line.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,12 +12,6 @@
 #include <memory>
 
 namespace {
-
-bool esOpcionDelPrograma(const QString &a) {
-    return a == QLatin1String("-h") || a == QLatin1String("--help") ||
-           a == QLatin1String("--help-all") || a == QLatin1String("-v") ||
-           a == QLatin1String("--version");
-}
 
 void nombrarAplicacion() {
     QCoreApplication::setApplicationName(QStringLiteral("vorlo"));
@@ -54,57 +48,36 @@ int ejecutarComando(const vorlo::cli::Comando &comando, int argc, char *argv[]) 
     return codigo;
 }
 
-// `vorlo --help`, `vorlo --version` and an unknown command.
-int ayudaGeneral(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    nombrarAplicacion();
-    QCommandLineParser parser;
-    QString descripcion =
-        QStringLiteral("Vorlo: pipe flow, pressure drop and gas density for process engineers.\n"
-                       "With no arguments it opens its windows; `vorlo CASE.vorlo` (or a .vrq\n"
-                       "results file) opens them with that case. Commands:");
-    for (const vorlo::cli::Comando &c : vorlo::cli::comandos())
-        descripcion += QStringLiteral("\n  %1  %2").arg(c.nombre, -8).arg(c.resumen);
-    descripcion += QStringLiteral("\n`vorlo COMMAND --help` describes a command.");
-    parser.setApplicationDescription(descripcion);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command|case"),
-                                 QStringLiteral("The command to run, or the case to open."));
-    parser.process(app); // --help and --version print and exit here
-    QTextStream errores(stderr);
-    const QStringList pos = parser.positionalArguments();
-    errores << QStringLiteral("vorlo: unknown command '%1'\n")
-                   .arg(pos.isEmpty() ? QString() : pos.first())
-            << parser.helpText();
-    return vorlo::cli::UsoIncorrecto;
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (argc > 1) {
-        const QString primero = QString::fromLocal8Bit(argv[1]);
-        if (const vorlo::cli::Comando *c = vorlo::cli::buscarComando(primero))
-            return ejecutarComando(*c, argc, argv);
-        // Options other than help and version (Qt's own, such as -platform) go to the windows,
-        // and so does a case's name; anything else is no command.
-        if (esOpcionDelPrograma(primero) ||
-            (!primero.startsWith(QLatin1Char('-')) && !vorlo::nombraArchivoVorlo(primero)))
-            return ayudaGeneral(argc, argv);
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    // Decided before any application object: a wrong usage is answered without a display.
+    const vorlo::cli::Arranque arranque = vorlo::cli::decidirArranque(argumentos);
+    using Tipo = vorlo::cli::Arranque::Tipo;
+    switch (arranque.tipo) {
+    case Tipo::Comando:
+        return ejecutarComando(*arranque.comando, argc, argv);
+    case Tipo::Ayuda:
+        std::fputs(qPrintable(vorlo::cli::usoGeneral()), stdout);
+        return vorlo::cli::Hecho;
+    case Tipo::Version:
+        std::fputs(qPrintable(QStringLiteral("vorlo %1\n").arg(vorlo::cli::version())), stdout);
+        return vorlo::cli::Hecho;
+    case Tipo::Error:
+        std::fputs(qPrintable(QStringLiteral("vorlo: %1\n").arg(arranque.mensaje) +
+                              vorlo::cli::usoGeneral()),
+                   stderr);
+        return vorlo::cli::UsoIncorrecto;
+    case Tipo::Ventanas:
+        break;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlo"));
     QApplication::setApplicationVersion(vorlo::cli::version());
     QApplication::setWindowIcon(vorlo::icono(QStringLiteral("vorlo")));
-    // Qt has taken its own options out: what is left is the case, if any.
-    const QStringList resto = QCoreApplication::arguments().mid(1);
-    if (resto.size() > 1 || (resto.size() == 1 && !vorlo::nombraArchivoVorlo(resto.first()))) {
-        QTextStream(stderr) << QStringLiteral("vorlo: one case file (.vorlo or .vrq) at most, "
-                                              "got '%1'\n")
-                                   .arg(resto.join(QStringLiteral("' '")));
-        return vorlo::cli::UsoIncorrecto;
-    }
-    vorlo::arrancarVentanas(resto.value(0));
+    vorlo::arrancarVentanas(arranque.caso);
     return app.exec();
 }

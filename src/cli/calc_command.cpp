@@ -14,8 +14,8 @@ namespace vorlo::cli {
 namespace {
 
 const QString kUso = QStringLiteral(
-    "Usage: vorlo calc CASE [--lang es|en] [--exact]\n"
-    "       vorlo calc CASE... --csv [--lang es|en] [--exact]\n"
+    "Usage: vorlo calc CASE [--lang es|en] [--exact|--defined]\n"
+    "       vorlo calc CASE... --csv [--lang es|en] [--exact|--defined]\n"
     "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the\n"
     "pipe flow calculation as the window does, and prints one line per field the window shows:\n"
     "its name, its text as the window shows it and its unit, separated by tabs. The first line\n"
@@ -26,8 +26,9 @@ const QString kUso = QStringLiteral(
     "shows them (empty where that file's window hides the field). A file that cannot be read\n"
     "gets its message on standard error; the others are still printed.\n"
     "--lang chooses the language of the notes (default: en). --exact computes every result\n"
-    "from the exact Colebrook friction factor and unrounded values; without it a case keeps\n"
-    "the mode it was saved in, and a results file takes the defined mode.\n"
+    "from the exact Colebrook friction factor and unrounded values, --defined in the defined\n"
+    "mode; without either a case keeps the mode it was saved in, and a results file takes the\n"
+    "defined mode.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 a case cannot be read, 4 the output cannot be\n"
     "written.\n");
 
@@ -99,7 +100,7 @@ int calcCsv(const LineaCaso &l, QTextStream &salida, QTextStream &errores) {
     QList<FilaCsv> filas;
     int codigo = Hecho;
     for (const QString &ruta : l.casos) {
-        auto caso = abrirCaso(ruta, l.idioma, l.exacto);
+        auto caso = abrirCaso(ruta, l.idioma, l.modo());
         if (const auto *m = std::get_if<QString>(&caso)) {
             errores << QStringLiteral("vorlo calc: %1\n").arg(*m);
             codigo = CasoIlegible;
@@ -124,7 +125,7 @@ int comandoCalc(const QStringList &argumentos, QTextStream &salida, QTextStream 
     }
     if (l.csv)
         return calcCsv(l, salida, errores);
-    auto caso = abrirCaso(l.caso, l.idioma, l.exacto);
+    auto caso = abrirCaso(l.caso, l.idioma, l.modo());
     if (const auto *m = std::get_if<QString>(&caso)) {
         errores << QStringLiteral("vorlo calc: %1\n").arg(*m);
         return CasoIlegible;

@@ -13,6 +13,7 @@ const QString kLang = QStringLiteral("lang");
 const QString kSalida = QStringLiteral("output");
 const QString kAyuda = QStringLiteral("help");
 const QString kExacto = QStringLiteral("exact");
+const QString kDefinido = QStringLiteral("defined");
 const QString kCsv = QStringLiteral("csv");
 
 // The case files named: one, or several for `calc --csv`; nullopt when they are fine.
@@ -61,6 +62,8 @@ void anadirOpciones(QCommandLineParser &parser, bool conSalida) {
     parser.addOption({{QStringLiteral("h"), kAyuda}, QStringLiteral("This help.")});
     parser.addOption({kExacto, QStringLiteral("Every result from the exact Colebrook friction "
                                               "factor and unrounded values.")});
+    parser.addOption({kDefinido, QStringLiteral("Every result in the defined mode, whatever the "
+                                                "case holds.")});
     if (!conSalida) {
         parser.addOption({kCsv, QStringLiteral("One CSV row per case file.")});
         return;
@@ -105,6 +108,9 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
         return QStringLiteral("--lang must be es or en, not '%1'").arg(parser.value(kLang));
     l.idioma = *idioma;
     l.exacto = parser.isSet(kExacto);
+    l.definido = parser.isSet(kDefinido);
+    if (l.exacto && l.definido)
+        return QStringLiteral("--exact and --defined exclude each other");
     l.csv = !conSalida && parser.isSet(kCsv);
     if (const auto m = leerCabecera(parser, conSalida, l))
         return *m;
@@ -129,8 +135,8 @@ int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &m
 }
 
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
-abrirCaso(const QString &ruta, const QString &idioma, bool exacto) {
-    auto abierto = resultados::abrirArchivo(ruta, idioma, exacto);
+abrirCaso(const QString &ruta, const QString &idioma, resultados::ModoArchivo modo) {
+    auto abierto = resultados::abrirArchivo(ruta, idioma, modo);
     if (const auto *e = std::get_if<resultados::ErrorArchivo>(&abierto))
         return e->texto(idioma);
     return std::move(std::get<0>(abierto));
@@ -147,7 +153,7 @@ std::variant<CasoAbierto, int> prepararCaso(const QStringList &argumentos, bool 
         salida << uso;
         return 0;
     }
-    auto caso = abrirCaso(l.caso, l.idioma, l.exacto);
+    auto caso = abrirCaso(l.caso, l.idioma, l.modo());
     if (const auto *m = std::get_if<QString>(&caso)) {
         errores << QStringLiteral("vorlo %1: %2\n").arg(comando, *m);
         return 3;

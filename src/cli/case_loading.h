@@ -27,8 +27,14 @@ struct LineaCaso {
     QString idioma;
     QString salida; // -o, for report
     bool ayuda = false;
-    bool exacto = false; // --exact: the exact mode, whatever the case holds
-    bool csv = false;    // --csv, for calc: one CSV row per file
+    bool exacto = false;   // --exact: the exact mode, whatever the case holds
+    bool definido = false; // --defined: the defined mode, whatever the case holds
+    resultados::ModoArchivo modo() const {
+        return exacto     ? resultados::ModoArchivo::Exacto
+               : definido ? resultados::ModoArchivo::Definido
+                          : resultados::ModoArchivo::Guardado;
+    }
+    bool csv = false; // --csv, for calc: one CSV row per file
     // --project, --line, ...: the note's header texts given, by the header's field names.
     QMap<QString, QString> cabecera{};
 };
@@ -39,11 +45,12 @@ std::variant<LineaCaso, QString> leerLinea(const QStringList &argumentos, bool c
 int usoIncorrecto(QTextStream &errores, const QString &comando, const QString &mensaje,
                   const QString &uso);
 
-// Reads the case (.vorlo) or results file and opens it in a pipe flow window made of texts, with
-// the case's stored exact mode unless `exacto`; or the message naming the file and why it cannot
-// be read, in the language given.
+// Reads the case (.vorlo) or results file and opens it in a pipe flow window made of texts, in
+// the mode `modo` chooses; or the message naming the file and why it cannot be read, in the
+// language given.
 std::variant<std::unique_ptr<resultados::VentanaTuberiaSimulada>, QString>
-abrirCaso(const QString &ruta, const QString &idioma, bool exacto = false);
+abrirCaso(const QString &ruta, const QString &idioma,
+          resultados::ModoArchivo modo = resultados::ModoArchivo::Guardado);
 
 // What both case commands do first: read the command line, answer --help or a wrong usage,
 // and open the case. Either the case opened, with its command line, or the exit code to return

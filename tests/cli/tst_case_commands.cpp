@@ -134,6 +134,8 @@ class TestCaseCommands : public QObject {
         QTest::newRow("calc, two files")       << false << QStringList{"a", "b"} << 2 << "got 2 (--csv takes several)";
         QTest::newRow("calc --csv, empty name") << false << QStringList{"a", "", "--csv"} << 2 << "name is empty";
         QTest::newRow("report, two files")     << true << QStringList{"a", "b", "-o", "x.pdf"} << 2 << "one case file only";
+        QTest::newRow("calc, both modes")      << false << QStringList{"a", "--exact", "--defined"} << 2 << "--exact and --defined exclude each other";
+        QTest::newRow("report, both modes")    << true << QStringList{"a", "-o", "x.pdf", "--defined", "--exact"} << 2 << "exclude each other";
         // clang-format on
     }
     void usage() {
@@ -205,6 +207,7 @@ class TestCaseCommands : public QObject {
         // The mode the case was saved in, unless --exact.
         QTest::newRow("saved exact") << casoEjemplo({{t::CheckExacto, true}}) << no << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
         QTest::newRow("--exact over saved defined") << casoEjemplo() << exacto << QStringList{"CheckExacto\t" + kExacto + "\t", "Re\t127.069\t"} << no;
+        QTest::newRow("--defined over saved exact") << casoEjemplo({{t::CheckExacto, true}}) << QStringList{"--defined"} << QStringList{"CheckExacto\t" + kDefinido + "\t", "Re\t127.065\t"} << no;
         QTest::newRow("kinematic") << casoEjemplo({{t::Option3, false}, {t::Option4, true}, {t::vdinamica, ""}, {t::Vcinematica, "0,000001"}})
                                    << no << QStringList{"Vcinematica\t0,000001\tm2/s", "Re\t127.320\t"} << QStringList{t::vdinamica};
         QTest::newRow("gases mode") << casoEjemplo({{t::Option1, false}, {t::Option2, true}}) << no << QStringList{"ktotal\t2\t"} << gases;

@@ -4,6 +4,8 @@
 #include "fields/language.h"
 #include "pipeflow/pipe_flow.h"
 
+#include <QFileInfo>
+
 namespace vorlo::resultados {
 
 namespace {
@@ -196,6 +198,11 @@ std::variant<Resultados, ErrorArchivo> interpretar(const QByteArray &bytes) {
     if (r.opciones[2] && r.opciones[3])
         return fallo(ErrorArchivo::Causa::ParImposible, 5);
     return r;
+}
+
+bool nombraArchivoAbrible(const QString &ruta) {
+    return caso::esCaso(ruta) ||
+           QFileInfo(ruta).suffix().compare(kExtension, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace vorlo::resultados

@@ -16,6 +16,11 @@
 namespace vorlo::resultados {
 
 inline constexpr int kLineas = 16;
+inline const QString kExtension = QStringLiteral("vrq");
+
+// Whether a path names a file the program opens, by its extension alone: a case (.vorlo) or a
+// results file (.vrq), whether it exists or not.
+bool nombraArchivoAbrible(const QString &ruta);
 
 // Option1..Option4, the order of `Resultados::opciones`.
 const QStringList &nombresOpciones();
@@ -71,8 +76,8 @@ struct ErrorArchivo {
     Causa causa;
     Operacion operacion;
     QString ruta;
-    int linea = 0;   // OpcionNoValida: the line; ParImposible: the first line of the pair
-    int lineas = 0;  // NumeroLineas: how many lines the file has
+    int linea = 0;     // OpcionNoValida: the line; ParImposible: the first line of the pair
+    int lineas = 0;    // NumeroLineas: how many lines the file has
     QString detalle{}; // TipoNoValido, TextoNoValido: the key in the file
 
     // The message for the user: Spanish for "ESPAÑOL", English otherwise.

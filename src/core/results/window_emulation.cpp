@@ -112,7 +112,8 @@ bool visibleEnVentana(const Campo &campo, const CamposTexto &ventana) {
 }
 
 std::variant<std::unique_ptr<VentanaTuberiaSimulada>, ErrorArchivo>
-abrirArchivo(const QString &ruta, const QString &idioma, bool exacto) {
+abrirArchivo(const QString &ruta, const QString &idioma, ModoArchivo modo) {
+    const bool exacto = modo == ModoArchivo::Exacto;
     if (!caso::esCaso(ruta)) {
         const auto leido = leer(ruta);
         if (const auto *e = std::get_if<ErrorArchivo>(&leido))
@@ -128,8 +129,8 @@ abrirArchivo(const QString &ruta, const QString &idioma, bool exacto) {
     auto ventana = std::make_unique<VentanaTuberiaSimulada>(idioma, exacto);
     if (const auto parte = c.ventanas.constFind(caso::Tuberia); parte != c.ventanas.cend()) {
         caso::Ventana p = *parte;
-        if (exacto)
-            p.opciones.insert(CheckExacto, true);
+        if (modo != ModoArchivo::Guardado)
+            p.opciones.insert(CheckExacto, exacto);
         ventana->abrirCaso(p);
     }
     return ventana;

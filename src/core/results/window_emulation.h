@@ -72,11 +72,14 @@ class VentanaTuberiaSimulada : public caso::DestinoTuberia {
 // only with a text.
 bool visibleEnVentana(const Campo &campo, const CamposTexto &ventana);
 
+// The mode a file opens in: the one it holds (a results file holds none: the defined mode), or
+// the defined or exact mode whatever it holds.
+enum class ModoArchivo { Guardado, Definido, Exacto };
+
 // Opens a file as File > Open does, in a pipe flow window made of texts: a case (.vorlo, by its
-// extension) with its stored exact mode, or a results file, which stores none (the defined
-// mode). `exacto`: the exact mode whatever the file holds. A case without a pipe part leaves the
-// window as freshly opened. On failure, the reason, with the path.
+// extension) or a results file, in the mode `modo` chooses. A case without a pipe part leaves
+// the window as freshly opened. On failure, the reason, with the path.
 std::variant<std::unique_ptr<VentanaTuberiaSimulada>, ErrorArchivo>
-abrirArchivo(const QString &ruta, const QString &idioma, bool exacto = false);
+abrirArchivo(const QString &ruta, const QString &idioma, ModoArchivo modo = ModoArchivo::Guardado);
 
 } // namespace vorlo::resultados

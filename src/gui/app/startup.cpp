@@ -3,15 +3,12 @@
 #include "app/case_entry.h"
 #include "app/form1.h"
 #include "app/windows.h"
-#include "cases/case_file.h"
-
-#include <QFileInfo>
+#include "results/results_file.h"
 
 namespace vorlo {
 
 bool nombraArchivoVorlo(const QString &argumento) {
-    return caso::esCaso(argumento) ||
-           QFileInfo(argumento).suffix().compare(QLatin1String("vrq"), Qt::CaseInsensitive) == 0;
+    return resultados::nombraArchivoAbrible(argumento);
 }
 
 void arrancarVentanas(const QString &ruta) {
