@@ -21,10 +21,13 @@ class TestNumbers : public QObject {
         QTest::newRow("minus") << QChar(u'-') << QStringLiteral("-");
         QTest::newRow("backspace") << QChar(char16_t(8)) << QString(QChar(char16_t(8)));
         QTest::newRow("letter") << QChar(u'a') << QString();
-        QTest::newRow("E") << QChar(u'E') << QString();
+        // The exponent of "1e3", "1E-3", "2E+4": typed as it is written.
+        QTest::newRow("exponent e") << QChar(u'e') << QStringLiteral("e");
+        QTest::newRow("exponent E") << QChar(u'E') << QStringLiteral("E");
+        QTest::newRow("exponent plus") << QChar(u'+') << QStringLiteral("+");
         QTest::newRow("space") << QChar(u' ') << QString();
         QTest::newRow("enter") << QChar(u'\r') << QString();
-        QTest::newRow("plus") << QChar(u'+') << QString();
+        QTest::newRow("letter f") << QChar(u'f') << QString();
     }
     void key_filter() {
         QFETCH(QChar, typed);

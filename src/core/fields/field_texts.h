@@ -29,8 +29,18 @@ class CamposTexto {
     // (ValoresExactos) keeps `x` with it.
     virtual void escribirValor(const QString &campo, double x, const QString &texto) {
         (void)x;
+        m_escritos.insert(campo, texto);
         escribir(campo, texto);
     }
+    // Whether a field still shows the result a pass wrote into it, rather than a text typed or
+    // handed over: a result whose inputs are gone is emptied, a typed value is the user's.
+    virtual bool calculado(const QString &campo) const {
+        const auto it = m_escritos.constFind(campo);
+        return it != m_escritos.cend() && !it->isEmpty() && *it == texto(campo);
+    }
+
+  private:
+    QHash<QString, QString> m_escritos;
 };
 
 // The unrounded value of each result written, with the text it was written as: while a field
@@ -68,8 +78,9 @@ class CamposExactos : public CamposTexto {
     // The value is kept before the write, which may run the calculation again, nested.
     void escribirValor(const QString &campo, double x, const QString &texto) override {
         m_valores.guardar(campo, texto, x);
-        m_campos.escribir(campo, texto);
+        m_campos.escribirValor(campo, x, texto);
     }
+    bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
 
   private:
     CamposTexto &m_campos;

@@ -13,7 +13,15 @@ namespace vorlo {
 std::optional<QChar> filtrarTecla(QChar c) {
     if (c == u'.')
         return QChar(u',');
-    if ((c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c.unicode() == kRetroceso)
+    // An exponent ("1e3", "1E-3") is a number's too: the program writes one into fields itself.
+    if ((c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c == u'e' || c == u'E' ||
+        c == u'+' || c.unicode() == kRetroceso)
+        return c;
+    return std::nullopt;
+}
+
+std::optional<QChar> filtrarTeclaEntera(QChar c) {
+    if ((c >= u'0' && c <= u'9') || c.unicode() == kRetroceso)
         return c;
     return std::nullopt;
 }

@@ -11,9 +11,13 @@ namespace vorlo {
 
 inline constexpr char16_t kRetroceso = 8; // Backspace as the key filter sees it
 
-// Key filter of the numeric fields: a typed point becomes a comma; digits, comma, point, minus
-// and Backspace pass; every other character is dropped (nullopt).
+// Key filter of the numeric fields: a typed point becomes a comma; digits, comma, minus, the
+// exponent's "e", "E" and "+", and Backspace pass; every other character is dropped (nullopt).
 std::optional<QChar> filtrarTecla(QChar c);
+
+// Key filter of the whole-number fields (counts): digits and Backspace; a comma or point, like
+// every other character, is dropped (the window says why).
+std::optional<QChar> filtrarTeclaEntera(QChar c);
 
 // Reads a field text. Accepts every text the formats below write: grouping by three with
 // points, no leading zero (",5", "-,5"), a trailing comma ("5,"), and an exponent ("1,8E-05",

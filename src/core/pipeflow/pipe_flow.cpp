@@ -4,6 +4,7 @@
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "pipeflow/colebrook_exacto.h"
+#include "pipeflow/pipe_checks.h"
 #include "pipeflow/regimen.h"
 
 #include <QHash>
@@ -100,26 +101,47 @@ void velocidad(CamposTexto &c, Modo modo) {
     }
 }
 
+// A velocity the pass wrote goes with its flow: without one it describes nothing shown. A
+// typed velocity stays.
+void vaciarVelocidadSinCaudal(CamposTexto &c) {
+    if (!c.presente(Qproceso) && c.calculado(Vproceso))
+        c.escribir(Vproceso, QString());
+}
+
 // No diameter, no velocity.
 void vaciarVelocidadSinDiametro(CamposTexto &c) {
     if (!c.presente(dint))
         c.escribir(Vproceso, QString());
 }
 
+void vaciarFriccion(CamposTexto &c) {
+    c.escribir(ffinal, QString());
+    c.escribir(Labelffriccion, QString());
+}
+
 // The defined pass takes the grid point of Colebrook's scan, the exact mode the root itself.
 void friccionColebrook(CamposTexto &c, const QString &idioma, Modo modo, double rug, double d,
                        double re) {
-    if (const auto f = modo.exacto ? colebrookExacto(rug, d, re) : Colebrook(rug, d, re)) {
+    // Where the equation has no root the grid's nearest point is no friction factor either.
+    const auto raiz = colebrookExacto(rug, d, re);
+    if (const auto f = modo.exacto ? raiz : (raiz ? Colebrook(rug, d, re) : std::nullopt)) {
         escribirResultado(c, ffinal, *f);
         if (const auto nota = notaFriccion(re))
             escribirNota(c, idioma, *nota);
+    } else {
+        // No root: the factor of the last roughness would be shown as this one's.
+        vaciarFriccion(c);
     }
 }
 
 // Turbulent and transition branches: Colebrook from the roughness, the diameter and Re.
 void friccionTurbulenta(CamposTexto &c, const QString &idioma, Modo modo, double re) {
-    if (!(c.presente(dint) && c.presente(Rugosidad)))
+    if (!(c.presente(dint) && c.presente(Rugosidad))) {
+        // A factor the pass wrote from a roughness or diameter that is gone.
+        if (re >= kReLaminar && c.calculado(ffinal))
+            vaciarFriccion(c);
         return;
+    }
     const auto d = c.valor(dint);
     const auto rug = c.valor(Rugosidad);
     if (!d || !rug)
@@ -151,10 +173,8 @@ void factorFriccion(CamposTexto &c, const QString &idioma, Modo modo) {
 
 // No Reynolds number, no friction factor and no note.
 void vaciarFriccionSinReynolds(CamposTexto &c) {
-    if (!c.presente(Re)) {
-        c.escribir(ffinal, QString());
-        c.escribir(Labelffriccion, QString());
-    }
+    if (!c.presente(Re))
+        vaciarFriccion(c);
 }
 
 // Reynolds number from the dynamic viscosity: D·V·ρ/µ with D in m.
@@ -194,10 +214,12 @@ void regimen(CamposTexto &c, const QString &idioma) {
 }
 
 // A Reynolds number, typed or computed, survives only with a viscosity, the velocity and the
-// diameter.
+// diameter; one the pass wrote, only with every input of the viscosity chosen.
 void vaciarReynoldsSinDatos(CamposTexto &c) {
+    const bool dinamica = c.opcion(Option3) && c.presente(dproceso) && c.presente(vdinamica);
+    const bool cinematica = c.opcion(Option4) && c.presente(Vcinematica);
     if ((!c.presente(Vcinematica) && !c.presente(vdinamica)) || !c.presente(Vproceso) ||
-        !c.presente(dint))
+        !c.presente(dint) || (c.calculado(Re) && !dinamica && !cinematica))
         c.escribir(Re, QString());
 }
 
@@ -241,8 +263,10 @@ void perdidaCarga(CamposTexto &c, const std::optional<double> &h, Modo modo) {
     const auto d = c.valor(dint);
     const auto v = c.valor(Vproceso);
     const auto l = c.valor(L);
-    if (!(f && d && v && l && h && *d != 0))
+    if (!(f && d && v && l && h && *d != 0)) {
+        c.escribir(DPtotalm, QString());
         return;
+    }
     if (modo.exacto)
         escribirResultado(c, DPtotalm,
                           *h + *f * (*l / (*d / kMmPorM)) * (*v * *v) / (2 * kGravedad));
@@ -344,9 +368,12 @@ namespace {
 // One pass. The defined pass takes the friction factor from the Reynolds number shown before
 // the pass computes a new one (right after an input change it belongs to the previous Re, and
 // the next pass catches up); the exact mode takes it from the new one.
-void pasada(CamposTexto &c, const QString &idioma, Modo modo) {
-    vaciarDiametroCero(c);
+void pasada(CamposTexto &campos, const QString &idioma, Modo modo) {
+    vaciarDiametroCero(campos);
+    // Inputs the pass cannot take count as absent, and so empty every result built on them.
+    CamposValidos c(campos);
     velocidad(c, modo);
+    vaciarVelocidadSinCaudal(c);
     vaciarVelocidadSinDiametro(c);
     if (!modo.exacto) {
         factorFriccion(c, idioma, modo);
@@ -361,7 +388,7 @@ void pasada(CamposTexto &c, const QString &idioma, Modo modo) {
         vaciarFriccionSinReynolds(c);
     }
     perdidaPorMetro(c);
-    const std::optional<double> h = desnivel(c);
+    const std::optional<double> h = c.invalido(Desnivel) ? std::nullopt : desnivel(c);
     perdidaCarga(c, h, modo);
     perdidaTramo(c, modo);
     perdidaAccesorios(c);
