@@ -4,6 +4,7 @@
 #include "fittings_command.h"
 #include "pipes_command.h"
 #include "size_command.h"
+#include "valve_command.h"
 #include "water_command.h"
 
 namespace vorlo::cli {
@@ -31,6 +32,10 @@ const QList<Comando> &comandos() {
         {QStringLiteral("water"),
          QStringLiteral("Water and steam properties by IAPWS-IF97 at a temperature and pressure."),
          false, &comandoWater},
+        {QStringLiteral("valve"),
+         QStringLiteral("Control valve Kv and Cv by IEC 60534-2-1, liquid or gas, with choked "
+                        "flow, reducers and viscous flow."),
+         false, &comandoValve},
     };
     return tabla;
 }
