@@ -2,6 +2,8 @@
 
 #include "case_commands.h"
 #include "fittings_command.h"
+#include "gaspipe_command.h"
+#include "line_command.h"
 #include "pipes_command.h"
 #include "size_command.h"
 #include "valve_command.h"
@@ -36,6 +38,15 @@ const QList<Comando> &comandos() {
          QStringLiteral("Control valve Kv and Cv by IEC 60534-2-1, liquid or gas, with choked "
                         "flow, reducers and viscous flow."),
          false, &comandoValve},
+        {QStringLiteral("gaspipe"),
+         QStringLiteral(
+             "Gas pipeline by the general flow equation, Weymouth, Panhandle A/B or IGT, "
+             "with its velocity limits."),
+         false, &comandoGaspipe},
+        {QStringLiteral("line"),
+         QStringLiteral("A liquid line of segments in series: the pressure at the end, the flow "
+                        "between two pressures, or the pump's head, NPSH and power."),
+         false, &comandoLine},
     };
     return tabla;
 }
