@@ -6,6 +6,7 @@
 #include "fittings/k_factors.h"
 #include "fittings/k_metodos.h"
 #include "gas/gas_fields.h"
+#include "gaspipe/gas_pipe_fields.h"
 #include "gasline/gas_line_fields.h"
 #include "pipeflow/pipe_fields.h"
 #include "report/report_header.h"
@@ -82,6 +83,7 @@ QList<Esquema> construirEsquemas() {
         // Solving for P2 or for the flow, and with f given or not, turns results into inputs.
         desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
         desdeTabla(Agua, agua::camposAgua(), entrada),
+        desdeTabla(Gasoducto, gasoducto::campos::tabla(), entrada),
         // The calculation note's header: free texts, line breaks allowed in the remarks.
         desdeTabla(Informe, informe::cabecera::tabla(), entrada),
     };
