@@ -1,7 +1,6 @@
 #include "window_emulation.h"
 
-#include "pipeflow/friccion_exacta.h"
-#include "pipeflow/pipe_flow.h"
+#include "pipeflow/pipe_fields.h"
 #include "results/results_io.h"
 
 namespace vorlo::resultados {
@@ -26,44 +25,11 @@ void VentanaTuberiaSimulada::escribir(const QString &campo, const QString &texto
     if (m_campos.texto(campo) == nuevo)
         return; // no change, no event
     m_campos.escribir(campo, nuevo);
-    switch (alCambiar(campo, nuevo)) {
-    case Reaccion::Ninguna:
-        break;
-    case Reaccion::Calcular:
-        calcular();
-        break;
-    case Reaccion::CalcularYVaciarK:
-        calcular();
-        escribir(ktotal, QString());
-        break;
-    }
+    m_control.alCambiar(*this, campo, nuevo, m_idioma);
 }
 
 void VentanaTuberiaSimulada::calcular() {
-    if (m_profundidad >= kProfundidadMaxima)
-        return;
-    ++m_profundidad;
-    ++m_pasadas;
-    if (opcion(CheckExacto)) {
-        CalcularTuberiaExacta(*this, m_idioma, m_valoresExactos);
-        PasoFriccionExacta(*this, m_idioma, &m_valoresExactos);
-    } else {
-        CalcularTuberia(*this, m_idioma);
-        PasoFriccionExacta(*this, m_idioma);
-    }
-    --m_profundidad;
-    m_ultimoEstado = estadoEntradas();
-}
-
-QStringList VentanaTuberiaSimulada::estadoEntradas() const {
-    QStringList estado;
-    for (const QString &n : entradas()) {
-        if (n == Option3 || n == Option4)
-            estado << (opcion(n) ? QStringLiteral("1") : QStringLiteral("0"));
-        else
-            estado << texto(n);
-    }
-    return estado;
+    m_control.pasada(*this, m_idioma);
 }
 
 void VentanaTuberiaSimulada::fijarModo(bool liquidos, bool gases) {
@@ -79,12 +45,11 @@ void VentanaTuberiaSimulada::fijarViscosidad(bool dinamica, bool cinematica) {
 
 void VentanaTuberiaSimulada::fijarExacto(bool exacto) {
     m_campos.fijarOpcion(CheckExacto, exacto);
-    m_valoresExactos.vaciar();
+    m_control.olvidarExactos();
 }
 
 void VentanaTuberiaSimulada::asentar() {
-    for (int tic = 0; tic < kTicsMaximos && entradasCambiadas(); ++tic)
-        calcular();
+    m_control.asentar(*this, m_idioma);
 }
 
 void VentanaTuberiaSimulada::abrir(const Resultados &r) {

@@ -3,6 +3,7 @@
 #include "cases/pipe_case.h"
 #include "fields/field_table.h"
 #include "fields/field_texts.h"
+#include "pipeflow/pipe_controller.h"
 #include "results/results_file.h"
 
 #include <QHash>
@@ -18,8 +19,7 @@ namespace vorlo::resultados {
 
 // A text box keeps at most this many characters of a text written into it.
 inline constexpr int kLongitudMaximaCaja = 32767;
-// The idle timer's passes run while the inputs changed since the last pass; this bounds them.
-inline constexpr int kTicsMaximos = 64;
+using tuberia::kTicsMaximos;
 
 // A freshly opened pipe flow window: liquids mode, dynamic viscosity, `Desnivel` "0", every other
 // text empty, after the pass it runs when it initializes. `idioma` is the language of its notes.
@@ -48,23 +48,19 @@ class VentanaTuberiaSimulada : public caso::DestinoTuberia {
     // timer's passes.
     void abrirCaso(const caso::Ventana &parte);
 
-    bool entradasCambiadas() const { return estadoEntradas() != m_ultimoEstado; }
+    bool entradasCambiadas() const { return m_control.entradasCambiadas(*this); }
     const QHash<QString, QString> &textos() const { return m_campos.textos(); }
     ColorNota color(const QString &campo) const { return m_campos.color(campo); }
     // Passes run so far (nested ones included), for tests and benchmarks.
-    int pasadas() const { return m_pasadas; }
+    int pasadas() const { return m_control.pasadas(); }
 
   private:
-    QStringList estadoEntradas() const;
     // The 200 ms timer: a pass on each tick while an input changed since the last pass.
     void asentar();
 
     CamposMapa m_campos;
     QString m_idioma;
-    ValoresExactos m_valoresExactos;
-    QStringList m_ultimoEstado;
-    int m_profundidad = 0;
-    int m_pasadas = 0;
+    tuberia::Controlador m_control;
 };
 
 // Whether the pipe flow window shows a field in its state: the viscosity not chosen and, in
