@@ -96,6 +96,41 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(campo(t::Vproceso)->text(), "1,2732");
     }
 
+    // After the worked example a flow typed over: a bad one empties the velocity and says why
+    // in red on the help line; an exponent is typed as it is written.
+    void a_typed_flow_is_judged_at_once_data() {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("velocidad");
+        QTest::addColumn<QString>("ayuda"); // empty: the hint, not red
+        QTest::newRow("negative") << "-36"
+                                  << ""
+                                  << "Caudal: debe ser mayor que cero";
+        QTest::newRow("point") << "50.5"
+                               << ""
+                               << "Caudal: tiene un punto donde se espera la coma decimal";
+        QTest::newRow("exponent") << "1e3"
+                                  << "35,3678"
+                                  << ""; // 1000 / (0,05² · 3600 · π)
+    }
+    void a_typed_flow_is_judged_at_once() {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, velocidad);
+        QFETCH(QString, ayuda);
+        teclearEjemplo();
+        campo(t::Qproceso)->selectAll();
+        if (tecleado.contains(u'.'))
+            campo(t::Qproceso)->insert(tecleado); // pasted: no key filter
+        else
+            QTest::keyClicks(campo(t::Qproceso), tecleado);
+        QCOMPARE(campo(t::Qproceso)->text(), tecleado);
+        QCOMPARE(campo(t::Vproceso)->text(), velocidad);
+        QLabel *linea = etiqueta("MensajeAyuda");
+        const bool rojo = linea->palette().color(QPalette::WindowText) == kColorRojo;
+        QCOMPARE(rojo, !ayuda.isEmpty());
+        if (rojo)
+            QCOMPARE(linea->text(), ayuda);
+    }
+
     void letters_and_enter_change_nothing() {
         teclear(t::Qproceso, "36");
         QTest::keyClick(campo(t::Qproceso), 'a');
@@ -220,8 +255,8 @@ class TestFormReynolds : public PruebaGui {
         teclear(t::Re, "1000");
         QCOMPARE(etiqueta(t::Labelffriccion)->text(), "Factor de fricción flujo laminar");
         campo(t::Re)->selectAll();            // typed over, so the field is never empty on the way
-        QTest::keyClicks(campo(t::Re), "-5"); // no branch applies: the note stays
-        QCOMPARE(etiqueta(t::Labelffriccion)->text(), "Factor de fricción flujo laminar");
+        QTest::keyClicks(campo(t::Re), "-5"); // no Reynolds number: no factor, no note
+        QCOMPARE(etiqueta(t::Labelffriccion)->text(), QString());
         perderFoco(campo(t::Re));
         QCOMPARE(etiqueta(t::Labelffriccion)->text(), QString());
         // Where a branch applies, the pass that follows writes the note again.

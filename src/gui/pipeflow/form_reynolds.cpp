@@ -22,6 +22,7 @@
 #include "pipeflow/form_reynolds_tables.h"
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/friccion_exacta.h"
+#include "pipeflow/pipe_checks.h"
 #include "pipeflow/pipe_flow.h"
 #include "pipeflow/pipe_notes.h"
 #include "pipeflow/regimen.h"
@@ -295,6 +296,11 @@ void FormReynolds::CalcularTuberia() {
     }
     --m_profundidad;
     m_ultimoEstado = estadoEntradas();
+    if (m_profundidad == 0) {
+        const auto aviso = tuberia::avisoEntradas(*this);
+        m_aviso = aviso ? std::optional(aviso->texto) : std::nullopt;
+        actualizarAyuda();
+    }
 }
 
 QStringList FormReynolds::estadoEntradas() const {
@@ -413,14 +419,25 @@ void FormReynolds::cambiarLengua(Lengua lengua) {
     // would put the per-metre values back over totals a double click on DPbar wrote.
     notasEnLengua(*this, idiomaDe(lengua),
                   ui->CheckExacto->isChecked() ? &m_valoresExactos : nullptr);
-    if (m_pista)
-        ui->MensajeAyuda->setText(m_pista->en(lengua));
+    actualizarAyuda();
     ajustarAlContenido(this);
 }
 
 void FormReynolds::mostrarPista(const TextoBilingue &pista) {
     m_pista = &pista;
-    ui->MensajeAyuda->setText(pista.en(lenguaActual()));
+    actualizarAyuda();
+}
+
+void FormReynolds::actualizarAyuda() {
+    const Lengua lengua = lenguaActual();
+    if (m_aviso)
+        ui->MensajeAyuda->setText(m_aviso->en(lengua));
+    else if (m_pista)
+        ui->MensajeAyuda->setText(m_pista->en(lengua));
+    else if (ui->MensajeAyuda->palette().color(QPalette::WindowText) == kColorRojo)
+        ui->MensajeAyuda->setText(pistaGeneral().en(lengua)); // the warning no longer holds
+    fijarColorTexto(ui->MensajeAyuda,
+                    m_aviso ? kColorRojo : QPalette().color(QPalette::WindowText));
 }
 
 void FormReynolds::Borrar() {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -108,6 +109,8 @@ class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     void mostrarUnidadesTotales(bool totales);
     // The help line's hint, in the current language; a flag click puts it into the new one.
     void mostrarPista(const TextoBilingue &pista);
+    // The help line: the inputs' warning while there is one (red), else the hint.
+    void actualizarAyuda();
     EstadoMoody estadoMoody() const;
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
@@ -133,6 +136,7 @@ class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     bool m_escribiendoTotales = false;
     bool m_totalesEscritos = false;
     const TextoBilingue *m_pista = nullptr; // the help line's hint, one of the window's own
+    std::optional<TextoBilingue> m_aviso;   // what is wrong with the inputs, after the last pass
 };
 
 } // namespace vorlo
