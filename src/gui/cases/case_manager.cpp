@@ -1,6 +1,7 @@
 #include "app/ajustes.h"
 #include "app/case_entry.h"
 #include "app/dialogos_archivo.h"
+#include "app/gaspipe_entry.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
 #include "app/report_details_entry.h"
@@ -59,6 +60,7 @@ const QList<Parte> &partes() {
         {caso::Gas, QStringLiteral("Form2"), &casoGas, &cargarCasoGas},
         {caso::LineaGas, QStringLiteral("FormLineaGas"), &casoLineaGas, &cargarCasoLineaGas},
         {caso::Agua, QStringLiteral("FormAguaVapor"), &casoAgua, &cargarCasoAgua},
+        {caso::Gasoducto, QStringLiteral("FormGasoducto"), &casoGasoducto, &cargarCasoGasoducto},
         // The header lives apart from its window (no window's name): it is read and put back
         // whether the window is open or not.
         {caso::Informe, QString(), &casoDatosInforme, &cargarCasoDatosInforme},
