@@ -156,6 +156,22 @@ class TestNumbers : public QObject {
             QVERIFY2(leerNumero(t).has_value(), qPrintable(t));
     }
 
+    void trailing_zeros_go_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("sin");
+        QTest::newRow("decimals") << "1,2500" << "1,25";
+        QTest::newRow("whole") << "3,000" << "3";
+        QTest::newRow("grouped whole") << "1.000,000" << "1.000";
+        QTest::newRow("mantissa only") << "1,500E-05" << "1,5E-05";
+        QTest::newRow("no comma: tens kept") << "1500" << "1500";
+        QTest::newRow("no leading zero") << ",0500" << ",05";
+    }
+    void trailing_zeros_go() {
+        QFETCH(QString, texto);
+        QFETCH(QString, sin);
+        QCOMPARE(sinCerosFinales(texto), sin);
+    }
+
     void result_format_bands_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("text");

@@ -14,8 +14,8 @@ std::optional<QChar> filtrarTecla(QChar c) {
     if (c == u'.')
         return QChar(u',');
     // An exponent ("1e3", "1E-3") is a number's too: the program writes one into fields itself.
-    if ((c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c == u'e' || c == u'E' ||
-        c == u'+' || c.unicode() == kRetroceso)
+    if ((c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c == u'e' || c == u'E' || c == u'+' ||
+        c.unicode() == kRetroceso)
         return c;
     return std::nullopt;
 }
@@ -300,6 +300,19 @@ QString FormatoResultado(double x) {
         if (ch == '.')
             ch = ',';
     return QString::fromLatin1(c);
+}
+
+QString sinCerosFinales(const QString &texto) {
+    const qsizetype e = texto.indexOf(u'E');
+    QString mantisa = e < 0 ? texto : texto.left(e);
+    const QString exponente = e < 0 ? QString() : texto.mid(e);
+    if (mantisa.contains(u',')) {
+        while (mantisa.endsWith(u'0'))
+            mantisa.chop(1);
+        if (mantisa.endsWith(u','))
+            mantisa.chop(1);
+    }
+    return mantisa + exponente;
 }
 
 } // namespace vorlo

@@ -42,4 +42,9 @@ std::optional<QString> formatoSignificativo(double x, int cifras);
 // finite, or whose rounded mantissa would leave the range of a double.
 QString FormatoResultado(double x);
 
+// A number's text without the zeros that end its decimals, and without a decimal comma left
+// alone ("1,2500" is "1,25", "3,000" is "3", "1,500E-05" is "1,5E-05"); a text without a comma
+// is kept as it is.
+QString sinCerosFinales(const QString &texto);
+
 } // namespace vorlo

@@ -359,17 +359,7 @@ void Metodo::total() {
 } // namespace
 
 QString cifrasCompletas(double x) {
-    QString t = formatoSignificativo(x, 15).value_or(QString());
-    const qsizetype e = t.indexOf(u'E');
-    QString mantisa = e < 0 ? t : t.left(e);
-    const QString exponente = e < 0 ? QString() : t.mid(e);
-    if (mantisa.contains(u',')) {
-        while (mantisa.endsWith(u'0'))
-            mantisa.chop(1);
-        if (mantisa.endsWith(u','))
-            mantisa.chop(1);
-    }
-    return mantisa + exponente;
+    return sinCerosFinales(formatoSignificativo(x, 15).value_or(QString()));
 }
 
 QList<Paso> metodoTuberia(const CamposTexto &campos, Lengua lengua,

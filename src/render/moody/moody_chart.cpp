@@ -134,13 +134,7 @@ QString GraficoMoody::textoRelativa(double r) {
         return QStringLiteral("0");
     const int decimales =
         std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(r)))), 0, 12);
-    QString t = formatoFijo(r, decimales).value_or(QString());
-    if (t.contains(u',')) {
-        while (t.endsWith(u'0'))
-            t.chop(1);
-        if (t.endsWith(u','))
-            t.chop(1);
-    }
+    QString t = sinCerosFinales(formatoFijo(r, decimales).value_or(QString()));
     if (t.startsWith(u','))
         t.prepend(u'0');
     else if (t.startsWith(QStringLiteral("-,")))
