@@ -133,7 +133,7 @@ class TestReportCommand : public QObject {
         QCOMPARE(report({m_caso, "-o", pdf, "--lang", "es"}).codigo, 0);
         const QString texto = compacto(paginas(pdf).join(' '));
         for (const char *s :
-             {"Válvula antirretorno (clapeta) 1 2 2", "AGUA Y VAPOR (IAPWS-IF97)",
+             {"Válvula antirretorno (clapeta) (brida) 1 2 2", "AGUA Y VAPOR (IAPWS-IF97)",
               "Temperatura de saturación", "Método de cálculo", "K = Σ n · K = 1 · 2 = 2"})
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
         QVERIFY(texto.contains("Avisos") && texto.contains("AGUA Y VAPOR (IAPWS-IF97): "));

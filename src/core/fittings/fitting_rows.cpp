@@ -57,4 +57,10 @@ const QList<FilaAccesorio> &filasAccesorios() {
     return filas;
 }
 
+TextoBilingue nombreConexion(Conexion conexion) {
+    if (conexion == Conexion::Roscada)
+        return {QStringLiteral("rosca"), QStringLiteral("threaded")};
+    return {QStringLiteral("brida"), QStringLiteral("flanged")};
+}
+
 } // namespace vorlo

@@ -19,4 +19,7 @@ struct FilaAccesorio {
 // Rows 0-20 in window order; the two user rows (21-22) are not catalogue rows.
 const QList<FilaAccesorio> &filasAccesorios();
 
+// The group a row belongs to, as a note names it beside the title: "threaded", "flanged".
+TextoBilingue nombreConexion(Conexion conexion);
+
 } // namespace vorlo

@@ -214,8 +214,12 @@ bool conTexto(const caso::Ventana &v) {
 } // namespace
 
 QString tituloAccesorio(int fila, Lengua lengua) {
-    if (fila >= 0 && fila < filasAccesorios().size())
-        return filasAccesorios()[fila].titulo.en(lengua);
+    // Both groups have an "Elbow 90º": the note names the group beside the title.
+    if (fila >= 0 && fila < filasAccesorios().size()) {
+        const FilaAccesorio &f = filasAccesorios()[fila];
+        return QStringLiteral("%1 (%2)").arg(f.titulo.en(lengua),
+                                             nombreConexion(f.conexion).en(lengua));
+    }
     return kUsuario.en(lengua).arg(fila - accesorios::kPrimeraUsuario + 1);
 }
 

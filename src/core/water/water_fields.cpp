@@ -57,6 +57,13 @@ Campo soloLinea(const TextoBilingue &rotulo, const char *unidad, const char *cla
     return c;
 }
 
+// A region is a whole number.
+Campo region() {
+    Campo c = soloLinea(texto("Región IAPWS-IF97", "IAPWS-IF97 region"), "", "region");
+    c.formato = Formato{Formato::Fijo, 0};
+    return c;
+}
+
 TablaCampos construir() {
     Campo fase{.nombre = FaseAgua,
                .rol = Rol::Resultado,
@@ -71,8 +78,7 @@ TablaCampos construir() {
           entrada(PAgua, texto("Presión absoluta", "Absolute pressure"), "bar a", kPresion, "p")}},
         {texto("PROPIEDADES", "PROPERTIES"),
          QStringLiteral("EncabezadoPropiedades"),
-         {soloLinea(texto("Región IAPWS-IF97", "IAPWS-IF97 region"), "", "region"), fase,
-          resultado(DensidadAgua, texto("Densidad", "Density"), "kg/m3", "density"),
+         {region(), fase, resultado(DensidadAgua, texto("Densidad", "Density"), "kg/m3", "density"),
           soloLinea(texto("Volumen específico", "Specific volume"), "m3/kg", "specific_volume"),
           resultado(EntalpiaAgua, texto("Entalpía específica", "Specific enthalpy"), "kJ/kg",
                     "enthalpy"),

@@ -1,0 +1,79 @@
+#include "cases/case_file.h"
+#include "fields/language.h"
+#include "fittings/fitting_rows.h"
+#include "report/report.h"
+#include "report/report_windows.h"
+#include "water/water_fields.h"
+
+#include "../support/core_fixture.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace vorlo;
+using namespace vorlo::informe;
+
+// Rows of the calculation note a checker reads on their own.
+class TestNoteRows : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Threaded and flanged groups share titles ("Elbow 90º"): each row of the note's fittings
+    // table still names one fitting.
+    void every_fitting_row_has_its_own_title_data() {
+        QTest::addColumn<int>("lengua");
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("en, threaded elbow") << int(Lengua::Ingles) << 0 << "Elbow 90º (threaded)";
+        QTest::newRow("en, flanged elbow") << int(Lengua::Ingles) << 10 << "Elbow 90º (flanged)";
+        QTest::newRow("es, threaded elbow") << int(Lengua::Espanol) << 0 << "Codo 90º (rosca)";
+        QTest::newRow("es, flanged check valve")
+            << int(Lengua::Espanol) << 20 << "Válvula antirretorno (clapeta) (brida)";
+    }
+    void every_fitting_row_has_its_own_title() {
+        QFETCH(int, lengua);
+        QFETCH(int, fila);
+        QFETCH(QString, titulo);
+        QCOMPARE(tituloAccesorio(fila, Lengua(lengua)), titulo);
+        QSet<QString> vistos;
+        for (int f = 0; f < filasAccesorios().size(); ++f)
+            vistos.insert(tituloAccesorio(f, Lengua(lengua)));
+        QCOMPARE(vistos.size(), filasAccesorios().size());
+    }
+
+    // The region of IAPWS-IF97 is a whole number: 1 compressed liquid, 2 steam, 3 around the
+    // critical point (the boundaries of the 2007 release, Fig. 1).
+    void the_water_region_is_a_whole_number_data() {
+        QTest::addColumn<QString>("t");
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<QString>("region");
+        QTest::newRow("cold water") << "20"
+                                    << "1,01325"
+                                    << "1";
+        QTest::newRow("steam") << "350"
+                               << "10"
+                               << "2";
+        QTest::newRow("supercritical") << "380"
+                                       << "250"
+                                       << "3";
+    }
+    void the_water_region_is_a_whole_number() {
+        QFETCH(QString, t);
+        QFETCH(QString, p);
+        QFETCH(QString, region);
+        Contexto contexto;
+        contexto.ventanas.insert(caso::Agua, {{}, {{agua::TAgua, t}, {agua::PAgua, p}}});
+        const Informe inf =
+            informeTuberia(prueba::ejemploTuberiaTextos(), kIngles, QDateTime(), contexto);
+        QString visto;
+        for (const Anexo &a : inf.anexos)
+            for (const Seccion &s : a.secciones)
+                for (const Fila &f : s.filas)
+                    if (f.titulo == QLatin1String("IAPWS-IF97 region"))
+                        visto = f.valor;
+        QCOMPARE(visto, region);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoteRows)
+#include "tst_note_rows.moc"
