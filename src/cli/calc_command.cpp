@@ -2,6 +2,7 @@
 #include "case_loading.h"
 #include "commands.h"
 #include "pipeflow/friccion_exacta.h"
+#include "pipeflow/pipe_checks.h"
 #include "report/report.h"
 #include "report/report_formats.h"
 
@@ -35,16 +36,30 @@ const QString kUso = QStringLiteral(
 using Ventana = resultados::VentanaTuberiaSimulada;
 
 QString modo(const Ventana &v, const QString &idioma) {
-    return friccion::textoModo(v.opcion(tuberia::CheckExacto)).en(idioma);
+    QString m = friccion::textoModo(v.opcion(tuberia::CheckExacto)).en(idioma);
+    // Laminar flow takes no Colebrook factor in either mode.
+    if (friccion::laminar(v))
+        m += segunIdioma(idioma, QStringLiteral("; flujo laminar: f = 64/Re"),
+                         QStringLiteral("; laminar flow: f = 64/Re"));
+    return m;
+}
+
+// A field's text as calc prints it: a note without the window's indent.
+QString textoImpreso(const Ventana &v, const Campo &campo) {
+    const QString t = v.texto(campo.nombre);
+    return campo.rol == Rol::Nota ? t.trimmed() : t;
 }
 
 void imprimirCampos(QTextStream &salida, const Ventana &v, const QString &idioma) {
-    // The mode first, then the fields the window shows.
+    // The mode first, then the fields the window shows; a note without the window's indent.
     salida << tuberia::CheckExacto << '\t' << modo(v, idioma) << "\t\n";
     for (const Campo &campo : tuberia::campos().campos())
         if (resultados::visibleEnVentana(campo, v))
-            salida << campo.nombre << '\t' << informe::celda(v.texto(campo.nombre)) << '\t'
+            salida << campo.nombre << '\t' << informe::celda(textoImpreso(v, campo)) << '\t'
                    << campo.unidad << '\n';
+    // What the window's help line would say about the inputs.
+    if (const auto aviso = tuberia::avisoEntradas(v))
+        salida << "warning\t" << informe::celda(aviso->texto.en(idioma)) << "\t\n";
 }
 
 // One case of the CSV: its file as named, its mode and the texts of the fields it shows.
@@ -58,7 +73,7 @@ FilaCsv filaCsv(const QString &archivo, const Ventana &v, const QString &idioma)
     FilaCsv f{archivo, modo(v, idioma), {}};
     for (const Campo &campo : tuberia::campos().campos())
         if (resultados::visibleEnVentana(campo, v))
-            f.valores.insert(campo.nombre, v.texto(campo.nombre));
+            f.valores.insert(campo.nombre, textoImpreso(v, campo));
     return f;
 }
 

@@ -115,10 +115,10 @@ class TestFriccionExacta : public QObject {
              "Raíz fuera de la malla 0,01–0,1", rojo);
         fila("ffinal zero, inside", "100.000", "0,05", "100", "0", kIngles, ",020327",
              "Root inside the grid 0,01–0,1", normal);
-        // No root: everything empty.
+        // No root: no exact factor; in laminar flow the note says f = 64/Re.
         // clang-format off
-        fila("laminar",                "1.500",    "0,05", "100", ",0427", kIngles, "", "", normal);
-        fila("just below 2000",        "1.999",    "0,05", "100", ",0320", kIngles, "", "", normal);
+        fila("laminar",                "1.500",    "0,05", "100", ",0427", kIngles, "", "Laminar flow: f = 64/Re, Colebrook does not apply", normal);
+        fila("just below 2000",        "1.999",    "0,05", "100", ",0320", kEspanol, "", "Flujo laminar: f = 64/Re, la ecuación de Colebrook no se aplica", normal);
         fila("Re 0",                   "0",        "0,05", "100", ",0197", kIngles, "", "", normal);
         fila("no Re",                  "",         "0,05", "100", "", kIngles, "", "", normal);
         fila("no roughness",           "127.065",  "",     "100", ",0197", kIngles, "", "", normal);
@@ -175,7 +175,7 @@ class TestFriccionExacta : public QObject {
         c.escribir(t::Re, "1.000");
         PasoFriccionExacta(c, kOtro);
         QCOMPARE(c.texto(t::fexacta), "");
-        QCOMPARE(c.texto(t::Labelfexacta), "");
+        QCOMPARE(c.texto(t::Labelfexacta), "Laminar flow: f = 64/Re, Colebrook does not apply");
     }
 
     void percentage_data() {

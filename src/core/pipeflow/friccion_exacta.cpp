@@ -100,10 +100,18 @@ NotaTuberia notaDeRaiz(double raiz, const CamposTexto &c, bool exacto) {
 
 } // namespace
 
+bool laminar(const CamposTexto &c) {
+    const auto re = c.valor(Re);
+    return re && *re > 0 && *re < kReLaminar;
+}
+
 std::optional<NotaTuberia> notaRaiz(const CamposTexto &c, bool exacto) {
     const auto raiz = raizDesdeTextos(c);
-    if (!raiz || !formatoFijo(*raiz, 6))
+    if (!raiz || !formatoFijo(*raiz, 6)) {
+        if (laminar(c))
+            return NotaTuberia{kNotaLaminar};
         return std::nullopt;
+    }
     return notaDeRaiz(*raiz, c, exacto);
 }
 
@@ -117,8 +125,10 @@ void PasoFriccionExacta(CamposTexto &campos, const QString &idioma, ValoresExact
     const auto raiz = friccion::raizDesdeTextos(c);
     const auto texto = raiz ? formatoFijo(*raiz, 6) : std::nullopt;
     if (!texto) {
+        // Below Re 2000 there is no Colebrook root to show, and the note says why.
         c.escribir(fexacta, QString());
-        c.escribir(Labelfexacta, QString());
+        c.escribir(Labelfexacta,
+                   friccion::laminar(c) ? friccion::kNotaLaminar.en(idioma) : QString());
         c.escribirColor(Labelfexacta, ColorNota::Normal);
         return;
     }

@@ -33,6 +33,14 @@ std::optional<double> raizDesdeTextos(const CamposTexto &campos);
 // writes none (no root).
 std::optional<NotaTuberia> notaRaiz(const CamposTexto &campos, bool exacto);
 
+// Whether Re reads as laminar (above 0, below kReLaminar): f = 64/Re, no Colebrook root.
+bool laminar(const CamposTexto &campos);
+
+// The note beside the exact root in laminar flow, in either mode.
+inline const TextoBilingue kNotaLaminar{
+    QStringLiteral("Flujo laminar: f = 64/Re, la ecuación de Colebrook no se aplica"),
+    QStringLiteral("Laminar flow: f = 64/Re, Colebrook does not apply")};
+
 // The exact mode's note: the results use the root itself.
 inline const TextoBilingue kNotaResultadosExactos{
     QStringLiteral("Los resultados usan la raíz exacta de Colebrook, sin redondeos"),
