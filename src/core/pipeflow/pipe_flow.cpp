@@ -235,7 +235,7 @@ void perdidaPorMetro(CamposTexto &c) {
     const auto rho = c.valor(dproceso);
     const auto v = c.valor(Vproceso);
     if (f && d && rho && v && *d != 0) {
-        const double dp = ((*f / *d) * *rho * (*v * *v)) / 2;
+        const double dp = perdidaDarcy(*f, *d, *rho, *v);
         const auto tDp = formatear(DP, dp);
         const auto tDpBar = formatear(DPbar, dp / kKPaPorBar);
         if (tDp && tDpBar) {

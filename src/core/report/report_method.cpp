@@ -252,7 +252,7 @@ std::optional<double> Metodo::dpSinRedondear() const {
         return std::nullopt;
     const double f = *m_v.valor(ffinal);
     const double v = *m_v.valor(Vproceso);
-    return ((f / *m_v.valor(dint)) * *m_v.valor(dproceso) * (v * v)) / 2;
+    return perdidaDarcy(f, *m_v.valor(dint), *m_v.valor(dproceso), v);
 }
 
 void Metodo::perdidaPorMetro() {

@@ -51,8 +51,7 @@ FilaDimensionado calcularFila(const EntradaDimensionado &e, const TuberiaNormali
     r.f = r.re < kReLaminar ? std::optional(kFactorLaminar / r.re)
                             : colebrookExacto(e.rugosidad, t.interior, r.re);
     if (r.f)
-        r.perdida =
-            *r.f / d * e.densidad * r.velocidad * r.velocidad / 2 * kMetrosTramo / kPaPorBar;
+        r.perdida = perdidaDarcy(*r.f, d, e.densidad, r.velocidad) * kMetrosTramo / kPaPorBar;
     r.cumpleVelocidad = !e.velocidadMaxima || r.velocidad <= *e.velocidadMaxima;
     // A size whose drop is unknown cannot be shown to stay within a drop limit.
     r.cumplePerdida = !e.perdidaMaxima || (r.perdida && *r.perdida <= *e.perdidaMaxima);
