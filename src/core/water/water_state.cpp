@@ -36,15 +36,18 @@ std::optional<double> tsatKelvin(double p) {
 std::optional<LimiteAgua> limiteAgua(double tC, double pBar) {
     if (!std::isfinite(tC) || !std::isfinite(pBar))
         return LimiteAgua::ValorNoFinito;
-    if (tC < 0)
+    // The formulation's own bounds (K, MPa), met exactly at 0, 800 and 2000 ºC.
+    const double t = kelvin(tC);
+    const double p = megapascales(pBar);
+    if (t < kTmin)
         return LimiteAgua::TemperaturaBajoCero;
-    if (tC > 2000)
+    if (t > kTmax)
         return LimiteAgua::TemperaturaSobre2000;
     if (pBar < kPresionMinima)
         return LimiteAgua::PresionNoPositiva;
-    if (tC <= 800 && pBar > 1000)
+    if (t <= kT25 && p > kPmax)
         return LimiteAgua::PresionSobre1000;
-    if (tC > 800 && pBar > 500)
+    if (t > kT25 && p > kPmax5)
         return LimiteAgua::PresionSobre500;
     return std::nullopt;
 }
