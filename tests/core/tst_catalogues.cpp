@@ -46,8 +46,8 @@ class TestCatalogues : public QObject {
         QFETCH(QString, plano);
         const QList<Material> &m = catalogoMateriales();
         QCOMPARE(m.size(), 9);
-        QCOMPARE(m.at(fila).espanol, espanol);
-        QCOMPARE(m.at(fila).ingles, ingles);
+        QCOMPARE(m.at(fila).nombre.espanol, espanol);
+        QCOMPARE(m.at(fila).nombre.ingles, ingles);
         QVERIFY(m.at(fila).rugosidad == rugosidad);
         QCOMPARE(formatoPlano(m.at(fila).rugosidad), plano);
         QVERIFY(leerNumero(plano) == rugosidad);
@@ -114,8 +114,8 @@ class TestCatalogues : public QObject {
         QFETCH(QString, viscosidadPlana);
         const QList<Liquido> &l = catalogoLiquidos();
         QCOMPARE(l.size(), 14);
-        QCOMPARE(l.at(fila).espanol, espanol);
-        QCOMPARE(l.at(fila).ingles, ingles);
+        QCOMPARE(l.at(fila).nombre.espanol, espanol);
+        QCOMPARE(l.at(fila).nombre.ingles, ingles);
         QVERIFY(l.at(fila).densidad == densidad);
         QVERIFY(l.at(fila).viscosidad == viscosidad);
         QCOMPARE(formatoPlano(l.at(fila).densidad), densidadPlana);
@@ -183,10 +183,10 @@ class TestCatalogues : public QObject {
     // The temperatures line up: the digits end in the same column in every row.
     void water_temperatures_line_up() {
         for (const Liquido &l : catalogoLiquidos()) {
-            QCOMPARE(l.espanol.size(), 10);
-            QCOMPARE(l.ingles.size(), 11);
-            QVERIFY(l.espanol.startsWith(QStringLiteral("Agua ")));
-            QVERIFY(l.ingles.endsWith(l.espanol.mid(4)));
+            QCOMPARE(l.nombre.espanol.size(), 10);
+            QCOMPARE(l.nombre.ingles.size(), 11);
+            QVERIFY(l.nombre.espanol.startsWith(QStringLiteral("Agua ")));
+            QVERIFY(l.nombre.ingles.endsWith(l.nombre.espanol.mid(4)));
         }
     }
 };

@@ -4,15 +4,15 @@ namespace vorlo {
 
 const QList<Material> &catalogoMateriales() {
     static const QList<Material> tabla = {
-        {QStringLiteral("Acero"), QStringLiteral("Steel"), 0.046},
-        {QStringLiteral("Acero Galvanizado"), QStringLiteral("Galvanized Steel"), 0.15},
-        {QStringLiteral("Acero Inoxidable"), QStringLiteral("Stainless Steel"), 0.045},
-        {QStringLiteral("Cobre"), QStringLiteral("Copper"), 0.0015},
-        {QStringLiteral("Fundición"), QStringLiteral("Cast"), 0.26},
-        {QStringLiteral("Hormigón"), QStringLiteral("Concrete"), 0.4},
-        {QStringLiteral("Polietileno"), QStringLiteral("Polyethylene"), 0.001},
-        {QStringLiteral("PVC"), QStringLiteral("PVC"), 0.005},
-        {QStringLiteral("Vidrio"), QStringLiteral("Glass"), 0.0001},
+        {{QStringLiteral("Acero"), QStringLiteral("Steel")}, 0.046},
+        {{QStringLiteral("Acero Galvanizado"), QStringLiteral("Galvanized Steel")}, 0.15},
+        {{QStringLiteral("Acero Inoxidable"), QStringLiteral("Stainless Steel")}, 0.045},
+        {{QStringLiteral("Cobre"), QStringLiteral("Copper")}, 0.0015},
+        {{QStringLiteral("Fundición"), QStringLiteral("Cast")}, 0.26},
+        {{QStringLiteral("Hormigón"), QStringLiteral("Concrete")}, 0.4},
+        {{QStringLiteral("Polietileno"), QStringLiteral("Polyethylene")}, 0.001},
+        {{QStringLiteral("PVC"), QStringLiteral("PVC")}, 0.005},
+        {{QStringLiteral("Vidrio"), QStringLiteral("Glass")}, 0.0001},
     };
     return tabla;
 }
@@ -20,20 +20,20 @@ const QList<Material> &catalogoMateriales() {
 // The temperatures are padded so that the numbers line up in the list.
 const QList<Liquido> &catalogoLiquidos() {
     static const QList<Liquido> tabla = {
-        {QStringLiteral("Agua   0ºC"), QStringLiteral("Water   0ºC"), 999.8, 0.001792},
-        {QStringLiteral("Agua   5ºC"), QStringLiteral("Water   5ºC"), 1000, 0.001519},
-        {QStringLiteral("Agua  10ºC"), QStringLiteral("Water  10ºC"), 999.7, 0.0013067},
-        {QStringLiteral("Agua  15ºC"), QStringLiteral("Water  15ºC"), 999.1, 0.001139},
-        {QStringLiteral("Agua  20ºC"), QStringLiteral("Water  20ºC"), 998.2, 0.001002},
-        {QStringLiteral("Agua  25ºC"), QStringLiteral("Water  25ºC"), 997, 0.00089},
-        {QStringLiteral("Agua  30ºC"), QStringLiteral("Water  30ºC"), 995.7, 0.0007978},
-        {QStringLiteral("Agua  40ºC"), QStringLiteral("Water  40ºC"), 992.2, 0.0006527},
-        {QStringLiteral("Agua  50ºC"), QStringLiteral("Water  50ºC"), 988, 0.0005471},
-        {QStringLiteral("Agua  60ºC"), QStringLiteral("Water  60ºC"), 983.2, 0.0004668},
-        {QStringLiteral("Agua  70ºC"), QStringLiteral("Water  70ºC"), 977.8, 0.0004044},
-        {QStringLiteral("Agua  80ºC"), QStringLiteral("Water  80ºC"), 971.8, 0.000355},
-        {QStringLiteral("Agua  90ºC"), QStringLiteral("Water  90ºC"), 965.3, 0.000315},
-        {QStringLiteral("Agua 100ºC"), QStringLiteral("Water 100ºC"), 958.4, 0.000282},
+        {{QStringLiteral("Agua   0ºC"), QStringLiteral("Water   0ºC")}, 999.8, 0.001792},
+        {{QStringLiteral("Agua   5ºC"), QStringLiteral("Water   5ºC")}, 1000, 0.001519},
+        {{QStringLiteral("Agua  10ºC"), QStringLiteral("Water  10ºC")}, 999.7, 0.0013067},
+        {{QStringLiteral("Agua  15ºC"), QStringLiteral("Water  15ºC")}, 999.1, 0.001139},
+        {{QStringLiteral("Agua  20ºC"), QStringLiteral("Water  20ºC")}, 998.2, 0.001002},
+        {{QStringLiteral("Agua  25ºC"), QStringLiteral("Water  25ºC")}, 997, 0.00089},
+        {{QStringLiteral("Agua  30ºC"), QStringLiteral("Water  30ºC")}, 995.7, 0.0007978},
+        {{QStringLiteral("Agua  40ºC"), QStringLiteral("Water  40ºC")}, 992.2, 0.0006527},
+        {{QStringLiteral("Agua  50ºC"), QStringLiteral("Water  50ºC")}, 988, 0.0005471},
+        {{QStringLiteral("Agua  60ºC"), QStringLiteral("Water  60ºC")}, 983.2, 0.0004668},
+        {{QStringLiteral("Agua  70ºC"), QStringLiteral("Water  70ºC")}, 977.8, 0.0004044},
+        {{QStringLiteral("Agua  80ºC"), QStringLiteral("Water  80ºC")}, 971.8, 0.000355},
+        {{QStringLiteral("Agua  90ºC"), QStringLiteral("Water  90ºC")}, 965.3, 0.000315},
+        {{QStringLiteral("Agua 100ºC"), QStringLiteral("Water 100ºC")}, 958.4, 0.000282},
     };
     return tabla;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/language.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,14 +10,12 @@
 namespace vorlo {
 
 struct Material {
-    QString espanol;
-    QString ingles;
+    TextoBilingue nombre;
     double rugosidad; // mm
 };
 
 struct Liquido {
-    QString espanol;
-    QString ingles;
+    TextoBilingue nombre;
     double densidad;   // kg/m3
     double viscosidad; // Pa·s
 };

@@ -36,7 +36,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>(
     ui->List1->setAccessibleName(windowTitle());
     const QList<Material> &materiales = catalogoMateriales();
     for (const Material &m : materiales)
-        ui->List1->addItem(ingles ? m.ingles : m.espanol);
+        ui->List1->addItem(ingles ? m.nombre.ingles : m.nombre.espanol);
     for (qsizetype i = 0; i < materiales.size(); ++i)
         TablaRugosidad.at(static_cast<std::size_t>(i)) = materiales.at(i).rugosidad;
 

@@ -41,7 +41,7 @@ Form4::Form4(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form4>(
     ui->List1->setAccessibleName(windowTitle().section(QStringLiteral(" - "), -1));
     const QList<Liquido> &liquidos = catalogoLiquidos();
     for (const Liquido &l : liquidos)
-        ui->List1->addItem(ingles ? l.ingles : l.espanol);
+        ui->List1->addItem(ingles ? l.nombre.ingles : l.nombre.espanol);
     for (qsizetype i = 0; i < liquidos.size(); ++i) {
         const auto p = static_cast<std::size_t>(i);
         TablaDensidad.at(p) = liquidos.at(i).densidad;
