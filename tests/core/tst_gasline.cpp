@@ -240,7 +240,7 @@ class TestGasLine : public QObject {
         QFETCH(bool, calcularP2);
         QFETCH(QString, vacio);
         QFETCH(QString, presentes);
-        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, 2000, 7.5, {}, calcularP2, false};
+        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, 2000, 7.5, {}, calcularP2, false, {}};
         const QList<std::pair<QString, std::optional<double> *>> entradas = {
             {"p1", &e.p1Bar},        {"rho", &e.densidad1},   {"dint", &e.dintMm},
             {"rug", &e.rugosidadMm}, {"visc", &e.viscosidad}, {"masico", &e.masicoKgH},
@@ -278,7 +278,7 @@ class TestGasLine : public QObject {
         QFETCH(bool, calcularP2);
         QFETCH(double, valor);
         QFETCH(Nota, nota);
-        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, {}, {}, {}, calcularP2, false};
+        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, {}, {}, {}, calcularP2, false, {}};
         (calcularP2 ? e.masicoKgH : e.p2Bar) = valor;
         const Salidas s = calcularVentana(e, colebrookReferencia);
         QCOMPARE(s.nota, nota);
@@ -309,7 +309,7 @@ class TestGasLine : public QObject {
         QFETCH(bool, calcularP2);
         QFETCH(double, valor);
         QFETCH(double, f);
-        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, {}, {}, {}, calcularP2, f > 0};
+        Entradas e{8, 9.5, 80, 0.05, 1.8e-5, 300, {}, {}, {}, calcularP2, f > 0, {}};
         (calcularP2 ? e.masicoKgH : e.p2Bar) = valor;
         if (f > 0)
             e.f = f;

@@ -6,6 +6,7 @@
 #include "fields/numbers.h"
 #include "gasline/form_linea_gas.h"
 #include "gasline/gas_line.h"
+#include "gasline/gas_line_notes.h"
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QCheckBox>
@@ -91,8 +92,10 @@ class TestLineaGas : public prueba::PruebaGui {
         // clang-format off
         QCOMPARE(textos({lg::DeltaPLinea, lg::DeltaPPorc, lg::ReLinea, lg::fLinea, lg::V1Linea, lg::V2Linea, lg::VLimite}),
                  QStringList({"1,0000", "10,0", "33.679.445", "0,00185", "65,57", "72,86", "297,48"})); // f given: as typed
+        // By hand: c = sqrt(1,3 P1/rho1) = 339,18 m/s; rho2 = 10,17 kg/m3, Ve = 1,2199·100/sqrt(rho2)
+        QCOMPARE(textos({lg::Mach1Linea, lg::Mach2Linea, lg::VeLinea}), QStringList({",193", ",215", "38,25"}));
         // clang-format on
-        QVERIFY(nota()->text().isEmpty());
+        QCOMPARE(nota()->text(), "La velocidad supera la velocidad erosional de API RP 14E");
         QCOMPARE(fondo(campo(lg::MasicoLinea)), kAzul);
         elegir(lg::OpcionP2);
         QCOMPARE(textos({lg::MasicoLinea, lg::P2Linea, lg::V2Linea}),
@@ -161,16 +164,22 @@ class TestLineaGas : public prueba::PruebaGui {
                                   *formatoFijo(std::sqrt(1e6 / 11.3), 2)}));
         }
         teclear(entrada, calcularP2 ? "500000" : "9"); // back within the limit
-        QVERIFY(!texto(calcularP2 ? lg::P2Linea : lg::MasicoLinea).isEmpty() && !rojo());
+        // No longer choked; the note that stays is the erosional velocity's (V2 above 36 m/s).
+        QVERIFY(!texto(calcularP2 ? lg::P2Linea : lg::MasicoLinea).isEmpty());
+        lineagas::Salidas rapida;
+        rapida.superaErosional = true;
+        QVERIFY(nota()->text().startsWith(lineagas::textoLimites(rapida).en(idioma)));
         if (!calcularP2) { // the drop is P1 - P2 again; a large one gets the per-metre note
             QCOMPARE(texto(lg::DeltaPLinea), "1,0000");
             teclear(lg::P2Linea, "8");
+            rapida.superaMach = true; // by hand: V2 = 109,6 m/s, Mach 0,323
             QCOMPARE(nota()->text(),
                      segunLengua("La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
                                  "con el gas a una sola densidad, sería engañoso",
                                  "The drop exceeds 10 % of P1: a per-metre calculation, with the "
-                                 "gas at one density, would be misleading here"));
-            QVERIFY(!rojo());
+                                 "gas at one density, would be misleading here") +
+                         ". " + lineagas::textoLimites(rapida).en(idioma));
+            QVERIFY(rojo()); // by the velocity, not the drop
         }
     }
 

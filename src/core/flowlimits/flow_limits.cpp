@@ -51,4 +51,16 @@ std::optional<Limites> limitesEn(double velocidad, double densidad, double sonid
     return Limites{velocidad, *m, *ve};
 }
 
+TextoBilingue avisoErosional() {
+    return {QStringLiteral("La velocidad supera la velocidad erosional de API RP 14E"),
+            QStringLiteral("The velocity exceeds the API RP 14E erosional velocity")};
+}
+
+TextoBilingue avisoMach() {
+    return {QStringLiteral("Mach por encima de 0,3: las hipótesis de flujo incompresible de las "
+                           "ecuaciones dejan de valer"),
+            QStringLiteral("Mach above 0.3: the equations' incompressible assumptions no longer "
+                           "hold")};
+}
+
 } // namespace vorlo::limites

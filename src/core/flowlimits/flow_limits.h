@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/language.h"
+
 #include <optional>
 
 // The two velocity limits of a gas line, in one place for every window that shows them: the
@@ -43,5 +45,9 @@ struct Limites {
 // nullopt unless every value is positive and finite (a velocity of zero is allowed).
 std::optional<Limites> limitesEn(double velocidad, double densidad, double sonido,
                                  double cErosional);
+
+// The warnings, worded once for every window and note that shows the limits.
+TextoBilingue avisoErosional();
+TextoBilingue avisoMach();
 
 } // namespace vorlo::limites

@@ -34,7 +34,10 @@ TablaCampos construir() {
           fila(ViscLinea, QStringLiteral("EtiquetaViscLinea"), QStringLiteral("V.Dinámica (µ)"),
                QStringLiteral("Dynamic v.(µ)"), QStringLiteral("Pa · s")),
           fila(LLinea, QStringLiteral("EtiquetaLLinea"), QStringLiteral("Longitud"),
-               QStringLiteral("Length"), QStringLiteral("m"))}},
+               QStringLiteral("Length"), QStringLiteral("m")),
+          fila(GammaLinea, QStringLiteral("EtiquetaGammaLinea"),
+               QStringLiteral("Cociente de calores γ"), QStringLiteral("Ratio of specific heats γ"),
+               {})}},
         // The flow or P2, and f, are inputs or results by the options; their formats are those
         // they are written with as results.
         {{QStringLiteral("CAUDAL Y PRESIÓN DE SALIDA"), QStringLiteral("FLOW AND OUTLET PRESSURE")},
@@ -60,7 +63,14 @@ TablaCampos construir() {
           fila(V2Linea, QStringLiteral("EtiquetaV2"), QStringLiteral("Velocidad a la salida"),
                QStringLiteral("Outlet velocity"), ms, 2),
           fila(VLimite, QStringLiteral("EtiquetaVLimite"), QStringLiteral("Velocidad límite"),
-               QStringLiteral("Limit velocity"), ms, 2)}},
+               QStringLiteral("Limit velocity"), ms, 2),
+          fila(Mach1Linea, QStringLiteral("EtiquetaMach1Linea"),
+               QStringLiteral("Mach a la entrada"), QStringLiteral("Inlet Mach"), {}, 3),
+          fila(Mach2Linea, QStringLiteral("EtiquetaMach2Linea"), QStringLiteral("Mach a la salida"),
+               QStringLiteral("Outlet Mach"), {}, 3),
+          fila(VeLinea, QStringLiteral("EtiquetaVeLinea"),
+               QStringLiteral("V. erosional a la salida"), QStringLiteral("Outlet erosional v."),
+               ms, 2)}},
     };
     const QList<Campo> opciones = {
         {.nombre = OpcionP2,
@@ -91,7 +101,7 @@ QStringList todos() {
 }
 
 QStringList entradas(bool calcularP2, bool friccionDada) {
-    QStringList e = {P1Linea, Densidad1, DLinea, RugLinea, ViscLinea, LLinea};
+    QStringList e = {P1Linea, Densidad1, DLinea, RugLinea, ViscLinea, LLinea, GammaLinea};
     e << (calcularP2 ? MasicoLinea : P2Linea);
     if (friccionDada)
         e << fLinea;
@@ -110,6 +120,18 @@ QStringList necesarios(const QString &campo, bool calcularP2, bool friccionDada)
 
     if (campo == VLimite)
         return {P1Linea, Densidad1};
+    // The speed of sound sqrt(gamma P1 / rho1) with each end's velocity.
+    if (campo == Mach1Linea || campo == Mach2Linea) {
+        QStringList n =
+            necesarios(campo == Mach1Linea ? V1Linea : V2Linea, calcularP2, friccionDada);
+        for (const QString &x : {GammaLinea, P1Linea, Densidad1})
+            if (!n.contains(x))
+                n << x;
+        return n;
+    }
+    // The outlet density rho1 P2 / P1.
+    if (campo == VeLinea)
+        return calcularP2 ? linea : QStringList{P1Linea, Densidad1, P2Linea};
     if (campo == P2Linea || campo == MasicoLinea || campo == V2Linea)
         return linea;
     if (campo == DeltaPLinea || campo == DeltaPPorc)

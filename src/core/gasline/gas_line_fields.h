@@ -15,6 +15,8 @@ inline const QString DLinea = QStringLiteral("DLinea");
 inline const QString RugLinea = QStringLiteral("RugLinea");
 inline const QString ViscLinea = QStringLiteral("ViscLinea");
 inline const QString LLinea = QStringLiteral("LLinea");
+// Ratio of specific heats, for the speed of sound and so the Mach numbers.
+inline const QString GammaLinea = QStringLiteral("GammaLinea");
 inline const QString MasicoLinea = QStringLiteral("MasicoLinea");
 inline const QString P2Linea = QStringLiteral("P2Linea");
 inline const QString fLinea = QStringLiteral("fLinea");
@@ -24,6 +26,10 @@ inline const QString ReLinea = QStringLiteral("ReLinea");
 inline const QString V1Linea = QStringLiteral("V1Linea");
 inline const QString V2Linea = QStringLiteral("V2Linea");
 inline const QString VLimite = QStringLiteral("VLimite");
+// The Mach numbers at both ends, and the erosional velocity at the outlet (lowest density).
+inline const QString Mach1Linea = QStringLiteral("Mach1Linea");
+inline const QString Mach2Linea = QStringLiteral("Mach2Linea");
+inline const QString VeLinea = QStringLiteral("VeLinea");
 // Solve for P2 or for the flow; the friction factor given rather than found.
 inline const QString OpcionP2 = QStringLiteral("OpcionP2");
 inline const QString OpcionMasico = QStringLiteral("OpcionMasico");

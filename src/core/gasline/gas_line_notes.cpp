@@ -1,6 +1,7 @@
 #include "gas_line_notes.h"
 
 #include "fields/numbers.h"
+#include "flowlimits/flow_limits.h"
 
 namespace vorlo::lineagas {
 
@@ -10,6 +11,19 @@ namespace {
 const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
 const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
 } // namespace
+
+TextoBilingue textoLimites(const Salidas &s) {
+    TextoBilingue t;
+    for (const auto &[si, aviso] : {std::pair{s.superaErosional, limites::avisoErosional()},
+                                    std::pair{s.superaMach, limites::avisoMach()}}) {
+        if (!si)
+            continue;
+        const QString punto = t.espanol.isEmpty() ? QString() : QStringLiteral(". ");
+        t.espanol += punto + aviso.espanol;
+        t.ingles += punto + aviso.ingles;
+    }
+    return t;
+}
 
 TextoBilingue textoNota(const Salidas &s) {
     switch (s.nota) {

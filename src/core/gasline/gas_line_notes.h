@@ -10,5 +10,7 @@ namespace vorlo::lineagas {
 // The note for a calculation's outputs; empty texts with no note. Numbers as the window writes
 // them (the largest flow with two decimals, the choking pressure with four).
 TextoBilingue textoNota(const Salidas &s);
+// The velocity limits' warnings (erosional, Mach), one sentence each; empty without any.
+TextoBilingue textoLimites(const Salidas &s);
 
 } // namespace vorlo::lineagas

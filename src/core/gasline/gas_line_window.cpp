@@ -1,5 +1,6 @@
 #include "gas_line_window.h"
 
+#include "flowlimits/flow_limits.h"
 #include "gasline/gas_line_fields.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr double kSegundosPorHora = 3600;
 // range once converted) is dropped and marks the note.
 struct DatosSI {
     std::optional<double> p1, densidad1, dint, rugosidadMm, viscosidad, longitud;
-    std::optional<double> masico, p2, f;
+    std::optional<double> masico, p2, f, gamma;
     bool noValido = false;
 
     std::optional<double> positivo(std::optional<double> v, double factor, double divisor) {
@@ -52,6 +53,7 @@ DatosSI aSI(const Entradas &e) {
         d.p2 = d.positivo(e.p2Bar, kPaPorBar, 1);
     if (e.friccionDada)
         d.f = d.positivo(e.f, 1, 1);
+    d.gamma = e.gamma ? d.positivo(e.gamma, 1, 1) : limites::kGammaDefecto;
     return d;
 }
 
@@ -107,6 +109,8 @@ struct Calculo {
             return d.masico.has_value();
         if (campo == c::P2Linea)
             return d.p2.has_value();
+        if (campo == c::GammaLinea)
+            return d.gamma.has_value();
         return campo == c::fLinea && d.f.has_value();
     }
     // Whether every input a result needs in this mode is there: the table the window's
@@ -209,6 +213,30 @@ bool ahogada(Calculo &x) {
     return false;
 }
 
+// Mach at both ends and the erosional velocity at the outlet, from the velocities found.
+void limitesDeVelocidad(Calculo &x) {
+    if (!x.d.p1 || !x.d.densidad1 || !x.d.gamma)
+        return;
+    const auto sonido = limites::velocidadSonido(*x.d.gamma, *x.d.p1, *x.d.densidad1);
+    if (!sonido)
+        return;
+    if (x.s.v1 && x.puede(c::Mach1Linea))
+        x.s.mach1 = limites::mach(*x.s.v1, *sonido);
+    if (x.s.v2 && x.puede(c::Mach2Linea))
+        x.s.mach2 = limites::mach(*x.s.v2, *sonido);
+    // The line's own outlet: P2, or the choking pressure when the line is choked.
+    if (x.s.caidaBar && x.puede(c::VeLinea)) {
+        const double p2 = *x.d.p1 - *x.s.caidaBar * kPaPorBar;
+        x.s.vErosional = limites::velocidadErosional(limites::kCErosionalContinuo,
+                                                     *x.d.densidad1 * p2 / *x.d.p1);
+    }
+    if (x.s.nota == Nota::Ahogada)
+        return;
+    x.s.superaMach = (x.s.mach1 && *x.s.mach1 > limites::kMachMaximo) ||
+                     (x.s.mach2 && *x.s.mach2 > limites::kMachMaximo);
+    x.s.superaErosional = x.s.vErosional && x.s.v2 && *x.s.v2 > *x.s.vErosional;
+}
+
 // The note under the results, the first that applies.
 Nota nota(const Calculo &x, bool lineaAhogada) {
     if (lineaAhogada)
@@ -237,12 +265,13 @@ Salidas calcularVentana(const Entradas &e, const FuncionColebrook &colebrook) {
         resolverParaCaudal(x);
     const bool lineaAhogada = ahogada(x);
     x.s.nota = nota(x, lineaAhogada);
+    limitesDeVelocidad(x);
 
     // Nothing that is not a number ever reaches a field.
     Salidas &s = x.s;
     for (std::optional<double> *v :
          {&s.masicoKgH, &s.p2Bar, &s.caidaBar, &s.caidaPorcentaje, &s.re, &s.f, &s.v1, &s.v2,
-          &s.vLimite, &s.masicoMaximoKgH, &s.p2AhogoBar})
+          &s.vLimite, &s.masicoMaximoKgH, &s.p2AhogoBar, &s.mach1, &s.mach2, &s.vErosional})
         if (*v && !std::isfinite(**v))
             v->reset();
     return s;

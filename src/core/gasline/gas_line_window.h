@@ -28,6 +28,7 @@ struct Entradas {
     std::optional<double> f;         // an input when the friction factor is given
     bool calcularP2 = true;          // false: solve for the flow
     bool friccionDada = false;
+    std::optional<double> gamma; // ratio of specific heats; empty: limites::kGammaDefecto
 };
 
 // The note under the results.
@@ -60,6 +61,15 @@ struct Salidas {
     Nota nota = Nota::Ninguna;
     std::optional<double> masicoMaximoKgH; // with Nota::Ahogada
     std::optional<double> p2AhogoBar;      // with Nota::Ahogada
+    // The velocity limits: Mach at both ends against sqrt(gamma P1 / rho1), which the
+    // isothermal line keeps constant, and the erosional velocity (C = 100) at the outlet, where
+    // the density is lowest. A warning when either is passed, unless the line is choked: its
+    // note says all there is.
+    std::optional<double> mach1;
+    std::optional<double> mach2;
+    std::optional<double> vErosional;
+    bool superaMach = false;
+    bool superaErosional = false;
 };
 
 // A drop above this percentage of P1 gets the per-metre note, judged on the percentage as the

@@ -20,10 +20,6 @@ bool positivo(double x) {
     return std::isfinite(x) && x > 0;
 }
 
-bool positivo(const std::optional<double> &x) {
-    return x && positivo(*x);
-}
-
 Motivo validarGas(const Datos &d) {
     if (!positivo(d.sg))
         return Motivo::SGNoValida;

@@ -118,12 +118,9 @@ TextoBilingue textoAvisos(const Resultado &r) {
     const limites::Limites &e = r.entrada.limites;
     const limites::Limites &s = r.salida.limites;
     if (e.superaErosional() || s.superaErosional())
-        anadir(a, t("La velocidad supera la velocidad erosional de API RP 14E",
-                    "The velocity exceeds the API RP 14E erosional velocity"));
+        anadir(a, limites::avisoErosional());
     if (e.superaMach() || s.superaMach())
-        anadir(a, t("Mach por encima de 0,3: las hipótesis de flujo incompresible de las "
-                    "ecuaciones dejan de valer",
-                    "Mach above 0.3: the equations' incompressible assumptions no longer hold"));
+        anadir(a, limites::avisoMach());
     if (r.bajoAhogo()) {
         const QString p = formatoFijo(r.p2Ahogo / kPaPorBar, 4).value_or(QString());
         anadir(a, {QStringLiteral("P2 está por debajo de la presión de ahogo de la ecuación "

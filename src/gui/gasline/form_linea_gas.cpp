@@ -2,6 +2,7 @@
 
 #include "app/case_entry.h"
 #include "app/colours.h"
+#include "app/gaspipe_entry.h"
 #include "app/globals.h"
 #include "app/icons.h"
 #include "app/key_filter.h"
@@ -9,8 +10,10 @@
 #include "app/texts.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "flowlimits/flow_limits.h"
 #include "gasline/form_linea_gas_texts.h"
 #include "gasline/gas_line_fields.h"
+#include "gasline/gas_line_notes.h"
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QButtonGroup>
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -42,6 +46,7 @@ FormLineaGas::FormLineaGas(QWidget *parent) : QWidget(parent), m_colebrook(&cole
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
     for (const QString &n : c::todos())
         m_filtro->instalar(campo(n));
+    campo(c::GammaLinea)->setText(formatoPlano(limites::kGammaDefecto).value_or(QString()));
 
     aplicarTextosAlCargar(this, textosFormLineaGas());
     // The caption columns of the three sections line up, wide enough for either language.
@@ -75,7 +80,9 @@ void FormLineaGas::cargarCaso(const caso::Ventana &v) {
     (p2 ? m_opcionP2 : m_opcionMasico)->setChecked(true);
     m_fijarF->setChecked(v.opciones.value(c::FijarF, false));
     for (const QString &n : c::entradas(calcularP2(), friccionDada()))
-        campo(n)->setText(v.textos.value(n));
+        // A case made before the ratio of specific heats keeps the window's.
+        if (n != c::GammaLinea || v.textos.contains(n))
+            campo(n)->setText(v.textos.value(n));
     m_escribiendo = false;
     alCambiarModo();
 }
@@ -155,6 +162,15 @@ void FormLineaGas::construir() {
     m_nota->setObjectName(QStringLiteral("NotaLinea"));
     m_nota->setWordWrap(true);
     resultados->addWidget(m_nota, resultados->rowCount(), 0, 1, 4);
+
+    // The classic pipeline equations, side by side, in their own window.
+    auto *gasoducto = new QPushButton(this);
+    gasoducto->setObjectName(QStringLiteral("CommandGasoducto"));
+    connect(gasoducto, &QPushButton::clicked, this, [] { abrirGasoducto(); });
+    auto *filaGasoducto = new QHBoxLayout;
+    filaGasoducto->addWidget(gasoducto);
+    filaGasoducto->addStretch(1);
+    capas->addLayout(filaGasoducto);
 
     m_ayuda = new QLabel(this);
     m_ayuda->setObjectName(QStringLiteral("MensajeAyuda"));
@@ -236,6 +252,7 @@ lineagas::Entradas FormLineaGas::leerEntradas() const {
         e.p2Bar = valor(c::P2Linea);
     if (e.friccionDada)
         e.f = valor(c::fLinea);
+    e.gamma = valor(c::GammaLinea);
     return e;
 }
 
@@ -264,14 +281,19 @@ void FormLineaGas::Calcular() {
     escribir(c::V1Linea, s.v1);
     escribir(c::V2Linea, s.v2);
     escribir(c::VLimite, s.vLimite);
+    escribir(c::Mach1Linea, s.mach1);
+    escribir(c::Mach2Linea, s.mach2);
+    escribir(c::VeLinea, s.vErosional);
     m_escribiendo = anterior;
 
-    const QString nota = textoNota(s, idiomaActual());
+    QString nota = textoNota(s, idiomaActual());
+    const QString avisos = lineagas::textoLimites(s).en(idiomaActual());
+    if (!avisos.isEmpty())
+        nota += (nota.isEmpty() ? QString() : QStringLiteral(". ")) + avisos;
     if (m_nota->text() != nota)
         m_nota->setText(nota);
-    fijarColorTexto(m_nota, s.nota == lineagas::Nota::Ahogada
-                                ? kColorRojo
-                                : QPalette().color(QPalette::WindowText));
+    const bool roja = s.nota == lineagas::Nota::Ahogada || !avisos.isEmpty();
+    fijarColorTexto(m_nota, roja ? kColorRojo : QPalette().color(QPalette::WindowText));
     avisarCambioCaso();
 }
 

@@ -17,7 +17,9 @@ const QList<TextoControl> &textosFormLineaGas() {
     static const QList<TextoControl> tabla =
         QList<TextoControl>{{QString(), TextoControl::Titulo, c::tabla().titulo().espanol,
                              c::tabla().titulo().ingles}} +
-        textosDeCampos(c::tabla());
+        textosDeCampos(c::tabla()) +
+        QList<TextoControl>{{QStringLiteral("CommandGasoducto"), TextoControl::Texto,
+                             QStringLiteral("Gasoducto…"), QStringLiteral("Gas pipeline…")}};
     return tabla;
 }
 
@@ -48,6 +50,9 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
           "Dynamic viscosity of the gas, for the Reynolds number"}},
         {c::LLinea,
          {"Longitud de la línea recta, sin desnivel", "Length of the straight line, level"}},
+        {c::GammaLinea,
+         {"Cociente de calores específicos cp/cv, para la velocidad del sonido (gas natural 1,3)",
+          "Ratio of specific heats cp/cv, for the speed of sound (natural gas 1.3)"}},
         {c::MasicoLinea,
          {"Caudal másico que debe pasar la línea", "Mass flow the line must carry"}},
         {c::P2Linea,
@@ -87,6 +92,16 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
           "exigiera ahoga la línea",
           "Isothermal limit velocity √(P1/ρ1): the outlet cannot exceed it; a flow that would "
           "need more chokes the line"}},
+        {c::Mach1Linea,
+         {"V1/c con c = √(γ·P1/ρ1), constante en la línea isotérmica. Por encima de 0,3, aviso",
+          "V1/c with c = √(γ·P1/ρ1), constant along the isothermal line. Above 0.3, a warning"}},
+        {c::Mach2Linea,
+         {"V2/c con c = √(γ·P1/ρ1), constante en la línea isotérmica. Por encima de 0,3, aviso",
+          "V2/c with c = √(γ·P1/ρ1), constant along the isothermal line. Above 0.3, a warning"}},
+        {c::VeLinea,
+         {"Velocidad erosional de API RP 14E a la salida, 1,2199·100/√ρ2: V2 no debe superarla",
+          "API RP 14E erosional velocity at the outlet, 1.2199·100/√ρ2: V2 should not exceed "
+          "it"}},
     };
     return (esEntrada ? entradas : resultados).value(campo);
 }
