@@ -35,6 +35,11 @@ std::optional<int> LineaComando::leer(const QStringList &argumentos, QTextStream
         salida << ayuda();
         return Hecho;
     }
+    // The parser keeps only the last value of a repeated option: refused rather than guessed.
+    const QStringList dadas = parser.optionNames();
+    for (const QString &n : dadas)
+        if (dadas.count(n) > 1 && !m_repetibles.contains(n))
+            return usoIncorrecto(errores, QStringLiteral("--%1 is given more than once").arg(n));
     if (!parser.positionalArguments().isEmpty())
         return usoIncorrecto(errores, QStringLiteral("unexpected argument '%1'")
                                           .arg(parser.positionalArguments().constFirst()));

@@ -32,8 +32,12 @@ class LineaComando {
     int terminarSalida(QTextStream &salida, QTextStream &errores) const;
     // Appends to the usage line (for options built from a table).
     void anadirAlUso(const QString &texto) { m_uso += texto; }
+    // An option made to be given several times (each value counts); any other given twice is
+    // wrong usage.
+    void permitirRepetir(const QString &opcion) { m_repetibles << opcion; }
 
   private:
+    QStringList m_repetibles;
     QString m_nombre;
     QString m_uso;
     QCommandLineOption m_ayuda;

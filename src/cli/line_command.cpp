@@ -188,6 +188,7 @@ int comandoLine(const QStringList &argumentos, QTextStream &salida, QTextStream 
     parser.addOptions(deTabla);
     Opciones o;
     parser.addOptions({o.tramo, o.tramos, o.curva});
+    linea.permitirRepetir(o.tramo.names().constFirst());
     if (const auto codigo = linea.leer(argumentos, salida, errores))
         return *codigo;
     const Lectura lectura = leerDatos(parser, o);

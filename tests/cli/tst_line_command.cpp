@@ -174,7 +174,7 @@ class TestLineCommand : public QObject {
             << kBomba + QStringList{"--pump-curve", "0-60"} << "is not a list of Q:H pairs";
         QTest::newRow("curve without pump")
             << kGravedad + QStringList{"--curve", "10"} << "--curve needs a pump";
-        QTest::newRow("pump after 5") << kBomba + QStringList{"--pump-after", "5"}
+        QTest::newRow("pump after 5") << kBomba.mid(0, kBomba.size() - 1) + QStringList{"5"}
                                       << "after a segment the line does not have";
         QTest::newRow("no flow, no end")
             << kFluido + QStringList{"--p-start", "1", "--segment", "id=50,l=2"}

@@ -179,6 +179,9 @@ class TestWaterCommand : public QObject {
         QTest::newRow("stray argument")
             << QStringList{"--t", "20", "--p", "1", "x"} << "unexpected argument 'x'";
         QTest::newRow("unknown option") << QStringList{"--t", "20", "--p", "1", "--csv"} << "csv";
+        // Only the last of a repeated option would count: refused rather than guessed.
+        QTest::newRow("repeated option")
+            << QStringList{"--t", "20", "--p", "1", "--p", "2"} << "--p is given more than once";
     }
     void wrong_usage() {
         QFETCH(QStringList, opciones);
