@@ -520,7 +520,7 @@ class TestFormAccesorios : public PruebaGui {
         QVERIFY(csv.contains(
             "MetodoK,K method,2-K (Hooper),,\r\nLabelMetodo,K calculation,\"K = K1/Re"));
         // The report names the fittings in its own language, whatever the window shows.
-        QVERIFY(csv.contains("\r\nk(0),Elbow 90º (K),\"" + kDe(f, 0)->text() + "\","));
+        QVERIFY(csv.contains("\r\nk(0),Elbow 90º (threaded) (K),\"" + kDe(f, 0)->text() + "\","));
         // A new pipe diameter empties the pipe's K total; a new Re does not put the old one back.
         teclear(campo(r, "dint"), "150");
         teclear(campo(r, "Qproceso"), "36");

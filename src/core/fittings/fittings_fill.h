@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/language.h"
 #include "fittings/k_metodos.h"
 
 #include <QString>
@@ -36,6 +37,13 @@ class CamposAccesorios {
     // does not exist.
     virtual void escribirKtotalTuberia(const QString &texto) = 0;
 };
+
+// Said when the pipe window's new diameter (%1, in mm) emptied the counts of the list.
+inline const TextoBilingue kListaVaciadaPorDiametro{
+    QStringLiteral("El diámetro de la tubería cambió a %1 mm: la lista de accesorios se ha "
+                   "vaciado; elíjalos de nuevo."),
+    QStringLiteral("The pipe's diameter changed to %1 mm: the list of fittings was cleared; "
+                   "choose them again.")};
 
 // Whether a new diameter text starts the fill: compared as text, above "0" and below "9999999".
 bool disparaRelleno(const QString &diametro);

@@ -6,7 +6,7 @@ namespace vorlo {
 
 namespace {
 
-// ~/.config/vorlo/vorlo.conf on Linux.
+// ~/.config/vorlo/vorlo.ini on Linux: an INI file, whatever the platform's own format.
 class AjustesDeUsuario : public Ajustes {
   public:
     QVariant valor(const QString &clave, const QVariant &porDefecto) const override {
@@ -16,10 +16,17 @@ class AjustesDeUsuario : public Ajustes {
         m_settings.setValue(clave, valor);
     }
 
+    QString archivo() const { return m_settings.fileName(); }
+
   private:
     mutable QSettings m_settings{QSettings::IniFormat, QSettings::UserScope,
                                  QStringLiteral("vorlo"), QStringLiteral("vorlo")};
 };
+
+AjustesDeUsuario &usuario() {
+    static AjustesDeUsuario a;
+    return a;
+}
 
 Ajustes *g_ajustes = nullptr;
 
@@ -28,8 +35,11 @@ Ajustes *g_ajustes = nullptr;
 Ajustes &ajustes() {
     if (g_ajustes)
         return *g_ajustes;
-    static AjustesDeUsuario usuario;
-    return usuario;
+    return usuario();
+}
+
+QString archivoAjustes() {
+    return usuario().archivo();
 }
 
 void fijarAjustes(Ajustes *a) {

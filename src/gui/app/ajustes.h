@@ -33,6 +33,9 @@ class AjustesEnMemoria : public Ajustes {
 Ajustes &ajustes();
 // Replaces the settings (nullptr: back to the user's file).
 void fijarAjustes(Ajustes *a);
+// The user's settings file, wherever the settings in use are (~/.config/vorlo/vorlo.ini on
+// Linux; the man page names it).
+QString archivoAjustes();
 
 // The keys, each written once.
 namespace claves {

@@ -68,15 +68,29 @@ const QList<Parte> &partes() {
     return l;
 }
 
-// What counts as a change: the inputs, not the language; a window as it was created is none,
-// nor are the fittings' K values that the pipe's diameter fills in.
+// A window's part as far as it is an input: the fittings' K values that the pipe's diameter
+// fills in are none, and a count of 0 (the fill writes the zeros) is no fitting, as an empty
+// count is.
+caso::Ventana comoEntrada(const QString &clave, caso::Ventana v) {
+    if (clave != caso::Accesorios)
+        return v;
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        if (fila < accesorios::kPrimeraUsuario)
+            v.textos.remove(accesorios::k(fila));
+        const QString n = v.textos.value(accesorios::Naccesorios(fila));
+        if (n.isEmpty() || n == QLatin1String("0"))
+            v.textos.remove(accesorios::Naccesorios(fila));
+    }
+    return v;
+}
+
+// What counts as a change: the inputs, not the language; a window as it was created is none.
 QByteArray huella(caso::Caso c) {
     c.idioma = kIngles;
     for (auto it = c.ventanas.begin(); it != c.ventanas.end();) {
-        if (it.key() == caso::Accesorios)
-            for (int fila = 0; fila < accesorios::kPrimeraUsuario; ++fila)
-                it->textos.remove(accesorios::k(fila));
-        if (estado().iniciales.contains(it.key()) && *it == estado().iniciales.value(it.key()))
+        *it = comoEntrada(it.key(), *it);
+        if (estado().iniciales.contains(it.key()) &&
+            *it == comoEntrada(it.key(), estado().iniciales.value(it.key())))
             it = c.ventanas.erase(it);
         else
             ++it;
@@ -128,12 +142,34 @@ void avisarError(QWidget *padre, const resultados::ErrorArchivo &e) {
     mensajes().aviso(padre, e.texto(idiomaActual()), std::nullopt, Mensajes::Icono::Exclamacion);
 }
 
+// A window's inputs outlive it: closing one keeps its part for when it opens again, so that the
+// case still holds what the window showed.
+class GuardianPartes : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override {
+        if (ev->type() != QEvent::Close)
+            return false;
+        for (const Parte &p : partes())
+            if (!p.objeto.isEmpty() && obj->objectName() == p.objeto)
+                if (const auto v = p.leer())
+                    estado().pendientes.insert(p.clave, *v);
+        return false;
+    }
+};
+
 // A window the register creates: its start is noted, then it takes the inputs a case left for
 // it.
 void alCrearVentana(QWidget *w) {
+    static QPointer<GuardianPartes> guardian;
+    if (!guardian)
+        guardian = new GuardianPartes(qApp);
     for (const Parte &p : partes()) {
         if (w->objectName() != p.objeto)
             continue;
+        w->installEventFilter(guardian);
         if (const auto inicial = p.leer())
             estado().iniciales.insert(p.clave, *inicial);
         if (estado().pendientes.contains(p.clave))

@@ -17,8 +17,14 @@ void abrirAccesorios(const QString &diametro) {
 }
 
 void actualizarReynoldsAccesorios(const QString &re) {
-    if (FormAccesorios *v = ventanas().existente<FormAccesorios>())
-        v->fijarReynolds(re);
+    FormAccesorios *v = ventanas().existente<FormAccesorios>();
+    if (!v)
+        return;
+    v->fijarReynolds(re);
+    // A new Reynolds number comes with the pipe's new diameter, which the list follows.
+    if (const auto tuberia = estadoTuberia())
+        v->seguirDiametroTuberia(
+            tuberia->textos[resultados::nombresCampos().indexOf(tuberia::dint)]);
 }
 
 std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
@@ -44,16 +50,20 @@ std::optional<caso::Ventana> casoAccesorios() {
 // differs was typed over the table's).
 void cargarCasoAccesorios(const caso::Ventana &caso) {
     FormAccesorios *v = ventanas().obtener<FormAccesorios>();
-    if (const auto tuberia = estadoTuberia())
-        v->fijarDiametro(tuberia->textos[resultados::nombresCampos().indexOf(tuberia::dint)]);
-    v->fijarMetodo(metodoKDeClave(caso.textos.value(accesorios::MetodoK)).value_or(MetodoK::Tabla));
-    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
-        const QString k = caso.textos.value(accesorios::k(fila));
-        if (v->k(fila) != k)
-            v->escribirK(fila, k);
-        v->escribirUnidades(fila, caso.textos.value(accesorios::Naccesorios(fila)));
-    }
-    v->CalcularKTotal();
+    // The case's pipe keeps the K total it was saved with.
+    v->sinPisarTotalAjeno([v, &caso] {
+        if (const auto tuberia = estadoTuberia())
+            v->fijarDiametro(tuberia->textos[resultados::nombresCampos().indexOf(tuberia::dint)]);
+        v->fijarMetodo(
+            metodoKDeClave(caso.textos.value(accesorios::MetodoK)).value_or(MetodoK::Tabla));
+        for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+            const QString k = caso.textos.value(accesorios::k(fila));
+            if (v->k(fila) != k)
+                v->escribirK(fila, k);
+            v->escribirUnidades(fila, caso.textos.value(accesorios::Naccesorios(fila)));
+        }
+        v->CalcularKTotal();
+    });
 }
 
 } // namespace vorlo

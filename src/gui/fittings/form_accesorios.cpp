@@ -103,6 +103,10 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     connect(ui->Diametrillo, &QLineEdit::textChanged, this, &FormAccesorios::Diametrillo_Change);
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         connect(m_unidades[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
+        connect(m_unidades[fila], &QLineEdit::textChanged, this, [this] {
+            if (!m_enLote)
+                m_listaVaciada = false;
+        });
         connect(m_k[fila], &QLineEdit::textChanged, this, &FormAccesorios::CalcularKTotal);
     }
     connect(ui->Command1, &QPushButton::clicked, this, &FormAccesorios::Command1_Click);
@@ -255,7 +259,27 @@ void FormAccesorios::escribirLabelMetodo() {
 
 void FormAccesorios::Diametrillo_Change() {
     if (disparaRelleno(ui->Diametrillo->text()))
-        RellenarK();
+        sinPisarTotalAjeno([this] { RellenarK(); });
+}
+
+void FormAccesorios::sinPisarTotalAjeno(const std::function<void()> &paso) {
+    const bool antes = m_entregarTotal;
+    const auto total = textoTuberia(tuberia::ktotal);
+    m_entregarTotal = antes && (!total || total->isEmpty() || *total == ui->textbox_ktotal->text());
+    paso();
+    m_entregarTotal = antes;
+}
+
+void FormAccesorios::seguirDiametroTuberia(const QString &texto) {
+    if (texto == ui->Diametrillo->text() || !disparaRelleno(texto))
+        return;
+    // Typed digit by digit, the diameter passes through values that each refill the list: the
+    // notice stays until a count is chosen again.
+    for (const QLineEdit *n : m_unidades)
+        m_listaVaciada = m_listaVaciada || leerNumero(n->text()).value_or(0) != 0;
+    fijarDiametro(texto);
+    if (m_listaVaciada && ui->Label14->text().isEmpty())
+        escribirMensaje(kListaVaciadaPorDiametro.en(m_lengua).arg(texto));
 }
 
 void FormAccesorios::Command1_Click() {

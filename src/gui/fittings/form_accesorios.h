@@ -42,6 +42,12 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     void fijarReynolds(const QString &texto);
     // The pipe window's Reynolds number, as it stands, through fijarReynolds.
     void tomarReynoldsDeTuberia();
+    // The pipe window's diameter changed: the window follows it, and says so when that emptied
+    // the counts chosen.
+    void seguirDiametroTuberia(const QString &texto);
+    // Runs `paso` handing the pipe window the K total only if the K total there is empty or this
+    // window's: a K total typed there, or a case's, is not overwritten by a fill.
+    void sinPisarTotalAjeno(const std::function<void()> &paso);
 
     void RellenarK();
     void CalcularKTotal();
@@ -96,6 +102,8 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     // Cleared while a new Reynolds number refills the K of a pipe window that no longer holds
     // this window's total.
     bool m_entregarTotal = true;
+    // The pipe's new diameter emptied the counts chosen, and none was chosen since.
+    bool m_listaVaciada = false;
 };
 
 } // namespace vorlo

@@ -41,6 +41,9 @@ void FormReynolds::aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool
 }
 
 void FormReynolds::abrirResultados(const resultados::Resultados &r) {
+    // A results file holds no mode: it opens in the defined mode, as the commands open it; the
+    // remembered switch is for new work.
+    fijarExacto(false);
     aplicarPar(ui->Option1, ui->Option2, r.opciones[0], r.opciones[1], &FormReynolds::aplicarModo);
     aplicarPar(ui->Option3, ui->Option4, r.opciones[2], r.opciones[3],
                &FormReynolds::aplicarViscosidad);

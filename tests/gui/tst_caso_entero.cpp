@@ -1,0 +1,182 @@
+// Nothing of a calculation lost on ordinary paths: a window closed, a results file opened under
+// the remembered exact mode, the fittings window opened on a case's K total or left behind by a
+// new diameter.
+#include "app/ajustes.h"
+#include "app/case_entry.h"
+#include "app/form1.h"
+#include "app/globals.h"
+#include "app/open_windows.h"
+#include "app/windows.h"
+#include "cases/case_file.h"
+#include "fields/language.h"
+#include "fittings/fittings_fields.h"
+#include "fittings/form_accesorios.h"
+#include "pipeflow/form_reynolds.h"
+
+#include "../support/file_helpers.h"
+#include "../support/gui_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorlo;
+using namespace vorlo::prueba;
+
+namespace {
+
+FormReynolds *tubo() {
+    return ventanas().existente<FormReynolds>();
+}
+
+// The worked example as a results file (liquids, dynamic viscosity, K total 2).
+const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,001\r\n\r\n100\r\n"
+                            "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
+
+} // namespace
+
+class TestCasoEntero : public PruebaGui {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+  public:
+    TestCasoEntero() : PruebaGui(kIngles) {}
+
+  private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    // Closing the pipe window while another stays open keeps its inputs in the case, and the
+    // window shows them again when it opens.
+    void a_closed_pipe_window_keeps_its_inputs_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::newRow("en") << kIngles;
+        QTest::newRow("es") << kEspanol;
+    }
+    void a_closed_pipe_window_keeps_its_inputs() {
+        QFETCH(QString, idioma);
+        Idioma = idioma;
+        ventanas().mostrar<Form1>();
+        abrirFormReynolds();
+        teclearEjemploTuberia(tubo());
+        tic(tubo(), 2);
+        const QString dp = tubo()->texto(t::DPbarTotal);
+        QVERIFY(!dp.isEmpty());
+        tubo()->close();
+        borrarDiferidos();
+        QVERIFY(!tubo());
+        const caso::Ventana parte = casoActual().ventanas.value(caso::Tuberia);
+        QCOMPARE(parte.textos.value(t::Qproceso), "36");
+        QCOMPARE(parte.textos.value(t::dint), "100");
+        abrirFormReynolds();
+        tic(tubo(), 2);
+        QCOMPARE(tubo()->texto(t::Qproceso), "36");
+        QCOMPARE(tubo()->texto(t::DPbarTotal), dp);
+    }
+
+    // A results file holds no mode: it opens in the defined mode whatever switch is remembered.
+    // Re = 998 · 1,2732 · 0,1 / 0,001 = 127.065 from the displayed velocity (the exact mode's
+    // unrounded 1,27324 m/s gives 127.069).
+    void a_results_file_opens_in_the_defined_mode_data() {
+        QTest::addColumn<bool>("recordado");
+        QTest::newRow("exact remembered") << true;
+        QTest::newRow("defined remembered") << false;
+    }
+    void a_results_file_opens_in_the_defined_mode() {
+        QFETCH(bool, recordado);
+        ajustesPrueba.fijar(claves::ResultadosExactos, recordado);
+        const QString ruta = m_dir.filePath("ejemplo.vrq");
+        escribirBytes(ruta, kEjemplo);
+        QVERIFY(abrirRuta(ventanas().mostrar<Form1>(), ruta));
+        tic(tubo(), 3);
+        QVERIFY(!tubo()->opcion(t::CheckExacto));
+        QCOMPARE(tubo()->texto(t::Re), "127.065");
+        // The switch the user left stays for new work.
+        QCOMPARE(ajustesPrueba.valor(claves::ResultadosExactos).toBool(), recordado);
+    }
+
+    // A case's K total with no fittings part survives opening the fittings window, and so does a
+    // results file's; a count chosen afterwards hands its own total.
+    void the_pipe_k_total_survives_opening_the_fittings_window_data() {
+        QTest::addColumn<bool>("desdeCaso");
+        QTest::newRow("from a case") << true;
+        QTest::newRow("from a results file") << false;
+    }
+    void the_pipe_k_total_survives_opening_the_fittings_window() {
+        QFETCH(bool, desdeCaso);
+        abrirFormReynolds();
+        if (desdeCaso) {
+            caso::Caso c;
+            caso::Ventana p;
+            p.opciones = {{t::Option1, true}, {t::Option3, true}};
+            p.textos = {{t::Qproceso, "36"}, {t::dproceso, "998"}, {t::vdinamica, "0,001"},
+                        {t::dint, "100"},    {t::L, "100"},        {t::Rugosidad, "0,05"},
+                        {t::Desnivel, "5"},  {t::ktotal, "2"}};
+            c.ventanas.insert(caso::Tuberia, p);
+            const QString ruta = m_dir.filePath("k2.vorlo");
+            QVERIFY(!caso::guardar(ruta, c));
+            QVERIFY(abrirRuta(tubo(), ruta));
+        } else {
+            const QString ruta = m_dir.filePath("k2.vrq");
+            escribirBytes(ruta, kEjemplo);
+            QVERIFY(abrirRuta(tubo(), ruta));
+        }
+        tic(tubo(), 2);
+        const QString dp = tubo()->texto(t::PerdidaAccesorios);
+        QVERIFY(!dp.isEmpty());
+        pulsar(tubo(), "Command3");
+        tic(tubo(), 2);
+        QCOMPARE(tubo()->texto(t::ktotal), "2");
+        QCOMPARE(tubo()->texto(t::PerdidaAccesorios), dp);
+        QVERIFY(!casoModificado());
+        // A count the user chooses hands its own total: one fitting, its K.
+        auto *acc = ventanas().existente<FormAccesorios>();
+        teclear(acc, accesorios::Naccesorios(9), "1");
+        QCOMPARE(tubo()->texto(t::ktotal), acc->k(9));
+    }
+
+    // A new diameter typed in the pipe window: the fittings window follows it and says that the
+    // counts chosen for the old one were cleared.
+    void the_fittings_window_follows_the_pipe_diameter_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("en") << kIngles << "diameter changed to 150 mm";
+        QTest::newRow("es") << kEspanol << "diámetro de la tubería cambió a 150 mm";
+    }
+    void the_fittings_window_follows_the_pipe_diameter() {
+        QFETCH(QString, idioma);
+        QFETCH(QString, dice);
+        Idioma = idioma;
+        abrirFormReynolds();
+        teclearEjemploTuberia(tubo());
+        pulsar(tubo(), "Command3");
+        auto *acc = ventanas().existente<FormAccesorios>();
+        auto *metodo = control<QComboBox>(acc, "MetodoK");
+        metodo->setCurrentIndex(metodo->findData(int(MetodoK::TresK)));
+        teclear(acc, accesorios::Naccesorios(0), "2");
+        tic(tubo(), 2);
+        teclear(tubo(), t::dint, "150");
+        tic(tubo(), 2);
+        QCOMPARE(acc->diametro(), "150");
+        QVERIFY2(etiqueta(acc, "Label14").contains(dice), qPrintable(etiqueta(acc, "Label14")));
+        QCOMPARE(acc->unidades(0), "0");
+        // The pipe's K total waits for the fittings to be chosen again.
+        QCOMPARE(tubo()->texto(t::ktotal), "");
+    }
+
+    // The man page names the settings file the program writes.
+    void the_man_page_names_the_settings_file() {
+        QFile man(QFINDTESTDATA("../../packaging/vorlo.1.in"));
+        QVERIFY(man.open(QIODevice::ReadOnly));
+        const QString nombre = QFileInfo(archivoAjustes()).fileName();
+        QCOMPARE(nombre, "vorlo.ini");
+        QVERIFY(QString::fromUtf8(man.readAll()).contains("~/.config/vorlo/" + nombre + '\n'));
+    }
+};
+
+QTEST_MAIN(TestCasoEntero)
+#include "tst_caso_entero.moc"
