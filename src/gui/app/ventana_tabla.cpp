@@ -5,6 +5,8 @@
 #include "app/icons.h"
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
+#include "app/open_windows.h"
+#include "units/conversionuds.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,6 +54,8 @@ VentanaTabla::VentanaTabla(const TablaCampos &tabla, const QString &objeto,
                      QStringLiteral("English")});
     construir();
     aplicarTextosAlCargar(this, m_textos);
+    // A note longer than the room kept for it makes the window taller rather than being cut.
+    alturaMinimaConTextos(this);
     conectar();
 }
 
@@ -145,6 +150,9 @@ void VentanaTabla::nuevaFila(QGridLayout *rejilla, const Campo &c) {
         nota->setObjectName(c.nombre);
         nota->setWordWrap(true);
         nota->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Room for a two-line note at the window's narrowest, so that a note that comes or
+        // goes moves nothing.
+        nota->setMinimumHeight(2 * fontMetrics().lineSpacing());
         rejilla->addWidget(nota, fila, 0, 1, 5);
         m_notas.insert(c.nombre, nota);
         return;
@@ -178,12 +186,27 @@ void VentanaTabla::nuevaFila(QGridLayout *rejilla, const Campo &c) {
     control->setObjectName(c.nombre);
     rotulo->setBuddy(control);
     rejilla->addWidget(control, fila, 1);
-    if (!c.unidad.isEmpty()) {
-        auto *u = new QLabel(textoUnidad(c.unidad), this);
-        u->setObjectName(c.controlUnidad.isEmpty() ? c.nombre + QStringLiteral("Unidad")
-                                                   : c.controlUnidad);
-        rejilla->addWidget(u, fila, 2);
+    if (c.unidad.isEmpty())
+        return;
+    const QString nombreUnidad =
+        c.controlUnidad.isEmpty() ? c.nombre + QStringLiteral("Unidad") : c.controlUnidad;
+    // A typed quantity with a kind has a unit button: the converter edits its value.
+    if (c.rol == Rol::Entrada && !c.magnitud.isEmpty() && m_cajas.contains(c.nombre)) {
+        auto *boton = new QPushButton(textoUnidad(c.unidad), this);
+        boton->setObjectName(nombreUnidad);
+        boton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        conectarBotonUnidad(boton, m_cajas.value(c.nombre), c.magnitud,
+                            c.magnitud == kTemperatura ? ModoConversor::EdicionTemperatura
+                                                       : ModoConversor::Edicion);
+        m_textos.append({nombreUnidad, TextoControl::Tooltip,
+                         QStringLiteral("Pulsar para otras unidades"),
+                         QStringLiteral("Press for other units")});
+        rejilla->addWidget(boton, fila, 2);
+        return;
     }
+    auto *u = new QLabel(textoUnidad(c.unidad), this);
+    u->setObjectName(nombreUnidad);
+    rejilla->addWidget(u, fila, 2);
 }
 
 void VentanaTabla::conectar() {

@@ -7,14 +7,12 @@ namespace vorlo {
 
 std::optional<caso::Ventana> casoAgua() {
     if (const FormAguaVapor *v = ventanas().existente<FormAguaVapor>())
-        return caso::parteDe(*v, caso::Agua);
+        return v->parteCaso();
     return std::nullopt;
 }
 
 void cargarCasoAgua(const caso::Ventana &v) {
-    FormAguaVapor *w = ventanas().obtener<FormAguaVapor>();
-    for (const QString &n : caso::esquema(caso::Agua)->textos.keys())
-        w->escribir(n, v.textos.value(n));
+    ventanas().obtener<FormAguaVapor>()->cargarParte(v);
 }
 
 void abrirAguaVapor() {
