@@ -11,6 +11,7 @@
 #include "pipeflow/pipe_fields.h"
 #include "report/report_header.h"
 #include "results/results_io.h"
+#include "valve/valve_fields.h"
 #include "water/water_fields.h"
 
 #include <QFileInfo>
@@ -84,6 +85,7 @@ QList<Esquema> construirEsquemas() {
         desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
         desdeTabla(Agua, agua::camposAgua(), entrada),
         desdeTabla(Gasoducto, gasoducto::campos::tabla(), entrada),
+        desdeTabla(Valvula, valvula::camposValvula(), entrada),
         // The calculation note's header: free texts, line breaks allowed in the remarks.
         desdeTabla(Informe, informe::cabecera::tabla(), entrada),
     };

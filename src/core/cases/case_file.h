@@ -33,6 +33,7 @@ inline const QString Gas = QStringLiteral("gas");
 inline const QString LineaGas = QStringLiteral("gasLine");
 inline const QString Agua = QStringLiteral("water");
 inline const QString Gasoducto = QStringLiteral("gasPipe");
+inline const QString Valvula = QStringLiteral("valve");
 inline const QString Informe = QStringLiteral("report");
 
 struct Caso {

@@ -41,11 +41,8 @@ Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *
 }
 
 Campo nota(const QString &nombre, const TextoBilingue &rotulo) {
-    return {.nombre = nombre,
-            .rol = Rol::Nota,
-            .marcas = VaciaAlBorrar | EsTexto,
-            .rotulo = rotulo,
-            .etiqueta = etiquetaDe(nombre)};
+    return {
+        .nombre = nombre, .rol = Rol::Nota, .marcas = VaciaAlBorrar | EsTexto, .rotulo = rotulo};
 }
 
 Campo listaEstilos() {
@@ -77,7 +74,7 @@ TablaCampos construir() {
                   "bar a", "psat"),
           entrada(PcValv, texto("Presión crítica Pc (líquido)", "Critical pressure Pc (liquid)"),
                   "bar a", "pc"),
-          entrada(TValv, texto("Temperatura T1 (gas)", "Temperature T1 (gas)"), "ºC", "t"),
+          entrada(TValv, texto("Temperatura T1", "Temperature T1"), "ºC", "t"),
           entrada(MValv, texto("Masa molar M (gas)", "Molar mass M (gas)"), "g/mol", "mw"),
           entrada(
               GammaValv,
@@ -112,16 +109,9 @@ TablaCampos construir() {
           resultado(AperturaValv, texto("Kv necesario / Kv nominal", "Required / rated Kv"), "%",
                     "opening", {Formato::Fijo, 1})}},
     };
-    const QString grupo = QStringLiteral("GrupoFluidoValv");
     const QList<Campo> opciones = {
-        {.nombre = OptionLiquidoValv,
-         .marcas = Opcion,
-         .rotulo = texto("Líquido", "Liquid"),
-         .etiqueta = grupo},
-        {.nombre = OptionGasValv,
-         .marcas = Opcion,
-         .rotulo = texto("Gas", "Gas"),
-         .etiqueta = grupo},
+        {.nombre = OptionLiquidoValv, .marcas = Opcion, .rotulo = texto("Líquido", "Liquid")},
+        {.nombre = OptionGasValv, .marcas = Opcion, .rotulo = texto("Gas", "Gas")},
     };
     return TablaCampos(texto("VÁLVULA DE CONTROL (IEC 60534-2-1)", "CONTROL VALVE (IEC 60534-2-1)"),
                        QStringLiteral("TituloValv"), secciones, opciones);

@@ -6,6 +6,7 @@
 #include "app/open_windows.h"
 #include "app/report_details_entry.h"
 #include "app/texts.h"
+#include "app/valve_entry.h"
 #include "app/windows.h"
 #include "cases/case_texts.h"
 #include "fittings/fittings_fields.h"
@@ -61,6 +62,7 @@ const QList<Parte> &partes() {
         {caso::LineaGas, QStringLiteral("FormLineaGas"), &casoLineaGas, &cargarCasoLineaGas},
         {caso::Agua, QStringLiteral("FormAguaVapor"), &casoAgua, &cargarCasoAgua},
         {caso::Gasoducto, QStringLiteral("FormGasoducto"), &casoGasoducto, &cargarCasoGasoducto},
+        {caso::Valvula, QStringLiteral("FormValvula"), &casoValvula, &cargarCasoValvula},
         // The header lives apart from its window (no window's name): it is read and put back
         // whether the window is open or not.
         {caso::Informe, QString(), &casoDatosInforme, &cargarCasoDatosInforme},
