@@ -43,6 +43,9 @@ Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *
 QList<SeccionCampos> secciones() {
     Campo bomba = entrada(BombaTras, texto("Bomba", "Pump"), "", "pump-after");
     bomba.marcas = Oculto | LeidaPorPasada | VaciaAlBorrar;
+    // The window draws the pump's list and its caption itself.
+    bomba.etiqueta.clear();
+    bomba.controlUnidad.clear();
     Campo curva = entrada(CurvaBomba, texto("Curva de la bomba (Q:H; …)", "Pump curve (Q:H; …)"),
                           "m3/h : m", "pump-curve");
     curva.marcas = Caja | EsTexto | LeidaPorPasada | VaciaAlBorrar;
@@ -50,7 +53,7 @@ QList<SeccionCampos> secciones() {
                  .marcas = Oculto | EsTexto | LeidaPorPasada,
                  .rotulo = texto("Tramos", "Segments"),
                  .clave = QStringLiteral("segment")};
-    Campo nota{.nombre = NotaLinea, .rol = Rol::Nota, .etiqueta = NotaLinea};
+    Campo nota{.nombre = NotaLinea, .rol = Rol::Nota};
     return {
         {texto("FLUIDO Y PRESIONES", "FLUID AND PRESSURES"),
          QStringLiteral("EncabezadoFluidoLinea"),

@@ -9,6 +9,7 @@
 #include "app/icons.h"
 #include "app/key_filter.h"
 #include "app/layout_tools.h"
+#include "app/line_entry.h"
 #include "app/message_boxes.h"
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
@@ -162,6 +163,16 @@ void FormReynolds::conectarEventos() {
     connect(ui->Moody, &QAction::triggered, this, [this] { abrirMoody(estadoMoody()); });
     connect(ui->CommandAguaVapor, &QPushButton::clicked, this, [] { abrirAguaVapor(); });
     connect(ui->AguaVapor, &QAction::triggered, this, [] { abrirAguaVapor(); });
+    // The line window starts from this window's fluid and pipe as its first segment.
+    const auto abrirLineaBomba = [this] {
+        using namespace tuberia;
+        abrirLinea({texto(Qproceso), texto(dproceso),
+                    ui->Option4->isChecked() ? productoDeTextos(Vcinematica, dproceso)
+                                             : texto(vdinamica),
+                    texto(dint), texto(L), texto(Desnivel), texto(Rugosidad), texto(ktotal)});
+    };
+    connect(ui->CommandLinea, &QPushButton::clicked, this, abrirLineaBomba);
+    connect(ui->LineaBomba, &QAction::triggered, this, abrirLineaBomba);
     connect(ui->CommandDimensionar, &QPushButton::clicked, this,
             &FormReynolds::CommandDimensionar_Click);
     connect(ui->Dimensionado, &QAction::triggered, this, &FormReynolds::CommandDimensionar_Click);

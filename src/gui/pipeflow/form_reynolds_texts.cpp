@@ -51,6 +51,13 @@ const QList<TextoControl> &textosFormReynolds() {
              "Density and viscosity of water or steam at any temperature and pressure "
              "(IAPWS-IF97)"},
             {"AguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
+            {"CommandLinea", T::Texto, "Línea…", "Line…"},
+            {"CommandLinea", T::Tooltip,
+             "Una línea de varios tramos en serie, con o sin bomba: presión final, caudal, "
+             "altura, NPSH y curva del sistema",
+             "A line of several segments in series, with or without a pump: end pressure, flow, "
+             "head, NPSH and system curve"},
+            {"LineaBomba", T::Texto, "Línea y bomba…", "Line and pump…"},
             {"CommandDimensionar", T::Texto, "Dimensionar…", "Size…"},
             {"CommandDimensionar", T::Tooltip,
              "La tubería normalizada más pequeña que cumple una velocidad y una pérdida máximas",
