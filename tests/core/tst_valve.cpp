@@ -1,3 +1,4 @@
+#include "report/report_valve.h"
 #include "valve/valve.h"
 #include "valve/valve_fields.h"
 #include "valve/valve_styles.h"
@@ -317,6 +318,31 @@ class TestValve : public QObject {
         calcularValvula(c, Lengua::Ingles);
         QCOMPARE(c.color(EstadoValv), ColorNota::Rojo);
         QVERIFY(c.texto(EstadoValv).contains(QStringLiteral("is not a number")));
+    }
+
+    // The note's section from a case's part: the liquid's inputs only, the results, and the
+    // method ending in the example's Kv (238 published) and Cv; nothing for an empty part.
+    void note_section() {
+        caso::Ventana parte;
+        parte.opciones = {{OptionLiquidoValv, true}, {OptionGasValv, false}};
+        parte.textos = {{QValv, "360"},          {P1Valv, "6,8"},     {P2Valv, "2,2"},
+                        {DensidadValv, "965,4"}, {PsatValv, "0,701"}, {PcValv, "221,2"},
+                        {FLValv, "0,6"},         {MValv, "44"},       {EstiloValv, "typed"}};
+        const std::optional<informe::Anexo> a = informe::anexoValvula(parte, Lengua::Espanol);
+        QVERIFY(a);
+        QCOMPARE(a->titulo, QStringLiteral("VÁLVULA DE CONTROL (IEC 60534-2-1)"));
+        QStringList campos;
+        for (const informe::Seccion &s : a->secciones)
+            for (const informe::Fila &f : s.filas)
+                campos << f.campo;
+        QVERIFY(campos.contains(PcValv) && campos.contains(KvValv) && !campos.contains(MValv));
+        QVERIFY(a->metodo.size() >= 4);
+        const QString kv = a->metodo.at(2).resultado;
+        QVERIFY2(kv.startsWith(QStringLiteral("238,0")), qPrintable(kv));
+        QVERIFY(a->metodo.last().ecuacion.startsWith(QStringLiteral("Cv")));
+        caso::Ventana vacia;
+        vacia.textos = {{QValv, " "}, {EstiloValv, "ball_full"}};
+        QVERIFY(!informe::anexoValvula(vacia, Lengua::Ingles));
     }
 
     // Every style of the list has the three factors in (0, 1] and a key of its own.

@@ -9,6 +9,7 @@
 #include "gasline/gas_line_notes.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipes/pipe_sizes.h"
+#include "report/report_valve.h"
 #include "water/water_fields.h"
 
 #include <QHash>
@@ -275,6 +276,9 @@ void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<Or
         anexoGas(inf, v.value(caso::Gas));
     if (v.contains(caso::LineaGas) && conTexto(v.value(caso::LineaGas)))
         anexoLineaGas(inf, v.value(caso::LineaGas));
+    if (v.contains(caso::Valvula))
+        if (auto a = anexoValvula(v.value(caso::Valvula), inf.lengua()))
+            inf.anexos.append(*a);
 }
 
 std::optional<DatosAccesorios> accesoriosDeCaso(const caso::Ventana &parte, const QString &dint,

@@ -1,0 +1,154 @@
+#include "report_valve.h"
+
+#include "fields/numbers.h"
+#include "valve/valve.h"
+#include "valve/valve_fields.h"
+
+#include <cmath>
+
+namespace vorlo::informe {
+
+namespace {
+
+namespace v = valvula;
+
+QString n(double x) {
+    return formatoSignificativo(x, 5).value_or(QString());
+}
+
+QString t(Lengua l, const char *es, const char *en) {
+    return QString::fromUtf8(l == Lengua::Espanol ? es : en);
+}
+
+Fila filaDe(const Campo &c, const QString &valor, bool calculado, Lengua l) {
+    return {c.nombre, c.rotuloNota().en(l), valor, c.unidad, calculado, c.tiene(EsTexto)};
+}
+
+// The steps a liquid takes: FF, the choked drop, Kv.
+void pasosLiquido(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoValvula &r,
+                  Lengua l) {
+    const double p1 = d.p1 * 100, p2 = d.p2 * 100, pv = d.pv * 100, pc = d.pc * 100;
+    const double fp = r.fp.value_or(1), flp = r.flp.value_or(d.fl);
+    m.append(
+        {t(l, "Factor de presión crítica del líquido", "Liquid critical pressure ratio factor"),
+         QStringLiteral("FF = 0,96 − 0,28·√(Pv/Pc)"),
+         QStringLiteral("0,96 − 0,28·√(%1/%2)").arg(n(pv), n(pc)), n(*r.ff)});
+    m.append({t(l, "Presión diferencial de bloqueo", "Choked pressure differential"),
+              QStringLiteral("ΔPch = (FLP/FP)²·(P1 − FF·Pv)"),
+              QStringLiteral("(%1/%2)²·(%3 − %4·%5)").arg(n(flp), n(fp), n(p1), n(*r.ff), n(pv)),
+              n(r.limite * 100) + QStringLiteral(" kPa"),
+              r.bloqueado ? t(l, "ΔP ≥ ΔPch: bloqueado, se dimensiona con ΔPch",
+                              "ΔP ≥ ΔPch: choked, sized with ΔPch")
+                          : t(l, "ΔP < ΔPch: no bloqueado", "ΔP < ΔPch: not choked")});
+    const double dp = r.bloqueado ? r.limite * 100 : p1 - p2;
+    m.append(
+        {t(l, "Coeficiente de caudal", "Flow coefficient"),
+         QStringLiteral("Kv = Q/(N1·FP)·√((ρ1/ρ0)/ΔP)"),
+         QStringLiteral("%1/(0,1·%2)·√((%3/999,1)/%4)").arg(n(d.q), n(fp), n(d.densidad), n(dp)),
+         n(d.q / (v::kN1 * fp) * std::sqrt(d.densidad / v::kRho0 / dp)) + QStringLiteral(" m3/h")});
+}
+
+// The steps a gas takes: Fγ, x, the choked ratio, Y, Kv.
+void pasosGas(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoValvula &r, Lengua l) {
+    const double p1 = d.p1 * 100, t1 = d.t + 273.15;
+    const double x = (d.p1 - d.p2) / d.p1, fg = d.gamma / 1.4;
+    const double xs = std::min(x, r.limite), fp = r.fp.value_or(1);
+    const double y = 1 - xs / (3 * r.limite);
+    m.append({t(l, "Factor de calores específicos", "Specific heat ratio factor"),
+              QStringLiteral("Fγ = γ/1,40"), QStringLiteral("%1/1,40").arg(n(d.gamma)), n(fg)});
+    m.append({t(l, "Relación de caída de presión", "Pressure drop ratio"),
+              QStringLiteral("x = (P1 − P2)/P1"),
+              QStringLiteral("(%1 − %2)/%1").arg(n(d.p1), n(d.p2)), n(x)});
+    m.append(
+        {t(l, "Relación de bloqueo", "Choked pressure drop ratio"), QStringLiteral("xch = Fγ·xTP"),
+         QStringLiteral("%1·%2").arg(n(fg), n(r.xtp.value_or(d.xt))), n(r.limite),
+         r.bloqueado
+             ? t(l, "x ≥ xch: bloqueado, se dimensiona con xch", "x ≥ xch: choked, sized with xch")
+             : t(l, "x < xch: no bloqueado", "x < xch: not choked")});
+    m.append({t(l, "Factor de expansión", "Expansion factor"), QStringLiteral("Y = 1 − x/(3·xch)"),
+              QStringLiteral("1 − %1/(3·%2)").arg(n(xs), n(r.limite)), n(y)});
+    m.append({t(l, "Coeficiente de caudal", "Flow coefficient"),
+              QStringLiteral("Kv = Qn/(N9·FP·P1·Y)·√(M·T1·Z/x)"),
+              QStringLiteral("%1/(24,6·%2·%3·%4)·√(%5·%6·%7/%8)")
+                  .arg(n(d.q), n(fp), n(p1), n(y), n(d.m), n(t1), n(d.z), n(xs)),
+              n(d.q / (v::kN9 * fp * p1 * y) * std::sqrt(d.m * t1 * d.z / xs)) +
+                  QStringLiteral(" m3/h")});
+}
+
+void pasosFinales(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoValvula &r,
+                  Lengua l) {
+    if (r.fp)
+        m.prepend({t(l, "Factor de geometría de la tubería", "Piping geometry factor"),
+                   QStringLiteral("FP = 1/√(1 + Σζ/N2·(Kv/d²)²)"),
+                   QStringLiteral("d = %1 mm, D1 = %2 mm, D2 = %3 mm")
+                       .arg(n(*d.d), n(d.d1.value_or(*d.d)), n(d.d2.value_or(*d.d))),
+                   n(*r.fp),
+                   t(l, "Σζ = ζ1 + ζ2 + ζB1 − ζB2; Kv recalculado hasta que se asienta",
+                     "Σζ = ζ1 + ζ2 + ζB1 − ζB2; Kv recomputed until it settles")});
+    if (r.rev)
+        m.append({t(l, "Reynolds de la válvula", "Valve Reynolds number"),
+                  QStringLiteral("Rev = N4·Fd·Q/(ν·√(Kv·FL))·(FL²·Kv²/(N2·d⁴) + 1)^¼"), QString(),
+                  n(*r.rev), v::textoRegimen(r.regimen).en(l)});
+    if (r.fr)
+        m.append(
+            {t(l, "Factor de Reynolds", "Reynolds number factor"),
+             QStringLiteral("FR = min(1 + 0,33·√FL/n^¼·log(Rev/10 000); 0,026/FL·√(n·Rev); 1)"),
+             QString(), n(*r.fr),
+             t(l, "Kv = Kv(sin FR)/FR, resuelto con FR y Rev a ese Kv",
+               "Kv = Kv(without FR)/FR, solved with FR and Rev at that Kv")});
+    m.append({t(l, "Coeficiente en unidades US", "US coefficient"),
+              QStringLiteral("Cv = 1,156099·Kv"), QStringLiteral("1,156099·%1").arg(n(r.kv)),
+              n(r.cv) + QStringLiteral(" US gpm")});
+}
+
+} // namespace
+
+std::optional<Anexo> anexoValvula(const caso::Ventana &parte, Lengua l) {
+    bool conTexto = false;
+    CamposMapa c;
+    for (auto it = parte.textos.cbegin(); it != parte.textos.cend(); ++it) {
+        c.escribir(it.key(), it.value());
+        conTexto = conTexto || (!it.value().trimmed().isEmpty() && it.key() != v::EstiloValv);
+    }
+    if (!conTexto)
+        return std::nullopt;
+    for (auto it = parte.opciones.cbegin(); it != parte.opciones.cend(); ++it)
+        c.fijarOpcion(it.key(), it.value());
+    v::calcularValvula(c, l);
+    const v::Fluido fluido = v::fluidoDe(c);
+    const QStringList entradas = v::entradasDe(fluido);
+    const TablaCampos &tabla = v::camposValvula();
+    const QList<Campo> &o = tabla.opciones();
+    Anexo a{tabla.titulo().en(l), {(fluido == v::Fluido::Gas ? o[1] : o[0]).rotulo.en(l)}, {}};
+    for (const SeccionCampos &sc : tabla.secciones()) {
+        Seccion sec{sc.titulo.en(l), {}};
+        for (const Campo &f : sc.campos) {
+            const bool entrada = f.rol == Rol::Entrada;
+            if (entrada && !entradas.contains(f.nombre))
+                continue;
+            QString valor = c.texto(f.nombre);
+            if (!f.elecciones.isEmpty())
+                for (const Eleccion &e : f.elecciones)
+                    if (e.clave == valor)
+                        valor = e.texto.en(l);
+            if (valor.isEmpty())
+                continue;
+            sec.filas.append(filaDe(f, valor, !entrada, l));
+        }
+        a.secciones.append(sec);
+    }
+    const auto datos = v::leerDatos(c);
+    if (const auto *d = std::get_if<v::DatosValvula>(&datos)) {
+        const v::Dimensionado dim = v::dimensionar(*d);
+        if (const auto *r = std::get_if<v::ResultadoValvula>(&dim)) {
+            if (fluido == v::Fluido::Liquido)
+                pasosLiquido(a.metodo, *d, *r, l);
+            else
+                pasosGas(a.metodo, *d, *r, l);
+            pasosFinales(a.metodo, *d, *r, l);
+        }
+    }
+    return a;
+}
+
+} // namespace vorlo::informe
