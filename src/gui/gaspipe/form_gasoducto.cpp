@@ -37,7 +37,10 @@ FormGasoducto::FormGasoducto(QWidget *parent)
     m_tuberias = new QPushButton(this);
     m_tuberias->setObjectName(QStringLiteral("CommandTuberiaGasoducto"));
     QGridLayout *tuberia = rejilla(1);
-    tuberia->addWidget(m_tuberias, 0, 3);
+    int fila = 0, columna = 0, filas = 0, columnas = 0;
+    tuberia->getItemPosition(tuberia->indexOf(caja(c::DGasoducto)), &fila, &columna, &filas,
+                             &columnas);
+    tuberia->addWidget(m_tuberias, fila, 3);
     connect(m_tuberias, &QPushButton::clicked, this, [this] {
         QPointer<FormGasoducto> yo(this);
         abrirTuberias([yo](const QString &diametro, const QString &) {
@@ -48,8 +51,16 @@ FormGasoducto::FormGasoducto(QWidget *parent)
     anadirTextos(
         {{m_tuberias->objectName(), TextoControl::Texto, QStringLiteral("Tuberías…"),
           QStringLiteral("Pipe sizes…")},
+         // An empty efficiency is each equation's own.
+         {c::EGasoducto, TextoControl::Tooltip,
+          QStringLiteral("Vacía: 0,92 en Weymouth y Panhandle, 1 en IGT"),
+          QStringLiteral("Empty: 0.92 for Weymouth and Panhandle, 1 for IGT")},
+         {c::CErosionalGasoducto, TextoControl::Tooltip,
+          QStringLiteral("100 servicio continuo, 125 intermitente"),
+          QStringLiteral("100 continuous service, 125 intermittent")},
          {QStringLiteral("TablaEcuacionesTitulo"), TextoControl::Texto,
           QStringLiteral("COMPARACIÓN DE ECUACIONES"), QStringLiteral("EQUATIONS COMPARED")}});
+    caja(c::EGasoducto)->setPlaceholderText(QStringLiteral("0,92 · IGT 1"));
     for (const Campo &f : c::tabla().campos())
         if (const QString t = c::textoInicial(f.nombre); !t.isEmpty())
             escribir(f.nombre, t);
@@ -69,6 +80,8 @@ void FormGasoducto::construirTabla() {
     m_tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabla->setSelectionMode(QAbstractItemView::NoSelection);
     m_tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The equations' names whole, in either language.
+    m_tabla->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     for (int fila = 0; fila < m_tabla->rowCount(); ++fila)
         for (int col = 0; col < kColumnas; ++col) {
             auto *item = new QTableWidgetItem;
@@ -119,9 +132,9 @@ void FormGasoducto::llenarTabla(const g::Salidas &s) {
         QString valor;
         if (s.datos) {
             const bool conE = g::forma(e).has_value();
-            if (conE)
-                efic = formatoPlano(s.datos->eficiencia.value_or(g::eficienciaDefecto(e)))
-                           .value_or(QString());
+            efic = conE ? formatoPlano(s.datos->eficiencia.value_or(g::eficienciaDefecto(e)))
+                              .value_or(QString())
+                        : QStringLiteral("—");
             const QString campo = caudal ? c::QGasoducto : c::P2Gasoducto;
             const auto x = g::valorCampo(campo, r);
             valor = x ? c::tabla().campo(campo)->formato.aplicar(*x).value_or(QString())
