@@ -179,7 +179,7 @@ class TestCaseCommands : public QObject {
         QTest::newRow("otro.vorlo")       << QByteArray("{\"format\": \"x\"}") << "it is not a Vorlo case" << "en";
         QTest::newRow("nuevo.vorlo")      << QByteArray("{\"format\": \"vorlo-case\", \"version\": 2}") << "format version 2; this program reads up to 1" << "en";
         QTest::newRow("numero.vorlo")     << casoEjemplo({{t::Qproceso, 36}}) << "\"pipe.fields.Qproceso\" is not of the expected type" << "en";
-        QTest::newRow("texto.vorlo")      << casoEjemplo({{t::dint, "1OO"}}) << "el campo \"pipe.fields.dint\" no admite su texto" << "es";
+        QTest::newRow("texto.vorlo")      << casoEjemplo({{t::dint, "1OO"}}) << "Diámetro Interior (\"pipe.fields.dint\"): \"1OO\" no es un número" << "es";
         // clang-format on
     }
     void an_unreadable_case_exits_3_and_writes_nothing() {

@@ -91,10 +91,11 @@ class TestCaseFile : public QObject {
         QTest::newRow("window not object")  << conCampo("gas", "[]") << int(Causa::TipoNoValido) << "\"gas\" is not of the expected type";
         QTest::newRow("option not bool")    << conCampo("pipe", R"({"options": {"Option1": "true"}})") << int(Causa::TipoNoValido) << "\"pipe.options.Option1\" is not of the expected type";
         QTest::newRow("text not string")    << conCampo("pipe", R"({"fields": {"dint": 100}})") << int(Causa::TipoNoValido) << "\"pipe.fields.dint\" is not of the expected type";
-        QTest::newRow("letters in a number")<< conCampo("pipe", R"({"fields": {"dint": "100 mm"}})") << int(Causa::TextoNoValido) << "the field \"pipe.fields.dint\" would not take its text";
-        QTest::newRow("point typed")        << conCampo("water", R"({"fields": {"TAgua": "1.5"}})") << int(Causa::TextoNoValido) << "the field \"water.fields.TAgua\" would not take its text";
-        QTest::newRow("unknown method")     << conCampo("fittings", R"({"fields": {"MetodoK": "5k"}})") << int(Causa::TextoNoValido) << "the field \"fittings.fields.MetodoK\" would not take its text";
-        QTest::newRow("control character")  << conCampo("pipe", "{\"fields\": {\"LabelTuberia\": \"4\\u0007\"}}") << int(Causa::TextoNoValido) << "the field \"pipe.fields.LabelTuberia\" would not take its text";
+        QTest::newRow("letters in a number")<< conCampo("pipe", R"({"fields": {"dint": "100 mm"}})") << int(Causa::TextoNoValido) << "Internal Diameter (\"pipe.fields.dint\"): \"100 mm\" is not a number";
+        QTest::newRow("point typed")        << conCampo("water", R"({"fields": {"TAgua": "1.5"}})") << int(Causa::TextoNoValido) << "Temperature (\"water.fields.TAgua\"): \"1.5\" is not a number";
+        QTest::newRow("unknown method")     << conCampo("fittings", R"({"fields": {"MetodoK": "5k"}})") << int(Causa::TextoNoValido) << "K method (\"fittings.fields.MetodoK\"): \"5k\" is not one of its choices";
+        QTest::newRow("control character")  << conCampo("pipe", "{\"fields\": {\"LabelTuberia\": \"4\\u0007\"}}") << int(Causa::TextoNoValido) << "Pipe (\"pipe.fields.LabelTuberia\"): \"4\\u0007\" is not a text it takes";
+        QTest::newRow("a letter O for a zero") << conCampo("pipe", R"({"fields": {"L": "25O"}})") << int(Causa::TextoNoValido) << "Length (\"pipe.fields.L\"): \"25O\" is not a number";
         // clang-format on
     }
     void refuses_what_is_not_a_case() {

@@ -178,7 +178,7 @@ class TestCasos : public PruebaGui {
         QTest::newRow("not JSON") << QByteArray("not json") << "it is not a JSON file";
         QTest::newRow("newer") << QByteArray(R"({"format": "vorlo-case", "version": 7})") << "made by a newer Vorlo";
         QTest::newRow("wrong type") << QByteArray(R"({"format": "vorlo-case", "version": 1, "pipe": {"fields": {"dint": 4}}})") << "\"pipe.fields.dint\" is not of the expected type";
-        QTest::newRow("text a field would not take") << QByteArray(R"({"format": "vorlo-case", "version": 1, "gas": {"fields": {"dref": "x"}}})") << "would not take its text";
+        QTest::newRow("text a field would not take") << QByteArray(R"({"format": "vorlo-case", "version": 1, "gas": {"fields": {"dref": "x"}}})") << "\"gas.fields.dref\"): \"x\" is not a number";
         QTest::newRow("too large") << QByteArray((1 << 20) + 10, ' ') << "too large to be a case";
         // clang-format on
     }

@@ -2,6 +2,7 @@
 
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "fittings/fitting_rows.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/k_factors.h"
 #include "fittings/k_metodos.h"
@@ -46,6 +47,7 @@ Esquema desdeTabla(const QString &clave, const TablaCampos &tabla,
         if (!guardado(c))
             continue;
         e.textos.insert(c.nombre, c.tiene(EsTexto) ? Tipo::Texto : Tipo::Numero);
+        e.rotulos.insert(c.nombre, c.rotuloNota());
         // A drop-down list holds one of its keys.
         if (!c.elecciones.isEmpty()) {
             QStringList claves;
@@ -66,7 +68,21 @@ Esquema esquemaAccesorios() {
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         e.textos.insert(accesorios::Naccesorios(fila), Tipo::Numero);
         e.textos.insert(accesorios::k(fila), Tipo::Numero);
+        // "Elbow 90º (n)", "Elbow 90º (K)"; the user rows by their number.
+        const TextoBilingue fitting =
+            fila < filasAccesorios().size()
+                ? filasAccesorios().at(fila).titulo
+                : TextoBilingue{QStringLiteral("Accesorio %1").arg(fila + 1),
+                                QStringLiteral("Fitting %1").arg(fila + 1)};
+        const auto con = [&fitting](const char *que) {
+            return TextoBilingue{fitting.espanol + QLatin1String(que),
+                                 fitting.ingles + QLatin1String(que)};
+        };
+        e.rotulos.insert(accesorios::Naccesorios(fila), con(" (n)"));
+        e.rotulos.insert(accesorios::k(fila), con(" (K)"));
     }
+    e.rotulos.insert(accesorios::MetodoK,
+                     {QStringLiteral("Método de K"), QStringLiteral("K method")});
     QStringList metodos;
     for (MetodoK m : kMetodosK)
         metodos << claveMetodoK(m);
@@ -112,6 +128,20 @@ QJsonObject aJson(const Ventana &v) {
     return o;
 }
 
+// A text its field would not take: the field's caption, the text and what it takes instead.
+ErrorArchivo textoRechazado(const Esquema &e, const QString &nombre, const QString &ruta,
+                            const QString &texto) {
+    using Espera = ErrorArchivo::Espera;
+    ErrorArchivo error = fallo(Causa::TextoNoValido, ruta);
+    error.rotulo = e.rotulos.value(nombre);
+    error.valor = texto;
+    if (e.elecciones.contains(nombre))
+        error.espera = Espera::Eleccion;
+    else
+        error.espera = e.textos.value(nombre) == Tipo::Numero ? Espera::Numero : Espera::Texto;
+    return error;
+}
+
 // A window's part of the file, checked against its schema; keys it does not know are ignored.
 std::variant<Ventana, ErrorArchivo> ventanaDe(const Esquema &e, const QJsonValue &valor) {
     if (!valor.isObject())
@@ -145,7 +175,7 @@ std::variant<Ventana, ErrorArchivo> ventanaDe(const Esquema &e, const QJsonValue
         const bool valido = eleccion ? e.elecciones.value(it.key()).contains(texto)
                                      : textoAceptable(e.textos.value(it.key()), texto);
         if (!valido)
-            return fallo(Causa::TextoNoValido, ruta);
+            return textoRechazado(e, it.key(), ruta, texto);
         v.textos.insert(it.key(), texto);
     }
     return v;

@@ -55,6 +55,8 @@ struct Esquema {
     QMap<QString, Tipo> textos;
     // Texts that take one of a few words (the fittings method), with those words.
     QMap<QString, QStringList> elecciones;
+    // The captions the window shows beside its texts, for messages.
+    QMap<QString, TextoBilingue> rotulos{};
 };
 // Every window's schema, built from the calculators' field tables.
 const QList<Esquema> &esquemas();

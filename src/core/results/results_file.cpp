@@ -60,11 +60,47 @@ constexpr TextoCausa kCausas[] = {
      "it was made by a newer Vorlo (format version %1; this program reads up to %2)"},
     {ErrorArchivo::Causa::TipoNoValido, "\"%1\" no es del tipo esperado",
      "\"%1\" is not of the expected type"},
-    {ErrorArchivo::Causa::TextoNoValido, "el campo \"%1\" no admite su texto",
-     "the field \"%1\" would not take its text"},
 };
 
+// A refused text as the message quotes it: control characters escaped, a long one cut.
+QString citar(const QString &texto) {
+    constexpr qsizetype kMaximo = 40;
+    QString c;
+    for (const QChar ch : texto.left(kMaximo))
+        c += ch.unicode() < 0x20
+                 ? QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'))
+                 : QString(ch);
+    if (texto.size() > kMaximo)
+        c += QStringLiteral("…");
+    return QLatin1Char('"') + c + QLatin1Char('"');
+}
+
+// `Length ("pipe.fields.L"): "25O" is not a number`: the caption the user knows, the key the
+// file holds, the text itself and what the field takes.
+QString explicarTexto(const ErrorArchivo &e, bool espanol) {
+    using Espera = ErrorArchivo::Espera;
+    const QString rotulo = espanol ? e.rotulo.espanol : e.rotulo.ingles;
+    const QString campo = rotulo.isEmpty()
+                              ? QLatin1Char('"') + e.detalle + QLatin1Char('"')
+                              : QStringLiteral("%1 (\"%2\")").arg(rotulo.trimmed(), e.detalle);
+    const char *motivo = nullptr;
+    switch (e.espera) {
+    case Espera::Numero:
+        motivo = espanol ? "no es un número" : "is not a number";
+        break;
+    case Espera::Eleccion:
+        motivo = espanol ? "no es una de sus opciones" : "is not one of its choices";
+        break;
+    case Espera::Texto:
+        motivo = espanol ? "no es un texto que admita" : "is not a text it takes";
+        break;
+    }
+    return QStringLiteral("%1: %2 %3").arg(campo, citar(e.valor), QString::fromUtf8(motivo));
+}
+
 QString explicarCausa(const ErrorArchivo &e, bool espanol) {
+    if (e.causa == ErrorArchivo::Causa::TextoNoValido)
+        return explicarTexto(e, espanol);
     for (const TextoCausa &t : kCausas) {
         if (t.causa != e.causa)
             continue;
@@ -79,7 +115,6 @@ QString explicarCausa(const ErrorArchivo &e, bool espanol) {
         case ErrorArchivo::Causa::VersionNueva:
             return plantilla.arg(e.linea).arg(caso::kVersion);
         case ErrorArchivo::Causa::TipoNoValido:
-        case ErrorArchivo::Causa::TextoNoValido:
             return plantilla.arg(e.detalle);
         default:
             return plantilla;

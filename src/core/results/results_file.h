@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "fields/language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -79,6 +80,12 @@ struct ErrorArchivo {
     int linea = 0;     // OpcionNoValida: the line; ParImposible: the first line of the pair
     int lineas = 0;    // NumeroLineas: how many lines the file has
     QString detalle{}; // TipoNoValido, TextoNoValido: the key in the file
+    // TextoNoValido: the field's caption (empty when it has none), the text refused, and what
+    // the field takes instead.
+    enum class Espera { Numero, Eleccion, Texto };
+    TextoBilingue rotulo{};
+    QString valor{};
+    Espera espera = Espera::Texto;
 
     // The message for the user: Spanish for "ESPAÑOL", English otherwise.
     QString texto(const QString &idioma) const;
