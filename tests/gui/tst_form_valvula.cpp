@@ -1,3 +1,4 @@
+#include "app/open_windows.h"
 #include "app/valve_entry.h"
 #include "app/windows.h"
 #include "valve/form_valvula.h"
@@ -114,6 +115,22 @@ class TestFormValvula : public PruebaGui {
         teclear(w, v::TValv, "200"); // steam at 6,8 bar
         pulsar(w, QStringLiteral("CommandAguaValv"));
         QVERIFY(!etiqueta(w, QStringLiteral("NotaAguaValv")).isEmpty());
+    }
+
+    // The pipe window's "Valve…" hands over its liquid: flow, density, dynamic viscosity.
+    void from_the_pipe_window() {
+        abrirFormReynolds();
+        QWidget *tuberia = QApplication::activeWindow();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("FormReynolds"))
+                tuberia = w;
+        teclearEjemploTuberia(tuberia);
+        pulsar(tuberia, QStringLiteral("CommandValvula"));
+        FormValvula *w = ventanas().existente<FormValvula>();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(campo(w, v::QValv)->text(), campo(tuberia, t::Qproceso)->text());
+        QCOMPARE(campo(w, v::DensidadValv)->text(), campo(tuberia, t::dproceso)->text());
+        QCOMPARE(campo(w, v::ViscValv)->text(), campo(tuberia, t::vdinamica)->text());
     }
 
     // The window's part of the case brings back the style and the factors typed over it.

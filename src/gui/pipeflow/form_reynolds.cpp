@@ -16,6 +16,7 @@
 #include "app/pipes_entry.h"
 #include "app/sizing_entry.h"
 #include "app/texts.h"
+#include "app/valve_entry.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
 #include "fields/language.h"
@@ -173,6 +174,14 @@ void FormReynolds::conectarEventos() {
     };
     connect(ui->CommandLinea, &QPushButton::clicked, this, abrirLineaBomba);
     connect(ui->LineaBomba, &QAction::triggered, this, abrirLineaBomba);
+    // The control valve window takes this window's fluid: flow, density and viscosity.
+    connect(ui->CommandValvula, &QPushButton::clicked, this, [this] {
+        using namespace tuberia;
+        abrirValvulaDesdeTuberia({!ui->Option1->isChecked(), texto(Qproceso), texto(dproceso),
+                                  ui->Option4->isChecked() ? productoDeTextos(Vcinematica, dproceso)
+                                                           : texto(vdinamica)});
+    });
+    connect(ui->Valvula, &QAction::triggered, this, [] { abrirValvula(); });
     connect(ui->CommandDimensionar, &QPushButton::clicked, this,
             &FormReynolds::CommandDimensionar_Click);
     connect(ui->Dimensionado, &QAction::triggered, this, &FormReynolds::CommandDimensionar_Click);

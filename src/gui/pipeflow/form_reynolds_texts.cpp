@@ -58,6 +58,12 @@ const QList<TextoControl> &textosFormReynolds() {
              "A line of several segments in series, with or without a pump: end pressure, flow, "
              "head, NPSH and system curve"},
             {"LineaBomba", T::Texto, "Línea y bomba…", "Line and pump…"},
+            {"CommandValvula", T::Texto, "Válvula…", "Valve…"},
+            {"CommandValvula", T::Tooltip,
+             "Válvula de control por IEC 60534-2-1 con el caudal, la densidad y la viscosidad "
+             "de esta ventana",
+             "Control valve by IEC 60534-2-1 with this window's flow, density and viscosity"},
+            {"Valvula", T::Texto, "Válvula de control…", "Control valve…"},
             {"CommandDimensionar", T::Texto, "Dimensionar…", "Size…"},
             {"CommandDimensionar", T::Tooltip,
              "La tubería normalizada más pequeña que cumple una velocidad y una pérdida máximas",
