@@ -65,6 +65,9 @@ std::optional<double> leerNumeroPunto(const QString &texto) {
 }
 
 QString numeroPunto(double x) {
+    // Never "inf" or "nan" in a script's output: a value that is not finite is no value.
+    if (!std::isfinite(x))
+        return QString();
     return QString::number(x, 'g', QLocale::FloatingPointShortest);
 }
 

@@ -46,7 +46,8 @@ class LineaComando {
 // A number as scripts write it: a decimal point, no grouping, an exponent allowed; nullopt
 // for anything else and for a value that is not finite.
 std::optional<double> leerNumeroPunto(const QString &texto);
-// A number with a decimal point and enough digits to read back the same double.
+// A number with a decimal point and the fewest digits that read back the same double, with an
+// exponent where needed; empty for a value that is not finite.
 QString numeroPunto(double x);
 
 } // namespace vorlo::cli

@@ -140,6 +140,8 @@ void escribirCsv(QTextStream &salida, const QList<FilaDimensionado> &filas) {
 // The pick as the window words it, with decimal points.
 QString textoEleccionCli(const Dimensionado &d) {
     const FilaDimensionado *f = d.eleccion();
+    if (d.sinCriterio)
+        return QStringLiteral("no pick: a limit is needed (--vmax or --dpmax)");
     if (!f)
         return QStringLiteral("no size meets the criteria");
     std::optional<QString> perdida;

@@ -100,14 +100,24 @@ class TestSizeCommand : public QObject {
                               << "pick: 3 1/2\" Sch 40 — 2.18 m/s, 0.495 bar/100 m";
         QTest::newRow("none") << kAgua + QStringList{"--vmax", "0.01"} << 26
                               << "no size meets the criteria";
-        QTest::newRow("no limits: 1/8\"")
-            << kAgua << 26 << "pick: 1/8\" Sch 40 — 377.98 m/s, 344864 bar/100 m";
+        QTest::newRow("no limits: no pick")
+            << kAgua << 26 << "no pick: a limit is needed (--vmax or --dpmax)";
         QTest::newRow("B36.19M: 40S by default")
             << kAgua + QStringList{"--standard", "asme b36.19", "--vmax", "2"} << 23
             << "pick: 4\" Sch 40S — 1.69 m/s, 0.262 bar/100 m";
         QTest::newRow("XS, any case") << kAgua + QStringList{"--schedule", "xs", "--vmax", "2"}
                                       << 36 << "pick: 4\" XS — 1.87 m/s, 0.339 bar/100 m";
     }
+    // A flow so large that Re and the drop overflow: no "inf" in the CSV, no size picked.
+    void overflowing_rows_print_no_inf() {
+        const Resultado r =
+            ejecutar(QStringList{"--q", "1e306"} + kAgua.mid(2) + QStringList{"--vmax", "1e308"});
+        QCOMPARE(r.codigo, int(Hecho));
+        QVERIFY2(!r.salida.contains("inf") && !r.salida.contains("nan"), qPrintable(r.salida));
+        QVERIFY(!r.salida.contains(",yes"));
+        QCOMPARE(r.errores, "no size meets the criteria\n");
+    }
+
     void pick() {
         QFETCH(QStringList, opciones);
         QFETCH(int, filas);

@@ -115,7 +115,7 @@ class TestSizing : public QObject {
         QTest::newRow("velocity met by none") << 0.01 << kSinLimite << -1;
         QTest::newRow("drop met by none") << kSinLimite << 1e-7 << -1;
         QTest::newRow("each met, never both") << 2.0 << 1e-7 << -1;
-        QTest::newRow("no limits: the smallest size") << kSinLimite << kSinLimite << 6;
+        QTest::newRow("no limits: no pick") << kSinLimite << kSinLimite << -1;
     }
     void pick() {
         QFETCH(double, vmax);
@@ -128,29 +128,52 @@ class TestSizing : public QObject {
         QCOMPARE(d.filas.last().tuberia.dn, 900);
         QCOMPARE(dnElegido(d), dn);
         // No smaller size meets the limits; the pick does.
-        const qsizetype elegida = d.elegida.value_or(d.filas.size());
+        const bool sinLimites = vmax == kSinLimite && dpmax == kSinLimite;
+        const qsizetype elegida = sinLimites ? 0 : d.elegida.value_or(d.filas.size());
         for (qsizetype i = 0; i < elegida; ++i)
             QVERIFY(!d.filas.at(i).cumple());
         QVERIFY(!d.eleccion() || d.eleccion()->cumple());
-        QCOMPARE(textoResultado(d), dn < 0 ? textoNingunoCumple() : textoEleccion(*d.eleccion()));
+        QCOMPARE(textoResultado(d), sinLimites ? textoSinCriterio()
+                                    : dn < 0   ? textoNingunoCumple()
+                                               : textoEleccion(*d.eleccion()));
+    }
+
+    // A limit met exactly is met: each row's own velocity and drop, taken as the limit, pick
+    // that row (the sizes are monotonic, so no smaller one meets it).
+    void a_row_exactly_on_a_limit_is_picked_data() {
+        QTest::addColumn<bool>("velocidad");
+        QTest::addColumn<int>("fila");
+        QTest::newRow("velocity of 4\"") << true << 12;
+        QTest::newRow("drop of 3 1/2\"") << false << 11;
+        QTest::newRow("velocity of 1/8\"") << true << 0;
+    }
+    void a_row_exactly_on_a_limit_is_picked() {
+        QFETCH(bool, velocidad);
+        QFETCH(int, fila);
+        const FilaDimensionado r = dimensionar(agua50(0.01)).filas.at(fila);
+        const Dimensionado d =
+            dimensionar(velocidad ? agua50(r.velocidad) : agua50(kSinLimite, *r.perdida));
+        QCOMPARE(d.elegida, std::optional<qsizetype>(fila));
     }
 
     // Roughness 30 mm: e/D = 4.4 in 1/8" Sch 40, so Colebrook has no root there.
     void size_without_friction_factor_data() {
         QTest::addColumn<double>("dpmax");
         QTest::addColumn<int>("dn");
-        QTest::newRow("no drop limit: listed and picked") << kSinLimite << 6;
+        // A size whose drop cannot be computed is never picked, whatever the limits.
+        QTest::newRow("velocity limit only: not picked") << kSinLimite << 8;
         QTest::newRow("a drop limit: not met") << 1e12 << 8;
     }
     void size_without_friction_factor() {
         QFETCH(double, dpmax);
         QFETCH(int, dn);
-        EntradaDimensionado e = agua50(kSinLimite, dpmax);
+        EntradaDimensionado e = agua50(1000, dpmax);
         e.rugosidad = 30;
         const Dimensionado d = dimensionar(e);
         QCOMPARE(d.filas.first().tuberia.dn, 6);
         QVERIFY(!d.filas.first().f && !d.filas.first().perdida);
         QVERIFY(d.filas.at(1).f);
+        QVERIFY(!d.filas.first().cumple());
         QCOMPARE(dnElegido(d), dn);
         QCOMPARE(celdasDimensionado(d.filas.first(), Lengua::Ingles).mid(4, 2),
                  (QStringList{QString(), QString()}));
@@ -246,7 +269,7 @@ class TestSizing : public QObject {
         QTest::addColumn<int>("dn");
         QTest::addColumn<int>("motivo"); // -1: none
         namespace n = dimensionado;
-        QTest::newRow("limits empty") << n::VmaxDim << "" << 6 << -1;
+        QTest::newRow("limits empty: no pick") << n::VmaxDim << "" << -1 << -1;
         QTest::newRow("vmax 2") << n::VmaxDim << "2" << 100 << -1;
         QTest::newRow("dpmax 0,5") << n::DPmaxDim << "0,5" << 90 << -1;
         QTest::newRow("dpmax unreadable")

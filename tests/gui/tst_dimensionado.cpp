@@ -109,7 +109,7 @@ class TestDimensionado : public PruebaGui {
         QTest::newRow("drop 0,6")                << ""    << "0,6"  << "3\" Sch 40 — 2,10 m/s";
         QTest::newRow("drop 0,25")               << ""    << "0,25" << "4\" Sch 40 — 1,22 m/s";
         QTest::newRow("both, 2,5 and 0,6")       << "2.5" << "0.6"  << "3\" Sch 40 — 2,10 m/s";
-        QTest::newRow("no limits: the smallest") << ""    << ""     << "1/8\" Sch 40 — ";
+        QTest::newRow("no limits: no pick")      << ""    << ""     << "Sin criterio no se elige tamaño";
         // clang-format on
     }
     void pick_follows_the_limits_as_the_core_does() {
@@ -119,7 +119,8 @@ class TestDimensionado : public PruebaGui {
         limites(vmax, dpmax);
         QVERIFY2(eleccion().startsWith(pick), qPrintable(eleccion()));
         comoElNucleo();
-        QVERIFY(usable() && !eleccionRoja());
+        const bool elegido = !vmax.isEmpty() || !dpmax.isEmpty();
+        QVERIFY(usable() == elegido && eleccionRoja() == !elegido);
     }
 
     void cells_beyond_a_limit_are_red_data() {
@@ -173,6 +174,7 @@ class TestDimensionado : public PruebaGui {
         QFETCH(QString, campo);
         QFETCH(QString, texto);
         QFETCH(int, filas);
+        limites(QString(), QStringLiteral("0,6"));
         teclear(v, campo, texto);
         QTEST(eleccion(), "motivo");
         QVERIFY(eleccionRoja() && !usable() && tabla()->selectedItems().isEmpty());

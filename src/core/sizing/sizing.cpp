@@ -52,6 +52,12 @@ FilaDimensionado calcularFila(const EntradaDimensionado &e, const TuberiaNormali
                             : colebrookExacto(e.rugosidad, t.interior, r.re);
     if (r.f)
         r.perdida = perdidaDarcy(*r.f, d, e.densidad, r.velocidad) * kMetrosTramo / kPaPorBar;
+    // A flow so large that a result overflows: no factor and no drop rather than "inf".
+    if (!std::isfinite(r.velocidad) || !std::isfinite(r.re) || (r.f && !std::isfinite(*r.f)) ||
+        (r.perdida && !std::isfinite(*r.perdida))) {
+        r.f.reset();
+        r.perdida.reset();
+    }
     r.cumpleVelocidad = !e.velocidadMaxima || r.velocidad <= *e.velocidadMaxima;
     // A size whose drop is unknown cannot be shown to stay within a drop limit.
     r.cumplePerdida = !e.perdidaMaxima || (r.perdida && *r.perdida <= *e.perdidaMaxima);
@@ -91,11 +97,12 @@ Dimensionado dimensionar(const EntradaDimensionado &entrada) {
     d.motivo = validar(entrada);
     if (d.motivo)
         return d;
+    d.sinCriterio = !entrada.velocidadMaxima && !entrada.perdidaMaxima;
     const QList<const TuberiaNormalizada *> &tuberias = tuberiasDe(entrada.norma, entrada.cedula);
     d.filas.reserve(tuberias.size());
     for (const TuberiaNormalizada *t : tuberias) {
         FilaDimensionado fila = calcularFila(entrada, *t);
-        if (!d.elegida && fila.cumple())
+        if (!d.elegida && !d.sinCriterio && fila.cumple())
             d.elegida = d.filas.size();
         d.filas.append(std::move(fila));
     }

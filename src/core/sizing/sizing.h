@@ -33,7 +33,8 @@ struct FilaDimensionado {
     bool cumpleVelocidad = true;   // also true when there is no velocity limit
     bool cumplePerdida = true;     // also true when there is no drop limit
 
-    bool cumple() const { return cumpleVelocidad && cumplePerdida; }
+    // A size whose drop cannot be computed (no root, or an overflow) never meets the limits.
+    bool cumple() const { return perdida && cumpleVelocidad && cumplePerdida; }
 };
 
 // Why an input gives no rows.
@@ -51,6 +52,8 @@ struct Dimensionado {
     QList<FilaDimensionado> filas;    // one per size of the schedule, smallest first
     std::optional<qsizetype> elegida; // index in filas of the smallest size that meets all
     std::optional<MotivoInvalido> motivo;
+    // Neither a velocity nor a drop limit: the rows are listed, but no size is picked.
+    bool sinCriterio = false;
 
     const FilaDimensionado *eleccion() const { return elegida ? &filas.at(*elegida) : nullptr; }
 };
@@ -69,6 +72,8 @@ QString cedulaPorDefecto(NormaTuberia norma);
 // digits, the same in both languages.
 TextoBilingue textoMotivo(MotivoInvalido motivo);
 TextoBilingue textoNingunoCumple();
+// No limit given: no pick, and what to give.
+TextoBilingue textoSinCriterio();
 // `4" Sch 40 — 1,69 m/s, 0,262 bar/100 m`; without the drop when f has no value.
 TextoBilingue textoEleccion(const FilaDimensionado &fila);
 // The line under the table: the pick, that none meets the limits, or why there are no rows.

@@ -57,6 +57,13 @@ TextoBilingue textoNingunoCumple() {
             QStringLiteral("No size meets the criteria")};
 }
 
+TextoBilingue textoSinCriterio() {
+    return {QStringLiteral("Sin criterio no se elige tamaño: indique una velocidad o una pérdida "
+                           "máxima, o elija un servicio"),
+            QStringLiteral("No criterion, no pick: give a maximum velocity or drop, or choose a "
+                           "service")};
+}
+
 QString describirEleccion(const TuberiaNormalizada &t, const QString &velocidad,
                           const std::optional<QString> &perdida) {
     QString texto = QStringLiteral("%1 — %2 m/s").arg(designacionTuberia(t), velocidad);
@@ -78,7 +85,7 @@ TextoBilingue textoResultado(const Dimensionado &d) {
         return textoMotivo(*d.motivo);
     if (const FilaDimensionado *f = d.eleccion())
         return textoEleccion(*f);
-    return textoNingunoCumple();
+    return d.sinCriterio ? textoSinCriterio() : textoNingunoCumple();
 }
 
 const QList<ColumnaDimensionado> &columnasDimensionado() {
