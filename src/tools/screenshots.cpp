@@ -8,6 +8,7 @@
 #include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/icons.h"
+#include "app/line_entry.h"
 #include "app/moody_entry.h"
 #include "app/open_windows.h"
 #include "app/pipes_entry.h"
@@ -25,6 +26,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
+#include "line/form_linea.h"
 #include "moody/form_moody.h"
 #include "pipeflow/colebrook.h"
 #include "pipeflow/ejemplo.h"
@@ -325,6 +327,30 @@ void ventanaLineaGas(const QString &sfx) {
     guardar(linea, QStringLiteral("gasline-") + sfx);
 }
 
+// The line and pump: water from an open tank through a 4" suction to the pump, then 3" with an
+// exchanger and a control valve up 15 m to 4 bar a, with the pump's curve and where it runs.
+void ventanaLinea(const QString &sfx) {
+    abrirLinea({QStringLiteral("50"), QStringLiteral("998,2"), QStringLiteral("0,001002"),
+                QStringLiteral("102,26"), QStringLiteral("5"), QStringLiteral("-2"),
+                QStringLiteral("0,045"), QStringLiteral("1,3")});
+    auto *linea = ventanas().existente<FormLinea>();
+    if (!linea) {
+        fallo(QStringLiteral("no line window"));
+        return;
+    }
+    teclear(linea, "PsatLinea", QStringLiteral("0.02339"));
+    teclear(linea, "PInicio", QStringLiteral("1.01325"));
+    teclear(linea, "PFin", QStringLiteral("4"));
+    teclear(linea, "EficienciaBomba", QStringLiteral("0.7"));
+    teclear(linea, "NPSHrLinea", QStringLiteral("3"));
+    teclear(linea, "CurvaBomba", QStringLiteral("0:80; 30:76; 60:66; 90:50"));
+    linea->fijarTramos({{"102,26", "5", "-2", "0,045", "1,3", ""},
+                        {"77,92", "60", "12", "0,045", "4,2", "0,3"},
+                        {"77,92", "20", "3", "0,045", "2", "0,5"}});
+    linea->comboBomba()->setCurrentIndex(2); // after segment 1
+    guardar(linea, QStringLiteral("line-") + sfx);
+}
+
 // The Moody chart with the worked example, with a smooth pipe at Re 1e7, whose root lies below
 // the grid, and with a very rough pipe (ε/D 0,14) at Re 100.000, whose root lies above it: every
 // legend entry shows and the f axis extends above 0,1. The states come from the core
@@ -460,6 +486,7 @@ const QList<Conjunto> &conjuntos() {
         {"gasline", [](const QString &s, bool, const QString &) { ventanaLineaGas(s); }},
         {"moody", [](const QString &s, bool, const QString &i) { ventanasMoody(s, i); }},
         {"water", [](const QString &s, bool, const QString &) { ventanaAguaVapor(s); }},
+        {"line", [](const QString &s, bool, const QString &) { ventanaLinea(s); }},
         {"sizing", [](const QString &s, bool, const QString &) { ventanaDimensionado(s); }},
         {"fittings-2k", [](const QString &s, bool, const QString &) { ventanaAccesorios2K(s); }},
         {"note", [](const QString &s, bool es, const QString &) { notaDeCalculo(s, es); }},

@@ -46,8 +46,10 @@ QList<SeccionCampos> secciones() {
     // The window draws the pump's list and its caption itself.
     bomba.etiqueta.clear();
     bomba.controlUnidad.clear();
-    Campo curva = entrada(CurvaBomba, texto("Curva de la bomba (Q:H; …)", "Pump curve (Q:H; …)"),
-                          "m3/h : m", "pump-curve");
+    Campo curva =
+        entrada(CurvaBomba,
+                texto("Curva de la bomba, Q (m3/h) : H (m); …", "Pump curve, Q (m3/h) : H (m); …"),
+                "", "pump-curve");
     curva.marcas = Caja | EsTexto | LeidaPorPasada | VaciaAlBorrar;
     Campo tramos{.nombre = Tramos,
                  .marcas = Oculto | EsTexto | LeidaPorPasada,

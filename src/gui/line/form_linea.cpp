@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,6 +28,10 @@ namespace l = linea;
 
 // Points of the system curve the chart draws.
 constexpr int kPuntosCurva = 60;
+// Wide enough for the segment table's columns; the curve's box for a few pairs.
+constexpr int kAncho = 1180;
+constexpr int kAlto = 1000;
+constexpr int kAnchoCurva = 300;
 
 const TextoBilingue kSinAgua{
     QStringLiteral("Elija la temperatura y la presión en la ventana de agua y vapor, y pulse de "
@@ -55,9 +60,18 @@ FormLinea::FormLinea(QWidget *parent)
     r->addWidget(rotulo, fila, 0);
     r->addWidget(m_bomba, fila, 1);
     auto *agua = boton(this, "AguaLinea");
-    rejilla(l::SeccionFluido)->addWidget(agua, 0, 3);
+    rejilla(l::SeccionFluido)->addWidget(agua, 1, 3); // beside the density
     connect(agua, &QPushButton::clicked, this, &FormLinea::tomarAgua);
     construirInferior();
+    // A curve of a few points is longer than a number: its box takes the unit's column too.
+    QLineEdit *curva = caja(l::CurvaBomba);
+    int filaCurva = 0, columna = 0, filas = 0, columnas = 0;
+    QGridLayout *rb = rejilla(l::SeccionBomba);
+    rb->getItemPosition(rb->indexOf(curva), &filaCurva, &columna, &filas, &columnas);
+    rb->removeWidget(curva);
+    curva->setFixedWidth(kAnchoCurva);
+    rb->addWidget(curva, filaCurva, 1, 1, 3);
+    resize(kAncho, kAlto);
     const TextoBilingue &bomba = l::tabla().campo(l::BombaTras)->rotulo;
     anadirTextos(
         {{QStringLiteral("EtiquetaBombaTras"), TextoControl::Texto, bomba.espanol, bomba.ingles},
@@ -132,7 +146,11 @@ void FormLinea::tomarDatos(const DatosLinea &d) {
     escribir(l::QLinea, d.caudal);
     escribir(l::DensidadLinea, d.densidad);
     escribir(l::ViscLinea, d.viscosidad);
-    m_tramos->fijarCeldas({{d.dint, d.longitud, d.desnivel, d.rugosidad, d.ktotal, QString()}});
+    fijarTramos({{d.dint, d.longitud, d.desnivel, d.rugosidad, d.ktotal, QString()}});
+}
+
+void FormLinea::fijarTramos(const QList<l::CeldasTramo> &celdas) {
+    m_tramos->fijarCeldas(celdas);
     tramosEditados();
 }
 

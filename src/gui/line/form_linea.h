@@ -3,6 +3,7 @@
 #include "app/line_entry.h"
 #include "app/ventana_tabla.h"
 #include "line/line.h"
+#include "line/line_input.h"
 
 #include <optional>
 
@@ -25,6 +26,8 @@ class FormLinea : public VentanaTabla {
     // The pipe window's fluid and a first segment, into a window that has no segment yet.
     void tomarDatos(const DatosLinea &d);
     void cargarParte(const caso::Ventana &v) override;
+    // The segments' inputs replaced, as if typed.
+    void fijarTramos(const QList<linea::CeldasTramo> &celdas);
 
     // The last calculation's result, for tests and benchmarks.
     const linea::Resultado &resultado() const { return m_resultado; }

@@ -28,9 +28,12 @@ constexpr double kMargen = 0.08;
 GraficoLinea::GraficoLinea(QWidget *parent) : QChartView(parent) {
     setObjectName(QStringLiteral("CurvaSistema"));
     setRenderHint(QPainter::Antialiasing);
-    setMinimumHeight(260);
+    setMinimumHeight(340);
     auto *grafico = new QChart;
     grafico->legend()->setAlignment(Qt::AlignBottom);
+    // The program's decimal comma on the axes, whatever the machine's locale.
+    grafico->setLocalizeNumbers(true);
+    grafico->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     m_sistema = new QLineSeries(grafico);
     m_bomba = new QLineSeries(grafico);
     m_diseno = new QScatterSeries(grafico);
@@ -44,6 +47,8 @@ GraficoLinea::GraficoLinea(QWidget *parent) : QChartView(parent) {
     m_operacion->setMarkerSize(10);
     m_x = new QValueAxis(grafico);
     m_y = new QValueAxis(grafico);
+    m_x->setLabelFormat(QStringLiteral("%.0f"));
+    m_y->setLabelFormat(QStringLiteral("%.0f"));
     grafico->addAxis(m_x, Qt::AlignBottom);
     grafico->addAxis(m_y, Qt::AlignLeft);
     for (QXYSeries *s :
