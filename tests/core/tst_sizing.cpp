@@ -267,14 +267,26 @@ class TestSizing : public QObject {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("dn");
-        QTest::addColumn<int>("motivo"); // -1: none
+        QTest::addColumn<int>("motivo");    // -1: none
+        QTest::addColumn<QString>("aviso"); // what is wrong with the text, in Spanish
         namespace n = dimensionado;
-        QTest::newRow("limits empty: no pick") << n::VmaxDim << "" << -1 << -1;
-        QTest::newRow("vmax 2") << n::VmaxDim << "2" << 100 << -1;
-        QTest::newRow("dpmax 0,5") << n::DPmaxDim << "0,5" << 90 << -1;
-        QTest::newRow("dpmax unreadable")
-            << n::DPmaxDim << "x" << -1 << int(MotivoInvalido::PerdidaMaxima);
-        QTest::newRow("flow empty") << n::QDim << "" << -1 << int(MotivoInvalido::Caudal);
+        const int caudal = int(MotivoInvalido::Caudal);
+        // clang-format off
+        QTest::newRow("limits empty: no pick") << n::VmaxDim << "" << -1 << -1 << "";
+        QTest::newRow("vmax 2") << n::VmaxDim << "2" << 100 << -1 << "";
+        QTest::newRow("dpmax 0,5") << n::DPmaxDim << "0,5" << 90 << -1 << "";
+        QTest::newRow("dpmax unreadable") << n::DPmaxDim << "x" << -1
+            << int(MotivoInvalido::PerdidaMaxima) << "Pérdida máxima: lleva una unidad o letras; escriba solo el número, en la unidad del campo";
+        QTest::newRow("flow empty") << n::QDim << "" << -1 << caudal << "";
+        QTest::newRow("flow with a point") << n::QDim << "50.5" << -1 << caudal
+            << "Caudal: tiene un punto donde se espera la coma decimal";
+        QTest::newRow("flow with its unit") << n::QDim << "50 m3/h" << -1 << caudal
+            << "Caudal: lleva una unidad o letras; escriba solo el número, en la unidad del campo";
+        QTest::newRow("flow not a number") << n::QDim << "1,8-5" << -1 << caudal
+            << "Caudal: no es un número";
+        QTest::newRow("vmax zero") << n::VmaxDim << "0" << -1
+            << int(MotivoInvalido::VelocidadMaxima) << "Velocidad máxima: debe ser mayor que cero";
+        // clang-format on
     }
     void inputs_from_texts() {
         QFETCH(QString, campo);
@@ -289,6 +301,7 @@ class TestSizing : public QObject {
             dimensionar(entradaDesdeTextos(c, NormaTuberia::AsmeB3610M, QStringLiteral("40")));
         QCOMPARE(d.motivo ? int(*d.motivo) : -1, motivo);
         QCOMPARE(dnElegido(d), dn);
+        QTEST(problemaTextosDimensionado(c).value_or(TextoBilingue{}).espanol, "aviso");
     }
 
     void field_table() {

@@ -161,12 +161,12 @@ class TestDimensionado : public PruebaGui {
         QTest::addColumn<int>("filas");
         // clang-format off
         QTest::newRow("no flow")             << "QDim"        << ""      << "El caudal debe ser un número mayor que cero." << 0;
-        QTest::newRow("zero flow")           << "QDim"        << "0"     << "El caudal debe ser un número mayor que cero." << 0;
-        QTest::newRow("negative density")    << "DensidadDim" << "-5"    << "La densidad debe ser un número mayor que cero." << 0;
-        QTest::newRow("a lone comma")        << "ViscDim"     << ","     << "La viscosidad debe ser un número mayor que cero." << 0;
-        QTest::newRow("negative roughness")  << "RugDim"      << "-1"    << "La rugosidad debe ser un número igual o mayor que cero." << 0;
-        QTest::newRow("zero velocity limit") << "VmaxDim"     << "0"     << "La velocidad máxima, si se da, debe ser mayor que cero." << 0;
-        QTest::newRow("a lone minus")        << "DPmaxDim"    << "-"     << "La pérdida máxima, si se da, debe ser mayor que cero." << 0;
+        QTest::newRow("zero flow")           << "QDim"        << "0"     << "Caudal: debe ser mayor que cero" << 0;
+        QTest::newRow("negative density")    << "DensidadDim" << "-5"    << "Densidad: debe ser mayor que cero" << 0;
+        QTest::newRow("a lone comma")        << "ViscDim"     << ","     << "Viscosidad dinámica: no es un número" << 0;
+        QTest::newRow("negative roughness")  << "RugDim"      << "-1"    << "Rugosidad: no puede ser menor que cero" << 0;
+        QTest::newRow("zero velocity limit") << "VmaxDim"     << "0"     << "Velocidad máxima: debe ser mayor que cero" << 0;
+        QTest::newRow("a lone minus")        << "DPmaxDim"    << "-"     << "Pérdida máxima: no es un número" << 0;
         QTest::newRow("no size meets")       << "VmaxDim"     << "0,001" << "Ningún tamaño cumple los criterios" << 26;
         // clang-format on
     }

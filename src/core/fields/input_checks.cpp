@@ -63,7 +63,7 @@ std::optional<TextoBilingue> problemaNumero(QStringView texto, Requisito requisi
     }
     if (*x >= 0)
         return std::nullopt;
-    return TextoBilingue{QStringLiteral("no puede ser negativo"),
+    return TextoBilingue{QStringLiteral("no puede ser menor que cero"),
                          QStringLiteral("cannot be negative")};
 }
 

@@ -1,5 +1,6 @@
 #include "sizing_fields.h"
 
+#include "fields/input_checks.h"
 #include "fields/numbers.h"
 #include "units/conversionuds.h"
 
@@ -88,6 +89,15 @@ EntradaDimensionado entradaDesdeTextos(const CamposTexto &campos, NormaTuberia n
     e.norma = norma;
     e.cedula = cedula;
     return e;
+}
+
+std::optional<TextoBilingue> problemaTextosDimensionado(const CamposTexto &campos) {
+    for (const Campo &c : tablaDimensionado().campos()) {
+        const Requisito r = c.nombre == RugDim ? Requisito::NoNegativo : Requisito::Positivo;
+        if (const auto motivo = problemaNumero(campos.texto(c.nombre), r))
+            return mensajeCampo(c.rotulo, *motivo);
+    }
+    return std::nullopt;
 }
 
 } // namespace vorlo

@@ -27,4 +27,9 @@ const TablaCampos &tablaDimensionado();
 EntradaDimensionado entradaDesdeTextos(const CamposTexto &campos, NormaTuberia norma,
                                        const QString &cedula);
 
+// What is wrong with the first input whose text cannot be taken ("Caudal: tiene un punto donde se
+// espera la coma decimal"); nullopt when every present text is good (an empty one is judged by
+// dimensionar's reason).
+std::optional<TextoBilingue> problemaTextosDimensionado(const CamposTexto &campos);
+
 } // namespace vorlo

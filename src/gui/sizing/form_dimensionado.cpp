@@ -297,7 +297,10 @@ void FormDimensionado::pintarFila(int fila, const FilaDimensionado &f, const QSt
 }
 
 void FormDimensionado::escribirEleccion() {
-    const QString t = textoResultado(m_resultado).en(m_lengua);
+    // A text that cannot be taken is named with what is wrong in it, not only that it is wrong.
+    const auto problema =
+        m_resultado.motivo ? problemaTextosDimensionado(*this) : std::optional<TextoBilingue>();
+    const QString t = problema.value_or(textoResultado(m_resultado)).en(m_lengua);
     if (m_eleccion->text() != t)
         m_eleccion->setText(t);
     // A reason or "none meets" stands out in red.
