@@ -23,9 +23,10 @@ const QString kUso = QStringLiteral(
     "states how the results were computed. Fields the window hides are left out: the viscosity\n"
     "not chosen and, in gases mode, the length, the elevation and the totals over the length.\n"
     "--csv prints one CSV table for one or more files: the header file,CheckExacto and the\n"
-    "names of the fields shown in any row, then one row per file with the values as the window\n"
-    "shows them (empty where that file's window hides the field). A file that cannot be read\n"
-    "gets its message on standard error; the others are still printed.\n"
+    "names of the fields shown in any row, each quantity followed by NAME_number [UNIT], then\n"
+    "one row per file with the values as the window shows them and each quantity again with a\n"
+    "decimal point and no grouping (empty where that file's window hides the field). A file\n"
+    "that cannot be read gets its message on standard error; the others are still printed.\n"
     "--lang chooses the language of the notes (default: en). --exact computes every result\n"
     "from the exact Colebrook friction factor and unrounded values, --defined in the defined\n"
     "mode; without either a case keeps the mode it was saved in, and a results file takes the\n"
@@ -87,18 +88,36 @@ QStringList columnas(const QList<FilaCsv> &filas) {
     return l;
 }
 
+// Whether a field holds a quantity, which gets a column of its own with a decimal point: a
+// reader takes "124.261" for 124,261 and cannot read "3.700.541" at all.
+bool esCantidad(const Campo &campo) {
+    return campo.rol != Rol::Nota && !campo.tiene(EsTexto);
+}
+
 void imprimirCsv(QTextStream &salida, const QList<FilaCsv> &filas) {
     if (filas.isEmpty())
         return;
     const QStringList nombres = columnas(filas);
+    const TablaCampos &tabla = tuberia::campos();
     salida << "file," << tuberia::CheckExacto;
-    for (const QString &n : nombres)
+    for (const QString &n : nombres) {
         salida << ',' << n;
+        if (const Campo *c = tabla.campo(n); c && esCantidad(*c))
+            salida << ','
+                   << informe::valorCsv(n + QStringLiteral("_number") +
+                                        (c->unidad.isEmpty()
+                                             ? QString()
+                                             : QStringLiteral(" [%1]").arg(c->unidad)));
+    }
     salida << '\n';
     for (const FilaCsv &f : filas) {
         salida << informe::valorCsv(f.archivo) << ',' << informe::valorCsv(f.modo);
-        for (const QString &n : nombres)
-            salida << ',' << informe::valorCsv(f.valores.value(n));
+        for (const QString &n : nombres) {
+            const QString valor = f.valores.value(n);
+            salida << ',' << informe::valorCsv(valor);
+            if (const Campo *c = tabla.campo(n); c && esCantidad(*c))
+                salida << ',' << informe::valorCsv(informe::numeroCsv(valor));
+        }
         salida << '\n';
     }
 }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <cmath>
 
 using namespace vorlo;
 using namespace vorlo::cli;
@@ -41,6 +42,58 @@ const QByteArray kEjemplo = "True\r\nFalse\r\n36\r\n998\r\nTrue\r\nFalse\r\n0,00
                             "\r\n\r\n0,05\r\n\r\n100\r\n5\r\n2\r\n";
 
 using Salida = prueba::Resultado;
+
+// calc's fields that hold no quantity: the file, the mode and the notes.
+const QStringList kNoCantidades = {"file", "CheckExacto", "laminarturbulento", "Labelffriccion",
+                                   "Labelfexacta"};
+
+// A window's number as a reader takes it, by the test's own hand: no grouping, a decimal point,
+// a leading zero.
+QString conPunto(const QString &texto) {
+    QString t = QString(texto).remove('.').replace(',', '.');
+    return t.startsWith('.') ? '0' + t : t;
+}
+
+// The cells of a CSV line, quotes taken off.
+QStringList celdasCsv(const QString &linea) {
+    QStringList celdas{QString()};
+    bool entreComillas = false;
+    for (const QChar c : linea) {
+        if (c == '"')
+            entreComillas = !entreComillas;
+        else if (c == ',' && !entreComillas)
+            celdas << QString();
+        else
+            celdas.last() += c;
+    }
+    return celdas;
+}
+
+// A header with each quantity followed by its number column, NAME_number [UNIT].
+QString conNumeros(const QString &cabecera) {
+    const QHash<QString, QString> unidades = {{"Qproceso", "m3/h"},
+                                              {"dproceso", "kg/m3"},
+                                              {"vdinamica", "Pa · s"},
+                                              {"Vcinematica", "m2/s"},
+                                              {"dint", "mm"},
+                                              {"Vproceso", "m/s"},
+                                              {"Rugosidad", "mm"},
+                                              {"DP", "kPa/m"},
+                                              {"DPbar", "bar/m"},
+                                              {"L", "m"},
+                                              {"Desnivel", "m"},
+                                              {"DPtotalm", "m"},
+                                              {"DPbarTotal", "bar"},
+                                              {"PerdidaAccesorios", "bar"},
+                                              {"PcargaTuberiaYaccesorios", "bar"}};
+    QStringList l;
+    for (const QString &n : cabecera.split(',')) {
+        l << n;
+        if (!kNoCantidades.contains(n))
+            l << n + "_number" + (unidades.contains(n) ? " [" + unidades.value(n) + "]" : "");
+    }
+    return l.join(',');
+}
 
 // Runs a command as main() does: looked up in the command table by its name.
 Salida ejecutar(const char *nombre, const QStringList &argumentos) {
@@ -267,7 +320,7 @@ class TestCaseCommands : public QObject {
         const Salida s = ejecutar("calc", archivos + QStringList{"--csv"});
         QCOMPARE(s.codigo, ilegibles ? 3 : 0);
         QCOMPARE(s.errores.count("vorlo calc: The file \"nada."), ilegibles);
-        QString esperado = cabecera.isEmpty() ? QString() : cabecera + '\n';
+        QString esperado = cabecera.isEmpty() ? QString() : conNumeros(cabecera) + '\n';
         for (const QString &archivo : archivos) {
             if (archivo.startsWith("nada"))
                 continue;
@@ -276,11 +329,41 @@ class TestCaseCommands : public QObject {
                 textos.insert(l.section('\t', 0, 0), l.section('\t', 1, 1));
             textos.insert("file", archivo);
             QStringList celdas;
-            for (const QString &n : cabecera.split(','))
+            for (const QString &n : cabecera.split(',')) {
                 celdas << informe::valorCsv(textos.value(n));
+                // Each quantity again as a reader takes it: no grouping, a decimal point.
+                if (!kNoCantidades.contains(n))
+                    celdas << conPunto(textos.value(n));
+            }
             esperado += celdas.join(',') + '\n';
         }
         QCOMPARE(s.salida, esperado);
+    }
+
+    // The number columns' names carry the unit; the values read as numbers: Re = 998 · 1,2732 ·
+    // 0,1 / 0,001 = 127.065,4 and V = 36 / 3600 / (π · 0,05²) = 1,27324 m/s, by hand.
+    void csv_numbers_read_as_numbers_data() {
+        QTest::addColumn<QString>("columna");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<double>("tolerancia");
+        QTest::newRow("flow") << "Qproceso_number [m3/h]" << 36.0 << 0.0;
+        QTest::newRow("velocity") << "Vproceso_number [m/s]" << 1.27324 << 1e-4;
+        QTest::newRow("Reynolds, grouped in the window") << "Re_number" << 127065.4 << 1.0;
+        QTest::newRow("roughness") << "Rugosidad_number [mm]" << 0.05 << 0.0;
+    }
+    void csv_numbers_read_as_numbers() {
+        QFETCH(QString, columna);
+        QFETCH(double, valor);
+        QFETCH(double, tolerancia);
+        const QStringList lineas = ejecutar("calc", {"ejemplo.vrq", "--csv"}).lineas();
+        QCOMPARE(lineas.size(), 2);
+        const qsizetype i = lineas[0].split(',').indexOf(columna);
+        QVERIFY2(i > 0, qPrintable(lineas[0]));
+        const QStringList celdas = celdasCsv(lineas[1]);
+        bool ok = false;
+        const double leido = celdas.value(i).toDouble(&ok);
+        QVERIFY2(ok, qPrintable(celdas.value(i)));
+        QVERIFY2(std::fabs(leido - valor) <= tolerancia, qPrintable(celdas.value(i)));
     }
 
     void calc_exits_4_when_its_output_cannot_be_written() {
