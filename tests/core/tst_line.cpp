@@ -1,6 +1,7 @@
 #include "line/line.h"
 #include "line/line_fields.h"
 #include "line/line_input.h"
+#include "report/report_line.h"
 
 #include <QTest>
 #include <cmath>
@@ -253,6 +254,35 @@ class TestLine : public QObject {
         QVERIFY(cerca(ultimo.bomba->pDescarga, 4.0, 1e-15));
         QVERIFY(cerca(ultimo.bomba->pSuccion, d.pInicio - 3.19330469806));
         QVERIFY(cerca(ultimo.bomba->tdh, primero.bomba->tdh));
+    }
+
+    // The note's section from the case's part: the pump's results, one table a segment, the
+    // method; a part with a fault says why and lists no result.
+    void note_section() {
+        vorlo::caso::Ventana parte;
+        parte.textos = {{QLinea, "50"},
+                        {DensidadLinea, "998,2"},
+                        {ViscLinea, "0,001002"},
+                        {PInicio, "1,01325"},
+                        {PFin, "4"},
+                        {BombaTras, "1"},
+                        {Tramos, "102,26;5;-2;0,045;1,3;\n77,92;60;12;0,045;4,2;0,3\n"
+                                 "77,92;20;3;0,045;2;0,5"}};
+        const auto a = vorlo::informe::anexoLinea(parte, vorlo::Lengua::Ingles);
+        QVERIFY(a);
+        QStringList titulos, valores;
+        for (const vorlo::informe::Seccion &s : a->secciones) {
+            titulos << s.titulo;
+            for (const vorlo::informe::Fila &f : s.filas)
+                valores << f.campo + "=" + f.valor;
+        }
+        QVERIFY(titulos.contains("Segment 3") && !titulos.contains("Segment 4"));
+        QVERIFY(valores.contains("AlturaBomba=63,13"));
+        QVERIFY(a->metodo.last().linea().endsWith("= 8,5834 kW"));
+        parte.textos[Tramos] = "0;5";
+        const auto b = vorlo::informe::anexoLinea(parte, vorlo::Lengua::Espanol);
+        QVERIFY(b->caso.contains("Tramo 1: «D. interior» debe ser mayor que 0"));
+        QVERIFY(b->metodo.isEmpty());
     }
 
     void window_texts_data() {

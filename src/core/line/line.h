@@ -32,17 +32,17 @@ struct PuntoCurva {
 };
 
 struct Datos {
-    std::optional<double> q; // empty: solve for the flow between P_start and P_end
+    std::optional<double> q{}; // empty: solve for the flow between P_start and P_end
     double densidad = 0;
     double viscosidad = 0;
-    std::optional<double> psat; // bar a, for the NPSH only
-    double pInicio = 0;         // bar a at the source's liquid surface, or the line's inlet
-    std::optional<double> pFin; // bar a
-    QList<Tramo> tramos;
-    std::optional<int> bombaTras;     // the pump sits after this many segments
-    std::optional<double> eficiencia; // 0 < eta <= 1
-    std::optional<double> npshr;      // m
-    QList<PuntoCurva> curvaBomba;     // empty, or two or more increasing flows
+    std::optional<double> psat{}; // bar a, for the NPSH only
+    double pInicio = 0;           // bar a at the source's liquid surface, or the line's inlet
+    std::optional<double> pFin{}; // bar a
+    QList<Tramo> tramos{};
+    std::optional<int> bombaTras{};     // the pump sits after this many segments
+    std::optional<double> eficiencia{}; // 0 < eta <= 1
+    std::optional<double> npshr{};      // m
+    QList<PuntoCurva> curvaBomba{};     // empty, or two or more increasing flows
 };
 
 // Why a line has no result: the first fault found, in the order listed.
@@ -83,15 +83,15 @@ struct EstadoTramo {
 };
 
 struct Bomba {
-    double pSuccion = 0;                 // bar a
-    double pDescarga = 0;                // bar a
-    double dp = 0;                       // bar
-    double tdh = 0;                      // m
-    std::optional<double> npsha;         // m, with P_sat
-    std::optional<double> margen;        // NPSHa - NPSHr, m, with both
-    double potenciaHidraulica = 0;       // kW
-    std::optional<double> potenciaEje;   // kW, with an efficiency
-    std::optional<PuntoCurva> operacion; // where the pump curve meets the system curve
+    double pSuccion = 0;                   // bar a
+    double pDescarga = 0;                  // bar a
+    double dp = 0;                         // bar
+    double tdh = 0;                        // m
+    std::optional<double> npsha{};         // m, with P_sat
+    std::optional<double> margen{};        // NPSHa - NPSHr, m, with both
+    double potenciaHidraulica = 0;         // kW
+    std::optional<double> potenciaEje{};   // kW, with an efficiency
+    std::optional<PuntoCurva> operacion{}; // where the pump curve meets the system curve
 };
 
 struct Resultado {
@@ -105,8 +105,8 @@ struct Resultado {
     double dpEquipos = 0;
     double dpTotal = 0;
     double pFin = 0; // bar a: computed, or the one given with a pump
-    QList<EstadoTramo> tramos;
-    std::optional<Bomba> bomba;
+    QList<EstadoTramo> tramos{};
+    std::optional<Bomba> bomba{};
     // Some node's pressure is at or below zero absolute (or below P_sat when it is given): the
     // line cannot run as computed.
     bool presionImposible = false;

@@ -9,6 +9,7 @@
 #include "gasline/gas_line_notes.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipes/pipe_sizes.h"
+#include "report/report_line.h"
 #include "report/report_valve.h"
 #include "water/water_fields.h"
 
@@ -278,6 +279,9 @@ void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<Or
         anexoLineaGas(inf, v.value(caso::LineaGas));
     if (v.contains(caso::Valvula))
         if (auto a = anexoValvula(v.value(caso::Valvula), inf.lengua()))
+            inf.anexos.append(*a);
+    if (v.contains(caso::LineaBomba))
+        if (auto a = anexoLinea(v.value(caso::LineaBomba), inf.lengua()))
             inf.anexos.append(*a);
 }
 
