@@ -37,7 +37,9 @@ QString unidadLinea(const Campo &c) {
 
 QString descripcion(const Campo &c) {
     const QString u = unidadLinea(c);
-    return c.rotulo.ingles + (u.isEmpty() ? QString() : QStringLiteral(", ") + u) +
+    QString r = c.rotulo.ingles;
+    r.replace(QStringLiteral("empty:"), QStringLiteral("default"));
+    return r + (u.isEmpty() ? QString() : QStringLiteral(", ") + u) +
            QStringLiteral(", with a decimal point.");
 }
 

@@ -77,14 +77,23 @@ void pasosGas(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoValvul
 
 void pasosFinales(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoValvula &r,
                   Lengua l) {
-    if (r.fp)
+    if (r.fp) {
+        const double dv = *d.d;
+        const double b1 = std::pow(dv / d.d1.value_or(dv), 2),
+                     b2 = std::pow(dv / d.d2.value_or(dv), 2);
+        const double suma =
+            0.5 * (1 - b1) * (1 - b1) + (1 - b2) * (1 - b2) + (1 - b1 * b1) - (1 - b2 * b2);
         m.prepend({t(l, "Factor de geometría de la tubería", "Piping geometry factor"),
                    QStringLiteral("FP = 1/√(1 + Σζ/N2·(Kv/d²)²)"),
-                   QStringLiteral("d = %1 mm, D1 = %2 mm, D2 = %3 mm")
-                       .arg(n(*d.d), n(d.d1.value_or(*d.d)), n(d.d2.value_or(*d.d))),
+                   QStringLiteral("1/√(1 + %1/0,0016·(%2/%3²)²)").arg(n(suma), n(r.kv), n(dv)),
                    n(*r.fp),
-                   t(l, "Σζ = ζ1 + ζ2 + ζB1 − ζB2; Kv recalculado hasta que se asienta",
-                     "Σζ = ζ1 + ζ2 + ζB1 − ζB2; Kv recomputed until it settles")});
+                   t(l,
+                     "Σζ = ζ1 + ζ2 + ζB1 − ζB2 (D1 = %1 mm, D2 = %2 mm); Kv recalculado hasta "
+                     "que se asienta",
+                     "Σζ = ζ1 + ζ2 + ζB1 − ζB2 (D1 = %1 mm, D2 = %2 mm); Kv recomputed until it "
+                     "settles")
+                       .arg(n(d.d1.value_or(dv)), n(d.d2.value_or(dv)))});
+    }
     if (r.rev)
         m.append({t(l, "Reynolds de la válvula", "Valve Reynolds number"),
                   QStringLiteral("Rev = N4·Fd·Q/(ν·√(Kv·FL))·(FL²·Kv²/(N2·d⁴) + 1)^¼"), QString(),
