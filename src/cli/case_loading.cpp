@@ -1,7 +1,7 @@
 #include "case_loading.h"
 
 #include "fields/language.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -4,7 +4,7 @@
 #include "cases/case_file.h"
 #include "fittings/fittings_fields.h"
 #include "pipeflow/ejemplo.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 #include "water/water_fields.h"
 
 #include "../support/cli_fixture.h"

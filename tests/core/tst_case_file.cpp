@@ -13,7 +13,7 @@
 
 using namespace vorlo;
 using namespace vorlo::caso;
-using resultados::ErrorArchivo;
+using archivos::ErrorArchivo;
 using Causa = ErrorArchivo::Causa;
 namespace g = vorlo::gas;
 namespace lg = vorlo::lineagas::campos;

@@ -6,7 +6,7 @@
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 #include "report/report.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 #include "report/report_windows.h"
 #include "water/water_fields.h"
 #include "water/water_state.h"
@@ -268,7 +268,7 @@ class TestReportNote : public QObject {
         QCOMPARE(contextoDeCaso(c, tubo).cabecera.textos, h.textos);
         QByteArray malo = caso::contenido(c);
         malo.replace("A. P\xc3\xa9rez", "A.\\u0007");
-        QVERIFY(std::holds_alternative<resultados::ErrorArchivo>(caso::interpretar(malo)));
+        QVERIFY(std::holds_alternative<archivos::ErrorArchivo>(caso::interpretar(malo)));
     }
 
     // The other windows a case holds: each computed again from its inputs, with its warnings.

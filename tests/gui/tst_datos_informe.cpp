@@ -12,7 +12,7 @@
 #include "pipeflow/form_reynolds.h"
 #include "report/report.h"
 #include "report/report_actions.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 #include "reportdetails/form_datos_informe.h"
 #include "water/form_agua_vapor.h"
 #include "water/water_fields.h"

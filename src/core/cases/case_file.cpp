@@ -1,17 +1,19 @@
 #include "case_file.h"
 
+#include "cases/report_header.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "files/safe_save.h"
 #include "fittings/fitting_rows.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/k_factors.h"
 #include "fittings/k_metodos.h"
 #include "gas/gas_fields.h"
-#include "gaspipe/gas_pipe_fields.h"
+#include "gas/gas_state.h"
 #include "gasline/gas_line_fields.h"
+#include "gaspipe/gas_pipe_fields.h"
+#include "line/line_fields.h"
 #include "pipeflow/pipe_fields.h"
-#include "report/report_header.h"
-#include "results/results_io.h"
 #include "valve/valve_fields.h"
 #include "water/water_fields.h"
 
@@ -24,7 +26,7 @@ namespace vorlo::caso {
 
 namespace {
 
-using resultados::ErrorArchivo;
+using archivos::ErrorArchivo;
 using Causa = ErrorArchivo::Causa;
 
 const QString kClaveFormato = QStringLiteral("format");
@@ -56,6 +58,13 @@ Esquema desdeTabla(const QString &clave, const TablaCampos &tabla,
             e.elecciones.insert(c.nombre, claves);
         }
     }
+    return e;
+}
+
+Esquema conIniciales(Esquema e, QString (*inicial)(const QString &)) {
+    for (auto it = e.textos.cbegin(); it != e.textos.cend(); ++it)
+        if (const QString t = inicial(it.key()); !t.isEmpty())
+            e.iniciales.insert(it.key(), t);
     return e;
 }
 
@@ -96,10 +105,12 @@ QList<Esquema> construirEsquemas() {
             Tuberia, tuberia::campos(),
             [](const Campo &c) { return entrada(c) && (c.tiene(Caja) || c.tiene(EsTexto)); }),
         esquemaAccesorios(),
-        desdeTabla(Gas, gas::tabla(), entrada),
+        conIniciales(desdeTabla(Gas, gas::tabla(), entrada), &gas::textoInicial),
         // Solving for P2 or for the flow, and with f given or not, turns results into inputs.
         desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
         desdeTabla(Agua, agua::camposAgua(), entrada),
+        // The segments are one text, a line each.
+        desdeTabla(LineaBomba, linea::tabla(), entrada),
         desdeTabla(Gasoducto, gasoducto::campos::tabla(), entrada),
         desdeTabla(Valvula, valvula::camposValvula(), entrada),
         // The calculation note's header: free texts, line breaks allowed in the remarks.
@@ -178,6 +189,9 @@ std::variant<Ventana, ErrorArchivo> ventanaDe(const Esquema &e, const QJsonValue
             return textoRechazado(e, it.key(), ruta, texto);
         v.textos.insert(it.key(), texto);
     }
+    for (auto it = e.iniciales.cbegin(); it != e.iniciales.cend(); ++it)
+        if (!v.textos.contains(it.key()))
+            v.textos.insert(it.key(), it.value());
     return v;
 }
 
@@ -188,9 +202,12 @@ std::optional<ErrorArchivo> cabecera(const QJsonObject &o) {
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
         version.toDouble() < 1)
         return fallo(Causa::TipoNoValido, kClaveVersion);
-    if (version.toDouble() > kVersion)
-        return fallo(Causa::VersionNueva, {},
-                     version.toDouble() > 1e9 ? 1000000000 : version.toInt());
+    if (version.toDouble() > kVersion) {
+        ErrorArchivo e =
+            fallo(Causa::VersionNueva, {}, version.toDouble() > 1e9 ? 1000000000 : version.toInt());
+        e.lineas = kVersion; // the newest version this program reads
+        return e;
+    }
     const QJsonValue idioma = o.value(kClaveIdioma);
     if (!idioma.isUndefined() && idioma != kEs && idioma != kEn)
         return fallo(Causa::TipoNoValido, kClaveIdioma);
@@ -279,11 +296,11 @@ std::variant<Caso, ErrorArchivo> interpretar(const QByteArray &bytes) {
 }
 
 std::optional<ErrorArchivo> guardar(const QString &ruta, const Caso &c) {
-    return resultados::guardarBytes(ruta, contenido(c));
+    return archivos::guardarBytes(ruta, contenido(c));
 }
 
 std::variant<Caso, ErrorArchivo> leer(const QString &ruta) {
-    auto bytes = resultados::leerBytes(ruta, Causa::CasoDemasiadoGrande);
+    auto bytes = archivos::leerBytes(ruta, Causa::CasoDemasiadoGrande);
     if (auto *e = std::get_if<ErrorArchivo>(&bytes))
         return *e;
     auto c = interpretar(std::get<QByteArray>(bytes));

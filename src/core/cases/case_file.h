@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
-#include "results/results_file.h"
+#include "files/file_error.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,6 +32,7 @@ inline const QString Accesorios = QStringLiteral("fittings");
 inline const QString Gas = QStringLiteral("gas");
 inline const QString LineaGas = QStringLiteral("gasLine");
 inline const QString Agua = QStringLiteral("water");
+inline const QString LineaBomba = QStringLiteral("line");
 inline const QString Gasoducto = QStringLiteral("gasPipe");
 inline const QString Valvula = QStringLiteral("valve");
 inline const QString Informe = QStringLiteral("report");
@@ -57,6 +58,9 @@ struct Esquema {
     QMap<QString, QStringList> elecciones;
     // The captions the window shows beside its texts, for messages.
     QMap<QString, TextoBilingue> rotulos{};
+    // The texts a freshly opened window holds where they are not empty: a part that leaves one
+    // out gets it, so that the window and the note compute from the same inputs.
+    QMap<QString, QString> iniciales{};
 };
 // Every window's schema, built from the calculators' field tables.
 const QList<Esquema> &esquemas();
@@ -75,11 +79,11 @@ QByteArray contenido(const Caso &c);
 // Reads a case's bytes, all or nothing: a file that is not JSON, not a case, made by a newer
 // version, with a value of the wrong type or a text its field would not hold is refused with
 // the cause (and the key it concerns). Unknown keys are ignored; a missing one is left out.
-std::variant<Caso, resultados::ErrorArchivo> interpretar(const QByteArray &bytes);
+std::variant<Caso, archivos::ErrorArchivo> interpretar(const QByteArray &bytes);
 
 // The safe save of the results file (a temporary file, then renamed into place).
-std::optional<resultados::ErrorArchivo> guardar(const QString &ruta, const Caso &c);
-std::variant<Caso, resultados::ErrorArchivo> leer(const QString &ruta);
+std::optional<archivos::ErrorArchivo> guardar(const QString &ruta, const Caso &c);
+std::variant<Caso, archivos::ErrorArchivo> leer(const QString &ruta);
 
 // Whether a path names a case (by its extension) rather than a results file.
 bool esCaso(const QString &ruta);

@@ -5,7 +5,7 @@
 #include "fittings/k_metodos.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_fields.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 #include "report/report_texts.h"
 
 #include <QDateTime>

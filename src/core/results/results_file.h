@@ -2,6 +2,7 @@
 
 #include "fields/field_texts.h"
 #include "fields/language.h"
+#include "files/file_error.h"
 
 #include <QByteArray>
 #include <QList>
@@ -43,53 +44,7 @@ struct Resultados {
     bool operator==(const Resultados &) const = default;
 };
 
-// What a failed save or open reports: the cause, the path and, where it applies, the line or
-// the number of lines found.
-struct ErrorArchivo {
-    enum class Causa {
-        NombreVacio,
-        NombreNoValido,
-        EsCarpeta,
-        NoEsArchivo,
-        CarpetaInexistente,
-        NoEsCarpeta,
-        CarpetaSoloLectura,
-        ArchivoSoloLectura,
-        NoSePuedeCrear,
-        Escritura,
-        Sustitucion,
-        NoExiste,
-        Lectura,
-        DemasiadoGrande,
-        NumeroLineas,
-        OpcionNoValida,
-        ParImposible,
-        // A case file (.vorlo).
-        CasoDemasiadoGrande,
-        NoEsJson,
-        NoEsCaso,
-        VersionNueva,  // `linea`: the version the file says
-        TipoNoValido,  // `detalle`: the key
-        TextoNoValido, // `detalle`: the key
-    };
-    enum class Operacion { Guardar, Abrir };
-
-    Causa causa;
-    Operacion operacion;
-    QString ruta;
-    int linea = 0;     // OpcionNoValida: the line; ParImposible: the first line of the pair
-    int lineas = 0;    // NumeroLineas: how many lines the file has
-    QString detalle{}; // TipoNoValido, TextoNoValido: the key in the file
-    // TextoNoValido: the field's caption (empty when it has none), the text refused, and what
-    // the field takes instead.
-    enum class Espera { Numero, Eleccion, Texto };
-    TextoBilingue rotulo{};
-    QString valor{};
-    Espera espera = Espera::Texto;
-
-    // The message for the user: Spanish for "ESPAÑOL", English otherwise.
-    QString texto(const QString &idioma) const;
-};
+using archivos::ErrorArchivo;
 
 // The values to save, read from the pipe flow window's options and fields.
 Resultados leerDe(const CamposTexto &campos);

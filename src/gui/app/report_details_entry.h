@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_header.h"
+#include "cases/report_header.h"
 
 #include <QString>
 

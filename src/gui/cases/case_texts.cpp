@@ -1,6 +1,6 @@
 #include "case_texts.h"
 
-#include "report/report_header.h"
+#include "cases/report_header.h"
 
 namespace vorlo::textosCaso {
 

@@ -2,7 +2,7 @@
 
 #include "fields/field_texts.h"
 #include "fields/language.h"
-#include "report/report_header.h"
+#include "cases/report_header.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "form_datos_informe_texts.h"
 
-#include "report/report_header.h"
+#include "cases/report_header.h"
 
 namespace vorlo {
 

@@ -1,6 +1,6 @@
 #include "report_html.h"
 
-#include "report/report_header.h"
+#include "cases/report_header.h"
 #include "report/report_pdf.h"
 
 namespace vorlo::informe {
