@@ -1,0 +1,33 @@
+# The core library is a ladder: a folder includes only folders below it. Run by CTest with
+# -DRAIZ=<source dir>; fails naming every include that reaches up, and every folder that is not
+# on the ladder (a new one must be placed).
+set(escalera fields files units catalogues pipes flowlimits pipeflow fittings gas water sizing
+             gasline line valve gaspipe cases results report)
+file(GLOB_RECURSE fuentes "${RAIZ}/src/core/*.h" "${RAIZ}/src/core/*.cpp")
+set(faltas 0)
+foreach(f IN LISTS fuentes)
+  file(RELATIVE_PATH rel "${RAIZ}/src/core" "${f}")
+  string(REGEX MATCH "^[^/]+" carpeta "${rel}")
+  if(carpeta STREQUAL rel)
+    continue() # the library's own files at its root
+  endif()
+  list(FIND escalera "${carpeta}" nivel)
+  if(nivel EQUAL -1)
+    message(SEND_ERROR "${rel}: the folder ${carpeta} has no place on the ladder")
+    math(EXPR faltas "${faltas} + 1")
+    continue()
+  endif()
+  file(STRINGS "${f}" lineas REGEX "^#include \"[a-z0-9_]+/")
+  foreach(l IN LISTS lineas)
+    string(REGEX REPLACE "^#include \"([a-z0-9_]+)/.*" "\\1" otra "${l}")
+    list(FIND escalera "${otra}" otroNivel)
+    if(otroNivel GREATER nivel)
+      message(SEND_ERROR "${rel} includes ${otra}/, which is above ${carpeta}/")
+      math(EXPR faltas "${faltas} + 1")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH fuentes n)
+if(faltas EQUAL 0)
+  message(STATUS "core ladder: ${n} files, no include reaches up")
+endif()
