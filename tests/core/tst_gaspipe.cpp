@@ -3,6 +3,7 @@
 #include "gaspipe/gas_pipe_fields.h"
 #include "gaspipe/gas_pipe_notes.h"
 #include "gaspipe/gas_pipe_window.h"
+#include "pipeflow/pipe_erosional.h"
 
 #include <QTest>
 #include <cmath>
@@ -113,6 +114,16 @@ class TestGasPipe : public QObject {
         QVERIFY(std::fabs(c - 343.2) < 0.06);
         QCOMPARE(limites::velocidadErosional(100, 0), std::nullopt);
         QCOMPARE(limites::mach(10, 0), std::nullopt);
+    }
+
+    // The pipe window's Ve from its texts: 1 lb/ft3 gives 100 ft/s with C = 100 (empty C).
+    void pipe_window_erosional() {
+        const QString libra = "16,018463373960138";
+        const auto e = tuberia::erosionalDe(libra, "31", "");
+        QVERIFY(e.ve && relativo(*e.ve, 30.48) < 1e-12 && e.supera);
+        QVERIFY(!tuberia::erosionalDe(libra, "31", "125").supera); // 38,1 m/s
+        QCOMPARE(tuberia::erosionalDe("", "31", "").ve, std::nullopt);
+        QCOMPARE(tuberia::erosionalDe(libra, "31", "0").ve, std::nullopt);
     }
 
     // Velocities, Mach numbers and erosional velocities at both ends, and the warnings they

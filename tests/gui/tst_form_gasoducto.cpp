@@ -4,7 +4,9 @@
 #include "gasline/form_linea_gas.h"
 #include "gaspipe/form_gasoducto.h"
 #include "gaspipe/gas_pipe_fields.h"
+#include "pipeflow/form_reynolds.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -82,6 +84,15 @@ class TestFormGasoducto : public prueba::PruebaGui {
         teclear(v, gp::LGasoducto, "2000");
         QCOMPARE(texto(gp::P2Gasoducto), "8,0000");
         QCOMPARE(nota(), QString());
+    }
+
+    // The pipe window's View menu opens it too.
+    void opens_from_the_pipe_window() {
+        v->close();
+        borrarDiferidos();
+        auto *tuberia = ventanas().mostrar<FormReynolds>();
+        control<QAction>(tuberia, QStringLiteral("Gasoducto"))->trigger();
+        QVERIFY(ventanas().existente<FormGasoducto>()->isVisible());
     }
 
     // Bad input: a message in the window's language, every result emptied.

@@ -4,6 +4,7 @@
 #include "app/case_entry.h"
 #include "app/colours.h"
 #include "app/gasline_entry.h"
+#include "app/gaspipe_entry.h"
 #include "app/globals.h"
 #include "app/hijos.h"
 #include "app/icons.h"
@@ -21,6 +22,7 @@
 #include "app/windows.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
+#include "pipeflow/form_reynolds_erosional.h"
 #include "pipeflow/form_reynolds_tables.h"
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/friccion_exacta.h"
@@ -145,6 +147,7 @@ FormReynolds::FormReynolds(QWidget *parent)
 
     // Initialize.
     CalcularTuberia();
+    anadirErosional(this);
 }
 
 FormReynolds::~FormReynolds() = default;
@@ -182,6 +185,7 @@ void FormReynolds::conectarEventos() {
                                                            : texto(vdinamica)});
     });
     connect(ui->Valvula, &QAction::triggered, this, [] { abrirValvula(); });
+    connect(ui->Gasoducto, &QAction::triggered, this, [] { abrirGasoducto(); });
     connect(ui->CommandDimensionar, &QPushButton::clicked, this,
             &FormReynolds::CommandDimensionar_Click);
     connect(ui->Dimensionado, &QAction::triggered, this, &FormReynolds::CommandDimensionar_Click);

@@ -64,6 +64,7 @@ const QList<TextoControl> &textosFormReynolds() {
              "de esta ventana",
              "Control valve by IEC 60534-2-1 with this window's flow, density and viscosity"},
             {"Valvula", T::Texto, "Válvula de control…", "Control valve…"},
+            {"Gasoducto", T::Texto, "Gasoducto…", "Gas pipeline…"},
             {"CommandDimensionar", T::Texto, "Dimensionar…", "Size…"},
             {"CommandDimensionar", T::Tooltip,
              "La tubería normalizada más pequeña que cumple una velocidad y una pérdida máximas",
