@@ -6,6 +6,7 @@
 #include "pipes_command.h"
 #include "sizing/sizing.h"
 #include "sizing/sizing_fields.h"
+#include "sizing/sizing_services.h"
 
 #include <QCommandLineParser>
 #include <QHash>
@@ -112,6 +113,23 @@ std::optional<QString> leerNumeros(const QCommandLineParser &parser, const QList
     return std::nullopt;
 }
 
+// A service's limits where no limit was given on the line.
+std::optional<QString> aplicarServicio(const QString &clave, QHash<QString, double> &valores) {
+    const ServicioDimensionado *s = servicioDimensionado(clave);
+    if (!s) {
+        QStringList claves;
+        for (const ServicioDimensionado &x : serviciosDimensionado())
+            claves << x.clave;
+        return QStringLiteral("no service '%1'; the services are %2")
+            .arg(clave, claves.join(QStringLiteral(", ")));
+    }
+    if (s->velocidadMaxima && !valores.contains(dimensionado::VmaxDim))
+        valores.insert(dimensionado::VmaxDim, *s->velocidadMaxima);
+    if (s->perdidaMaxima && !valores.contains(dimensionado::DPmaxDim))
+        valores.insert(dimensionado::DPmaxDim, *s->perdidaMaxima);
+    return std::nullopt;
+}
+
 EntradaDimensionado entradaDe(const QHash<QString, double> &v) {
     using namespace dimensionado;
     EntradaDimensionado e;
@@ -184,8 +202,13 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
         linea.anadirAlUso(QLatin1Char(' ') +
                           (o.campo->tiene(Opcional) ? QStringLiteral("[%1]").arg(texto) : texto));
     }
-    parser.addOptions({norma, cedula});
-    linea.anadirAlUso(QStringLiteral(" [--standard <text>] [--schedule <s>]"));
+    const QCommandLineOption servicio(
+        QStringLiteral("service"),
+        QStringLiteral("Typical limits of a service where --vmax or --dpmax is not given "
+                       "(docs/sizing-services.md)."),
+        QStringLiteral("name"));
+    parser.addOptions({norma, cedula, servicio});
+    linea.anadirAlUso(QStringLiteral(" [--standard <text>] [--schedule <s>] [--service <name>]"));
     if (const auto codigo = linea.leer(argumentos, salida, errores))
         return *codigo;
     const auto usoIncorrecto = [&](const QString &mensaje) {
@@ -194,6 +217,9 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
     QHash<QString, double> valores;
     if (const auto error = leerNumeros(parser, opciones, valores))
         return usoIncorrecto(*error);
+    if (parser.isSet(servicio))
+        if (const auto error = aplicarServicio(parser.value(servicio), valores))
+            return usoIncorrecto(*error);
     EntradaDimensionado entrada = entradaDe(valores);
     QString error;
     const auto n = parser.isSet(norma) ? elegirNorma(parser.value(norma), error)

@@ -102,6 +102,12 @@ class TestSizeCommand : public QObject {
                               << "no size meets the criteria";
         QTest::newRow("no limits: no pick")
             << kAgua << 26 << "no pick: a limit is needed (--vmax or --dpmax)";
+        // A service fills the limits (3 m/s, 1 bar/100 m: 3" has 1,033); a limit given wins.
+        QTest::newRow("pump discharge") << kAgua + QStringList{"--service", "pump-discharge"} << 26
+                                        << "pick: 3 1/2\" Sch 40 — 2.18 m/s, 0.495 bar/100 m";
+        QTest::newRow("pump discharge, vmax 2")
+            << kAgua + QStringList{"--service", "pump-discharge", "--vmax", "2"} << 26
+            << "pick: 4\" Sch 40 — 1.69 m/s, 0.262 bar/100 m";
         QTest::newRow("B36.19M: 40S by default")
             << kAgua + QStringList{"--standard", "asme b36.19", "--vmax", "2"} << 23
             << "pick: 4\" Sch 40S — 1.69 m/s, 0.262 bar/100 m";
@@ -149,6 +155,8 @@ class TestSizeCommand : public QObject {
         QTest::newRow("unknown schedule")
             << kAgua + QStringList{"--schedule", "40S"} << "ASME B36.10M has no schedule '40S'";
         QTest::newRow("stray argument") << kAgua + QStringList{"4"} << "unexpected argument '4'";
+        QTest::newRow("unknown service") << kAgua + QStringList{"--service", "brine"}
+                                         << "no service 'brine'; the services are pump-suction,";
     }
     void wrong_usage() {
         QFETCH(QStringList, opciones);

@@ -123,6 +123,29 @@ class TestDimensionado : public PruebaGui {
         QVERIFY(usable() == elegido && eleccionRoja() == !elegido);
     }
 
+    // A service fills the criteria with its typical limits (docs/sizing-services.md), which
+    // pick as typed limits would.
+    void a_service_fills_the_criteria_data() {
+        QTest::addColumn<QString>("servicio");
+        QTest::addColumn<QStringList>("limites");
+        QTest::addColumn<QString>("pick");
+        QTest::newRow("pump discharge")
+            << "pump-discharge" << QStringList{"3", "1"} << "3\" Sch 40 — 2,10 m/s";
+        QTest::newRow("pump suction")
+            << "pump-suction" << QStringList{"1,5", "0,3"} << "4\" Sch 40 — 1,22 m/s";
+        QTest::newRow("steam: no drop limit") << "steam" << QStringList{"30", ""} << "";
+    }
+    void a_service_fills_the_criteria() {
+        QFETCH(QString, servicio);
+        QFETCH(QStringList, limites);
+        QFETCH(QString, pick);
+        auto *lista = control<QComboBox>(v, F::ServicioDim);
+        lista->setCurrentIndex(lista->findData(servicio));
+        emit lista->activated(lista->currentIndex());
+        QCOMPARE((QStringList{v->texto("VmaxDim"), v->texto("DPmaxDim")}), limites);
+        QVERIFY2(eleccion().startsWith(pick), qPrintable(eleccion()));
+    }
+
     void cells_beyond_a_limit_are_red_data() {
         QTest::addColumn<double>("vmax"); // 0: no limit
         QTest::addColumn<double>("dpmax");
@@ -278,12 +301,13 @@ class TestDimensionado : public PruebaGui {
 
     void texts_follow_the_language_data() {
         QTest::addColumn<QString>("desde");
-        // title, a caption, a column, a mark, the limit hint
+        // title, a caption, a column, a mark, the limit hint, a service
         QTest::addColumn<QStringList>("antes");
         QTest::addColumn<QStringList>("despues");
-        const QStringList es{"Dimensionado de línea", "Caudal", "Velocidad m/s", "Sí",
-                             "sin límite"};
-        const QStringList en{"Line sizing", "Flow rate", "Velocity m/s", "Yes", "no limit"};
+        const QStringList es{"Dimensionado de línea", "Caudal", "Velocidad m/s", "Sí", "sin límite",
+                             "Aspiración de bomba"};
+        const QStringList en{"Line sizing", "Flow rate", "Velocity m/s",
+                             "Yes",         "no limit",  "Pump suction"};
         QTest::newRow("es -> en") << kEspanol << es << en;
         QTest::newRow("en -> es") << kIngles << en << es;
     }
@@ -296,10 +320,12 @@ class TestDimensionado : public PruebaGui {
         v = ventanas().existente<F>();
         limites("2", "");
         const auto textos = [this] {
-            return QStringList{v->windowTitle(), etiqueta(v, "EtiquetaQDim"),
+            return QStringList{v->windowTitle(),
+                               etiqueta(v, "EtiquetaQDim"),
                                tabla()->horizontalHeaderItem(kVelocidad)->text(),
                                celda(filaDe("4\" (DN 100)"), kCumple),
-                               campo(v, "DPmaxDim")->placeholderText()};
+                               campo(v, "DPmaxDim")->placeholderText(),
+                               control<QComboBox>(v, F::ServicioDim)->itemText(1)};
         };
         QTEST(textos(), "antes");
         auto *tubo = ventanas().mostrar<FormReynolds>();

@@ -9,6 +9,7 @@
 #include "fields/numbers.h"
 #include "sizing/form_dimensionado_texts.h"
 #include "sizing/sizing_fields.h"
+#include "sizing/sizing_services.h"
 #include "sizing/tabla_dimensionado.h"
 
 #include <QComboBox>
@@ -143,6 +144,7 @@ void FormDimensionado::construir() {
         nuevaSeccion(derecha, secciones[1].etiqueta, QStringLiteral("MarcoCriteriosDim"));
     for (const Campo &c : secciones[1].campos)
         nuevaFila(criterios, c);
+    construirServicios(criterios);
 
     QGridLayout *tuberia = nuevaSeccion(derecha, QStringLiteral("EtiquetaTuberiaDim"),
                                         QStringLiteral("MarcoTuberiaDim"));
@@ -182,6 +184,34 @@ void FormDimensionado::construir() {
     capas->addLayout(abajo);
 }
 
+void FormDimensionado::construirServicios(QGridLayout *rejilla) {
+    m_servicio = new QComboBox(this);
+    m_servicio->setObjectName(ServicioDim);
+    m_servicio->addItem(QString());
+    for (const ServicioDimensionado &s : serviciosDimensionado())
+        m_servicio->addItem(QString(), s.clave);
+    auto *caption = new QLabel(this);
+    caption->setObjectName(QStringLiteral("EtiquetaServicioDim"));
+    caption->setBuddy(m_servicio);
+    const int fila = rejilla->rowCount();
+    rejilla->addWidget(caption, fila, 0);
+    rejilla->addWidget(m_servicio, fila, 1, 1, 2);
+}
+
+void FormDimensionado::ServicioDim_Click() {
+    const ServicioDimensionado *s = servicioDimensionado(m_servicio->currentData().toString());
+    if (!s)
+        return;
+    const auto texto = [](const std::optional<double> &x) {
+        return x ? formatoPlano(*x).value_or(QString()) : QString();
+    };
+    m_llenando = true;
+    escribir(d::VmaxDim, texto(s->velocidadMaxima));
+    escribir(d::DPmaxDim, texto(s->perdidaMaxima));
+    m_llenando = false;
+    Calcular();
+}
+
 void FormDimensionado::construirTabla() {
     m_tabla = new QTableWidget(0, int(columnasDimensionado().size()), this);
     m_tabla->setObjectName(TablaDim);
@@ -217,6 +247,7 @@ void FormDimensionado::conectarEventos() {
     connect(m_tabla, &QTableWidget::cellDoubleClicked, this,
             [this](int fila, int) { TablaDim_DblClick(fila); });
     connect(m_usar, &QPushButton::clicked, this, &FormDimensionado::UsarDim_Click);
+    connect(m_servicio, &QComboBox::activated, this, [this] { ServicioDim_Click(); });
     connect(&avisoIdioma(), &AvisoIdioma::cambiado, this,
             [this](Lengua lengua) { aplicarLengua(lengua); });
 }
@@ -319,6 +350,10 @@ void FormDimensionado::aplicarLengua(Lengua lengua) {
     fijarAnchosColumnas(m_tabla, lengua);
     for (const QString &n : {d::VmaxDim, d::DPmaxDim})
         campo(n)->setPlaceholderText(textoSinLimite().en(lengua));
+    findChild<QLabel *>(QStringLiteral("EtiquetaServicioDim"))
+        ->setText(rotuloServicio().en(lengua));
+    for (int i = 1; i < m_servicio->count(); ++i)
+        m_servicio->setItemText(i, serviciosDimensionado().at(i - 1).nombre.en(lengua));
     Calcular();
     ajustarAlContenido(this);
 }

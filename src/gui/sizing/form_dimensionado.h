@@ -31,6 +31,8 @@ class FormDimensionado : public QWidget, public CamposTexto {
     static inline const QString TablaDim = QStringLiteral("TablaDim");
     static inline const QString EleccionDim = QStringLiteral("EleccionDim");
     static inline const QString UsarDim = QStringLiteral("UsarDim");
+    // A service whose typical limits fill the criteria (they stay editable).
+    static inline const QString ServicioDim = QStringLiteral("ServicioDim");
 
     explicit FormDimensionado(QWidget *parent = nullptr);
     ~FormDimensionado() override;
@@ -68,6 +70,8 @@ class FormDimensionado : public QWidget, public CamposTexto {
     void llenarTabla();
     void pintarFila(int fila, const FilaDimensionado &f, const QStringList &celdas);
     void escribirEleccion();
+    void construirServicios(QGridLayout *rejilla);
+    void ServicioDim_Click(); // the service's limits into the criteria
     void aplicarLengua(Lengua lengua);
     void entregar(const TuberiaNormalizada &t);
     QLineEdit *campo(const QString &nombre) const { return m_campos.value(nombre); }
@@ -79,6 +83,7 @@ class FormDimensionado : public QWidget, public CamposTexto {
     QTableWidget *m_tabla = nullptr;
     QLabel *m_eleccion = nullptr;
     QPushButton *m_usar = nullptr;
+    QComboBox *m_servicio = nullptr;
     Dimensionado m_resultado;
     Lengua m_lengua;
     // Set while the window fills several fields or lists at once: those changes do not each
