@@ -51,8 +51,11 @@ const QList<BotonUnidad> &botonesUnidad();
 inline const QStringList kFactoresZ = {gas::Zref, gas::Zproceso, gas::Z_paraQ};
 // Shown only while the compressibility factor is considered (Check1): the factors and their
 // captions.
-inline const QStringList kCompresibilidad = {QStringLiteral("Label6"),  gas::Zref,
-                                             QStringLiteral("Label16"), gas::Zproceso,
-                                             QStringLiteral("Label27"), gas::Z_paraQ};
+inline const QStringList kCompresibilidad = [] {
+    QStringList l;
+    for (const QString &z : kFactoresZ)
+        l << gas::tabla().campo(z)->etiqueta << z;
+    return l;
+}();
 
 } // namespace vorlo::form2
