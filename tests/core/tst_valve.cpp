@@ -320,6 +320,40 @@ class TestValve : public QObject {
         QVERIFY(c.texto(EstadoValv).contains(QStringLiteral("is not a number")));
     }
 
+    // Extreme texts in each input of a liquid and a gas case with reducers and a viscosity:
+    // every field shows a finite number or nothing, and the pass always ends.
+    void hostile_values_data() {
+        QTest::addColumn<bool>("gas");
+        QTest::addColumn<QString>("texto");
+        for (const bool gas : {false, true})
+            for (const char *t : {"1E308", "1E-300", "-1", "0", "1E15"})
+                QTest::addRow("%s %s", gas ? "gas" : "liquid", t) << gas << QString::fromLatin1(t);
+    }
+    void hostile_values() {
+        QFETCH(bool, gas);
+        QFETCH(QString, texto);
+        const QHash<QString, QString> base = {
+            {QValv, "360"},       {P1Valv, "6,8"},         {P2Valv, "2,2"},
+            {ViscValv, "0,0003"}, {DensidadValv, "965,4"}, {PsatValv, "0,701"},
+            {PcValv, "221,2"},    {TValv, "160"},          {MValv, "44"},
+            {GammaValv, "1,3"},   {ZValv, "0,99"},         {DValv, "80"},
+            {D1Valv, "100"},      {D2Valv, "150"},         {KvNominalValv, "400"}};
+        for (const QString &campo : entradasDe(gas ? Fluido::Gas : Fluido::Liquido)) {
+            if (campo == EstiloValv)
+                continue;
+            CamposMapa c(base);
+            c.fijarOpcion(gas ? OptionGasValv : OptionLiquidoValv, true);
+            c.escribir(campo, texto);
+            calcularValvula(c, Lengua::Ingles);
+            for (const QString &t : c.textos()) {
+                QVERIFY2(!t.contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+                             !t.contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+                         qPrintable(campo + ": " + t));
+            }
+            QVERIFY2(!c.texto(EstadoValv).isEmpty(), qPrintable(campo));
+        }
+    }
+
     // The note's section from a case's part: the liquid's inputs only, the results, and the
     // method ending in the example's Kv (238 published) and Cv; nothing for an empty part.
     void note_section() {
