@@ -4,6 +4,7 @@
 #include "gaspipe/gas_pipe_notes.h"
 #include "gaspipe/gas_pipe_window.h"
 #include "pipeflow/pipe_erosional.h"
+#include "report/report_gaspipe.h"
 
 #include <QTest>
 #include <cmath>
@@ -264,6 +265,32 @@ class TestGasPipe : public QObject {
         QCOMPARE(t.texto(c::NotaGasoducto), "This equation needs the viscosity");
         QCOMPARE(t.color(c::NotaGasoducto), ColorNota::Rojo);
         QCOMPARE(t.texto(c::MasaGasoducto), QString());
+    }
+
+    // The note's section: inputs, the comparison, and the method with the hand-calculated
+    // Weymouth flow in Menon's units (15 189,84 Sm3/h = 364 556 m3/d) and the outlet Mach.
+    void calculation_note() {
+        namespace c = campos;
+        caso::Ventana parte;
+        parte.textos = {{c::EcuacionGasoducto, "weymouth"},
+                        {c::SGGasoducto, "0,6"},
+                        {c::TGasoducto, "15"},
+                        {c::ZGasoducto, "0,95"},
+                        {c::DGasoducto, "100"},
+                        {c::LGasoducto, "200"},
+                        {c::P1Gasoducto, "10"},
+                        {c::P2Gasoducto, "1,5"}};
+        const auto a = informe::anexoGasoducto(parte, Lengua::Ingles);
+        QVERIFY(a);
+        QCOMPARE(a->titulo, "Gas pipeline");
+        QCOMPARE(a->secciones.last().titulo, "EQUATIONS COMPARED");
+        QCOMPARE(a->secciones.last().filas.at(1).valor, "15.189,84");
+        QStringList lineas;
+        for (const informe::Paso &p : a->metodo)
+            lineas << p.linea();
+        const QString todo = lineas.join('\n');
+        QVERIFY2(todo.contains("364.556") && todo.contains("0,835494"), qPrintable(todo));
+        QVERIFY(!informe::anexoGasoducto({{}, {{c::TbGasoducto, "15"}}}, Lengua::Ingles));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "pipeflow/colebrook_exacto.h"
 #include "pipes/pipe_sizes.h"
 #include "report/report_line.h"
+#include "report/report_gaspipe.h"
 #include "report/report_valve.h"
 #include "water/water_fields.h"
 
@@ -279,6 +280,9 @@ void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<Or
         anexoLineaGas(inf, v.value(caso::LineaGas));
     if (v.contains(caso::Valvula))
         if (auto a = anexoValvula(v.value(caso::Valvula), inf.lengua()))
+            inf.anexos.append(*a);
+    if (v.contains(caso::Gasoducto))
+        if (auto a = anexoGasoducto(v.value(caso::Gasoducto), inf.lengua()))
             inf.anexos.append(*a);
     if (v.contains(caso::LineaBomba))
         if (auto a = anexoLinea(v.value(caso::LineaBomba), inf.lengua()))
