@@ -66,6 +66,7 @@ FormReynolds::FormReynolds(QWidget *parent)
     setObjectName(QStringLiteral("FormReynolds"));
     ui->Edicion->setObjectName(QStringLiteral("Edición"));
     setWindowIcon(icono(QStringLiteral("vorlo")));
+    m_control.alTerminar([this] { avisarEntradas(); });
 
     for (QLineEdit *e : findChildren<QLineEdit *>())
         m_campos.insert(e->objectName(), e);
@@ -153,8 +154,12 @@ FormReynolds::FormReynolds(QWidget *parent)
 FormReynolds::~FormReynolds() = default;
 
 void FormReynolds::conectarEventos() {
+    // Each change goes to the calculator's controller, which says what it triggers.
+    const auto reaccion = [this](const QString &n) {
+        return [this, n](const QString &t) { m_control.alCambiar(*this, n, t, idiomaActual()); };
+    };
     for (const QString &n : reynolds::kRecalculanAlCambiar)
-        connect(campo(n), &QLineEdit::textChanged, this, [this] { CalcularTuberia(); });
+        connect(campo(n), &QLineEdit::textChanged, this, reaccion(n));
     // A diameter typed, pasted, cleared or opened from a file is no longer the picked pipe's.
     connect(ui->dint, &QLineEdit::textChanged, ui->LabelTuberia, &QLabel::clear);
     // The fittings' methods that take the Reynolds number follow it.
@@ -170,10 +175,10 @@ void FormReynolds::conectarEventos() {
     // The line window starts from this window's fluid and pipe as its first segment.
     const auto abrirLineaBomba = [this] {
         using namespace tuberia;
-        abrirLinea({texto(Qproceso), texto(dproceso),
-                    ui->Option4->isChecked() ? productoDeTextos(Vcinematica, dproceso)
-                                             : texto(vdinamica),
-                    texto(dint), texto(L), texto(Desnivel), texto(Rugosidad), texto(ktotal)});
+        abrirLinea(
+            {texto(Qproceso), texto(dproceso),
+             ui->Option4->isChecked() ? productoDeTextos(Vcinematica, dproceso) : texto(vdinamica),
+             texto(dint), texto(L), texto(Desnivel), texto(Rugosidad), texto(ktotal)});
     };
     connect(ui->CommandLinea, &QPushButton::clicked, this, abrirLineaBomba);
     connect(ui->LineaBomba, &QAction::triggered, this, abrirLineaBomba);
@@ -191,13 +196,8 @@ void FormReynolds::conectarEventos() {
     connect(ui->Dimensionado, &QAction::triggered, this, &FormReynolds::CommandDimensionar_Click);
     for (QLineEdit *e : {ui->Re, ui->ffinal, ui->Rugosidad, ui->dint, ui->fexacta})
         connect(e, &QLineEdit::textChanged, this, [this] { actualizarMoody(estadoMoody()); });
-    connect(ui->dint, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (t != QLatin1String("0") && !t.isEmpty()) {
-            CalcularTuberia();
-            // The K factors depend on the diameter and must be selected again.
-            escribir(tuberia::ktotal, QString());
-        }
-    });
+    // A new diameter: a pass, then the K total emptied (the K factors belong to the old one).
+    connect(ui->dint, &QLineEdit::textChanged, this, reaccion(tuberia::dint));
 
     for (QLineEdit *e : std::as_const(m_campos)) {
         e->installEventFilter(this);
@@ -307,39 +307,18 @@ void FormReynolds::escribirColor(const QString &nombre, ColorNota color) {
 }
 
 void FormReynolds::CalcularTuberia() {
-    if (m_profundidad >= kProfundidadMaxima)
-        return;
-    ++m_profundidad;
-    if (ui->CheckExacto->isChecked()) {
-        CalcularTuberiaExacta(*this, idiomaActual(), m_valoresExactos);
-        PasoFriccionExacta(*this, idiomaActual(), &m_valoresExactos);
-    } else {
-        vorlo::CalcularTuberia(*this, idiomaActual());
-        // The exact root beside the grid value, from the texts the pass just wrote.
-        PasoFriccionExacta(*this, idiomaActual());
-    }
-    --m_profundidad;
-    m_ultimoEstado = estadoEntradas();
-    if (m_profundidad == 0) {
-        const auto aviso = tuberia::avisoEntradas(*this);
-        m_aviso = aviso ? std::optional(aviso->texto) : std::nullopt;
-        actualizarAyuda();
-    }
+    m_control.pasada(*this, idiomaActual());
 }
 
-QStringList FormReynolds::estadoEntradas() const {
-    QStringList estado;
-    for (const QString &n : tuberia::entradas()) {
-        if (n == tuberia::Option3 || n == tuberia::Option4)
-            estado << (opcion(n) ? QStringLiteral("1") : QStringLiteral("0"));
-        else
-            estado << texto(n);
-    }
-    return estado;
+// After a pass has settled: what is wrong with the inputs, if anything, on the help line.
+void FormReynolds::avisarEntradas() {
+    const auto aviso = tuberia::avisoEntradas(*this);
+    m_aviso = aviso ? std::optional(aviso->texto) : std::nullopt;
+    actualizarAyuda();
 }
 
 bool FormReynolds::entradasCambiadas() const {
-    return estadoEntradas() != m_ultimoEstado;
+    return m_control.entradasCambiadas(*this);
 }
 
 // The timer and the focus run a pass only when an input changed since the last one: the totals
@@ -418,7 +397,7 @@ void FormReynolds::Option2_Click() {
 void FormReynolds::CheckExacto_Click() {
     ajustes().fijar(claves::ResultadosExactos, ui->CheckExacto->isChecked());
     // Values kept by the other mode describe nothing shown now.
-    m_valoresExactos.vaciar();
+    m_control.olvidarExactos();
     CalcularTuberia();
 }
 
@@ -442,7 +421,7 @@ void FormReynolds::cambiarLengua(Lengua lengua) {
     // The notes and the help line in the new language from what the window shows now: a pass
     // would put the per-metre values back over totals a double click on DPbar wrote.
     notasEnLengua(*this, idiomaDe(lengua),
-                  ui->CheckExacto->isChecked() ? &m_valoresExactos : nullptr);
+                  ui->CheckExacto->isChecked() ? &m_control.exactos() : nullptr);
     actualizarAyuda();
     ajustarAlContenido(this);
 }
@@ -450,6 +429,18 @@ void FormReynolds::cambiarLengua(Lengua lengua) {
 void FormReynolds::mostrarPista(const TextoBilingue &pista) {
     m_pista = &pista;
     actualizarAyuda();
+}
+
+void FormReynolds::tomarTuberiaDimensionada(const QString &diametroInterior,
+                                            const QString &designacion) {
+    if (!ui->CheckExacto->isChecked()) {
+        ui->CheckExacto->setChecked(true);
+        CheckExacto_Click();
+    }
+    escribir(tuberia::dint, diametroInterior);
+    // The window clears the designation on any change of dint: it is named after the write.
+    escribir(tuberia::LabelTuberia, designacion);
+    mostrarPista(pistaExactoDimensionado());
 }
 
 void FormReynolds::actualizarAyuda() {
@@ -472,7 +463,7 @@ void FormReynolds::Borrar() {
 void FormReynolds::DPbar_DblClick() {
     m_escribiendoTotales = true;
     m_totalesEscritos = false;
-    CamposExactos exactos(*this, m_valoresExactos);
+    CamposExactos exactos(*this, m_control.exactos());
     const auto m = ui->CheckExacto->isChecked() ? PerdidaTramoTotal(exactos, idiomaActual())
                                                 : PerdidaTramoTotal(*this, idiomaActual());
     m_escribiendoTotales = false;

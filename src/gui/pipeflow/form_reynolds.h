@@ -5,6 +5,7 @@
 #include "cases/case_file.h"
 #include "cases/pipe_case.h"
 #include "fields/field_texts.h"
+#include "pipeflow/pipe_controller.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -92,6 +93,10 @@ class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     // The texts and options as they stood after the last pass, for the timer's change test.
     bool entradasCambiadas() const;
 
+    // A size from the sizing window: its inside diameter and designation, with the exact
+    // results ticked (the size was picked with them) and the help line saying so.
+    void tomarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion);
+
   protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
     void changeEvent(QEvent *ev) override;
@@ -109,12 +114,13 @@ class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     void mostrarUnidadesTotales(bool totales);
     // The help line's hint, in the current language; a flag click puts it into the new one.
     void mostrarPista(const TextoBilingue &pista);
+
     // The help line: the inputs' warning while there is one (red), else the hint.
     void actualizarAyuda();
+    void avisarEntradas();
     EstadoMoody estadoMoody() const;
     void aplicarPar(QRadioButton *primera, QRadioButton *segunda, bool a, bool b,
                     void (FormReynolds::*efecto)(bool));
-    QStringList estadoEntradas() const;
     // Two fields' values multiplied, in the plain form; empty unless both are numbers.
     QString productoDeTextos(const QString &a, const QString &b) const;
     QLineEdit *campo(const QString &nombre) const;
@@ -127,9 +133,7 @@ class FormReynolds : public QMainWindow, public caso::DestinoTuberia {
     QHash<QString, QLabel *> m_etiquetas;
     QHash<QString, QAbstractButton *> m_opciones;
     // The exact mode's unrounded results, each kept while its field shows its text.
-    ValoresExactos m_valoresExactos;
-    QStringList m_ultimoEstado;
-    int m_profundidad = 0;
+    tuberia::Controlador m_control;
     bool m_liquidos = true;
     // DP and DPbar hold the totals over the length (a double click on DPbar), in Pa and bar.
     bool m_totales = false;

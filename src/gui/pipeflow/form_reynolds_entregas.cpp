@@ -65,7 +65,7 @@ void FormReynolds::fijarViscosidad(bool dinamica, bool cinematica) {
 
 void FormReynolds::fijarExacto(bool exacto) {
     ui->CheckExacto->setChecked(exacto);
-    m_valoresExactos.vaciar();
+    m_control.olvidarExactos();
 }
 
 void FormReynolds::cargarCaso(const caso::Ventana &v) {
