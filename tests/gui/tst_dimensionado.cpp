@@ -291,12 +291,18 @@ class TestDimensionado : public PruebaGui {
         QVERIFY(tubo && tubo->isVisible());
         QTEST(tubo->texto("dint"), "dint");
         QTEST(etiqueta(tubo, "LabelTuberia"), "designacion");
+        // The size was picked with the exact factor: the pipe window shows exact results too,
+        // and says why.
+        QVERIFY(tubo->opcion("CheckExacto"));
+        QVERIFY2(etiqueta(tubo, "MensajeAyuda").contains("exact"),
+                 qPrintable(etiqueta(tubo, "MensajeAyuda")));
         if (!abierta)
             return;
         // The K total is asked for again; the pipe window's own velocity agrees with the row's.
         QCOMPARE(tubo->texto("ktotal"), "");
         const int i = filaDe(fila.isEmpty() ? "3 1/2\" (DN 90)" : fila);
         QCOMPARE(*formatoFijo(*leerNumero(tubo->texto("Vproceso")), 2), celda(i, kVelocidad));
+        QCOMPARE(*formatoFijo(*leerNumero(tubo->texto("DPbar")) * 100, 4), celda(i, kPerdida));
     }
 
     void texts_follow_the_language_data() {

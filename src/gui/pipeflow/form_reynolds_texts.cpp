@@ -125,6 +125,15 @@ const PistaAyuda &pistaFexacta() {
     return p;
 }
 
+const PistaAyuda &pistaExactoDimensionado() {
+    static const PistaAyuda p{
+        "Resultados exactos activados: el dimensionado eligió este tamaño con el factor de "
+        "Colebrook exacto, y así las dos ventanas dan la misma pérdida",
+        "Exact results ticked: the sizing window picked this size with the exact Colebrook "
+        "factor, so both windows now show the same drop"};
+    return p;
+}
+
 const PistaAyuda &pistaTotales() {
     static const PistaAyuda p{
         "DP y DPbar muestran ahora la pérdida de carga en toda la longitud L, en Pa y en bar. "

@@ -16,5 +16,7 @@ const PistaAyuda &pistaDensidad();
 const PistaAyuda &pistaFexacta();
 // While DP and DPbar show the totals over the length, after a double click on DPbar.
 const PistaAyuda &pistaTotales();
+// After a size from the sizing window, which picks with the exact factor.
+const PistaAyuda &pistaExactoDimensionado();
 
 } // namespace vorlo

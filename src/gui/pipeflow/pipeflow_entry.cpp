@@ -123,10 +123,7 @@ void idiomaTuberia(Lengua lengua) {
 }
 
 void entregarTuberiaDimensionada(const QString &diametroInterior, const QString &designacion) {
-    FormReynolds *v = ventanas().mostrar<FormReynolds>();
-    v->escribir(tuberia::dint, diametroInterior);
-    // The window clears the designation on any change of dint: it is named after the write.
-    v->escribir(tuberia::LabelTuberia, designacion);
+    ventanas().mostrar<FormReynolds>()->tomarTuberiaDimensionada(diametroInterior, designacion);
 }
 
 std::optional<resultados::Resultados> estadoTuberia() {
