@@ -147,6 +147,9 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         QCOMPARE(cajas, esperadas);
     }
 
+    // Window and emulation share the controller; what is left to prove is that each maps its
+    // texts and options the same way: both languages, the option pairs as saved, the modes'
+    // hidden rows, texts a key filter or a text box would change, no language set.
     void every_field_equals_the_window_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("idioma");
@@ -154,73 +157,36 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
         ejemploResultados[5] = "1,2732";
         ejemploResultados[6] = "127.065";
         ejemploResultados[8] = ",0197";
-        QList<QByteArray> laminar = {"1", "1000", "0,1", "",   "50", "",
-                                     "",  "0,05", "",    "10", "0",  ""};
         QList<QByteArray> gases = {"500", "1,98",  "", "0,000015", "80", "",
                                    "",    "0,046", "", "",         "0",  "1,5"};
-        QList<QByteArray> cinematica = {"36", "998",  "", "0,000001", "100", "",
-                                        "",   "0,05", "", "100",      "5",   "2"};
-        QList<QByteArray> transicion = {"1", "1000", "0,0012", "",   "100", "",
-                                        "",  "0,05", "",       "20", "1",   "3"};
-        QList<QByteArray> faltan = {"36", "", "", "", "100", "", "", "", "", "", "", ""};
-        QList<QByteArray> sinDesnivel = kEjemplo;
-        sinDesnivel[10] = "";
-        QList<QByteArray> velocidadTecleada = {"", "998",  "0,001", "",    "100", "2",
-                                               "", "0,05", "",      "100", "5",   ""};
-        QList<QByteArray> reTecleado = {"", "", "", "", "", "", "2000", "0,05", "", "", "0", ""};
-        QList<QByteArray> diametroCero = kEjemplo;
-        diametroCero[4] = "0";
-        QList<QByteArray> diametroCeroComa = kEjemplo;
-        diametroCeroComa[4] = "0,0";
         QList<QByteArray> basura = {"1,2,3", "-",    "abc", "1-2",
                                     "1e400", ",",    " 7 ", "ñ\xff",
                                     "\t3",   "1\r2", "--",  "9999999999999999999999"};
         QList<QByteArray> largo = kEjemplo;
         largo[0] = "3" + QByteArray(40000, '6'); // longer than a text box keeps
         largo[7] = QByteArray(33000, '0') + "5";
-        QList<QByteArray> enorme = {"1e300", "1e300", "1e-300", "",      "1e-300", "",
-                                    "",      "1e300", "",       "1e300", "1e300",  "1e300"};
-        QList<QByteArray> negativos = {"-36", "-998",  "-0,001", "",     "-100", "",
-                                       "",    "-0,05", "",       "-100", "-5",   "-2"};
 
         for (const QString &idioma : {kIngles, kEspanol}) {
             const QByteArray en = idioma == kIngles ? " en" : " es";
             QTest::newRow("worked example" + en)
                 << archivo(true, false, true, false, kEjemplo) << idioma;
-            QTest::newRow("worked example, results saved" + en)
-                << archivo(true, false, true, false, ejemploResultados) << idioma;
-            QTest::newRow("laminar" + en) << archivo(true, false, true, false, laminar) << idioma;
             QTest::newRow("gases, kinematic" + en)
                 << archivo(false, true, false, true, gases) << idioma;
-            QTest::newRow("kinematic viscosity" + en)
-                << archivo(true, false, false, true, cinematica) << idioma;
-            QTest::newRow("transition zone" + en)
-                << archivo(true, false, true, false, transicion) << idioma;
             QTest::newRow("garbage" + en) << archivo(true, false, true, false, basura) << idioma;
         }
-        QTest::newRow("missing fields") << archivo(true, false, true, false, faltan) << kIngles;
-        QTest::newRow("no elevation") << archivo(true, false, true, false, sinDesnivel) << kIngles;
-        QTest::newRow("typed velocity, no flow")
-            << archivo(true, false, true, false, velocidadTecleada) << kIngles;
-        QTest::newRow("typed Reynolds number alone")
-            << archivo(true, false, true, false, reTecleado) << kEspanol;
-        QTest::newRow("diameter 0") << archivo(true, false, true, false, diametroCero) << kIngles;
-        QTest::newRow("diameter 0,0")
-            << archivo(true, false, true, false, diametroCeroComa) << kIngles;
+        QTest::newRow("worked example, results saved")
+            << archivo(true, false, true, false, ejemploResultados) << kIngles;
         QTest::newRow("neither option of either pair")
             << archivo(false, false, false, false, kEjemplo) << kIngles;
         QTest::newRow("neither viscosity, results saved")
             << archivo(true, false, false, false, ejemploResultados) << kEspanol;
         QTest::newRow("texts longer than a box keeps")
             << archivo(true, false, true, false, largo) << kIngles;
-        QTest::newRow("values at the range's ends")
-            << archivo(true, false, true, false, enorme) << kIngles;
-        QTest::newRow("negative values") << archivo(true, false, true, false, negativos) << kIngles;
         QTest::newRow("no language set") << archivo(true, false, true, false, kEjemplo) << "";
 
         // Random files from a pool of numbers and garbage; a fixed seed keeps them repeatable.
         QRandomGenerator azar(17);
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < 6; ++i) {
             QList<QByteArray> doce;
             for (int j = 0; j < 12; ++j)
                 doce << kTextos[azar.bounded(int(kTextos.size()))];
