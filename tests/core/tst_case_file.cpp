@@ -32,7 +32,14 @@ Caso completo() {
                             {t::Desnivel, "-"}}};
     c.ventanas[Accesorios] = {
         {}, {{"MetodoK", "3k"}, {accesorios::Naccesorios(9), "1"}, {accesorios::k(22), ",5"}}};
-    c.ventanas[Gas] = {{{g::Option2, true}, {g::Check1, true}}, {{g::Qproceso, "1.234,5"}}};
+    // The gas window always writes its start texts; a part without them reads back with them.
+    c.ventanas[Gas] = {{{g::Option2, true}, {g::Check1, true}},
+                       {{g::Qproceso, "1.234,5"},
+                        {g::Zref, "1"},
+                        {g::Pref, "1,01325"},
+                        {g::Zproceso, "1"},
+                        {g::P_paraQ, "1,01325"},
+                        {g::Z_paraQ, "1"}}};
     c.ventanas[LineaGas] = {{{lg::FijarF, true}}, {{lg::fLinea, "0,02"}, {lg::P2Linea, "15"}}};
     c.ventanas[Agua] = {{}, {{agua::TAgua, "150"}, {agua::PAgua, "10"}}};
     return c;

@@ -1,12 +1,15 @@
 #include "cases/case_file.h"
 #include "fields/language.h"
 #include "fittings/fitting_rows.h"
+#include "gas/gas_fields.h"
 #include "report/report.h"
 #include "report/report_windows.h"
+#include "results/window_emulation.h"
 #include "water/water_fields.h"
 
 #include "../support/core_fixture.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -72,6 +75,48 @@ class TestNoteRows : public QObject {
                     if (f.titulo == QLatin1String("IAPWS-IF97 region"))
                         visto = f.valor;
         QCOMPARE(visto, region);
+    }
+
+    // The example of the case format's page is what the program writes, and a note made from it
+    // is whole; so is one from a case that leaves out the gas window's start texts.
+    void the_documented_case_gives_a_full_note_data() {
+        QTest::addColumn<QStringList>("omitidos");
+        QTest::newRow("as documented") << QStringList{};
+        QTest::newRow("gas start texts left out")
+            << QStringList{gas::Zref, gas::Pref, gas::Zproceso, gas::P_paraQ, gas::Z_paraQ};
+    }
+    void the_documented_case_gives_a_full_note() {
+        QFETCH(QStringList, omitidos);
+        QFile pagina(QFINDTESTDATA("../../docs/case-format.md"));
+        QVERIFY(pagina.open(QIODevice::ReadOnly));
+        const QByteArray md = pagina.readAll();
+        const qsizetype inicio = md.indexOf("```json\n") + 8;
+        QByteArray ejemplo = md.mid(inicio, md.indexOf("```", inicio) - inicio);
+        if (omitidos.isEmpty()) {
+            const auto leido = caso::interpretar(ejemplo);
+            QVERIFY(std::holds_alternative<caso::Caso>(leido));
+            QVERIFY2(caso::contenido(std::get<caso::Caso>(leido)) == ejemplo, ejemplo.constData());
+        }
+        for (const QString &n : omitidos) {
+            const qsizetype desde = ejemplo.indexOf("\"" + n.toUtf8() + "\": ");
+            ejemplo.remove(desde, ejemplo.indexOf('\n', desde) - desde + 1);
+        }
+        const auto leido = caso::interpretar(ejemplo);
+        QVERIFY(std::holds_alternative<caso::Caso>(leido));
+        const caso::Caso c = std::get<caso::Caso>(leido);
+        QVERIFY(c.ventanas.contains(caso::Informe));
+        resultados::VentanaTuberiaSimulada tubo(kIngles);
+        tubo.abrirCaso(c.ventanas.value(caso::Tuberia));
+        const Informe inf = informeTuberia(tubo, kIngles, QDateTime(), contextoDeCaso(c, tubo));
+        QStringList vistos;
+        for (const Anexo &a : inf.anexos)
+            for (const Seccion &s : a.secciones)
+                for (const Fila &f : s.filas)
+                    if (f.campo == gas::dproceso || f.campo == gas::Qproceso ||
+                        f.campo == gas::Qprocesomasico)
+                        vistos << f.valor;
+        QCOMPARE(vistos.size(), 3);
+        QVERIFY2(!vistos.contains(QString()), qPrintable(vistos.join('|')));
     }
 };
 
