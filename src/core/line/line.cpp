@@ -3,6 +3,7 @@
 #include "pipeflow/colebrook_exacto.h"
 #include "pipeflow/regimen.h"
 
+#include <QVarLengthArray>
 #include <cmath>
 #include <numbers>
 #include <variant>
@@ -87,6 +88,16 @@ struct Perdidas {
     double accesorios = 0;
 };
 
+// The drops of a segment whose velocity, Reynolds number and friction factor are known.
+std::optional<Perdidas> completar(Perdidas p, const Tramo &t, double densidad) {
+    const double dinamica = densidad * p.velocidad * p.velocidad / 2;
+    p.friccion = p.f * t.longitud / (t.dintMm / 1000) * dinamica / kPaPorBar;
+    p.accesorios = t.k * dinamica / kPaPorBar;
+    if (!finito(p.friccion) || !finito(p.accesorios) || !finito(p.re))
+        return std::nullopt;
+    return p;
+}
+
 std::optional<Perdidas> perdidas(const Tramo &t, double q, double densidad, double viscosidad) {
     const double d = t.dintMm / 1000;
     const double area = std::numbers::pi * d * d / 4;
@@ -103,12 +114,27 @@ std::optional<Perdidas> perdidas(const Tramo &t, double q, double densidad, doub
             return std::nullopt;
         p.f = *f;
     }
-    const double dinamica = densidad * p.velocidad * p.velocidad / 2;
-    p.friccion = p.f * t.longitud / d * dinamica / kPaPorBar;
-    p.accesorios = t.k * dinamica / kPaPorBar;
-    if (!finito(p.friccion) || !finito(p.accesorios) || !finito(p.re))
-        return std::nullopt;
-    return p;
+    return completar(p, t, densidad);
+}
+
+using PerdidasLinea = QVarLengthArray<Perdidas, 32>;
+
+// Every segment's losses at q. Segments of the same pipe share their velocity, Reynolds number
+// and friction factor at a flow, so each pipe's root is found once: lines repeat their sizes.
+bool perdidasLinea(const Datos &d, double q, PerdidasLinea &salida) {
+    const QList<Tramo> &t = d.tramos;
+    salida.resize(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        qsizetype j = 0;
+        while (j < i && (t[j].dintMm != t[i].dintMm || t[j].rugosidadMm != t[i].rugosidadMm))
+            ++j;
+        const auto p = j < i ? completar(salida[j], t[i], d.densidad)
+                             : perdidas(t[i], q, d.densidad, d.viscosidad);
+        if (!p)
+            return false;
+        salida[i] = *p;
+    }
+    return true;
 }
 
 double caidaEstatica(const Tramo &t, double densidad) {
@@ -117,13 +143,13 @@ double caidaEstatica(const Tramo &t, double densidad) {
 
 // The sum of every segment's drop at q, bar; nullopt when a value leaves the range.
 std::optional<double> caidaTotal(const Datos &d, double q) {
+    PerdidasLinea p;
+    if (!perdidasLinea(d, q, p))
+        return std::nullopt;
     double suma = 0;
-    for (const Tramo &t : d.tramos) {
-        const auto p = perdidas(t, q, d.densidad, d.viscosidad);
-        if (!p)
-            return std::nullopt;
-        suma += p->friccion + p->accesorios + caidaEstatica(t, d.densidad) + t.equipoBar;
-    }
+    for (qsizetype i = 0; i < p.size(); ++i)
+        suma += p[i].friccion + p[i].accesorios + caidaEstatica(d.tramos[i], d.densidad) +
+                d.tramos[i].equipoBar;
     return finito(suma) ? std::optional(suma) : std::nullopt;
 }
 
@@ -177,34 +203,48 @@ bool resultadoFinito(const Resultado &r) {
     return ok;
 }
 
+EstadoTramo estadoDe(const Perdidas &p, const Tramo &t, double densidad) {
+    EstadoTramo e;
+    e.velocidad = p.velocidad;
+    e.re = p.re;
+    e.f = p.f;
+    e.dpFriccion = p.friccion;
+    e.dpAccesorios = p.accesorios;
+    e.dpEstatica = caidaEstatica(t, densidad);
+    e.dpEquipo = t.equipoBar;
+    e.dpTotal = e.dpFriccion + e.dpAccesorios + e.dpEstatica + e.dpEquipo;
+    return e;
+}
+
 // Every segment at the flow, the pressures chained from P_start (and, past a pump, from the
 // discharge pressure that delivers P_end).
 bool recorrer(const Datos &d, Resultado &r) {
+    PerdidasLinea perdidas;
+    if (!perdidasLinea(d, r.q, perdidas))
+        return false;
     const int n = int(d.tramos.size());
     const int tras = d.bombaTras.value_or(n);
+    double descarga = 0; // the drop from the pump to the end
+    for (int i = 0; i < n; ++i) {
+        r.tramos.append(estadoDe(perdidas[i], d.tramos[i], d.densidad));
+        const EstadoTramo &e = r.tramos.last();
+        r.dpFriccion += e.dpFriccion;
+        r.dpAccesorios += e.dpAccesorios;
+        r.dpEstatica += e.dpEstatica;
+        r.dpEquipos += e.dpEquipo;
+        r.dpTotal += e.dpTotal;
+        if (i >= tras)
+            descarga += e.dpTotal;
+    }
     double p = d.pInicio;
     for (int i = 0; i < n; ++i) {
         if (i == tras) {
-            double descarga = 0;
-            for (int j = i; j < n; ++j) {
-                const auto e = estadoTramo(d.tramos[j], r.q, d.densidad, d.viscosidad, 0);
-                if (!e)
-                    return false;
-                descarga += e->dpTotal;
-            }
             r.bomba = Bomba{.pSuccion = p, .pDescarga = *d.pFin + descarga};
             p = r.bomba->pDescarga;
         }
-        const auto e = estadoTramo(d.tramos[i], r.q, d.densidad, d.viscosidad, p);
-        if (!e)
-            return false;
-        r.tramos.append(*e);
-        r.dpFriccion += e->dpFriccion;
-        r.dpAccesorios += e->dpAccesorios;
-        r.dpEstatica += e->dpEstatica;
-        r.dpEquipos += e->dpEquipo;
-        r.dpTotal += e->dpTotal;
-        p = e->pSalida;
+        r.tramos[i].pEntrada = p;
+        p -= r.tramos[i].dpTotal;
+        r.tramos[i].pSalida = p;
     }
     if (tras == n && d.bombaTras)
         r.bomba = Bomba{.pSuccion = p, .pDescarga = *d.pFin};
@@ -268,15 +308,7 @@ std::optional<EstadoTramo> estadoTramo(const Tramo &t, double q, double densidad
     const auto p = perdidas(t, q, densidad, viscosidad);
     if (!p)
         return std::nullopt;
-    EstadoTramo e;
-    e.velocidad = p->velocidad;
-    e.re = p->re;
-    e.f = p->f;
-    e.dpFriccion = p->friccion;
-    e.dpAccesorios = p->accesorios;
-    e.dpEstatica = caidaEstatica(t, densidad);
-    e.dpEquipo = t.equipoBar;
-    e.dpTotal = e.dpFriccion + e.dpAccesorios + e.dpEstatica + e.dpEquipo;
+    EstadoTramo e = estadoDe(*p, t, densidad);
     e.pEntrada = pEntrada;
     e.pSalida = pEntrada - e.dpTotal;
     if (!finito(e.dpTotal) || !finito(e.pSalida))
@@ -331,12 +363,12 @@ std::optional<double> alturaSistema(const Datos &d, double q) {
     double dz = 0;
     double perdida = 0;
     const double escala = (q / *d.q) * (q / *d.q);
-    for (const Tramo &t : d.tramos) {
-        const auto p = perdidas(t, q, d.densidad, d.viscosidad);
-        if (!p)
-            return std::nullopt;
-        dz += t.dz;
-        perdida += p->friccion + p->accesorios + t.equipoBar * escala;
+    PerdidasLinea p;
+    if (!perdidasLinea(d, q, p))
+        return std::nullopt;
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        dz += d.tramos[i].dz;
+        perdida += p[i].friccion + p[i].accesorios + d.tramos[i].equipoBar * escala;
     }
     const double h = (*d.pFin - d.pInicio) * kPaPorBar / rhoG + dz + perdida * kPaPorBar / rhoG;
     return finito(h) ? std::optional(h) : std::nullopt;

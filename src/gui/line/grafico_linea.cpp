@@ -7,6 +7,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace vorlo {
 
@@ -22,12 +23,32 @@ QList<QPointF> puntos(const QList<linea::PuntoCurva> &c) {
 
 // Room above and below the curves, so that no point sits on the frame.
 constexpr double kMargen = 0.08;
+constexpr int kDivisiones = 5;
+
+// An axis from `a` to `b` on round numbers (steps of 1, 2 or 5 times a power of ten). An axis
+// whose range does not change is left alone: laying the chart out again is most of a
+// keystroke's time.
+void fijarEje(QValueAxis *eje, double a, double b) {
+    const double bruto = (b - a) / kDivisiones;
+    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    double paso = potencia;
+    for (double m : {2.0, 5.0, 10.0})
+        if (paso < bruto)
+            paso = m * potencia;
+    const double desde = std::floor(a / paso) * paso;
+    const double hasta = std::ceil(b / paso) * paso;
+    if (eje->min() == desde && eje->max() == hasta)
+        return;
+    eje->setRange(desde, hasta);
+    eje->setTickCount(int(std::lround((hasta - desde) / paso)) + 1);
+}
 
 } // namespace
 
 GraficoLinea::GraficoLinea(QWidget *parent) : QChartView(parent) {
     setObjectName(QStringLiteral("CurvaSistema"));
-    setRenderHint(QPainter::Antialiasing);
+    // Without antialiasing: smoothing the whole chart would take most of a keystroke's time.
+    setRenderHint(QPainter::Antialiasing, false);
     setMinimumHeight(340);
     auto *grafico = new QChart;
     grafico->legend()->setAlignment(Qt::AlignBottom);
@@ -99,10 +120,8 @@ void GraficoLinea::mostrar(const QList<linea::PuntoCurva> &sistema,
         }
     }
     const double alto = std::max(hMax - hMin, 1.0);
-    m_x->setRange(0, qMax > 0 ? qMax : 1);
-    m_y->setRange(hMin < 0 ? hMin - kMargen * alto : 0, hMax + kMargen * alto);
-    m_x->applyNiceNumbers();
-    m_y->applyNiceNumbers();
+    fijarEje(m_x, 0, qMax > 0 ? qMax : 1);
+    fijarEje(m_y, hMin < 0 ? hMin - kMargen * alto : 0, hMax + kMargen * alto);
 }
 
 int GraficoLinea::puntosSistema() const {
