@@ -1,7 +1,6 @@
 #include "report/report_valve.h"
 #include "valve/valve.h"
 #include "valve/valve_fields.h"
-#include "valve/valve_styles.h"
 
 #include <QTest>
 #include <cmath>
@@ -13,60 +12,30 @@ Q_DECLARE_METATYPE(vorlo::valvula::DatosValvula)
 
 namespace {
 
+// clang-format off
 // Water at 90 ºC through the standard's liquid examples (IEC 60534-2-1:2011 Annex E, 1 and 2).
 DatosValvula aguaEjemplo(double fl, double d, double fd = 1) {
-    DatosValvula x;
-    x.q = 360;
-    x.p1 = 6.8;
-    x.p2 = 2.2;
-    x.densidad = 965.4;
-    x.pv = 0.701;
-    x.pc = 221.2;
-    x.viscosidad = 3.26e-7 * 965.4;
-    x.fl = fl;
-    x.fd = fd;
-    x.d = d;
-    return x;
+    return {.q = 360, .p1 = 6.8, .p2 = 2.2, .viscosidad = 3.26e-7 * 965.4, .densidad = 965.4,
+            .pv = 0.701, .pc = 221.2, .fl = fl, .fd = fd, .d = d};
 }
 
 // Carbon dioxide at 433 K through the gas examples (3 and 4).
 DatosValvula co2Ejemplo(double p2, double z) {
-    DatosValvula x;
-    x.fluido = Fluido::Gas;
-    x.q = 3800;
-    x.p1 = 6.8;
-    x.p2 = p2;
-    x.t = 433 - 273.15;
-    x.m = 44.01;
-    x.gamma = 1.30;
-    x.z = z;
-    x.viscosidad = 2.526e-6 * 8.389;
-    x.fl = 0.85;
-    x.fd = 0.42;
-    x.xt = 0.60;
-    x.d = 100;
-    return x;
+    return {.fluido = Fluido::Gas, .q = 3800, .p1 = 6.8, .p2 = p2, .viscosidad = 2.526e-6 * 8.389,
+            .t = 433 - 273.15, .m = 44.01, .gamma = 1.30, .z = z, .fl = 0.85, .fd = 0.42,
+            .xt = 0.60, .d = 100};
 }
+
+DatosValvula aceite(double viscosidad) {
+    return {.q = 5, .p1 = 5, .p2 = 4, .viscosidad = viscosidad, .densidad = 900, .pv = 0.01,
+            .pc = 30, .fl = 0.9, .fd = 0.46, .d = 25};
+}
+// clang-format on
 
 DatosValvula conReductores(DatosValvula x, double d, double d1, double d2) {
     x.d = d;
     x.d1 = d1;
     x.d2 = d2;
-    return x;
-}
-
-DatosValvula aceite(double viscosidad) {
-    DatosValvula x;
-    x.q = 5;
-    x.p1 = 5;
-    x.p2 = 4;
-    x.densidad = 900;
-    x.pv = 0.01;
-    x.pc = 30;
-    x.viscosidad = viscosidad;
-    x.fl = 0.9;
-    x.fd = 0.46;
-    x.d = 25;
     return x;
 }
 
@@ -174,20 +143,19 @@ class TestValve : public QObject {
         QTest::addColumn<double>("kv");
         QTest::addColumn<double>("fr");
         QTest::addColumn<double>("rev");
-        DatosValvula argon;
-        argon.fluido = Fluido::Gas;
-        argon.q = 0.46;
-        argon.p1 = 2.8;
-        argon.p2 = 1.3;
-        argon.t = 320 - 273.15;
-        argon.m = 39.95;
-        argon.gamma = 1.67;
-        argon.z = 1;
-        argon.viscosidad = 5.625e-5;
-        argon.fl = 0.98;
-        argon.fd = 0.07;
-        argon.xt = 0.8;
-        argon.d = 15;
+        const DatosValvula argon{.fluido = Fluido::Gas,
+                                 .q = 0.46,
+                                 .p1 = 2.8,
+                                 .p2 = 1.3,
+                                 .viscosidad = 5.625e-5,
+                                 .t = 320 - 273.15,
+                                 .m = 39.95,
+                                 .gamma = 1.67,
+                                 .z = 1,
+                                 .fl = 0.98,
+                                 .fd = 0.07,
+                                 .xt = 0.8,
+                                 .d = 15};
         QTest::newRow("oil, 1 Pa·s")
             << aceite(1.0) << 8.060685654657785 << 0.5887281396248512 << 55.44476904516777;
         QTest::newRow("oil, 0,02 Pa·s")
@@ -230,9 +198,7 @@ class TestValve : public QObject {
         QTest::addColumn<DatosValvula>("datos");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("mensaje");
-        const DatosValvula base = aguaEjemplo(0.9, 150);
-        const auto con = [&](auto cambio) {
-            DatosValvula x = base;
+        const auto con = [](auto cambio, DatosValvula x = aguaEjemplo(0.9, 150)) {
             cambio(x);
             return x;
         };
@@ -259,22 +225,12 @@ class TestValve : public QObject {
             x.d = 10;
             x.d1 = x.d2 = 100;
         }) << DValv << "choose a larger valve";
-        DatosValvula gas = co2Ejemplo(4.5, 0.991);
-        QTest::newRow("gas: xT above 1") << [&] {
-            DatosValvula g = gas;
-            g.xt = 1.5;
-            return g;
-        }() << xTValv << "xT";
-        QTest::newRow("gas: zero molar mass") << [&] {
-            DatosValvula g = gas;
-            g.m = 0;
-            return g;
-        }() << MValv << "molar mass";
-        QTest::newRow("gas: negative Z") << [&] {
-            DatosValvula g = gas;
-            g.z = -1;
-            return g;
-        }() << ZValv << "compressibility";
+        const DatosValvula gas = co2Ejemplo(4.5, 0.991);
+        QTest::newRow("gas: xT above 1") << con([](auto &x) { x.xt = 1.5; }, gas) << xTValv << "xT";
+        QTest::newRow("gas: zero molar mass")
+            << con([](auto &x) { x.m = 0; }, gas) << MValv << "molar mass";
+        QTest::newRow("gas: negative Z")
+            << con([](auto &x) { x.z = -1; }, gas) << ZValv << "compressibility";
     }
     void bad_input() {
         QFETCH(DatosValvula, datos);
@@ -326,7 +282,7 @@ class TestValve : public QObject {
         QTest::addColumn<bool>("gas");
         QTest::addColumn<QString>("texto");
         for (const bool gas : {false, true})
-            for (const char *t : {"1E308", "1E-300", "-1", "0", "1E15"})
+            for (const char *t : {"1E308", "1E-300", "-1", "0"})
                 QTest::addRow("%s %s", gas ? "gas" : "liquid", t) << gas << QString::fromLatin1(t);
     }
     void hostile_values() {
@@ -377,18 +333,6 @@ class TestValve : public QObject {
         caso::Ventana vacia;
         vacia.textos = {{QValv, " "}, {EstiloValv, "ball_full"}};
         QVERIFY(!informe::anexoValvula(vacia, Lengua::Ingles));
-    }
-
-    // Every style of the list has the three factors in (0, 1] and a key of its own.
-    void styles() {
-        QStringList claves;
-        for (const EstiloValvula &e : estilos().mid(1)) {
-            QVERIFY2(e.fl > 0 && e.fl <= 1 && e.xt > 0 && e.xt <= 1 && e.fd > 0 && e.fd <= 1,
-                     qPrintable(e.clave));
-            QVERIFY(!claves.contains(e.clave));
-            claves << e.clave;
-        }
-        QCOMPARE(estilo(QStringLiteral("ball_segmented"))->fl, 0.60); // example 2's FL
     }
 };
 

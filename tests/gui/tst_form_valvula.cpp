@@ -1,6 +1,7 @@
 #include "app/open_windows.h"
 #include "app/valve_entry.h"
 #include "app/windows.h"
+#include "pipeflow/form_reynolds.h"
 #include "valve/form_valvula.h"
 #include "valve/valve_fields.h"
 
@@ -94,15 +95,6 @@ class TestFormValvula : public PruebaGui {
         QCOMPARE(estilo->currentData().toString(), QStringLiteral("butterfly_60"));
     }
 
-    // The gas option greys the liquid's own inputs and opens the gas's.
-    void gas_option() {
-        FormValvula *w = ventana();
-        pulsar(w, v::OptionGasValv);
-        QVERIFY(!campo(w, v::DensidadValv)->isEnabled());
-        QVERIFY(campo(w, v::MValv)->isEnabled() && campo(w, v::xTValv)->isEnabled());
-        QVERIFY(!boton(w, QStringLiteral("CommandAguaValv"))->isEnabled());
-    }
-
     // Water at 90 ºC: the vapour pressure of the steam tables, 70,18 kPa, and Pc 220,64 bar.
     void water_and_steam() {
         FormValvula *w = ventana();
@@ -120,10 +112,7 @@ class TestFormValvula : public PruebaGui {
     // The pipe window's "Valve…" hands over its liquid: flow, density, dynamic viscosity.
     void from_the_pipe_window() {
         abrirFormReynolds();
-        QWidget *tuberia = QApplication::activeWindow();
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QStringLiteral("FormReynolds"))
-                tuberia = w;
+        QWidget *tuberia = ventanas().existente<FormReynolds>();
         teclearEjemploTuberia(tuberia);
         pulsar(tuberia, QStringLiteral("CommandValvula"));
         FormValvula *w = ventanas().existente<FormValvula>();

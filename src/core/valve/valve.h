@@ -30,10 +30,10 @@ enum class Fluido { Liquido, Gas };
 
 struct DatosValvula {
     Fluido fluido = Fluido::Liquido;
-    double q = 0;                     // m3/h; normal m3/h for a gas
-    double p1 = 0;                    // bar a
-    double p2 = 0;                    // bar a
-    std::optional<double> viscosidad; // Pa·s; without it the viscous check is not made
+    double q = 0;                       // m3/h; normal m3/h for a gas
+    double p1 = 0;                      // bar a
+    double p2 = 0;                      // bar a
+    std::optional<double> viscosidad{}; // Pa·s; without it the viscous check is not made
     // Liquid
     double densidad = 0; // kg/m3 at the inlet
     double pv = 0;       // vapour pressure, bar a
@@ -47,10 +47,10 @@ struct DatosValvula {
     double fl = 0.9;
     double fd = 1.0;
     double xt = 0.7;
-    std::optional<double> d;         // valve size, mm; needed for reducers and the Reynolds number
-    std::optional<double> d1;        // inlet pipe, mm; the valve size when absent
-    std::optional<double> d2;        // outlet pipe, mm; the valve size when absent
-    std::optional<double> kvNominal; // rated Kv, m3/h
+    std::optional<double> d{};  // valve size, mm; needed for reducers and the Reynolds number
+    std::optional<double> d1{}; // inlet pipe, mm; the valve size when absent
+    std::optional<double> d2{}; // outlet pipe, mm; the valve size when absent
+    std::optional<double> kvNominal{}; // rated Kv, m3/h
 };
 
 // What the liquid does in the valve, or whether the gas is choked.
