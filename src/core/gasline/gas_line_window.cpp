@@ -1,7 +1,10 @@
 #include "gas_line_window.h"
 
+#include "fields/numbers.h"
 #include "flowlimits/flow_limits.h"
 #include "gasline/gas_line_fields.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -275,6 +278,48 @@ Salidas calcularVentana(const Entradas &e, const FuncionColebrook &colebrook) {
         if (*v && !std::isfinite(**v))
             v->reset();
     return s;
+}
+
+Entradas entradasDe(const std::function<QString(const QString &)> &texto, bool calcularP2,
+                    bool friccionDada) {
+    namespace c = campos;
+    const auto valor = [&texto](const QString &n) { return leerNumero(texto(n)); };
+    Entradas e;
+    e.p1Bar = valor(c::P1Linea);
+    e.densidad1 = valor(c::Densidad1);
+    e.dintMm = valor(c::DLinea);
+    e.rugosidadMm = valor(c::RugLinea);
+    e.viscosidad = valor(c::ViscLinea);
+    e.longitud = valor(c::LLinea);
+    e.calcularP2 = calcularP2;
+    e.friccionDada = friccionDada;
+    if (calcularP2)
+        e.masicoKgH = valor(c::MasicoLinea);
+    else
+        e.p2Bar = valor(c::P2Linea);
+    if (friccionDada)
+        e.f = valor(c::fLinea);
+    e.gamma = valor(c::GammaLinea);
+    return e;
+}
+
+std::optional<double> salida(const QString &campo, const Salidas &s) {
+    namespace c = campos;
+    static const QHash<QString, std::optional<double> Salidas::*> salidas = {
+        {c::MasicoLinea, &Salidas::masicoKgH},
+        {c::P2Linea, &Salidas::p2Bar},
+        {c::fLinea, &Salidas::f},
+        {c::DeltaPLinea, &Salidas::caidaBar},
+        {c::DeltaPPorc, &Salidas::caidaPorcentaje},
+        {c::ReLinea, &Salidas::re},
+        {c::V1Linea, &Salidas::v1},
+        {c::V2Linea, &Salidas::v2},
+        {c::VLimite, &Salidas::vLimite},
+        {c::Mach1Linea, &Salidas::mach1},
+        {c::Mach2Linea, &Salidas::mach2},
+        {c::VeLinea, &Salidas::vErosional}};
+    const auto m = salidas.value(campo);
+    return m ? s.*m : std::nullopt;
 }
 
 } // namespace vorlo::lineagas

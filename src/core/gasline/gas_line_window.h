@@ -3,6 +3,7 @@
 #include "gasline/gas_line.h"
 #include "pipeflow/regimen.h"
 
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -78,5 +79,13 @@ struct Salidas {
 inline constexpr double kCaidaGrandePorcentaje = 10;
 
 Salidas calcularVentana(const Entradas &entradas, const FuncionColebrook &colebrook);
+
+// The window's inputs from its texts (by field name) in a mode: solving for P2 or for the flow,
+// with f given or found. The window and the note read them alike.
+Entradas entradasDe(const std::function<QString(const QString &)> &texto, bool calcularP2,
+                    bool friccionDada);
+// The value a result field shows, by its name; nullopt for an empty result or a field that is
+// none.
+std::optional<double> salida(const QString &campo, const Salidas &s);
 
 } // namespace vorlo::lineagas

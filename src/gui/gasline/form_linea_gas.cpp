@@ -236,24 +236,8 @@ void FormLineaGas::alCambiarModo() {
 }
 
 lineagas::Entradas FormLineaGas::leerEntradas() const {
-    auto valor = [this](const QString &n) { return leerNumero(campo(n)->text()); };
-    lineagas::Entradas e;
-    e.p1Bar = valor(c::P1Linea);
-    e.densidad1 = valor(c::Densidad1);
-    e.dintMm = valor(c::DLinea);
-    e.rugosidadMm = valor(c::RugLinea);
-    e.viscosidad = valor(c::ViscLinea);
-    e.longitud = valor(c::LLinea);
-    e.calcularP2 = calcularP2();
-    e.friccionDada = friccionDada();
-    if (e.calcularP2)
-        e.masicoKgH = valor(c::MasicoLinea);
-    else
-        e.p2Bar = valor(c::P2Linea);
-    if (e.friccionDada)
-        e.f = valor(c::fLinea);
-    e.gamma = valor(c::GammaLinea);
-    return e;
+    return lineagas::entradasDe([this](const QString &n) { return campo(n)->text(); }, calcularP2(),
+                                friccionDada());
 }
 
 void FormLineaGas::escribir(const QString &nombre, const std::optional<double> &valor) {
@@ -269,21 +253,11 @@ void FormLineaGas::Calcular() {
     const lineagas::Salidas s = lineagas::calcularVentana(leerEntradas(), m_colebrook);
     const bool anterior = m_escribiendo;
     m_escribiendo = true;
-    if (calcularP2())
-        escribir(c::P2Linea, s.p2Bar);
-    else
-        escribir(c::MasicoLinea, s.masicoKgH);
-    if (!friccionDada())
-        escribir(c::fLinea, s.f);
-    escribir(c::DeltaPLinea, s.caidaBar);
-    escribir(c::DeltaPPorc, s.caidaPorcentaje);
-    escribir(c::ReLinea, s.re);
-    escribir(c::V1Linea, s.v1);
-    escribir(c::V2Linea, s.v2);
-    escribir(c::VLimite, s.vLimite);
-    escribir(c::Mach1Linea, s.mach1);
-    escribir(c::Mach2Linea, s.mach2);
-    escribir(c::VeLinea, s.vErosional);
+    // Every field but the mode's inputs shows its result, in the table's order.
+    const QStringList entradas = c::entradas(calcularP2(), friccionDada());
+    for (const Campo &f : c::tabla().campos())
+        if (!entradas.contains(f.nombre) && campo(f.nombre))
+            escribir(f.nombre, lineagas::salida(f.nombre, s));
     m_escribiendo = anterior;
 
     QString nota = textoNota(s, idiomaActual());
