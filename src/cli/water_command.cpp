@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "water/water_fields.h"
 #include "water/water_state.h"
+#include "water/water_warnings.h"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -22,7 +23,7 @@ const QString kNombre = QStringLiteral("water");
 QString textoFase(a::Fase fase) {
     switch (fase) {
     case a::Fase::Vapor:
-        return QStringLiteral("vapour");
+        return QStringLiteral("steam"); // the window's word
     case a::Fase::Supercritico:
         return QStringLiteral("supercritical");
     case a::Fase::Liquido:
@@ -93,7 +94,12 @@ int comandoWater(const QStringList &argumentos, QTextStream &salida, QTextStream
     const a::ResultadoAgua resultado = a::estadoAgua(*valores[0], *valores[1]);
     if (const auto *limite = std::get_if<a::LimiteAgua>(&resultado))
         return usoIncorrecto(a::mensajeLimite(*limite).ingles);
-    escribirEstado(salida, std::get<a::EstadoAgua>(resultado));
+    const auto &estado = std::get<a::EstadoAgua>(resultado);
+    escribirEstado(salida, estado);
+    // The warnings the window shows, with decimal points.
+    const auto numero = [](double x, int cifras) { return QString::number(x, 'g', cifras); };
+    for (const TextoBilingue &aviso : a::avisosAgua(estado, numero))
+        salida << "warning\t" << aviso.ingles << "\t\n";
     if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
         return codigo;
     return Hecho;

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
 #include <cmath>
@@ -103,18 +104,42 @@ class TestWaterCommand : public QObject {
         QTest::newRow("water") << 20.0 << 1.01325 << "1"
                                << "liquid" << QStringList{};
         QTest::newRow("steam") << 350.0 << 10.0 << "2"
-                               << "vapour" << QStringList{};
+                               << "steam" << QStringList{};
         QTest::newRow("supercritical, region 3")
             << 380.0 << 250.0 << "3"
             << "supercritical" << QStringList{"saturation_temperature", "saturation_pressure"};
         QTest::newRow("liquid above pc") << 300.0 << 500.0 << "1"
                                          << "liquid" << QStringList{"saturation_temperature"};
         QTest::newRow("steam above Tc") << 400.0 << 100.0 << "2"
-                                        << "vapour" << QStringList{"saturation_pressure"};
+                                        << "steam" << QStringList{"saturation_pressure"};
         QTest::newRow("hot gas") << 1500.0 << 1e-3 << "5"
-                                 << "vapour"
+                                 << "steam"
                                  << QStringList{"saturation_temperature", "saturation_pressure"};
     }
+    // The warnings the window shows, as warning lines after the results.
+    void warnings_data() {
+        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("critical") << QStringList{"--t", "374", "--p", "221"}
+                                  << "warning\tNear the critical point";
+        QTest::newRow("near saturation") << QStringList{"--t", "179.5", "--p", "10"}
+                                         << "warning\tLiquid 0.39 K below saturation";
+        QTest::newRow("viscosity") << QStringList{"--t", "950", "--p", "10"}
+                                   << "warning\tThe viscosity is extrapolated above 900 ºC";
+        QTest::newRow("none") << QStringList{"--t", "20", "--p", "1"} << "";
+    }
+    void warnings() {
+        QFETCH(QStringList, opciones);
+        QFETCH(QString, aviso);
+        const Resultado r = ejecutar(opciones);
+        QCOMPARE(r.codigo, int(Hecho));
+        const QStringList avisos = r.salida.split('\n').filter(QRegularExpression("^warning\t"));
+        QCOMPARE(avisos.size(), aviso.isEmpty() ? 0 : 1);
+        if (!aviso.isEmpty())
+            QVERIFY2(avisos[0].startsWith(aviso) && avisos[0].endsWith('\t'),
+                     qPrintable(avisos[0]));
+    }
+
     void line_format() {
         QFETCH(double, tC);
         QFETCH(double, pBar);
@@ -132,7 +157,8 @@ class TestWaterCommand : public QObject {
         QStringList claves;
         for (const QString &l : r.lineas()) {
             QCOMPARE(l.count('\t'), 2);
-            claves << l.section('\t', 0, 0);
+            if (!l.startsWith("warning\t")) // warnings: their own test
+                claves << l.section('\t', 0, 0);
         }
         QCOMPARE(claves, esperadas);
         QCOMPARE(r.linea("region"), (QStringList{region, ""}));

@@ -2,6 +2,7 @@
 #include "water/viscosity.h"
 #include "water/water_fields.h"
 #include "water/water_state.h"
+#include "water/water_warnings.h"
 
 #include <QTest>
 #include <array>
@@ -508,6 +509,41 @@ class TestWater : public QObject {
         QVERIFY(std::abs(aviso->distancia - distancia) < 1e-6);
         QVERIFY2(aviso->mensaje.espanol.contains(espanol) && aviso->mensaje.ingles.contains(ingles),
                  qPrintable(aviso->mensaje.espanol + " / " + aviso->mensaje.ingles));
+    }
+
+    // What the window, the command and the note warn of besides the numbers: the critical
+    // point's neighbourhood (1 % of 647,096 K and of 220,64 bar), the viscosity beyond
+    // 900 ºC, and a state exactly at saturation (100 ºC at IF97's 1,01418 bar).
+    void warnings_data() {
+        QTest::addColumn<double>("tC");
+        QTest::addColumn<double>("pBar");
+        QTest::addColumn<QStringList>("ingles"); // a part of each warning, in order
+        const QString critico = "Near the critical point";
+        QTest::newRow("the critical point") << 373.946 << 220.64 << QStringList{critico};
+        QTest::newRow("374 ºC, 221 bar") << 374.0 << 221.0 << QStringList{critico};
+        QTest::newRow("6,4 K below Tc") << 367.55 << 220.64 << QStringList{critico};
+        QTest::newRow("8 K above Tc") << 382.0 << 221.0 << QStringList{};
+        QTest::newRow("2,4 % above pc") << 374.0 << 226.0 << QStringList{};
+        QTest::newRow("viscosity at 950 ºC")
+            << 950.0 << 10.0 << QStringList{"viscosity is extrapolated above 900 ºC"};
+        QTest::newRow("900 ºC") << 900.0 << 10.0 << QStringList{};
+        QTest::newRow("at saturation")
+            << 100.0 << 1.01418
+            << QStringList{
+                   "At saturation (100,000 ºC at this pressure): a temperature and a pressure "
+                   "alone cannot fix a two-phase state; the liquid was taken"};
+        QTest::newRow("near saturation") << 179.5 << 10.0 << QStringList{"it may flash"};
+    }
+    void warnings() {
+        QFETCH(double, tC);
+        QFETCH(double, pBar);
+        QFETCH(QStringList, ingles);
+        const QList<TextoBilingue> avisos = a::avisosAgua(estado(tC, pBar));
+        QCOMPARE(avisos.size(), ingles.size());
+        for (qsizetype i = 0; i < avisos.size(); ++i) {
+            QVERIFY2(avisos[i].ingles.contains(ingles[i]), qPrintable(avisos[i].ingles));
+            QVERIFY(!avisos[i].espanol.isEmpty() && avisos[i].espanol != avisos[i].ingles);
+        }
     }
 
     // One table for the window and the command: the rows the window shows by name, the

@@ -9,10 +9,11 @@
 #include "gasline/gas_line_notes.h"
 #include "pipeflow/colebrook_exacto.h"
 #include "pipes/pipe_sizes.h"
-#include "report/report_line.h"
 #include "report/report_gaspipe.h"
+#include "report/report_line.h"
 #include "report/report_valve.h"
 #include "water/water_fields.h"
+#include "water/water_warnings.h"
 
 #include <QHash>
 #include <QtNumeric>
@@ -115,8 +116,8 @@ void anexoAgua(Informe &inf, const QString &t, const QString &p) {
         a.secciones.append(sec);
     }
     if (e) {
-        if (const auto aviso = agua::avisoSaturacion(*e))
-            inf.avisos << a.titulo + QStringLiteral(": ") + aviso->mensaje.en(l);
+        for (const TextoBilingue &aviso : agua::avisosAgua(*e))
+            inf.avisos << a.titulo + QStringLiteral(": ") + aviso.en(l);
     } else if (const auto *limite = r ? std::get_if<agua::LimiteAgua>(&*r) : nullptr) {
         inf.avisos << a.titulo + QStringLiteral(": ") + agua::mensajeLimite(*limite).en(l);
     }
@@ -138,47 +139,13 @@ void anexoGas(Informe &inf, const caso::Ventana &v) {
         inf.avisos << g.titulo + QStringLiteral(": ") + aviso;
 }
 
-lineagas::Entradas entradasLinea(const caso::Ventana &v) {
-    const auto valor = [&v](const QString &n) { return leerNumero(v.textos.value(n)); };
-    lineagas::Entradas e;
-    e.p1Bar = valor(lg::P1Linea);
-    e.densidad1 = valor(lg::Densidad1);
-    e.dintMm = valor(lg::DLinea);
-    e.rugosidadMm = valor(lg::RugLinea);
-    e.viscosidad = valor(lg::ViscLinea);
-    e.longitud = valor(lg::LLinea);
-    // Solving for P2 unless the flow is asked for, as the window starts.
-    e.calcularP2 = !v.opciones.value(lg::OpcionMasico, false);
-    e.friccionDada = v.opciones.value(lg::FijarF, false);
-    if (e.calcularP2)
-        e.masicoKgH = valor(lg::MasicoLinea);
-    else
-        e.p2Bar = valor(lg::P2Linea);
-    if (e.friccionDada)
-        e.f = valor(lg::fLinea);
-    return e;
-}
-
-// Each result the window writes, by field; an input of the mode keeps its text.
-std::optional<double> salidaLinea(const QString &campo, const lineagas::Salidas &s) {
-    static const QHash<QString, std::optional<double> lineagas::Salidas::*> salidas = {
-        {lg::MasicoLinea, &lineagas::Salidas::masicoKgH},
-        {lg::P2Linea, &lineagas::Salidas::p2Bar},
-        {lg::fLinea, &lineagas::Salidas::f},
-        {lg::DeltaPLinea, &lineagas::Salidas::caidaBar},
-        {lg::DeltaPPorc, &lineagas::Salidas::caidaPorcentaje},
-        {lg::ReLinea, &lineagas::Salidas::re},
-        {lg::V1Linea, &lineagas::Salidas::v1},
-        {lg::V2Linea, &lineagas::Salidas::v2},
-        {lg::VLimite, &lineagas::Salidas::vLimite}};
-    const auto m = salidas.value(campo);
-    return m ? s.*m : std::nullopt;
-}
-
 // The gas line window computed from its inputs with the exact Colebrook root, as it does.
 void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
     const Lengua l = inf.lengua();
-    const lineagas::Entradas e = entradasLinea(v);
+    // Solving for P2 unless the flow is asked for, as the window starts.
+    const lineagas::Entradas e = lineagas::entradasDe(
+        [&v](const QString &n) { return v.textos.value(n); },
+        !v.opciones.value(lg::OpcionMasico, false), v.opciones.value(lg::FijarF, false));
     const lineagas::Salidas s = lineagas::calcularVentana(e, &colebrookExacto);
     const TablaCampos &tabla = lg::tabla();
     const QStringList entradas = lg::entradas(e.calcularP2, e.friccionDada);
@@ -195,7 +162,7 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
                 sec.filas.append(filaDe(c, v.textos.value(c.nombre), false, l));
                 continue;
             }
-            const auto x = salidaLinea(c.nombre, s);
+            const auto x = lineagas::salida(c.nombre, s);
             sec.filas.append(filaDe(
                 c, x ? formatoFijo(*x, lg::decimales(c.nombre)).value_or(QString()) : QString(),
                 true, l));

@@ -5,6 +5,7 @@
 #include "fields/numbers.h"
 #include "report/report.h"
 #include "water/water_fields.h"
+#include "water/water_warnings.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -53,8 +54,10 @@ void FormAguaVapor::mostrar(Lengua lengua) {
     const a::EstadoAgua *estado = m_resultado ? std::get_if<a::EstadoAgua>(&*m_resultado) : nullptr;
     if (estado) {
         mostrarEstado(*estado, lengua);
-        const auto aviso = a::avisoSaturacion(*estado);
-        fijarNota(a::NotaAgua, aviso ? aviso->mensaje.en(lengua) : QString(), aviso.has_value());
+        QStringList avisos;
+        for (const TextoBilingue &aviso : a::avisosAgua(*estado))
+            avisos << aviso.en(lengua);
+        fijarNota(a::NotaAgua, avisos.join(QLatin1Char('\n')), !avisos.isEmpty());
     } else {
         vaciarResultados();
         // Out of range: the limit broken. An empty or unreadable input is still being typed,
