@@ -43,7 +43,7 @@ class TestEntregas : public prueba::PruebaGui {
         QFETCH(QString, texto);
         Idioma = idioma;
         QCOMPARE(idiomaActual(), efectivo);
-        QCOMPARE(segunLengua("es", "en"), texto);
+        QCOMPARE(segunIdioma(idiomaActual(), "es", "en"), texto);
         QCOMPARE(lenguaActual() == Lengua::Espanol, texto == "es");
     }
 

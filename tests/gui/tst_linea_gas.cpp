@@ -174,7 +174,8 @@ class TestLineaGas : public prueba::PruebaGui {
             teclear(lg::P2Linea, "8");
             rapida.superaMach = true; // by hand: V2 = 109,6 m/s, Mach 0,323
             QCOMPARE(nota()->text(),
-                     segunLengua("La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
+                     segunIdioma(idiomaActual(),
+                                 "La pérdida supera el 10 % de P1: aquí un cálculo por metro, "
                                  "con el gas a una sola densidad, sería engañoso",
                                  "The drop exceeds 10 % of P1: a per-metre calculation, with the "
                                  "gas at one density, would be misleading here") +

@@ -44,10 +44,6 @@ const QString &idiomaActual() {
     return idiomaDe(lenguaActual());
 }
 
-const QString &segunLengua(const QString &espanol, const QString &ingles) {
-    return lenguaActual() == Lengua::Espanol ? espanol : ingles;
-}
-
 QList<TextoControl> textosDeCampos(const TablaCampos &tabla) {
     QList<TextoControl> l;
     for (const RotuloVentana &r : tabla.rotulosVentana())

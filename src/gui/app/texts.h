@@ -27,8 +27,6 @@ struct TextoControl {
 Lengua lenguaActual();
 // Idioma as the calculations take it: "ESPAÑOL" or "INGLÉS", by the rule above.
 const QString &idiomaActual();
-// The text of the current language.
-const QString &segunLengua(const QString &espanol, const QString &ingles);
 
 // The captions a calculator's field table gives the window's labels, headings and options.
 QList<TextoControl> textosDeCampos(const TablaCampos &tabla);

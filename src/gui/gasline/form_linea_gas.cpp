@@ -300,7 +300,7 @@ bool FormLineaGas::esSuperficie(const QObject *obj) const {
 }
 
 void FormLineaGas::mostrarPista(const QString &espanol, const QString &ingles) {
-    m_ayuda->setText(segunLengua(espanol, ingles));
+    m_ayuda->setText(segunIdioma(idiomaActual(), espanol, ingles));
 }
 
 void FormLineaGas::alPasarRaton(QObject *obj) {

@@ -80,7 +80,8 @@ void FormReynolds::recibirKTotal(const QString &ktotal) {
 
 void FormReynolds::Command3_Click() {
     if (ui->dint->text().isEmpty()) {
-        mensajes().aviso(this, segunLengua(QStringLiteral("Seleccione primero el diámetro"),
+        mensajes().aviso(this, segunIdioma(idiomaActual(),
+                                           QStringLiteral("Seleccione primero el diámetro"),
                                            QStringLiteral("Enter diameter first")));
         return;
     }

@@ -100,7 +100,7 @@ QList<QAction *> crearAccionesInforme(QWidget *ventana,
     const QList<QAction *> acciones = {copiar, exportar, imprimir};
     for (int i = 0; i < acciones.size(); ++i) {
         const TextoControl &t = textosAccionesInforme()[i];
-        acciones[i]->setText(segunLengua(t.espanol, t.ingles));
+        acciones[i]->setText(segunIdioma(idiomaActual(), t.espanol, t.ingles));
     }
     return acciones;
 }

@@ -70,7 +70,7 @@ FormGuardar::FormGuardar(QWidget *parent)
     llenarUnidades();
     // The lists have no caption of their own; the name box has Label1 (its buddy).
     const auto segun = [](const char *es, const char *en) {
-        return segunLengua(QString::fromUtf8(es), QString::fromUtf8(en));
+        return segunIdioma(idiomaActual(), QString::fromUtf8(es), QString::fromUtf8(en));
     };
     ui->Drive1->setAccessibleName(segun("Unidad", "Drive"));
     ui->Dir1->setAccessibleName(segun("Carpeta", "Folder"));
@@ -227,7 +227,8 @@ void FormGuardar::guardar() {
     const auto estado = estadoTuberia();
     if (!estado) {
         avisar(this,
-               segunLengua(QStringLiteral("No hay ningún cálculo de tubería abierto que guardar."),
+               segunIdioma(idiomaActual(),
+                           QStringLiteral("No hay ningún cálculo de tubería abierto que guardar."),
                            QStringLiteral("No pipe flow calculation is open to be saved.")));
         return;
     }
@@ -244,6 +245,7 @@ void FormGuardar::guardar() {
         avisar(this, e->texto(idiomaActual()));
         return;
     }
+    resultadosGuardados();
     close();
 }
 

@@ -38,10 +38,10 @@ conversorudsrapido::conversorudsrapido(QWidget *duena)
         fuenteInformal(w);
     construirFilas();
     // The input and the list have no caption of their own.
-    ui->Text1->setAccessibleName(
-        segunLengua(QStringLiteral("Valor a convertir"), QStringLiteral("Value to convert")));
-    ui->Combo1->setAccessibleName(
-        segunLengua(QStringLiteral("Unidad del valor"), QStringLiteral("Unit of the value")));
+    ui->Text1->setAccessibleName(segunIdioma(idiomaActual(), QStringLiteral("Valor a convertir"),
+                                             QStringLiteral("Value to convert")));
+    ui->Combo1->setAccessibleName(segunIdioma(idiomaActual(), QStringLiteral("Unidad del valor"),
+                                              QStringLiteral("Unit of the value")));
 
     m_filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
     m_filtro->instalar(ui->Text1);
