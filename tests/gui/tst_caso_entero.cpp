@@ -6,16 +6,26 @@
 #include "app/form1.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
+#include "app/water_entry.h"
 #include "app/windows.h"
 #include "cases/case_file.h"
 #include "fields/language.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
+#include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
+#include "report/report_actions.h"
+#include "report/report_formats.h"
+#include "report/report_windows.h"
+#include "results/form_guardar.h"
+#include "results/window_emulation.h"
+#include "water/form_agua_vapor.h"
+#include "water/water_fields.h"
 
 #include "../support/file_helpers.h"
 #include "../support/gui_fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -166,6 +176,79 @@ class TestCasoEntero : public PruebaGui {
         QCOMPARE(acc->unidades(0), "0");
         // The pipe's K total waits for the fittings to be chosen again.
         QCOMPARE(tubo()->texto(t::ktotal), "");
+    }
+
+    // A reopened case's note from the windows holds the fittings the case holds before the
+    // fittings window was ever opened, as `vorlo report` makes it: the same rows, K and totals.
+    void the_note_from_the_windows_is_the_case_note_data() {
+        QTest::addColumn<QString>("idioma");
+        QTest::newRow("en") << kIngles;
+        QTest::newRow("es") << kEspanol;
+    }
+    void the_note_from_the_windows_is_the_case_note() {
+        QFETCH(QString, idioma);
+        Idioma = idioma;
+        caso::Caso c;
+        c.idioma = idioma;
+        caso::Ventana p;
+        p.opciones = {{t::Option1, true}, {t::Option3, true}};
+        for (const auto &e : tuberia::ejemplo())
+            p.textos.insert(e.campo, e.texto);
+        p.textos.insert(t::ktotal, "2");
+        c.ventanas.insert(caso::Tuberia, p);
+        c.ventanas.insert(
+            caso::Accesorios,
+            {{}, {{accesorios::MetodoK, "table"}, {accesorios::Naccesorios(20), "1"}}});
+        const QString ruta = m_dir.filePath("accesorios.vorlo");
+        QVERIFY(!caso::guardar(ruta, c));
+        abrirFormReynolds();
+        QVERIFY(abrirRuta(tubo(), ruta));
+        tic(tubo(), 3);
+        QVERIFY(!ventanas().existente<FormAccesorios>());
+        const QDateTime fecha(QDate(2024, 3, 5), QTime(9, 30));
+        const informe::Informe ventana =
+            informe::informeTuberia(*tubo(), idioma, fecha, contextoInformeTuberia());
+        QVERIFY(ventana.accesorios.has_value());
+        auto abierto = resultados::abrirArchivo(ruta, idioma);
+        const auto &simulada = *std::get<0>(abierto);
+        const informe::Informe comando =
+            informe::informeTuberia(simulada, idioma, fecha, informe::contextoDeCaso(c, simulada));
+        QCOMPARE(informe::csv(ventana), informe::csv(comando));
+    }
+
+    // Nothing to lose, no question: a cleared screen, or the pipe run saved as a results file.
+    void unsaved_only_when_something_would_be_lost_data() {
+        QTest::addColumn<QString>("gesto");
+        QTest::addColumn<bool>("modificado");
+        QTest::newRow("typed") << "typed" << true;
+        QTest::newRow("cleared") << "cleared" << false;
+        QTest::newRow("saved as a results file") << "vrq" << false;
+        QTest::newRow("results file, water window filled") << "vrq+water" << true;
+    }
+    void unsaved_only_when_something_would_be_lost() {
+        QFETCH(QString, gesto);
+        QFETCH(bool, modificado);
+        abrirFormReynolds();
+        // The example on a level run: Clear screen leaves the elevation, at its start here.
+        for (const auto &e : tuberia::ejemplo())
+            if (e.campo != t::Desnivel)
+                teclear(tubo(), e.campo, e.texto);
+        tic(tubo(), 2);
+        if (gesto == "cleared")
+            control<QAction>(tubo(), "Borrar_Pantalla")->trigger();
+        if (gesto == "vrq+water") {
+            abrirAguaVapor();
+            teclear(ventanas().existente<FormAguaVapor>(), agua::TAgua, "150");
+        }
+        if (gesto.startsWith("vrq")) {
+            abrirGuardar();
+            auto *g = ventanas().existente<FormGuardar>();
+            g->fijarDirectorio(m_dir.path());
+            teclear(g, "Text1", gesto + ".vrq");
+            pulsar(g, "Command1");
+            QVERIFY(QFile::exists(m_dir.filePath(gesto + ".vrq")));
+        }
+        QCOMPARE(casoModificado(), modificado);
     }
 
     // The man page names the settings file the program writes.

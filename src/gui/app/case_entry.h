@@ -30,6 +30,9 @@ void nuevoCaso(QWidget *padre);
 void abrirDesdeMenu(QWidget *padre); // asks about unsaved work, then shows the Open window
 bool abrirRuta(QWidget *padre, const QString &ruta); // a .vorlo case or a .vrq results file
 bool guardarCaso(QWidget *padre);
+// A results file (.vrq) was saved: with no case file open and no other window holding inputs,
+// nothing is left unsaved.
+void resultadosGuardados();
 bool guardarCasoComo(QWidget *padre);
 void salir(QWidget *padre);
 // The last eight cases opened or saved, most recent first.

@@ -86,13 +86,26 @@ caso::Ventana comoEntrada(const QString &clave, caso::Ventana v) {
     return v;
 }
 
-// What counts as a change: the inputs, not the language; a window as it was created is none.
+// Whether a window's part holds nothing to lose: as the window was created, or every text
+// empty or as it was then (a cleared screen).
+bool sinEntradas(const QString &clave, const caso::Ventana &v) {
+    const bool creada = estado().iniciales.contains(clave);
+    const caso::Ventana inicial = comoEntrada(clave, estado().iniciales.value(clave));
+    if (creada && v == inicial)
+        return true;
+    for (auto it = v.textos.cbegin(); it != v.textos.cend(); ++it)
+        if (!it->isEmpty() && !(creada && inicial.textos.value(it.key()) == *it))
+            return false;
+    return true;
+}
+
+// What counts as a change: the inputs, not the language; a window as it was created or
+// cleared is none.
 QByteArray huella(caso::Caso c) {
     c.idioma = kIngles;
     for (auto it = c.ventanas.begin(); it != c.ventanas.end();) {
         *it = comoEntrada(it.key(), *it);
-        if (estado().iniciales.contains(it.key()) &&
-            *it == comoEntrada(it.key(), estado().iniciales.value(it.key())))
+        if (sinEntradas(it.key(), *it))
             it = c.ventanas.erase(it);
         else
             ++it;
@@ -337,6 +350,20 @@ bool abrirRuta(QWidget *padre, const QString &ruta) {
     }
     tomarInstantanea();
     return true;
+}
+
+void resultadosGuardados() {
+    // The results file holds the pipe window: saved, nothing is left to ask about unless another
+    // window holds inputs or a case file is open.
+    if (!estado().ruta.isEmpty())
+        return;
+    caso::Caso c = casoActual();
+    c.ventanas.remove(caso::Tuberia);
+    c.ventanas.remove(caso::Informe);
+    for (auto it = c.ventanas.cbegin(); it != c.ventanas.cend(); ++it)
+        if (!sinEntradas(it.key(), comoEntrada(it.key(), *it)))
+            return;
+    tomarInstantanea();
 }
 
 bool guardarCaso(QWidget *padre) {

@@ -5,6 +5,7 @@
 #include "fittings/form_accesorios.h"
 #include "fittings/k_metodos.h"
 #include "pipeflow/pipe_fields.h"
+#include "report/report_windows.h"
 #include "results/results_file.h"
 
 namespace vorlo {
@@ -30,7 +31,17 @@ void actualizarReynoldsAccesorios(const QString &re) {
 std::optional<informe::DatosAccesorios> accesoriosAbiertos() {
     if (const FormAccesorios *v = ventanas().existente<FormAccesorios>())
         return v->datosInforme();
-    return std::nullopt;
+    // A case's fittings not shown yet: the note puts them beside the pipe as `vorlo report`
+    // does, so that the note is the same however it is made.
+    const caso::Caso c = casoActual();
+    const auto tuberia = estadoTuberia();
+    if (!tuberia || !c.ventanas.contains(caso::Accesorios))
+        return std::nullopt;
+    const auto texto = [&tuberia](const QString &n) {
+        return tuberia->textos[resultados::nombresCampos().indexOf(n)];
+    };
+    return informe::accesoriosDeCaso(c.ventanas.value(caso::Accesorios), texto(tuberia::dint),
+                                     texto(tuberia::Re));
 }
 
 std::optional<caso::Ventana> casoAccesorios() {
