@@ -25,6 +25,12 @@ QList<QPointF> puntos(const QList<linea::PuntoCurva> &c) {
 constexpr double kMargen = 0.08;
 constexpr int kDivisiones = 5;
 
+// A series that keeps its points is not touched: each change redraws the chart.
+void cambiar(QXYSeries *serie, const QList<QPointF> &p) {
+    if (serie->points() != p)
+        serie->replace(p);
+}
+
 // An axis from `a` to `b` on round numbers (steps of 1, 2 or 5 times a power of ten). An axis
 // whose range does not change is left alone: laying the chart out again is most of a
 // keystroke's time.
@@ -104,11 +110,11 @@ void GraficoLinea::mostrar(const QList<linea::PuntoCurva> &sistema,
             s->clear();
         return;
     }
-    m_sistema->replace(puntos(sistema));
-    m_bomba->replace(puntos(bomba));
-    m_diseno->replace(diseno ? QList<QPointF>{QPointF(diseno->q, diseno->h)} : QList<QPointF>{});
-    m_operacion->replace(operacion ? QList<QPointF>{QPointF(operacion->q, operacion->h)}
-                                   : QList<QPointF>{});
+    cambiar(m_sistema, puntos(sistema));
+    cambiar(m_bomba, puntos(bomba));
+    cambiar(m_diseno, diseno ? QList<QPointF>{QPointF(diseno->q, diseno->h)} : QList<QPointF>{});
+    cambiar(m_operacion,
+            operacion ? QList<QPointF>{QPointF(operacion->q, operacion->h)} : QList<QPointF>{});
     double qMax = sistema.last().q;
     double hMin = 0;
     double hMax = 0;

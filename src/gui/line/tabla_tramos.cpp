@@ -31,6 +31,9 @@ class DelegadoNumerico : public QStyledItemDelegate {
     }
 };
 
+// Room around a cell's text: the cell's margins and the grid line.
+constexpr int kRelleno = 14;
+
 QString cabecera(const Campo &c, Lengua l) {
     return c.unidad.isEmpty() ? c.rotulo.en(l)
                               : QStringLiteral("%1\n(%2)").arg(c.rotulo.en(l), c.unidad);
@@ -45,13 +48,17 @@ TablaTramos::TablaTramos(QWidget *parent) : QTableWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false); // Tab is taken here, to skip the result cells
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are widened by hand when a text needs it: resizing every column to its contents
+    // at each change would take most of a keystroke's time.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *i) {
-        if (!m_llenando && i->column() < linea::kColumnasEntrada)
+        if (!m_llenando && i->column() < linea::kColumnasEntrada) {
+            ensanchar(i->column(), i->text());
             emit editado();
+        }
     });
     traducir(lenguaActual());
 }
@@ -61,6 +68,7 @@ void TablaTramos::traducir(Lengua lengua) {
     for (const Campo &c : linea::columnasTramo())
         titulos << cabecera(c, lengua);
     setHorizontalHeaderLabels(titulos);
+    resizeColumnsToContents();
 }
 
 QList<linea::CeldasTramo> TablaTramos::celdas() const {
@@ -92,7 +100,14 @@ void TablaTramos::fijarCeldas(const QList<linea::CeldasTramo> &celdas) {
     setRowCount(0);
     for (int f = 0; f < celdas.size(); ++f)
         nuevaFila(f, celdas[f]);
+    resizeColumnsToContents();
     m_llenando = false;
+}
+
+void TablaTramos::ensanchar(int columna, const QString &texto) {
+    const int ancho = fontMetrics().horizontalAdvance(texto) + kRelleno;
+    if (ancho > columnWidth(columna))
+        setColumnWidth(columna, ancho);
 }
 
 void TablaTramos::fijarResultados(const QList<linea::EstadoTramo> &estados) {
@@ -104,8 +119,10 @@ void TablaTramos::fijarResultados(const QList<linea::EstadoTramo> &estados) {
             if (f < estados.size())
                 if (const auto x = linea::valorColumna(j, {}, estados[f]))
                     t = columnas[j].formato.aplicar(*x).value_or(QString());
-            if (item(f, j)->text() != t)
+            if (item(f, j)->text() != t) {
                 item(f, j)->setText(t);
+                ensanchar(j, t);
+            }
         }
     }
     m_llenando = false;

@@ -41,6 +41,7 @@ class TablaTramos : public QTableWidget {
   private:
     void nuevaFila(int fila, const linea::CeldasTramo &c);
     void siguienteCelda();
+    void ensanchar(int columna, const QString &texto);
     bool m_llenando = false;
 };
 
