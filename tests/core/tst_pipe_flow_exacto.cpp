@@ -123,8 +123,37 @@ class TestPipeFlowExacto : public QObject {
         // The results say they use the exact root (none in laminar flow).
         const bool laminar = esperados.value(t::Re) < kReLaminar;
         QCOMPARE(c.texto(t::Labelfexacta),
-                 laminar ? QString() : friccion::kNotaResultadosExactos.ingles);
+                 laminar ? friccion::kNotaLaminar.ingles : friccion::kNotaResultadosExactos.ingles);
         QCOMPARE(c.color(t::Labelfexacta), ColorNota::Normal);
+    }
+
+    // Where the fixed format would leave fewer than four significant digits, the exact mode
+    // shows four (an exponent below 1e-4); the defined pass keeps its format. 1e-6 m3/h of
+    // water in 100 mm, by hand: V 3,53678e-8 m/s, Re 0,00352970, f = 64/Re 18.131,84,
+    // drop 1,13177e-10 kPa/m.
+    void small_results_keep_four_digits_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("exacto");
+        QTest::newRow("velocity") << t::Vproceso << "3,537E-08";
+        QTest::newRow("Re") << t::Re << "0,003530";
+        QTest::newRow("f keeps its decimals") << t::ffinal << "18.131,8374";
+        QTest::newRow("drop kPa/m") << t::DP << "1,132E-10";
+        QTest::newRow("drop bar/m") << t::DPbar << "1,132E-12";
+    }
+    void small_results_keep_four_digits() {
+        QFETCH(QString, campo);
+        const Textos entradas = {{t::Qproceso, "0,000001"},
+                                 {t::dproceso, "998"},
+                                 {t::vdinamica, "0,001"},
+                                 {t::dint, "100"},
+                                 {t::Rugosidad, "0,05"}};
+        CamposMapa c = campos(entradas);
+        ValoresExactos v;
+        QVERIFY(asentarExacto(c, v));
+        QTEST(c.texto(campo), "exacto");
+        CamposMapa d = campos(entradas);
+        QVERIFY(settle(d, [](CamposTexto &x) { CalcularTuberia(x, kIngles); }));
+        QCOMPARE(d.texto(t::Vproceso), ",0000");
     }
 
     // The rules of which results show are the defined pass's: the same fields are empty, in

@@ -39,6 +39,10 @@ class CamposTexto {
         return it != m_escritos.cend() && !it->isEmpty() && *it == texto(campo);
     }
 
+    // Whether the view keeps results unrounded (the exact mode): a result then shows at
+    // least four significant digits where its fixed format would lose them.
+    virtual bool exacta() const { return false; }
+
   private:
     QHash<QString, QString> m_escritos;
 };
@@ -81,6 +85,7 @@ class CamposExactos : public CamposTexto {
         m_campos.escribirValor(campo, x, texto);
     }
     bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
+    bool exacta() const override { return true; }
 
   private:
     CamposTexto &m_campos;

@@ -45,23 +45,27 @@ std::optional<TextoBilingue> problemaNumero(QStringView texto, Requisito requisi
     const auto x = leerNumero(texto);
     if (!x)
         return motivoNoNumero(texto);
+    return problemaValor(*x, requisito);
+}
+
+std::optional<TextoBilingue> problemaValor(double x, Requisito requisito) {
     switch (requisito) {
     case Requisito::Cualquiera:
         return std::nullopt;
     case Requisito::Positivo:
-        if (*x > 0)
+        if (x > 0)
             return std::nullopt;
         return TextoBilingue{QStringLiteral("debe ser mayor que cero"),
                              QStringLiteral("must be greater than zero")};
     case Requisito::NoNegativo:
         break;
     case Requisito::EnteroNoNegativo:
-        if (*x >= 0 && *x != std::floor(*x))
+        if (x >= 0 && x != std::floor(x))
             return TextoBilingue{QStringLiteral("debe ser un número entero"),
                                  QStringLiteral("must be a whole number")};
         break;
     }
-    if (*x >= 0)
+    if (x >= 0)
         return std::nullopt;
     return TextoBilingue{QStringLiteral("no puede ser menor que cero"),
                          QStringLiteral("cannot be negative")};

@@ -26,6 +26,9 @@ std::optional<TextoBilingue> motivoNoNumero(QStringView texto);
 // text (nothing to judge yet) and for a good one.
 std::optional<TextoBilingue> problemaNumero(QStringView texto, Requisito requisito);
 
+// Why a value cannot be taken for a quantity with `requisito`; nullopt for a good one.
+std::optional<TextoBilingue> problemaValor(double x, Requisito requisito);
+
 // "<caption>: <reason>", in both languages.
 TextoBilingue mensajeCampo(const TextoBilingue &rotulo, const TextoBilingue &motivo);
 

@@ -23,9 +23,15 @@ std::optional<Requisito> requisito(const QString &campo) {
     return *it;
 }
 
+// A text that is no number, or whose value (the unrounded one in the exact mode) the
+// quantity cannot take.
 bool CamposValidos::invalido(const QString &campo) const {
     const auto r = requisito(campo);
-    return r && problemaNumero(m_campos.texto(campo), *r).has_value();
+    const QString t = m_campos.texto(campo);
+    if (!r || t.isEmpty())
+        return false;
+    const auto x = m_campos.valor(campo);
+    return !x || problemaValor(*x, *r).has_value();
 }
 
 QString CamposValidos::texto(const QString &campo) const {

@@ -38,6 +38,7 @@ class CamposValidos : public CamposTexto {
         m_campos.escribirValor(campo, x, texto);
     }
     bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
+    bool exacta() const override { return m_campos.exacta(); }
     // Whether `campo` holds a text the pass cannot take.
     bool invalido(const QString &campo) const;
 

@@ -60,19 +60,37 @@ struct Modo {
 // The text a result is shown as, in its field's format (the field table's). Later steps of the
 // defined pass read the shown, rounded texts, so the formats are part of every result that
 // follows.
-std::optional<QString> formatear(const QString &campo, double x) {
+// The exact mode keeps the formats but never shows fewer than this many significant digits.
+constexpr int kCifrasExactas = 4;
+
+// The significant digits a fixed text shows: those from its first non-zero digit on.
+int cifrasSignificativas(const QString &t) {
+    int n = 0;
+    for (const QChar ch : t) {
+        if (ch.isDigit() && (n > 0 || ch != u'0'))
+            ++n;
+    }
+    return n;
+}
+
+std::optional<QString> formatear(const QString &campo, double x, bool exacta = false) {
     static const QHash<QString, Formato> formatos = [] {
         QHash<QString, Formato> h;
         for (const Campo &c : campos().campos())
             h.insert(c.nombre, c.formato);
         return h;
     }();
-    return formatos.value(campo).aplicar(x);
+    const Formato f = formatos.value(campo);
+    auto t = f.aplicar(x);
+    if (exacta && t && f.tipo == Formato::Fijo && x != 0 &&
+        cifrasSignificativas(*t) < kCifrasExactas)
+        t = formatoSignificativo(x, kCifrasExactas);
+    return t;
 }
 
 // Writes a result unless it could not be formatted (a value out of range).
 void escribirResultado(CamposTexto &c, const QString &campo, double x) {
-    if (const auto t = formatear(campo, x))
+    if (const auto t = formatear(campo, x, c.exacta()))
         c.escribirValor(campo, x, *t);
 }
 
@@ -236,8 +254,8 @@ void perdidaPorMetro(CamposTexto &c) {
     const auto v = c.valor(Vproceso);
     if (f && d && rho && v && *d != 0) {
         const double dp = perdidaDarcy(*f, *d, *rho, *v);
-        const auto tDp = formatear(DP, dp);
-        const auto tDpBar = formatear(DPbar, dp / kKPaPorBar);
+        const auto tDp = formatear(DP, dp, c.exacta());
+        const auto tDpBar = formatear(DPbar, dp / kKPaPorBar, c.exacta());
         if (tDp && tDpBar) {
             c.escribirValor(DP, dp, *tDp);
             c.escribirValor(DPbar, dp / kKPaPorBar, *tDpBar);
