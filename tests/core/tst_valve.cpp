@@ -68,14 +68,15 @@ class TestValve : public QObject {
         QTest::addColumn<double>("toleranciaLimite");
         QTest::addColumn<double>("rev");
         QTest::addColumn<double>("toleranciaRev");
-        QTest::newRow("1: liquid, not choked")
-            << aguaEjemplo(0.90, 150, 0.46) << 165.0 << false << 4.97 << 0.005 << 2.97e6 << 0.005e6;
-        QTest::newRow("2: liquid, choked")
-            << aguaEjemplo(0.60, 100, 0.98) << 238.0 << true << 2.21 << 0.005 << 6.60e6 << 0.005e6;
-        QTest::newRow("3: gas, not choked")
-            << co2Ejemplo(4.5, 0.991) << 67.2 << false << 0.557 << 0.0005 << 1.40e6 << 0.014e6;
-        QTest::newRow("4: gas, choked")
-            << co2Ejemplo(2.5, 0.991) << 62.6 << true << 0.557 << 0.0005 << 1.45e6 << 0.0145e6;
+        QTest::addColumn<double>("alcance");
+        QTest::newRow("1: liquid, not choked") << aguaEjemplo(0.90, 150, 0.46) << 165.0 << false
+                                               << 4.97 << 0.005 << 2.97e6 << 0.005e6 << 0.0085;
+        QTest::newRow("2: liquid, choked") << aguaEjemplo(0.60, 100, 0.98) << 238.0 << true << 2.21
+                                           << 0.005 << 6.60e6 << 0.005e6 << 0.028;
+        QTest::newRow("3: gas, not choked") << co2Ejemplo(4.5, 0.991) << 67.2 << false << 0.557
+                                            << 0.0005 << 1.40e6 << 0.014e6 << 0.0078;
+        QTest::newRow("4: gas, choked") << co2Ejemplo(2.5, 0.991) << 62.6 << true << 0.557 << 0.0005
+                                        << 1.45e6 << 0.0145e6 << 0.0073;
     }
     void published_examples() {
         QFETCH(DatosValvula, datos);
@@ -93,6 +94,9 @@ class TestValve : public QObject {
         QCOMPARE(r.regimen, Regimen::Turbulento);
         QVERIFY(cerca(r.cv, r.kv * 1.156099, 1e-9 * r.cv));
         QVERIFY(!r.fp && !r.flp && !r.xtp && !r.fr); // line-sized, turbulent
+        QFETCH(double, alcance);                     // Kv/(N18·d²), printed to two figures
+        QVERIFY2(r.alcance && std::abs(*r.alcance - alcance) <= 0.05 * alcance,
+                 qPrintable(QString::number(*r.alcance)));
     }
 
     // Reducers against a separate calculation in python: for a liquid the fixed point has a
@@ -274,6 +278,12 @@ class TestValve : public QObject {
         calcularValvula(c, Lengua::Ingles);
         QCOMPARE(c.color(EstadoValv), ColorNota::Rojo);
         QVERIFY(c.texto(EstadoValv).contains(QStringLiteral("is not a number")));
+        // 238 m3/h through 30 mm: Kv/(N18·d²) = 238,06/(0,865·900) = 0,306.
+        c.escribir(P1Valv, QStringLiteral("6,8"));
+        c.escribir(DValv, QStringLiteral("30"));
+        calcularValvula(c, Lengua::Ingles);
+        QVERIFY2(c.texto(RegimenValv).contains(QStringLiteral("Kv/(N18·d²) = 0,306 ≥ 0.047")),
+                 qPrintable(c.texto(RegimenValv)));
     }
 
     // Extreme texts in each input of a liquid and a gas case with reducers and a viscosity:

@@ -408,6 +408,8 @@ Dimensionado dimensionar(const DatosValvula &datos) {
         }
     }
     r.cv = r.kv * kCvPorKv;
+    if (datos.d)
+        r.alcance = r.kv / (kN18 * *datos.d * *datos.d);
     if (datos.kvNominal)
         r.apertura = r.kv / *datos.kvNominal * 100;
     if (!finito(r.kv) || !finito(r.cv) || (r.apertura && !finito(*r.apertura)))

@@ -25,6 +25,7 @@ inline constexpr double kRho0 = 999.1;          // water at 15 ºC, kg/m3
 inline constexpr double kCvPorKv = 1.156099;    // US gal/min at 1 psi per m3/h at 1 bar
 inline constexpr double kReTurbulento = 10000.; // fully turbulent from here on
 inline constexpr double kPcAgua = 220.64;       // bar a, for "Water and steam…"
+inline constexpr double kAlcance = 0.047;       // Kv/(N18·d²) of the standard's scope
 
 enum class Fluido { Liquido, Gas };
 
@@ -84,7 +85,9 @@ struct ResultadoValvula {
     std::optional<double> fr;       // non-turbulent flow
     std::optional<double> rev;      // with a valve size and a viscosity
     std::optional<double> apertura; // % of the rated Kv
-    int iteraciones = 0;            // passes of the reducers' or the viscous iteration
+    // Kv/(N18·d²) with a valve size: the equations hold their accuracy below 0,047.
+    std::optional<double> alcance;
+    int iteraciones = 0; // passes of the reducers' or the viscous iteration
 };
 
 // Why there are no numbers: the message in both languages and the input at fault.

@@ -1,5 +1,6 @@
 #include "valve_fields.h"
 
+#include "fields/numbers.h"
 #include "valve/valve_styles.h"
 
 namespace vorlo::valvula {
@@ -266,7 +267,15 @@ void calcularValvula(CamposTexto &campos, Lengua lengua) {
     const bool rojo = r->estado == Estado::Bloqueado || r->estado == Estado::Vaporizacion;
     campos.escribir(EstadoValv, textoEstado(fluido, r->estado).en(lengua));
     campos.escribirColor(EstadoValv, rojo ? ColorNota::Rojo : ColorNota::Normal);
-    campos.escribir(RegimenValv, textoRegimen(r->regimen).en(lengua));
+    QString regimen = textoRegimen(r->regimen).en(lengua);
+    if (r->alcance && *r->alcance >= kAlcance)
+        regimen += (lengua == Lengua::Espanol
+                        ? QStringLiteral(". Fuera del alcance de la norma: Kv/(N18·d²) = %1 ≥ "
+                                         "0,047; elija una válvula mayor")
+                        : QStringLiteral(". Beyond the standard's scope: Kv/(N18·d²) = %1 ≥ "
+                                         "0.047; choose a larger valve"))
+                       .arg(formatoSignificativo(*r->alcance, 3).value_or(QString()));
+    campos.escribir(RegimenValv, regimen);
 }
 
 } // namespace vorlo::valvula
