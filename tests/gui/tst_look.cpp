@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/gasline_entry.h"
+#include "app/gaspipe_entry.h"
 #include "app/globals.h"
 #include "app/message_boxes.h"
 #include "app/moody_entry.h"
@@ -18,6 +19,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2.h"
 #include "gasline/form_linea_gas.h"
+#include "gaspipe/form_gasoducto.h"
 #include "moody/form_moody.h"
 #include "pipeflow/form_reynolds.h"
 #include "pipes/form_tuberias.h"
@@ -74,6 +76,11 @@ QWidget *gasCalculo() {
 }
 
 // The gas line from the pipe's data, choked: the red note shown.
+QWidget *ventanaGasoducto() {
+    abrirGasoducto();
+    return ventanas().existente<FormGasoducto>();
+}
+
 QWidget *lineaGas() {
     abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
                    QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10")});
@@ -290,6 +297,7 @@ class TestLook : public PruebaGui {
             {"gas", gasCalculo},
             {"gas help", ayuda},
             {"gas line", lineaGas},
+            {"gas pipeline", ventanaGasoducto},
             {"fittings", ventanaAccesorios},
             {"materials", materiales},
             {"liquids", liquidos},

@@ -41,6 +41,8 @@ FormGasoducto::FormGasoducto(QWidget *parent)
     tuberia->getItemPosition(tuberia->indexOf(caja(c::DGasoducto)), &fila, &columna, &filas,
                              &columnas);
     tuberia->addWidget(m_tuberias, fila, 3);
+    // Tab reaches the button right after the diameter it fills.
+    setTabOrder(caja(c::DGasoducto), m_tuberias);
     connect(m_tuberias, &QPushButton::clicked, this, [this] {
         QPointer<FormGasoducto> yo(this);
         abrirTuberias([yo](const QString &diametro, const QString &) {
@@ -124,6 +126,11 @@ void FormGasoducto::llenarTabla(const g::Salidas &s) {
                                                                  : QStringLiteral("Flow (Sm3/h)"))
                                          : QStringLiteral("P2 (bar a)")};
     m_tabla->setHorizontalHeaderLabels(cabecera);
+    const QString nombre = l == Lengua::Espanol ? QStringLiteral("Comparación de ecuaciones")
+                                                : QStringLiteral("Equations compared");
+    m_tabla->setAccessibleName(nombre);
+    m_tabla->horizontalHeader()->setAccessibleName(nombre);
+    m_tabla->verticalHeader()->setAccessibleName(nombre);
     const auto elegida = c::ecuacionDe(texto(c::EcuacionGasoducto));
     for (int fila = 0; fila < m_tabla->rowCount(); ++fila) {
         const g::Ecuacion e = g::kEcuaciones[std::size_t(fila)];

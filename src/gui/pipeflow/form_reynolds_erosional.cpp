@@ -47,6 +47,9 @@ struct Erosion {
     }
     void traducir(Lengua lengua) const {
         const TextoBilingue aviso = limites::avisoErosional();
+        const TablaCampos &tabla = t::camposErosional();
+        ve->setAccessibleName(tabla.campo(t::VErosional)->rotulo.en(lengua));
+        c->setAccessibleName(tabla.campo(t::CErosional)->rotulo.en(lengua));
         nota->setToolTip(aviso.en(lengua));
         ve->setToolTip(lengua == Lengua::Espanol
                            ? QStringLiteral("Velocidad erosional de API RP 14E, 1,2199·C/√ρ")
@@ -103,6 +106,8 @@ void anadirErosional(QWidget *tuberia) {
     int r = 0, col = 0, filas = 0, columnas = 0;
     rejilla->getItemPosition(rejilla->indexOf(velocidad), &r, &col, &filas, &columnas);
     rejilla->addLayout(fila, r, 3, 1, rejilla->columnCount() - 3);
+    // Tab reaches C right after the velocity it sits beside.
+    QWidget::setTabOrder(velocidad, e->c);
 
     // The helper lives as long as the window, through the C field that owns its filter.
     QObject *dueno = e->c;
