@@ -289,7 +289,8 @@ class TestLineaGas : public prueba::PruebaGui {
         QCOMPARE(texto(lg::DLinea), "-,5");
     }
 
-    // The entry point fills one window; opened again it replaces only the texts it is given.
+    // The entry point fills one window; opened again it keeps the window's own inputs, and
+    // "Take from pipe" replaces only the texts it was given.
     void entry_point_fills_one_window_and_leaves_it_independent() {
         ventanas().cerrarTodas();
         abrirLineaGas({"500", "0,05", "0,000011", "11,3", "100000", "10"});
@@ -303,8 +304,12 @@ class TestLineaGas : public prueba::PruebaGui {
         teclear(lg::LLinea, "1000");
         QVERIFY(!texto(lg::P2Linea).isEmpty());
         elegir(lg::OpcionMasico); // a flow given makes it solve for P2 again
+        const QStringList propios = textos({lg::DLinea, lg::RugLinea, lg::P2Linea});
         abrirLineaGas({"400", "", "", "", "50000", ""});
         QCOMPARE(ventanas().existente<FormLineaGas>(), primera);
+        QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::P2Linea}), propios);
+        QVERIFY(control<QRadioButton>(v, lg::OpcionMasico)->isChecked());
+        pulsar(v, "TomarTuberiaLinea");
         QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::MasicoLinea}),
                  QStringList({"400", "0,05", "50000"}));
         QVERIFY(control<QRadioButton>(v, lg::OpcionP2)->isChecked() &&

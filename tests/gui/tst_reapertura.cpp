@@ -27,8 +27,8 @@ class TestReapertura : public PruebaGui {
 
   private slots:
     // Closed and opened again, by itself or from the pipe window, the gas line window shows the
-    // inputs and options it was left with; the pipe window replaces only what it hands over
-    // (here the density and the diameter: no flow, no gas window for P1).
+    // inputs and options it was left with: the pipe window's density and diameter do not
+    // replace them, until "Take from pipe" is pressed (no flow, no gas window for P1).
     void a_closed_gas_line_window_keeps_its_inputs_data() {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<bool>("calcularP2");
@@ -81,13 +81,17 @@ class TestReapertura : public PruebaGui {
             pulsar(tubo, t::Option2);
             teclear(tubo, {{t::dproceso, "11.3"}, {t::dint, "400"}});
             pulsar(tubo, "CommandLineaGas");
-            esperados[entradas.indexOf(lg::DLinea)] = "400";
         } else {
             ventanas().mostrar<FormLineaGas>();
         }
         v = ventanas().existente<FormLineaGas>();
         QVERIFY(v);
         QCOMPARE(textos(), esperados);
+        if (desdeTuberia) {
+            pulsar(v, "TomarTuberiaLinea");
+            esperados[entradas.indexOf(lg::DLinea)] = "400";
+            QCOMPARE(textos(), esperados);
+        }
         QCOMPARE(control<QRadioButton>(v, lg::OpcionP2)->isChecked(), calcularP2);
         QCOMPARE(control<QCheckBox>(v, lg::FijarF)->isChecked(), fDada);
         // Solved again from them.

@@ -16,9 +16,9 @@ struct DatosLineaGas {
     QString p1;                 // inlet pressure, bar a
 };
 
-// Shows the gas line window (one at a time) and fills it from `inicial`: every text that is not
-// empty replaces its field's, and a mass flow makes the window solve for P2. After that the
-// window is independent of whoever opened it.
+// Shows the gas line window (one at a time) and offers it `inicial`: a window with no inputs of
+// its own takes every text that is not empty, a mass flow making it solve for P2; one with
+// inputs keeps them and takes the offer on its "Take from pipe" button.
 void abrirLineaGas(const DatosLineaGas &inicial);
 
 } // namespace vorlo

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlo {
 
@@ -163,11 +164,16 @@ void FormLineaGas::construir() {
     m_nota->setWordWrap(true);
     resultados->addWidget(m_nota, resultados->rowCount(), 0, 1, 4);
 
+    m_tomarTuberia = new QPushButton(this);
+    m_tomarTuberia->setObjectName(QStringLiteral("TomarTuberiaLinea"));
+    m_tomarTuberia->setEnabled(false); // until the pipe window offers something
+    connect(m_tomarTuberia, &QPushButton::clicked, this, [this] { TomarTuberiaLinea_Click(); });
     // The classic pipeline equations, side by side, in their own window.
     auto *gasoducto = new QPushButton(this);
     gasoducto->setObjectName(QStringLiteral("CommandGasoducto"));
     connect(gasoducto, &QPushButton::clicked, this, [] { abrirGasoducto(); });
     auto *filaGasoducto = new QHBoxLayout;
+    filaGasoducto->addWidget(m_tomarTuberia);
     filaGasoducto->addWidget(gasoducto);
     filaGasoducto->addStretch(1);
     capas->addLayout(filaGasoducto);
@@ -272,6 +278,20 @@ void FormLineaGas::Calcular() {
 }
 
 void FormLineaGas::tomarDatos(const DatosLineaGas &datos) {
+    m_ofrecidos = datos;
+    m_tomarTuberia->setEnabled(true);
+    // The window's own texts in the fields an offer fills win over it: the button hands it
+    // over on request.
+    const QStringList ofrecidos = {c::DLinea,    c::RugLinea,    c::ViscLinea,
+                                   c::Densidad1, c::MasicoLinea, c::P1Linea};
+    if (std::any_of(ofrecidos.cbegin(), ofrecidos.cend(),
+                    [this](const QString &n) { return !campo(n)->text().isEmpty(); }))
+        return;
+    TomarTuberiaLinea_Click();
+}
+
+void FormLineaGas::TomarTuberiaLinea_Click() {
+    const DatosLineaGas &datos = m_ofrecidos;
     m_escribiendo = true;
     if (!datos.masicoKgH.isEmpty())
         m_opcionP2->setChecked(true);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QWidget>
 
+class QPushButton;
+
 class QCheckBox;
 class QFrame;
 class QGridLayout;
@@ -27,9 +29,12 @@ class FormLineaGas : public QWidget {
     explicit FormLineaGas(QWidget *parent = nullptr);
     ~FormLineaGas() override;
 
-    // Fills the fields from the texts given (the empty ones are left alone) and recalculates
-    // once; a mass flow makes the window solve for P2.
+    // The pipe window's offer: with no inputs of the window's own, fills the fields from the
+    // texts given (the empty ones are left alone) and recalculates once, a mass flow making the
+    // window solve for P2; otherwise only kept for TomarTuberiaLinea.
     void tomarDatos(const DatosLineaGas &datos);
+    // The pipe window's last offer put in, whatever the window holds (TomarTuberiaLinea).
+    void TomarTuberiaLinea_Click();
 
     // One calculation from the inputs' texts.
     void Calcular();
@@ -75,6 +80,10 @@ class FormLineaGas : public QWidget {
     // Set while the window writes its own fields or takes a batch of texts: those changes do
     // not run the calculation.
     bool m_escribiendo = false;
+    // What the pipe window offered last: put in when the window had no inputs of its own, else
+    // kept for the button.
+    DatosLineaGas m_ofrecidos;
+    QPushButton *m_tomarTuberia = nullptr;
 };
 
 } // namespace vorlo

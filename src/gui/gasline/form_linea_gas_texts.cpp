@@ -19,7 +19,10 @@ const QList<TextoControl> &textosFormLineaGas() {
                              c::tabla().titulo().ingles}} +
         textosDeCampos(c::tabla()) +
         QList<TextoControl>{{QStringLiteral("CommandGasoducto"), TextoControl::Texto,
-                             QStringLiteral("Gasoducto…"), QStringLiteral("Gas pipeline…")}};
+                             QStringLiteral("Gasoducto…"), QStringLiteral("Gas pipeline…")},
+                            {QStringLiteral("TomarTuberiaLinea"), TextoControl::Texto,
+                             QStringLiteral("Tomar de la tubería"),
+                             QStringLiteral("Take from pipe")}};
     return tabla;
 }
 
