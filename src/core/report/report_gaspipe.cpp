@@ -18,6 +18,16 @@ QString n(double x) {
     return formatoSignificativo(x, 6).value_or(QString());
 }
 
+// A constant of a form as its source prints it: 0,5394, 2,667, or a fraction such as 5/9.
+QString constante(double x) {
+    for (int den = 2; den <= 9; ++den) {
+        const double num = x * den;
+        if (std::fabs(num - std::round(num)) < 1e-12 && std::fmod(std::round(num), den) != 0)
+            return QStringLiteral("(%1/%2)").arg(qRound(num)).arg(den);
+    }
+    return formatoPlano(x).value_or(QString());
+}
+
 QString t(Lengua l, const char *es, const char *en) {
     return QString::fromUtf8(l == Lengua::Espanol ? es : en);
 }
@@ -28,17 +38,20 @@ Paso pasoEmpirica(const g::Forma &f, const g::Datos &d, const g::Resultado &r, L
     const double fl = f.unidadesMenon ? 1e-3 : 1;
     const double fd = f.unidadesMenon ? 1e3 : 1;
     const double fq = f.unidadesMenon ? 86400 : 1;
-    const QString mu = f.m > 0 ? QStringLiteral("/µ^%1").arg(n(f.m)) : QString();
+    const QString mu = f.m > 0 ? QStringLiteral("/µ^%1").arg(constante(f.m)) : QString();
     const QString muValor =
-        f.m > 0 ? QStringLiteral("/%1^%2").arg(n(d.viscosidad.value_or(0)), n(f.m)) : QString();
+        f.m > 0 ? QStringLiteral("/%1^%2").arg(n(d.viscosidad.value_or(0)), constante(f.m))
+                : QString();
     Paso p;
     p.titulo = t(l, "Caudal estándar por la ecuación", "Standard flow by the equation");
     p.ecuacion = QStringLiteral("Q = %1·E·(Tb/Pb)^%2·((P1² − P2²)/(SG^%3·T·L·Z))^%4·D^%5%6")
-                     .arg(n(f.k), n(f.a), n(f.b), n(f.c), n(f.d), mu);
+                     .arg(constante(f.k), constante(f.a), constante(f.b), constante(f.c),
+                          constante(f.d), mu);
     p.sustitucion = QStringLiteral("%1·%2·(%3/%4)^%5·((%6² − %7²)/(%8^%9·%10·%11·%12))^%13·%14^%15")
-                        .arg(n(f.k), n(r.eficiencia), n(d.tBaseK), n(d.pBase * fp), n(f.a),
-                             n(d.p1 * fp), n(r.p2 * fp), n(d.sg), n(f.b))
-                        .arg(n(d.tK), n(d.longitud * fl), n(d.z), n(f.c), n(d.dint * fd), n(f.d)) +
+                        .arg(constante(f.k), n(r.eficiencia), n(d.tBaseK), n(d.pBase * fp),
+                             constante(f.a), n(d.p1 * fp), n(r.p2 * fp), n(d.sg), constante(f.b))
+                        .arg(n(d.tK), n(d.longitud * fl), n(d.z), constante(f.c), n(d.dint * fd),
+                             constante(f.d)) +
                     muValor;
     p.resultado =
         n(r.caudal * fq) + (f.unidadesMenon ? QStringLiteral(" m3/d") : QStringLiteral(" m3/s"));
