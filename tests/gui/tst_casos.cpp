@@ -5,6 +5,7 @@
 #include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
+#include "app/sizing_entry.h"
 #include "app/texts.h"
 #include "app/water_entry.h"
 #include "app/windows.h"
@@ -14,6 +15,8 @@
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "sizing/form_dimensionado.h"
+#include "sizing/sizing_fields.h"
 #include "water/form_agua_vapor.h"
 #include "water/water_fields.h"
 
@@ -324,6 +327,26 @@ class TestCasos : public PruebaGui {
         QVERIFY(abrirRuta(agua, ruta));
         QCOMPARE(lenguaActual(), Lengua::Espanol);
         QCOMPARE(titulo->text(), agua::camposAgua().titulo().espanol);
+    }
+
+    // The sizing window's inputs, its standard and its schedule come back with the case.
+    void the_sizing_window_is_kept_in_the_case() {
+        abrirFormReynolds();
+        abrirDimensionado({QStringLiteral("36"), QStringLiteral("998"), QStringLiteral("0,001"),
+                           QStringLiteral("0,05")});
+        auto *dim = ventanas().existente<FormDimensionado>();
+        dim->escribir(dimensionado::NormaDim, QStringLiteral("ASME B36.19M"));
+        dim->escribir(dimensionado::CedulaDim, QStringLiteral("10S"));
+        teclear(dim, dimensionado::VmaxDim, QStringLiteral("2"));
+        const caso::Ventana antes = *casoDimensionado();
+        QCOMPARE(antes.textos.value(dimensionado::CedulaDim), "10S");
+        responderGuardar("dimensionado");
+        accion(tubo(), "GuardarCasoComo")->trigger();
+        dim->close();
+        accion(tubo(), "NuevoCaso")->trigger();
+        QVERIFY(abrirRuta(tubo(), m_dir.filePath("dimensionado.vorlo")));
+        abrirDimensionado({});
+        QCOMPARE(*casoDimensionado(), antes);
     }
 };
 

@@ -14,6 +14,7 @@
 #include "gaspipe/gas_pipe_fields.h"
 #include "line/line_fields.h"
 #include "pipeflow/pipe_fields.h"
+#include "sizing/sizing_fields.h"
 #include "valve/valve_fields.h"
 #include "water/water_fields.h"
 
@@ -99,6 +100,14 @@ Esquema esquemaAccesorios() {
     return e;
 }
 
+// The sizing window's inputs, with the pipe standard (by name) and schedule it sizes in.
+Esquema esquemaDimensionado() {
+    Esquema e = desdeTabla(Dimensionado, tablaDimensionado(), entrada);
+    e.textos.insert(dimensionado::NormaDim, Tipo::Texto);
+    e.textos.insert(dimensionado::CedulaDim, Tipo::Texto);
+    return e;
+}
+
 QList<Esquema> construirEsquemas() {
     return {
         desdeTabla(
@@ -109,6 +118,7 @@ QList<Esquema> construirEsquemas() {
         // Solving for P2 or for the flow, and with f given or not, turns results into inputs.
         desdeTabla(LineaGas, lineagas::campos::tabla(), [](const Campo &) { return true; }),
         desdeTabla(Agua, agua::camposAgua(), entrada),
+        esquemaDimensionado(),
         // The segments are one text, a line each.
         desdeTabla(LineaBomba, linea::tabla(), entrada),
         desdeTabla(Gasoducto, gasoducto::campos::tabla(), entrada),

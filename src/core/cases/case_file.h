@@ -32,6 +32,7 @@ inline const QString Accesorios = QStringLiteral("fittings");
 inline const QString Gas = QStringLiteral("gas");
 inline const QString LineaGas = QStringLiteral("gasLine");
 inline const QString Agua = QStringLiteral("water");
+inline const QString Dimensionado = QStringLiteral("sizing");
 inline const QString LineaBomba = QStringLiteral("line");
 inline const QString Gasoducto = QStringLiteral("gasPipe");
 inline const QString Valvula = QStringLiteral("valve");

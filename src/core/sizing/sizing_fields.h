@@ -14,6 +14,10 @@ inline const QString ViscDim = QStringLiteral("ViscDim");
 inline const QString RugDim = QStringLiteral("RugDim");
 inline const QString VmaxDim = QStringLiteral("VmaxDim");
 inline const QString DPmaxDim = QStringLiteral("DPmaxDim");
+// The pipe's standard (its name) and schedule the window sizes in; kept in a case with the
+// inputs.
+inline const QString NormaDim = QStringLiteral("NormaDim");
+inline const QString CedulaDim = QStringLiteral("CedulaDim");
 } // namespace vorlo::dimensionado
 
 namespace vorlo {

@@ -74,6 +74,8 @@ std::optional<caso::Ventana> casoLineaGas();
 void cargarCasoLineaGas(const caso::Ventana &v);
 std::optional<caso::Ventana> casoAgua();
 void cargarCasoAgua(const caso::Ventana &v);
+std::optional<caso::Ventana> casoDimensionado();
+void cargarCasoDimensionado(const caso::Ventana &v);
 std::optional<caso::Ventana> casoAccesorios();
 void cargarCasoAccesorios(const caso::Ventana &v);
 // reportdetails/: the calculation note's header, which lives apart from its window: nullopt

@@ -2,6 +2,7 @@
 #include "app/case_entry.h"
 #include "app/dialogos_archivo.h"
 #include "app/gaspipe_entry.h"
+#include "app/line_entry.h"
 #include "app/message_boxes.h"
 #include "app/open_windows.h"
 #include "app/report_details_entry.h"
@@ -61,6 +62,9 @@ const QList<Parte> &partes() {
         {caso::Gas, QStringLiteral("Form2"), &casoGas, &cargarCasoGas},
         {caso::LineaGas, QStringLiteral("FormLineaGas"), &casoLineaGas, &cargarCasoLineaGas},
         {caso::Agua, QStringLiteral("FormAguaVapor"), &casoAgua, &cargarCasoAgua},
+        {caso::Dimensionado, QStringLiteral("FormDimensionado"), &casoDimensionado,
+         &cargarCasoDimensionado},
+        {caso::LineaBomba, QStringLiteral("FormLinea"), &casoLinea, &cargarCasoLinea},
         {caso::Gasoducto, QStringLiteral("FormGasoducto"), &casoGasoducto, &cargarCasoGasoducto},
         {caso::Valvula, QStringLiteral("FormValvula"), &casoValvula, &cargarCasoValvula},
         // The header lives apart from its window (no window's name): it is read and put back

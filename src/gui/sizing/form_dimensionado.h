@@ -4,6 +4,7 @@
 #include "fields/field_texts.h"
 #include "fields/language.h"
 #include "sizing/sizing.h"
+#include "sizing/sizing_fields.h"
 
 #include <QHash>
 #include <QWidget>
@@ -26,8 +27,8 @@ class FormDimensionado : public QWidget, public CamposTexto {
     Q_OBJECT
   public:
     // Names of the controls beyond the field table's inputs.
-    static inline const QString NormaDim = QStringLiteral("NormaDim");
-    static inline const QString CedulaDim = QStringLiteral("CedulaDim");
+    static inline const QString NormaDim = dimensionado::NormaDim;
+    static inline const QString CedulaDim = dimensionado::CedulaDim;
     static inline const QString TablaDim = QStringLiteral("TablaDim");
     static inline const QString EleccionDim = QStringLiteral("EleccionDim");
     static inline const QString UsarDim = QStringLiteral("UsarDim");
