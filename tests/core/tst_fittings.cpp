@@ -379,12 +379,19 @@ class TestFittings : public QObject {
         QTest::newRow("user row 21") << QStringList{"21:3"} << QStringList{"21:0,25"} << "0,75";
         QTest::newRow("decimals kept")
             << QStringList{"1:3", "7:1"} << QStringList{"1:0,92", "7:0,33"} << "3,09";
-        QTest::newRow("K not a number adds nothing")
-            << QStringList{"0:2", "5:4"} << QStringList{"0:1.5", "5:2"} << "8";
-        QTest::newRow("K letters add nothing")
-            << QStringList{"0:2", "5:4"} << QStringList{"0:abc", "5:2"} << "8";
-        QTest::newRow("count not a number adds nothing")
-            << QStringList{"0:x", "5:4"} << QStringList{"0:1", "5:2"} << "8";
+        // A count or K the total cannot take gives no total rather than one without that row.
+        QTest::newRow("K with a point: no total")
+            << QStringList{"0:2", "5:4"} << QStringList{"0:1.5", "5:2"} << "";
+        QTest::newRow("K letters: no total")
+            << QStringList{"0:2", "5:4"} << QStringList{"0:abc", "5:2"} << "";
+        QTest::newRow("count not a number: no total")
+            << QStringList{"0:x", "5:4"} << QStringList{"0:1", "5:2"} << "";
+        QTest::newRow("negative count: no total")
+            << QStringList{"0:-2", "5:4"} << QStringList{"0:1", "5:2"} << "";
+        QTest::newRow("count 1,5: no total")
+            << QStringList{"0:1,5", "5:4"} << QStringList{"0:1", "5:2"} << "";
+        QTest::newRow("negative K: no total")
+            << QStringList{"21:1", "5:4"} << QStringList{"21:-2", "5:2"} << "";
         QTest::newRow("overflow adds nothing")
             << QStringList{"0:10", "5:4"} << QStringList{"0:1E308", "5:2"} << "8";
         QTest::newRow("large counts") << QStringList{"17:1000"} << QStringList{"17:5,7"} << "5700";
@@ -403,6 +410,38 @@ class TestFittings : public QObject {
         QCOMPARE(c.ktotalEtiqueta, total);
         QCOMPARE(c.textbox, total);
         QCOMPARE(c.tuberia, total);
+    }
+
+    // Which row is wrong and why, in both languages.
+    void a_refused_row_is_named_data() {
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<QString>("unidades");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("ingles");
+        QTest::addColumn<QString>("espanol");
+        QTest::newRow("count 1,5") << 9 << "1,5"
+                                   << "3"
+                                   << "Row 10: count: must be a whole number"
+                                   << "Fila 10: unidades: debe ser un número entero";
+        QTest::newRow("negative K") << 21 << "1"
+                                    << "-2"
+                                    << "Row 22: K: cannot be negative"
+                                    << "Fila 22: K: no puede ser menor que cero";
+        QTest::newRow("good") << 0 << "2"
+                              << "0,5"
+                              << ""
+                              << "";
+    }
+    void a_refused_row_is_named() {
+        QFETCH(int, fila);
+        QFETCH(QString, unidades);
+        QFETCH(QString, k);
+        CamposPrueba c;
+        c.unidadesTexto[fila] = unidades;
+        c.kTexto[fila] = k;
+        const auto m = problemaAccesorios(c);
+        QTEST(m.value_or(TextoBilingue{}).ingles, "ingles");
+        QTEST(m.value_or(TextoBilingue{}).espanol, "espanol");
     }
 
     void total_after_a_fill_is_zero() {

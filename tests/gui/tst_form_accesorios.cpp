@@ -183,8 +183,25 @@ class TestFormAccesorios : public PruebaGui {
         auto *f = ventanas().mostrar<FormAccesorios>();
         QTest::keyClicks(unidades(f, 3), teclas);
         QCOMPARE(unidades(f, 3)->text(), texto);
+        // A decimal separator is refused visibly: counts are whole numbers.
+        const bool separador = teclas.contains(',') || teclas.contains('.');
+        QCOMPARE(etiqueta(f, "Label14").contains("números enteros"), separador);
         QTest::keyClick(unidades(f, 3), Qt::Key_Backspace);
         QCOMPARE(unidades(f, 3)->text(), texto.chopped(1));
+    }
+
+    // A pasted count the total cannot take: no total in either window, and the row named.
+    void a_pasted_negative_count_gives_no_total() {
+        auto *r = tuberiaCon("25");
+        auto *f = pulsarCommand3(r);
+        teclear(unidades(f, 9), "1");
+        QCOMPARE(campo(r, t::ktotal)->text(), "3");
+        unidades(f, 0)->setText("-2");
+        QCOMPARE(campo(f, "textbox_ktotal")->text(), "");
+        QCOMPARE(campo(r, t::ktotal)->text(), "");
+        QCOMPARE(etiqueta(f, "Label14"), "Fila 1: unidades: no puede ser menor que cero");
+        unidades(f, 0)->setText("2");
+        QCOMPARE(etiqueta(f, "Label14"), "");
     }
 
     void k_fields_take_any_key() {
@@ -223,9 +240,10 @@ class TestFormAccesorios : public PruebaGui {
         teclear(kDe(f, 21), "0.5");
         QCOMPARE(kDe(f, 21)->text(), "0,5");
         QCOMPARE(campo(f, "textbox_ktotal")->text(), "4");
-        // A K that is not a number adds nothing.
+        // A K that is not a number gives no total, and the message names its row.
         teclear(kDe(f, 21), "0,2x");
-        QCOMPARE(campo(f, "textbox_ktotal")->text(), "2,5");
+        QCOMPARE(campo(f, "textbox_ktotal")->text(), "");
+        QVERIFY(etiqueta(f, "Label14").startsWith("Fila 22: K: "));
     }
 
     void hidden_pipe_ktotal_is_not_written() {

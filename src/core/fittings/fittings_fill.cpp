@@ -1,5 +1,6 @@
 #include "fittings_fill.h"
 
+#include "fields/input_checks.h"
 #include "fields/numbers.h"
 #include "fittings/k_factors.h"
 
@@ -80,7 +81,33 @@ void RellenarKMetodo(CamposAccesorios &campos, MetodoK metodo, std::optional<dou
         rellenarTabla(campos);
 }
 
+std::optional<TextoBilingue> problemaAccesorios(const CamposAccesorios &campos) {
+    for (int fila = 0; fila < accesorios::kFilas; ++fila) {
+        const QString unidades = campos.unidades(fila);
+        const QString k = campos.k(fila);
+        if (unidades.isEmpty() || k.isEmpty())
+            continue;
+        const TextoBilingue nombreFila{QStringLiteral("Fila %1").arg(fila + 1),
+                                       QStringLiteral("Row %1").arg(fila + 1)};
+        if (const auto m = problemaNumero(unidades, Requisito::EnteroNoNegativo))
+            return mensajeCampo(
+                nombreFila,
+                mensajeCampo({QStringLiteral("unidades"), QStringLiteral("count")}, *m));
+        if (const auto m = problemaNumero(k, Requisito::NoNegativo))
+            return mensajeCampo(nombreFila,
+                                mensajeCampo({QStringLiteral("K"), QStringLiteral("K")}, *m));
+    }
+    return std::nullopt;
+}
+
 QString CalcularKTotal(CamposAccesorios &campos) {
+    if (problemaAccesorios(campos)) {
+        // A total without the refused row would be taken for the whole run's.
+        campos.escribirKtotal(QString());
+        campos.escribirTextboxKtotal(QString());
+        campos.escribirKtotalTuberia(QString());
+        return QString();
+    }
     campos.escribirKtotal(QStringLiteral("0"));
     for (int fila = 0; fila < accesorios::kFilas; ++fila) {
         const QString unidades = campos.unidades(fila);

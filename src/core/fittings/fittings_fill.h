@@ -64,8 +64,13 @@ void RellenarK(CamposAccesorios &campos, MetodoK metodo, std::optional<double> r
 // are never touched.
 void RellenarKMetodo(CamposAccesorios &campos, MetodoK metodo, std::optional<double> reynolds);
 
-// Sums count x K over every row whose two texts are present and are numbers, and hands the
-// total on. Returns the total's text.
+// Sums count x K over every row whose two texts are present, and hands the total on. Returns
+// the total's text: empty, handed on as empty, when a row holds a count that is not a whole
+// number from 0 up or a K that is not a number from 0 up (problemaAccesorios says which).
 QString CalcularKTotal(CamposAccesorios &campos);
+
+// The first row whose count or K the total cannot take, and why ("Row 10: count: must be a
+// whole number"); nullopt when every row can be summed.
+std::optional<TextoBilingue> problemaAccesorios(const CamposAccesorios &campos);
 
 } // namespace vorlo

@@ -29,6 +29,12 @@
 namespace vorlo {
 
 namespace {
+const TextoBilingue kUnidadesEnteras{
+    QStringLiteral("Las unidades son números enteros: no admiten coma ni punto decimal"),
+    QStringLiteral("Counts are whole numbers: a decimal comma or point is refused")};
+} // namespace
+
+namespace {
 
 // Fonts of the window's design, with look-alikes for systems that lack them.
 QFont fuente(const QFont &base, const QStringList &familias, bool negrita = false) {
@@ -79,7 +85,14 @@ FormAccesorios::FormAccesorios(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(icono(QStringLiteral("vorlo")));
 
-    m_filtro = new FiltroTeclas(FiltroTeclas::reglaEnteros(), this);
+    // Counts are whole numbers: a decimal separator is refused, and the message says why.
+    m_filtro = new FiltroTeclas(
+        [this](QChar c) {
+            if (c == u',' || c == u'.')
+                escribirMensaje(kUnidadesEnteras.en(m_lengua));
+            return filtrarTeclaEntera(c);
+        },
+        this);
     // K fields take any key, but a typed point becomes the decimal comma: "1.5" would otherwise
     // not be a number and its row would silently drop out of the total.
     m_filtroK = new FiltroTeclas(
@@ -227,6 +240,13 @@ void FormAccesorios::CalcularKTotal() {
         return;
     }
     vorlo::CalcularKTotal(*this);
+    // The row the total refused, named until it is mended.
+    const auto problema = problemaAccesorios(*this);
+    if (problema)
+        escribirMensaje(problema->en(m_lengua));
+    else if (m_filaRechazada)
+        escribirMensaje(QString());
+    m_filaRechazada = problema.has_value();
 }
 
 void FormAccesorios::enLote(const std::function<void()> &paso) {

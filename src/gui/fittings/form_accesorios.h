@@ -98,6 +98,7 @@ class FormAccesorios : public QWidget, public CamposAccesorios {
     QString m_textoReynolds;
     std::optional<double> m_reynolds;
     bool m_enLote = false;
+    bool m_filaRechazada = false; // the message names a row the total refused
     bool m_totalPendiente = false;
     // Cleared while a new Reynolds number refills the K of a pipe window that no longer holds
     // this window's total.
