@@ -4,6 +4,7 @@
 #include "app/ajustes.h"
 #include "app/case_entry.h"
 #include "app/form1.h"
+#include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
 #include "app/water_entry.h"
@@ -12,6 +13,8 @@
 #include "fields/language.h"
 #include "fittings/fittings_fields.h"
 #include "fittings/form_accesorios.h"
+#include "gas/form2.h"
+#include "gasline/form_linea_gas.h"
 #include "pipeflow/ejemplo.h"
 #include "pipeflow/form_reynolds.h"
 #include "report/report_actions.h"
@@ -31,6 +34,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -249,6 +253,26 @@ class TestCasoEntero : public PruebaGui {
             QVERIFY(QFile::exists(m_dir.filePath(gesto + ".vrq")));
         }
         QCOMPARE(casoModificado(), modificado);
+    }
+
+    // The gas window's "Calculate pressure drop" closes it: the case keeps its inputs, the
+    // basis of the pipe's density and flow, and the gas line opened afterwards starts at the
+    // process pressure that density belongs to.
+    void the_gas_hand_over_keeps_the_gas_part() {
+        abrirForm2();
+        auto *gasV = ventanas().existente<Form2>();
+        teclearEjemploGas(gasV);
+        const QString densidad = gasV->texto(g::dproceso);
+        QVERIFY(!densidad.isEmpty());
+        pulsar(gasV, "Command3");
+        borrarDiferidos();
+        QCOMPARE(tubo()->texto(t::dproceso), densidad);
+        const caso::Caso c = casoActual();
+        QVERIFY(c.ventanas.contains(caso::Gas));
+        QCOMPARE(c.ventanas.value(caso::Gas).textos.value(g::dref), "1,293");
+        teclear(tubo(), t::dint, "100");
+        pulsar(tubo(), "CommandLineaGas");
+        QCOMPARE(campo(ventanas().existente<FormLineaGas>(), lg::P1Linea)->text(), "5");
     }
 
     // The man page names the settings file the program writes.

@@ -35,6 +35,11 @@ void reiniciarGas() {
 std::optional<QString> presionProcesoGas() {
     if (const Form2 *v = ventanas().existente<Form2>())
         return v->texto(gas::Pproceso);
+    // Closed after handing its flow and density over, the window's inputs stay in the case:
+    // the pressure the density belongs to with them.
+    const caso::Caso c = casoActual();
+    if (c.ventanas.contains(caso::Gas))
+        return c.ventanas.value(caso::Gas).textos.value(gas::Pproceso);
     return std::nullopt;
 }
 
