@@ -3,6 +3,7 @@
 // new diameter.
 #include "app/ajustes.h"
 #include "app/case_entry.h"
+#include "app/dialogos_archivo.h"
 #include "app/form1.h"
 #include "app/gasline_entry.h"
 #include "app/globals.h"
@@ -273,6 +274,40 @@ class TestCasoEntero : public PruebaGui {
         teclear(tubo(), t::dint, "100");
         pulsar(tubo(), "CommandLineaGas");
         QCOMPARE(campo(ventanas().existente<FormLineaGas>(), lg::P1Linea)->text(), "5");
+    }
+
+    // Open case goes through the standard file dialog, for cases and results files alike, and
+    // starts in the folder of the last file opened.
+    void open_case_uses_the_file_dialog_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("results file") << "r.vrq";
+        QTest::newRow("case") << "c.vorlo";
+    }
+    void open_case_uses_the_file_dialog() {
+        QFETCH(QString, nombre);
+        DialogosArchivoGrabados dialogos;
+        fijarDialogosArchivo(&dialogos);
+        QTemporaryDir otra;
+        const QString ruta = otra.filePath(nombre);
+        if (nombre.endsWith(".vrq")) {
+            escribirBytes(ruta, kEjemplo);
+        } else {
+            caso::Caso c;
+            c.ventanas.insert(caso::Tuberia, {{}, {{t::Qproceso, "36"}}});
+            QVERIFY(!caso::guardar(ruta, c));
+        }
+        escribirBytes(m_dir.filePath("antes.vrq"), kEjemplo);
+        abrirFormReynolds();
+        QVERIFY(abrirRuta(tubo(), m_dir.filePath("antes.vrq")));
+        dialogos.respuestaAbrir = ruta;
+        control<QAction>(tubo(), "AbrirCaso")->trigger();
+        fijarDialogosArchivo(nullptr);
+        QCOMPARE(dialogos.preguntas.size(), 1);
+        QCOMPARE(dialogos.preguntas[0].nombre, m_dir.path());
+        QVERIFY(dialogos.preguntas[0].filtros.value(0).contains("*.vorlo *.vrq"));
+        QCOMPARE(tubo()->texto(t::Qproceso), "36");
+        QCOMPARE(control<QAction>(tubo(), "AbrirCaso")->shortcut(),
+                 QKeySequence(QKeySequence::Open));
     }
 
     // The man page names the settings file the program writes.

@@ -28,6 +28,9 @@ void avisarCambioCaso();
 // a message naming the file and why).
 void nuevoCaso(QWidget *padre);
 void abrirDesdeMenu(QWidget *padre); // asks about unsaved work, then shows the Open window
+// Open case (Ctrl+O): asks about unsaved work, then the standard file dialog for a case or a
+// results file, in the folder of the case in hand or of the last file opened.
+void abrirCasoDialogo(QWidget *padre);
 bool abrirRuta(QWidget *padre, const QString &ruta); // a .vorlo case or a .vrq results file
 bool guardarCaso(QWidget *padre);
 // A results file (.vrq) was saved: with no case file open and no other window holding inputs,

@@ -20,6 +20,14 @@ class DialogosArchivoQt : public DialogosArchivo {
             return std::nullopt;
         return Eleccion{ruta, filtro};
     }
+    std::optional<QString> abrir(QWidget *padre, const QString &titulo, const QString &carpeta,
+                                 const QStringList &filtros) override {
+        const QString ruta = QFileDialog::getOpenFileName(padre, titulo, carpeta,
+                                                          filtros.join(QStringLiteral(";;")));
+        if (ruta.isEmpty())
+            return std::nullopt;
+        return ruta;
+    }
 };
 
 DialogosArchivoQt g_qt;

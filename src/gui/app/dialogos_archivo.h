@@ -24,6 +24,9 @@ class DialogosArchivo {
     virtual std::optional<Eleccion> guardarComo(QWidget *padre, const QString &titulo,
                                                 const QString &nombre,
                                                 const QStringList &filtros) = 0;
+    // Asks for an existing file to open, starting in `carpeta`; nullopt when the user cancels.
+    virtual std::optional<QString> abrir(QWidget *padre, const QString &titulo,
+                                         const QString &carpeta, const QStringList &filtros) = 0;
 };
 
 // The path to write for a choice, by one rule for every save dialog: a name that already ends in
@@ -48,8 +51,14 @@ class DialogosArchivoGrabados : public DialogosArchivo {
         preguntas.append({titulo, nombre, filtros});
         return respuesta;
     }
+    std::optional<QString> abrir(QWidget *, const QString &titulo, const QString &carpeta,
+                                 const QStringList &filtros) override {
+        preguntas.append({titulo, carpeta, filtros});
+        return respuestaAbrir;
+    }
     QList<Pregunta> preguntas;
     std::optional<Eleccion> respuesta;
+    std::optional<QString> respuestaAbrir;
 };
 
 } // namespace vorlo

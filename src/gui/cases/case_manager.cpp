@@ -39,6 +39,8 @@ struct EstadoCaso {
     // Each window's inputs as it stood when created: a window left so is no change.
     QMap<QString, caso::Ventana> iniciales;
     bool retitulado = false;
+    // The folder of the last case or results file opened in this run.
+    QString carpeta;
 };
 
 EstadoCaso &estado() {
@@ -332,7 +334,24 @@ void abrirDesdeMenu(QWidget *padre) {
         abrirArchivo();
 }
 
+void abrirCasoDialogo(QWidget *padre) {
+    if (!confirmarDescartar(padre))
+        return;
+    // The folder of the case in hand, else of the last file opened, else of the last case.
+    QString carpeta =
+        estado().ruta.isEmpty() ? estado().carpeta : QFileInfo(estado().ruta).absolutePath();
+    if (carpeta.isEmpty() && !casosRecientes().isEmpty())
+        carpeta = QFileInfo(casosRecientes().first()).absolutePath();
+    const Lengua l = lenguaActual();
+    const auto ruta = dialogosArchivo().abrir(padre, textosCaso::kTituloAbrir.en(l),
+                                              carpeta.isEmpty() ? QDir::currentPath() : carpeta,
+                                              {textosCaso::kFiltroAbrir.en(l)});
+    if (ruta && !ruta->isEmpty())
+        abrirRuta(padre, *ruta);
+}
+
 bool abrirRuta(QWidget *padre, const QString &ruta) {
+    estado().carpeta = QFileInfo(ruta).absolutePath();
     if (caso::esCaso(ruta)) {
         const auto leido = caso::leer(ruta);
         if (const auto *e = std::get_if<resultados::ErrorArchivo>(&leido)) {
@@ -449,7 +468,9 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
         QObject::connect(abrir, &QAction::triggered, ventana,
                          [ventana] { abrirDesdeMenu(ventana); });
     }
-    abrir->setShortcut(QKeySequence::Open);
+    // Ctrl+O opens the standard file dialog; Open stays the results-file browser.
+    abrir->setShortcut(QKeySequence());
+    QAction *abrirCaso = accion(archivo, QStringLiteral("AbrirCaso"), QKeySequence::Open);
     QAction *nuevo = accion(archivo, QStringLiteral("NuevoCaso"), QKeySequence::New);
     QAction *guardar = accion(archivo, QStringLiteral("GuardarCaso"), QKeySequence::Save);
     QAction *guardarComo = accion(archivo, QStringLiteral("GuardarCasoComo"),
@@ -463,7 +484,7 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
     // Quit last.
     for (QAction *a : previas)
         archivo->removeAction(a);
-    archivo->addActions({nuevo, abrir});
+    archivo->addActions({nuevo, abrirCaso, abrir});
     archivo->addMenu(recientes);
     archivo->addActions({guardar, guardarComo, datos});
     for (QAction *a : previas)
@@ -473,6 +494,8 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
     archivo->addAction(salirA);
 
     QObject::connect(nuevo, &QAction::triggered, ventana, [ventana] { nuevoCaso(ventana); });
+    QObject::connect(abrirCaso, &QAction::triggered, ventana,
+                     [ventana] { abrirCasoDialogo(ventana); });
     QObject::connect(guardar, &QAction::triggered, ventana, [ventana] { guardarCaso(ventana); });
     QObject::connect(guardarComo, &QAction::triggered, ventana,
                      [ventana] { guardarCasoComo(ventana); });

@@ -9,6 +9,8 @@ const QList<TextoControl> &textosMenu() {
     static const QList<TextoControl> tabla = {
         {QStringLiteral("NuevoCaso"), T::Texto, QStringLiteral("Nuevo caso"),
          QStringLiteral("New case")},
+        {QStringLiteral("AbrirCaso"), T::Texto, QStringLiteral("Abrir caso…"),
+         QStringLiteral("Open case…")},
         {QStringLiteral("Abrir"), T::Texto, QStringLiteral("Abrir"), QStringLiteral("Open")},
         {QStringLiteral("Recientes"), T::Texto, QStringLiteral("Abrir reciente"),
          QStringLiteral("Open recent")},

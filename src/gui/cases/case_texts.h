@@ -17,6 +17,11 @@ inline const TextoBilingue kTituloGuardarComo{QStringLiteral("Guardar caso como"
                                               QStringLiteral("Save case as")};
 inline const TextoBilingue kFiltro{QStringLiteral("Casos de Vorlo (*.vorlo)"),
                                    QStringLiteral("Vorlo cases (*.vorlo)")};
+inline const TextoBilingue kTituloAbrir{QStringLiteral("Abrir caso"), QStringLiteral("Open case")};
+// Open case offers cases and results files alike.
+inline const TextoBilingue kFiltroAbrir{
+    QStringLiteral("Casos y archivos de resultados (*.vorlo *.vrq)"),
+    QStringLiteral("Cases and results files (*.vorlo *.vrq)")};
 
 // The File menu's case entries.
 const QList<TextoControl> &textosMenu();
