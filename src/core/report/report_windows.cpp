@@ -171,6 +171,9 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
     }
     if (const QString nota = lineagas::textoNota(s).en(l); !nota.isEmpty())
         inf.avisos << a.titulo + QStringLiteral(": ") + nota;
+    // The velocity limits' warnings, as the window adds them to its note.
+    if (const QString limites = lineagas::textoLimites(s).en(l); !limites.isEmpty())
+        inf.avisos << a.titulo + QStringLiteral(": ") + limites;
     inf.anexos.append(a);
 }
 
