@@ -15,6 +15,13 @@ Campo texto(const QString &nombre, const QString &es, const QString &en, const c
             .clave = QString::fromLatin1(clave)};
 }
 
+// Not on the command line: a note's remarks belong to the case.
+Campo parrafo(const QString &nombre, const QString &es, const QString &en) {
+    Campo c = texto(nombre, es, en, "");
+    c.marcas |= Parrafo;
+    return c;
+}
+
 TablaCampos construir() {
     const QList<SeccionCampos> secciones = {
         {{QStringLiteral("DATOS DEL INFORME"), QStringLiteral("REPORT DETAILS")},
@@ -25,8 +32,7 @@ TablaCampos construir() {
           texto(Preparado, QStringLiteral("Preparado por"), QStringLiteral("Prepared by"),
                 "prepared"),
           texto(Revisado, QStringLiteral("Revisado por"), QStringLiteral("Checked by"), "checked"),
-          // Not on the command line: a note's remarks belong to the case.
-          texto(Observaciones, QStringLiteral("Observaciones"), QStringLiteral("Remarks"), "")}},
+          parrafo(Observaciones, QStringLiteral("Observaciones"), QStringLiteral("Remarks"))}},
     };
     return TablaCampos({QStringLiteral("Datos del informe"), QStringLiteral("Report details")},
                        QStringLiteral("TituloDatosInforme"), secciones);

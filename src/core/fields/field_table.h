@@ -51,6 +51,7 @@ enum Marca : unsigned {
     EsTexto = 1u << 10,           // a text rather than a number (a designation)
     Casilla = 1u << 11,           // an option shown as a check box rather than a radio button
     Oculto = 1u << 12,            // kept in the case, but shown by the window its own way (a table)
+    Parrafo = 1u << 13,           // a free text of several lines (remarks)
 };
 
 // One item of a field that takes one of a few choices: its key (what the field's text, the case

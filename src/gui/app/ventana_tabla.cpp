@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -122,15 +123,20 @@ void VentanaTabla::construirOpciones(QVBoxLayout *capas) {
 
 void VentanaTabla::construirSeccion(QVBoxLayout *capas, int indice) {
     const SeccionCampos &s = m_tabla.secciones().at(indice);
-    auto *titulo = new QLabel(this);
-    titulo->setObjectName(s.etiqueta);
-    titulo->setFont(negrita(titulo->font()));
-    capas->addWidget(titulo);
-    auto *marco = new QFrame(this);
-    marco->setObjectName(s.etiqueta + QStringLiteral("Marco"));
-    marco->setFrameShape(QFrame::StyledPanel);
-    capas->addWidget(marco);
-    auto *rejilla = new QGridLayout(marco);
+    auto *rejilla = new QGridLayout;
+    if (s.etiqueta.isEmpty()) {
+        capas->addLayout(rejilla);
+    } else {
+        auto *titulo = new QLabel(this);
+        titulo->setObjectName(s.etiqueta);
+        titulo->setFont(negrita(titulo->font()));
+        capas->addWidget(titulo);
+        auto *marco = new QFrame(this);
+        marco->setObjectName(s.etiqueta + QStringLiteral("Marco"));
+        marco->setFrameShape(QFrame::StyledPanel);
+        capas->addWidget(marco);
+        marco->setLayout(rejilla);
+    }
     rejilla->setColumnStretch(4, 1);
     m_rejillas << rejilla;
     for (const Campo &c : s.campos) {
@@ -140,7 +146,8 @@ void VentanaTabla::construirSeccion(QVBoxLayout *capas, int indice) {
             nuevaFila(rejilla, c);
     }
     // A section without a drawn field (a table the window shows) keeps only its heading.
-    marco->setVisible(rejilla->count() > 0);
+    if (QWidget *marco = rejilla->parentWidget(); marco && marco != this)
+        marco->setVisible(rejilla->count() > 0);
 }
 
 void VentanaTabla::nuevaFila(QGridLayout *rejilla, const Campo &c) {
@@ -160,31 +167,16 @@ void VentanaTabla::nuevaFila(QGridLayout *rejilla, const Campo &c) {
     auto *rotulo = new QLabel(this);
     rotulo->setObjectName(c.etiqueta);
     rejilla->addWidget(rotulo, fila, 0);
-    QWidget *control = nullptr;
-    if (!c.elecciones.isEmpty()) {
-        auto *l = new QComboBox(this);
-        for (const Eleccion &e : c.elecciones)
-            l->addItem(e.texto.en(lenguaActual()), e.clave);
-        m_listas.insert(c.nombre, l);
-        control = l;
-    } else {
-        auto *e = new QLineEdit(this);
-        e->setFixedWidth(kAnchoCampo);
-        if (c.rol == Rol::Entrada) {
-            fijarFondo(e, kColorEntrada);
-            if (c.tiene(FiltroNumerico))
-                m_filtro->instalar(e);
-        } else {
-            // Results are never typed into; they can still be selected and copied.
-            e->setReadOnly(true);
-            e->setFocusPolicy(Qt::ClickFocus);
-            fijarFondo(e, kColorCalculable);
-        }
-        m_cajas.insert(c.nombre, e);
-        control = e;
-    }
+    QWidget *control = nuevoControl(c);
     control->setObjectName(c.nombre);
     rotulo->setBuddy(control);
+    if (c.tiene(EsTexto) && c.rol == Rol::Entrada) {
+        // A free text grows with the window; a paragraph's caption stands at its top.
+        rejilla->addWidget(control, fila, 1, 1, 4);
+        if (c.tiene(Parrafo))
+            rejilla->setAlignment(rotulo, Qt::AlignTop);
+        return;
+    }
     rejilla->addWidget(control, fila, 1);
     if (c.unidad.isEmpty())
         return;
@@ -209,10 +201,50 @@ void VentanaTabla::nuevaFila(QGridLayout *rejilla, const Campo &c) {
     rejilla->addWidget(u, fila, 2);
 }
 
+QWidget *VentanaTabla::nuevoControl(const Campo &c) {
+    if (!c.elecciones.isEmpty()) {
+        auto *l = new QComboBox(this);
+        for (const Eleccion &e : c.elecciones)
+            l->addItem(e.texto.en(lenguaActual()), e.clave);
+        m_listas.insert(c.nombre, l);
+        return l;
+    }
+    if (c.tiene(Parrafo)) {
+        constexpr int kLineas = 4;
+        auto *p = new QPlainTextEdit(this);
+        p->setTabChangesFocus(true);
+        p->setFixedHeight(kLineas * fontMetrics().lineSpacing() +
+                          2 * (p->frameWidth() + int(p->document()->documentMargin())));
+        m_parrafos.insert(c.nombre, p);
+        return p;
+    }
+    auto *e = new QLineEdit(this);
+    if (c.tiene(EsTexto) && c.rol == Rol::Entrada) {
+        // Room for a project's name or a line number without scrolling.
+        e->setMinimumWidth(2 * kAnchoCampo + kAnchoCampo / 4);
+    } else {
+        e->setFixedWidth(kAnchoCampo);
+    }
+    if (c.rol == Rol::Entrada) {
+        fijarFondo(e, kColorEntrada);
+        if (c.tiene(FiltroNumerico))
+            m_filtro->instalar(e);
+    } else {
+        // Results are never typed into; they can still be selected and copied.
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+        fijarFondo(e, kColorCalculable);
+    }
+    m_cajas.insert(c.nombre, e);
+    return e;
+}
+
 void VentanaTabla::conectar() {
     for (auto it = m_cajas.cbegin(); it != m_cajas.cend(); ++it)
         if (m_tabla.campo(it.key())->rol == Rol::Entrada)
             connect(it.value(), &QLineEdit::textChanged, this, &VentanaTabla::alCambiar);
+    for (QPlainTextEdit *p : std::as_const(m_parrafos))
+        connect(p, &QPlainTextEdit::textChanged, this, &VentanaTabla::alCambiar);
     for (QComboBox *l : std::as_const(m_listas))
         connect(l, &QComboBox::currentIndexChanged, this, &VentanaTabla::alCambiar);
     for (QAbstractButton *b : std::as_const(m_opciones))
@@ -245,6 +277,8 @@ QString VentanaTabla::texto(const QString &nombre) const {
         return l->currentData().toString();
     if (const QLabel *n = m_notas.value(nombre))
         return n->text();
+    if (const QPlainTextEdit *p = m_parrafos.value(nombre))
+        return p->toPlainText();
     return m_ocultos.value(nombre);
 }
 
@@ -260,6 +294,9 @@ void VentanaTabla::escribir(const QString &nombre, const QString &t) {
     } else if (QLabel *n = m_notas.value(nombre)) {
         if (n->text() != t)
             n->setText(t);
+    } else if (QPlainTextEdit *p = m_parrafos.value(nombre)) {
+        if (p->toPlainText() != t)
+            p->setPlainText(t);
     } else if (m_ocultos.contains(nombre) && m_ocultos.value(nombre) != t) {
         m_ocultos.insert(nombre, t);
         recalcular();

@@ -15,6 +15,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QVBoxLayout;
 
 namespace vorlo {
@@ -29,9 +30,11 @@ class FiltroTeclas;
 // charts.
 //
 // Controls by field: a text box for a field that is one (white and filtered when typed into,
-// light blue and read-only when computed), a drop-down list for a field with choices (its text
-// is the chosen key), a word-wrapped label for a note. The table's options are radio buttons,
-// one exclusive group, or check boxes (Casilla). Fields marked Oculto are not drawn.
+// light blue and read-only when computed; a free text as wide as the window), a box of several
+// lines for a paragraph, a drop-down list for a field with choices (its text is the chosen key),
+// a word-wrapped label for a note. A section without a heading label stands without a frame. The
+// table's options are radio buttons, one exclusive group, or check boxes (Casilla). Fields marked
+// Oculto are not drawn.
 class VentanaTabla : public QWidget, public CamposTexto {
     Q_OBJECT
   public:
@@ -88,6 +91,7 @@ class VentanaTabla : public QWidget, public CamposTexto {
     void construirOpciones(QVBoxLayout *capas);
     void construirSeccion(QVBoxLayout *capas, int indice);
     void nuevaFila(QGridLayout *rejilla, const Campo &c);
+    QWidget *nuevoControl(const Campo &c);
     void conectar();
     void alCambiar();
     void traducir(Lengua lengua);
@@ -98,6 +102,7 @@ class VentanaTabla : public QWidget, public CamposTexto {
     QHash<QString, QLineEdit *> m_cajas;
     QHash<QString, QComboBox *> m_listas;
     QHash<QString, QLabel *> m_notas;
+    QHash<QString, QPlainTextEdit *> m_parrafos;
     QHash<QString, QAbstractButton *> m_opciones;
     QHash<QString, QString> m_ocultos;
     QList<QGridLayout *> m_rejillas;

@@ -1,16 +1,9 @@
 #include "form_datos_informe.h"
 
-#include "app/icons.h"
-#include "app/layout_tools.h"
 #include "app/report_details_entry.h"
-#include "app/texts.h"
-#include "reportdetails/form_datos_informe_texts.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,104 +11,39 @@ namespace vorlo {
 
 namespace {
 namespace cab = informe::cabecera;
-
-// Room for a project's name or a line number such as "10"-P-1001-A1B" without scrolling.
-constexpr int kAnchoCampo = 320;
-constexpr int kLineasObservaciones = 4;
 } // namespace
 
-FormDatosInforme::FormDatosInforme(QWidget *parent) : QWidget(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("FormDatosInforme"));
-    setWindowIcon(icono(QStringLiteral("vorlo")));
-    construir();
-    aplicarTextosAlCargar(this, textosFormDatosInforme());
-    igualarColumna({m_rejilla}, 0, textosFormDatosInforme());
-    alturaMinimaConTextos(this);
-    mostrar(cabeceraInforme());
-
-    for (auto it = m_campos.cbegin(); it != m_campos.cend(); ++it)
-        connect(it.value(), &QLineEdit::textChanged, this, [this, n = it.key()] { alCambiar(n); });
-    connect(m_observaciones, &QPlainTextEdit::textChanged, this,
-            [this] { alCambiar(cab::Observaciones); });
-    connect(m_cerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(&avisoIdioma(), &AvisoIdioma::cambiado, this, &FormDatosInforme::alCambiarIdioma);
-}
-
-FormDatosInforme::~FormDatosInforme() = default;
-
-void FormDatosInforme::construir() {
-    auto *capas = new QVBoxLayout(this);
-    const TablaCampos &t = cab::tabla();
-    auto *titulo = new QLabel(this);
-    titulo->setObjectName(t.etiquetaTitulo());
-    QFont negrita = titulo->font();
-    negrita.setBold(true);
-    negrita.setPointSize(11);
-    titulo->setFont(negrita);
-    capas->addWidget(titulo);
-
-    m_rejilla = new QGridLayout;
-    for (const Campo &c : t.campos()) {
-        if (c.nombre == cab::Observaciones)
-            continue;
-        QLineEdit *e = filaDeCampo(this, m_rejilla, c, kAnchoCampo);
-        // Free texts: the field grows with the window.
-        e->setMaximumWidth(QWIDGETSIZE_MAX);
-        e->setMinimumWidth(kAnchoCampo);
-        m_campos.insert(c.nombre, e);
-    }
-    // The remarks take several lines.
-    const Campo &obs = *t.campo(cab::Observaciones);
-    auto *rotulo = new QLabel(this);
-    rotulo->setObjectName(obs.etiqueta);
-    m_observaciones = new QPlainTextEdit(this);
-    m_observaciones->setObjectName(obs.nombre);
-    m_observaciones->setTabChangesFocus(true);
-    m_observaciones->setFixedHeight(
-        kLineasObservaciones * fontMetrics().lineSpacing() +
-        2 * (m_observaciones->frameWidth() + int(m_observaciones->document()->documentMargin())));
-    rotulo->setBuddy(m_observaciones);
-    const int fila = m_rejilla->rowCount();
-    m_rejilla->addWidget(rotulo, fila, 0, Qt::AlignTop);
-    m_rejilla->addWidget(m_observaciones, fila, 1);
-    m_rejilla->setColumnStretch(1, 1);
-    capas->addLayout(m_rejilla);
-
+// The header lives apart from the window, in the case: the window has no part of its own.
+FormDatosInforme::FormDatosInforme(QWidget *parent)
+    : VentanaTabla(cab::tabla(), QStringLiteral("FormDatosInforme"), QString(), parent) {
     auto *pista = new QLabel(this);
     pista->setObjectName(QStringLiteral("PistaDatosInforme"));
     pista->setWordWrap(true);
-    capas->addWidget(pista);
-
-    m_cerrar = new QPushButton(this);
-    m_cerrar->setObjectName(QStringLiteral("CerrarDatosInforme"));
+    zonaInferior()->addWidget(pista);
+    auto *cerrar = new QPushButton(this);
+    cerrar->setObjectName(QStringLiteral("CerrarDatosInforme"));
     auto *abajo = new QHBoxLayout;
     abajo->addStretch(1);
-    abajo->addWidget(m_cerrar);
-    capas->addLayout(abajo);
-}
+    abajo->addWidget(cerrar);
+    zonaInferior()->addLayout(abajo);
+    connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
 
-QString FormDatosInforme::texto(const QString &campo) const {
-    if (campo == cab::Observaciones)
-        return m_observaciones->toPlainText();
-    const QLineEdit *e = m_campos.value(campo);
-    return e ? e->text() : QString();
+    const TextoBilingue &preparado = cab::tabla().campo(cab::Preparado)->rotulo;
+    anadirTextos({
+        {QStringLiteral("PistaDatosInforme"), TextoControl::Texto,
+         QStringLiteral("Encabezan la nota de cálculo: el bloque del título en la primera "
+                        "página, la línea y la revisión en todas. Se guardan con el caso; "
+                        "\"%1\" se recuerda además de una vez a otra.")
+             .arg(preparado.espanol),
+         QStringLiteral("They head the calculation note: the title block on its first page, "
+                        "the line and revision on every page. They are saved with the case; "
+                        "\"%1\" is also remembered from one run to the next.")
+             .arg(preparado.ingles)},
+        {QStringLiteral("CerrarDatosInforme"), TextoControl::Texto, QStringLiteral("Cerrar"),
+         QStringLiteral("Close")},
+    });
+    mostrar(cabeceraInforme());
 }
-
-void FormDatosInforme::escribir(const QString &campo, const QString &t) {
-    if (campo == cab::Observaciones) {
-        if (m_observaciones->toPlainText() != t)
-            m_observaciones->setPlainText(t);
-    } else if (QLineEdit *e = m_campos.value(campo); e && e->text() != t) {
-        e->setText(t);
-    }
-}
-
-bool FormDatosInforme::opcion(const QString &) const {
-    return false; // the window has no options
-}
-
-void FormDatosInforme::escribirColor(const QString &, ColorNota) {}
 
 void FormDatosInforme::mostrar(const informe::Cabecera &cabecera) {
     m_mostrando = true;
@@ -124,14 +52,12 @@ void FormDatosInforme::mostrar(const informe::Cabecera &cabecera) {
     m_mostrando = false;
 }
 
-void FormDatosInforme::alCambiar(const QString &campo) {
-    if (!m_mostrando)
-        cambiarTextoCabecera(campo, texto(campo));
-}
-
-void FormDatosInforme::alCambiarIdioma(Lengua lengua) {
-    aplicarTextos(this, textosFormDatosInforme(), lengua);
-    ajustarAlContenido(this);
+void FormDatosInforme::calcular() {
+    if (m_mostrando)
+        return;
+    // Only a text that differs from the header's changes it.
+    for (const Campo &c : cab::tabla().campos())
+        cambiarTextoCabecera(c.nombre, texto(c.nombre));
 }
 
 } // namespace vorlo
