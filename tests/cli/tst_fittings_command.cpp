@@ -66,9 +66,9 @@ class TestFittingsCommand : public QObject {
         QTest::newRow("3k tee") << "--d 60 --method 3k --re 2e4" << 4
                                 << "4\tthreaded\tTee - Line=0.38202978827287937|";
         QTest::newRow("table below 9 mm")
-            << "--d 8.99" << 9 << "9\tthreaded\tSwing check valve=|above 9mm";
+            << "--d 8.99" << 9 << "9\tthreaded\tSwing check valve=|above 9 mm";
         QTest::newRow("table above 400 mm")
-            << "--d 400.5" << 15 << "15\tflanged\tTee-Line=|400mm or less";
+            << "--d 400.5" << 15 << "15\tflanged\tTee-Line=|400 mm or less";
         QTest::newRow("crane at 0.01 mm")
             << "--d 0.01 --method crane" << 0 << "0\tthreaded\tElbow 90º=|no finite K";
         QTest::newRow("3k below 4.46 mm")

@@ -52,9 +52,9 @@ class CamposPrueba : public CamposAccesorios {
 };
 
 const QString pequeno = QStringLiteral(
-    "Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a 9mm. No "
+    "Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a 9 mm. No "
     "obstante podrá introducir los valores K manualmente.");
-const QString grande = QStringLiteral("El diametro debe ser igual o inferior a 400mm");
+const QString grande = QStringLiteral("El diametro debe ser igual o inferior a 400 mm");
 
 int nominal(double d) {
     const auto s = seleccionarDiametro(d);

@@ -1,4 +1,5 @@
 #include "gasline/gas_line.h"
+#include "gasline/gas_line_notes.h"
 #include "gasline/gas_line_window.h"
 #include "pipeflow/colebrook_exacto.h"
 
@@ -289,6 +290,19 @@ class TestGasLine : public QObject {
             const Limite lim = limiteAhogo(l, colebrookPara(0.05, 80));
             QVERIFY(relativo(*s.masicoMaximoKgH, lim.ahogo->masicoMaximo * 3600) < 1e-14);
         }
+    }
+
+    // Numbers below 1 in the note's sentences keep their leading zero.
+    void choked_note_writes_leading_zeros() {
+        Salidas s;
+        s.nota = Nota::Ahogada;
+        s.masicoMaximoKgH = 0.5;
+        s.p2AhogoBar = 0.1349;
+        const vorlo::TextoBilingue t = textoNota(s);
+        QVERIFY2(t.ingles.contains("0,50\u00A0kg/\u2060h") &&
+                     t.ingles.contains("0,1349\u00A0bar\u00A0a"),
+                 qPrintable(t.ingles));
+        QVERIFY(t.espanol.contains("0,1349\u00A0bar"));
     }
 
     // Choked solving for P2, the flow given cannot pass: no P2, no drop, no outlet velocity.

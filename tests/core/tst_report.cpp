@@ -167,7 +167,7 @@ class TestReport : public QObject {
                                     << "";
         QTest::newRow("8 mm: no nominal")
             << "1,07" << true << true << kMensajeDiametroPequeno
-            << "You have entered a very small diameter, the diameter must be above 9mm. The K "
+            << "You have entered a very small diameter, the diameter must be above 9 mm. The K "
                "values can still be entered by hand.";
         QTest::newRow("pipe emptied it since") << "" << true << false << ""
                                                << "";

@@ -25,7 +25,7 @@ using namespace vorlo::prueba;
 namespace {
 
 const QString pequeno = QStringLiteral(
-    "Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a 9mm. No "
+    "Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a 9 mm. No "
     "obstante podrá introducir los valores K manualmente.");
 
 QLineEdit *unidades(QWidget *w, int fila) {
@@ -296,7 +296,7 @@ class TestFormAccesorios : public PruebaGui {
                              << "";
         QTest::newRow("8 too small") << "8" << 0 << "" << pequeno;
         QTest::newRow("400,5 too large") << "400,5" << 10 << ""
-                                         << "El diametro debe ser igual o inferior a 400mm";
+                                         << "El diametro debe ser igual o inferior a 400 mm";
     }
     void fill_follows_the_pipe_diameter() {
         QFETCH(QString, dint);

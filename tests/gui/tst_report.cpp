@@ -219,7 +219,7 @@ class TestReportGui : public prueba::PruebaGui {
             {{t::ktotal, "23"}, {t::Re, "3000"}, {t::dint, "100"}, {t::Rugosidad, "0,05"}});
         CalcularTuberia(c, kEspanol);
         c.escribir(t::ktotal, "23");
-        DatosAccesorios d{"100", "23", "El diametro debe ser igual o inferior a 400mm", {}};
+        DatosAccesorios d{"100", "23", "El diametro debe ser igual o inferior a 400 mm", {}};
         for (int i = 0; i < 23; ++i)
             d.filas.append(
                 {QStringLiteral("Fitting number %1, with a long title").arg(i), "1", "1"});

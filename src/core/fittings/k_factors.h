@@ -54,9 +54,9 @@ double TablaK(DiametroNominal dn, int fila);
 // are Spanish whatever the language of the user interface.
 inline const QString kMensajeDiametroPequeno =
     QStringLiteral("Ha introducido un diámetro muy pequeño, el diámetro debe de ser superior a "
-                   "9mm. No obstante podrá introducir los valores K manualmente.");
+                   "9 mm. No obstante podrá introducir los valores K manualmente.");
 inline const QString kMensajeDiametroGrande =
-    QStringLiteral("El diametro debe ser igual o inferior a 400mm");
+    QStringLiteral("El diametro debe ser igual o inferior a 400 mm");
 
 struct SeleccionDiametro {
     std::optional<DiametroNominal> nominal;

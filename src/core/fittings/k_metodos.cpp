@@ -143,9 +143,9 @@ TextoBilingue mensajeSinK(MotivoSinK motivo) {
     case MotivoSinK::DiametroPequeno:
         return {kMensajeDiametroPequeno,
                 QStringLiteral("You have entered a very small diameter, the diameter must be "
-                               "above 9mm. The K values can still be entered by hand.")};
+                               "above 9 mm. The K values can still be entered by hand.")};
     case MotivoSinK::DiametroGrande:
-        return {kMensajeDiametroGrande, QStringLiteral("The diameter must be 400mm or less")};
+        return {kMensajeDiametroGrande, QStringLiteral("The diameter must be 400 mm or less")};
     case MotivoSinK::FueraDeAlcance:
         return {QStringLiteral("El método no da un K finito con estos datos."),
                 QStringLiteral("The method gives no finite K for these inputs.")};

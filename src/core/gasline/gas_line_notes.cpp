@@ -10,6 +10,13 @@ namespace {
 // and a word joiner after the slash (a line may otherwise break there).
 const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
 const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
+
+// A fixed-decimals number as a sentence writes it: with its leading zero (",1349" is "0,1349").
+std::optional<QString> enFrase(std::optional<QString> t) {
+    if (t && (t->startsWith(u',') || t->startsWith(QStringLiteral("-,"))))
+        t->insert(t->indexOf(u','), u'0');
+    return t;
+}
 } // namespace
 
 TextoBilingue textoLimites(const Salidas &s) {
@@ -30,8 +37,9 @@ TextoBilingue textoNota(const Salidas &s) {
     case Nota::Ninguna:
         return {};
     case Nota::Ahogada: {
-        const auto maximo = s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt;
-        const auto presion = s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt;
+        const auto maximo =
+            enFrase(s.masicoMaximoKgH ? formatoFijo(*s.masicoMaximoKgH, 2) : std::nullopt);
+        const auto presion = enFrase(s.p2AhogoBar ? formatoFijo(*s.p2AhogoBar, 4) : std::nullopt);
         if (!maximo || !presion)
             return TextoBilingue{QStringLiteral("Línea ahogada"), QStringLiteral("Choked line")};
         // Solving for the flow, the results are the line at that flow (gas_line_window.h).
