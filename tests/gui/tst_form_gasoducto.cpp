@@ -111,6 +111,26 @@ class TestFormGasoducto : public prueba::PruebaGui {
         QVERIFY(nota().startsWith("The efficiency E"));
     }
 
+    // Extreme values in every input, for every equation and both options: never a nan or inf.
+    void extreme_values_never_show_nan() {
+        for (int ecuacionElegida = 0; ecuacionElegida < 5; ++ecuacionElegida) {
+            ecuacion(ecuacionElegida);
+            for (const QString &opcion : {gp::OpcionQGasoducto, gp::OpcionP2Gasoducto}) {
+                control<QRadioButton>(v, opcion)->click();
+                for (const char *extremo : {"1e308", "1e-300", "0", "-1", "9.999.999"}) {
+                    for (const Campo &f : gp::tabla().campos())
+                        if (f.rol == Rol::Entrada && f.elecciones.isEmpty() &&
+                            !campo(v, f.nombre)->isReadOnly())
+                            campo(v, f.nombre)->setText(QString::fromLatin1(extremo));
+                    for (QLineEdit *e : v->findChildren<QLineEdit *>())
+                        QVERIFY2(!muestraNoNumero(e->text()), qPrintable(e->objectName()));
+                    for (int fila = 0; fila < tabla()->rowCount(); ++fila)
+                        QVERIFY(!muestraNoNumero(tabla()->item(fila, 2)->text()));
+                }
+            }
+        }
+    }
+
     // The case keeps the equation, the option and the inputs; a keystroke settles in 2 ms. The
     // general equation's row against a separate Python calculation (Colebrook by fixed point):
     // 101 921,36 Sm3/h.
