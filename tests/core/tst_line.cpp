@@ -279,6 +279,10 @@ class TestLine : public QObject {
         QVERIFY(titulos.contains("Segment 3") && !titulos.contains("Segment 4"));
         QVERIFY(valores.contains("AlturaBomba=63,13"));
         QVERIFY(a->metodo.last().linea().endsWith("= 8,5834 kW"));
+        // The chart: the system curve's 61 points and the design point at Q and the TDH.
+        QVERIFY(a->grafico && a->grafico->curvas.size() == 2);
+        QCOMPARE(a->grafico->curvas[0].puntos.size(), 61);
+        QVERIFY(cerca(a->grafico->curvas[1].puntos[0].y(), 63.1326585123));
         parte.textos[Tramos] = "0;5";
         const auto b = vorlo::informe::anexoLinea(parte, vorlo::Lengua::Espanol);
         QVERIFY(b->caso.contains("Tramo 1: «D. interior» debe ser mayor que 0"));

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -107,11 +108,26 @@ struct PuntoGrafico {
 
 // Another window's results in the note (water and steam, gas, gas line, ...): its heading, its
 // case in words, its tables and, for a calculator that shows its working, its steps.
+// A chart of another window's section: curves of (x, y) points in the units of its axes, a
+// curve of marked points rather than a line when `marcas`.
+struct CurvaAnexo {
+    QString nombre;
+    QList<QPointF> puntos;
+    bool marcas = false;
+};
+struct GraficoAnexo {
+    QString titulo;
+    QString ejeX;
+    QString ejeY;
+    QList<CurvaAnexo> curvas;
+};
+
 struct Anexo {
     QString titulo;
     QStringList caso;
     QList<Seccion> secciones;
     QList<Paso> metodo{};
+    std::optional<GraficoAnexo> grafico{};
 };
 
 // The water and steam window's hand-over to the pipe window: the state's temperature and

@@ -85,6 +85,27 @@ void seccionCurva(Anexo &a, const l::Datos &d, const l::Resultado &r, Lengua lg)
     a.secciones.append(s);
 }
 
+// The chart the window draws: the system curve, the pump's, the design and operating points.
+GraficoAnexo grafico(const l::Datos &d, const l::Resultado &r, Lengua lg) {
+    constexpr int kPuntosGrafico = 60;
+    GraficoAnexo g{l::tituloCurvas().en(lg), l::ejeCaudal().en(lg), l::ejeAltura().en(lg), {}};
+    const auto curva = [](const QList<l::PuntoCurva> &c) {
+        QList<QPointF> p;
+        for (const l::PuntoCurva &x : c)
+            p << QPointF(x.q, x.h);
+        return p;
+    };
+    g.curvas.append({l::rotuloCurvaSistema().en(lg), curva(l::curvaSistema(d, kPuntosGrafico))});
+    if (!d.curvaBomba.isEmpty())
+        g.curvas.append({l::rotuloCurvaBomba().en(lg), curva(d.curvaBomba)});
+    g.curvas.append({l::rotuloPuntoDiseno().en(lg), {QPointF(r.q, r.bomba->tdh)}, true});
+    if (r.bomba->operacion)
+        g.curvas.append({l::rotuloPuntoOperacion().en(lg),
+                         {QPointF(r.bomba->operacion->q, r.bomba->operacion->h)},
+                         true});
+    return g;
+}
+
 // The first segment's drop step by step; the rest follow the same equations.
 void pasosTramo(QList<Paso> &m, const l::Datos &d, const l::Resultado &r, int i, Lengua lg) {
     const l::Tramo &tr = d.tramos[i];
@@ -117,11 +138,13 @@ void pasosBomba(QList<Paso> &m, const l::Datos &d, const l::Resultado &r, Lengua
     const l::Bomba &b = *r.bomba;
     const QString rhoG = QStringLiteral("(%1 · 9,80665)").arg(n(d.densidad));
     m.append({t(lg, "Presión de aspiración", "Suction pressure"),
-              QStringLiteral("Ps = Pinicio − Σ ΔP (tramos 1…%1)").arg(*d.bombaTras), QString(),
-              n(b.pSuccion) + QStringLiteral(" bar a")});
+              t(lg, "Ps = Pinicio − Σ ΔP (tramos 1…%1)", "Ps = Pstart − Σ ΔP (segments 1…%1)")
+                  .arg(*d.bombaTras),
+              QString(), n(b.pSuccion) + QStringLiteral(" bar a")});
     m.append({t(lg, "Presión de descarga", "Discharge pressure"),
-              QStringLiteral("Pd = Pfin + Σ ΔP (tramos %1…)").arg(*d.bombaTras + 1), QString(),
-              n(b.pDescarga) + QStringLiteral(" bar a")});
+              t(lg, "Pd = Pfin + Σ ΔP (tramos %1…)", "Pd = Pend + Σ ΔP (segments %1…)")
+                  .arg(*d.bombaTras + 1),
+              QString(), n(b.pDescarga) + QStringLiteral(" bar a")});
     m.append({QStringLiteral("TDH"), QStringLiteral("H = (Pd − Ps) · 10⁵ / (ρ g)"),
               QStringLiteral("(%1 − %2) · 10⁵ / %3").arg(n(b.pDescarga), n(b.pSuccion), rhoG),
               n(b.tdh) + QStringLiteral(" m")});
@@ -169,6 +192,8 @@ std::optional<Anexo> anexoLinea(const caso::Ventana &parte, Lengua lg) {
         return a;
     seccionesTramos(a, d, r, lg);
     seccionCurva(a, d, r, lg);
+    if (r.bomba)
+        a.grafico = grafico(d, r, lg);
     for (int i = 0; i < int(r.tramos.size()); ++i)
         pasosTramo(a.metodo, d, r, i, lg);
     if (r.bomba)

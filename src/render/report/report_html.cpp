@@ -184,6 +184,8 @@ QString anexos(const Informe &inf) {
         for (const QString &c : a.caso)
             d += parrafoPequeno(h(c));
         d += secciones(inf, a.secciones);
+        if (a.grafico)
+            d += QStringLiteral("<p style=\"margin: 0;\">%1</p>").arg(html::kMarcaGraficoAnexo);
         if (!a.metodo.isEmpty())
             d += espacio(3) + tablaPasos(a.metodo);
     }

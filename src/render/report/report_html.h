@@ -17,5 +17,7 @@ QString parrafoPequeno(const QString &t);
 QString tituloGrafico(const Informe &inf);
 // Where the Moody chart stands in the document: the drawing replaces this text.
 inline const QString kMarcaGrafico = QStringLiteral("@@VORLO-GRAFICO-MOODY@@");
+// Where another window's chart stands, one mark a chart in the order of the sections.
+inline const QString kMarcaGraficoAnexo = QStringLiteral("@@VORLO-GRAFICO-ANEXO@@");
 
 } // namespace vorlo::informe::html

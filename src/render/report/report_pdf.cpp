@@ -1,6 +1,7 @@
 #include "report_pdf.h"
 
 #include "moody/moody_draw.h"
+#include "report/annex_chart.h"
 #include "report/report_html.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -28,6 +29,11 @@ constexpr double kPie = 12;            // baseline of the footer text from the b
 constexpr double kProporcionGrafico = 0.6;
 // The text format's object type of the Moody chart inside the document.
 constexpr int kObjetoMoody = QTextFormat::UserObject + 1;
+// Another window's chart, and the property that says which.
+constexpr int kObjetoAnexo = QTextFormat::UserObject + 2;
+constexpr int kIndiceAnexo = QTextFormat::UserProperty + 1;
+// Its height against the body's width: lower than the Moody chart's, a curve or two.
+constexpr double kProporcionAnexo = 0.48;
 
 QFont fuente(double puntos, bool negrita = false) {
     QFont f;
@@ -97,6 +103,51 @@ void ponerGrafico(QTextDocument &doc, ObjetoGrafico &objeto) {
     c.insertText(QString(QChar::ObjectReplacementCharacter), formato);
 }
 
+// The other windows' charts, each drawn where its mark stood, as wide as the body.
+class ObjetoAnexos : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+  public:
+    ObjetoAnexos(const Informe &inf, double ancho) : m_ancho(ancho) {
+        for (const Anexo &a : inf.anexos)
+            if (a.grafico)
+                m_graficos << *a.grafico;
+    }
+    QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &) override {
+        return {m_ancho, m_ancho * kProporcionAnexo};
+    }
+    void fijarPagina(const QRectF &pagina) { m_pagina = pagina; }
+    void drawObject(QPainter *pintor, const QRectF &zona, QTextDocument *, int,
+                    const QTextFormat &formato) override {
+        constexpr double kHolgura = 1;
+        const int i = formato.intProperty(kIndiceAnexo);
+        if (i < 0 || i >= m_graficos.size() || zona.top() < m_pagina.top() - kHolgura ||
+            zona.top() >= m_pagina.bottom() - kHolgura)
+            return;
+        pintor->save();
+        pintor->setClipRect(m_pagina, Qt::IntersectClip);
+        dibujarGraficoAnexo(*pintor, zona, m_graficos[i]);
+        pintor->restore();
+    }
+    void poner(QTextDocument &doc) {
+        doc.documentLayout()->registerHandler(kObjetoAnexo, this);
+        for (int i = 0; i < m_graficos.size(); ++i) {
+            QTextCursor c = doc.find(html::kMarcaGraficoAnexo);
+            if (c.isNull())
+                return;
+            QTextCharFormat formato;
+            formato.setObjectType(kObjetoAnexo);
+            formato.setProperty(kIndiceAnexo, i);
+            c.insertText(QString(QChar::ObjectReplacementCharacter), formato);
+        }
+    }
+
+  private:
+    double m_ancho;
+    QRectF m_pagina;
+    QList<GraficoAnexo> m_graficos;
+};
+
 // What every page repeats: the note and its date above, the line and revision it is for; the
 // version and the page number below.
 struct Marco {
@@ -135,6 +186,8 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
     ObjetoGrafico objeto(inf, cuerpo.width(), dispositivo, fuente(9));
     if (inf.grafico)
         ponerGrafico(doc, objeto);
+    ObjetoAnexos anexos(inf, cuerpo.width());
+    anexos.poner(doc);
     doc.setPageSize(cuerpo.size());
     const int paginas = doc.pageCount();
 
@@ -167,6 +220,7 @@ int dibujarInforme(QPagedPaintDevice &dispositivo, const Informe &inf) {
         p.translate(cuerpo.left(), cuerpo.top() - i * cuerpo.height());
         const QRectF enDocumento(0, i * cuerpo.height(), cuerpo.width(), cuerpo.height());
         objeto.fijarPagina(enDocumento);
+        anexos.fijarPagina(enDocumento);
         doc.drawContents(&p, enDocumento);
         p.restore();
     }
