@@ -36,6 +36,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -308,6 +309,36 @@ class TestCasoEntero : public PruebaGui {
         QCOMPARE(tubo()->texto(t::Qproceso), "36");
         QCOMPARE(control<QAction>(tubo(), "AbrirCaso")->shortcut(),
                  QKeySequence(QKeySequence::Open));
+    }
+
+    // The pipe and gas windows have a Help menu with mnemonics; About names the version, the
+    // licence and the sources of the data.
+    void the_help_menu_data() {
+        QTest::addColumn<bool>("gas");
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("licencia");
+        QTest::newRow("pipe, en") << false << kIngles << "&Help"
+                                  << "GNU GPL version 3";
+        QTest::newRow("gas, es") << true << kEspanol << "A&yuda"
+                                 << "GNU GPL versión 3";
+    }
+    void the_help_menu() {
+        QFETCH(bool, gas);
+        QFETCH(QString, idioma);
+        QFETCH(QString, titulo);
+        QFETCH(QString, licencia);
+        Idioma = idioma;
+        QCoreApplication::setApplicationVersion("3.5");
+        QWidget *w = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>())
+                         : static_cast<QWidget *>(ventanas().mostrar<FormReynolds>());
+        QCOMPARE(control<QMenu>(w, "Ayuda")->title(), titulo);
+        control<QAction>(w, "AcercaDe")->trigger();
+        QCOMPARE(mensajes.cajas.size(), 1);
+        const QString texto = mensajes.cajas[0].texto;
+        for (const QString &s : {QString("Vorlo 3.5"), licencia, QString("IAPWS-IF97"),
+                                 QString("ASME B36.10M"), QString("Colebrook")})
+            QVERIFY2(texto.contains(s), qPrintable(s));
     }
 
     // The man page names the settings file the program writes.

@@ -358,14 +358,15 @@ class TestForm2 : public PruebaGui {
         borrarDiferidos();
         QVERIFY(f.isNull());
 
-        // And back: the pipe window's "Calcular Densidad y Caudal" opens a fresh gas window.
+        // And back: the pipe window's "Calcular Densidad y Caudal" opens the gas window again
+        // with the inputs the density and flow came from.
         QPointer<FormReynolds> p = pipa;
         QTest::mouseClick(control(pipa, "Command7"), Qt::LeftButton);
         auto *otra = ventanas().existente<Form2>();
         QVERIFY(otra);
         QVERIFY(otra->isVisible());
-        QVERIFY(campo(otra, g::dref)->text().isEmpty());
-        QVERIFY(campo(otra, g::Pproceso)->text().isEmpty());
+        QCOMPARE(campo(otra, g::dref)->text(), "1,293");
+        QCOMPARE(campo(otra, g::Pproceso)->text(), "5");
         borrarDiferidos();
         QVERIFY(p.isNull());
     }

@@ -43,8 +43,11 @@ QStringList casosRecientes();
 // Adds New case, Save case, Save case as, Open recent and Quit to a window's File menu, around
 // the Open entry it has (`abrir`, may be null), in that window's language.
 void anadirMenuCaso(QWidget *ventana, QMenu *archivo);
-// Retitles a File menu's case entries in a language (a flag click).
+// Retitles a File menu's case entries and the Help menu in a language (a flag click).
 void traducirMenuCaso(QWidget *ventana, Lengua lengua);
+// Adds the Help menu (Manual, the man page; About, the version, the licence and the sources of
+// the data) to a window's menu bar, once; anadirMenuCaso does so for every window it serves.
+void anadirMenuAyuda(QWidget *ventana);
 // Asks about unsaved work before the program's last window closes; false: stay open.
 bool permitirCierre(QWidget *ventana);
 // Watches the program's windows for the last one closing, and starts with no case (once, at

@@ -504,11 +504,13 @@ void anadirMenuCaso(QWidget *ventana, QMenu *archivo) {
     QObject::connect(recientes, &QMenu::aboutToShow, ventana,
                      [recientes, ventana] { llenarRecientes(recientes, ventana); });
     llenarRecientes(recientes, ventana);
+    anadirMenuAyuda(ventana);
     traducirMenuCaso(ventana, lenguaActual());
 }
 
 void traducirMenuCaso(QWidget *ventana, Lengua lengua) {
     aplicarTextos(ventana, textosCaso::textosMenu(), lengua);
+    aplicarTextos(ventana, textosCaso::textosAyuda(), lengua);
 }
 
 } // namespace vorlo

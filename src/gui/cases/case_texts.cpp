@@ -25,4 +25,15 @@ const QList<TextoControl> &textosMenu() {
     return tabla;
 }
 
+const QList<TextoControl> &textosAyuda() {
+    using T = TextoControl;
+    static const QList<TextoControl> tabla = {
+        {QStringLiteral("Ayuda"), T::Texto, QStringLiteral("A&yuda"), QStringLiteral("&Help")},
+        {QStringLiteral("Manual"), T::Texto, QStringLiteral("&Manual"), QStringLiteral("&Manual")},
+        {QStringLiteral("AcercaDe"), T::Texto, QStringLiteral("&Acerca de Vorlo"),
+         QStringLiteral("&About Vorlo")},
+    };
+    return tabla;
+}
+
 } // namespace vorlo::textosCaso
