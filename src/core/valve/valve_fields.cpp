@@ -1,5 +1,6 @@
 #include "valve_fields.h"
 
+#include "fields/field_rows.h"
 #include "fields/numbers.h"
 #include "valve/valve_styles.h"
 
@@ -7,43 +8,17 @@ namespace vorlo::valvula {
 
 namespace {
 
-constexpr unsigned kEntrada = Caja | FiltroNumerico | LeidaPorPasada | VaciaAlBorrar;
-constexpr unsigned kResultado = Caja | VaciaAlBorrar;
 const Formato kCinco{Formato::Significativas, 5};
 const Formato kCuatro{Formato::Significativas, 4};
 
-TextoBilingue texto(const char *es, const char *en) {
-    return {QString::fromUtf8(es), QString::fromUtf8(en)};
-}
-
-QString etiquetaDe(const QString &nombre) {
-    return QStringLiteral("Etiqueta") + nombre;
-}
-
-Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-              const char *clave) {
-    return {.nombre = nombre,
-            .rol = Rol::Entrada,
-            .marcas = kEntrada,
-            .rotulo = rotulo,
-            .unidad = QString::fromUtf8(unidad),
-            .etiqueta = etiquetaDe(nombre),
-            .controlUnidad = QStringLiteral("Unidad") + nombre,
-            .clave = QString::fromLatin1(clave)};
-}
+using filas::entrada;
+using filas::etiquetaDe;
+using filas::nota;
+using filas::texto;
 
 Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
                 const char *clave, Formato formato = kCuatro) {
-    Campo c = entrada(nombre, rotulo, unidad, clave);
-    c.rol = Rol::Resultado;
-    c.marcas = kResultado;
-    c.formato = formato;
-    return c;
-}
-
-Campo nota(const QString &nombre, const TextoBilingue &rotulo) {
-    return {
-        .nombre = nombre, .rol = Rol::Nota, .marcas = VaciaAlBorrar | EsTexto, .rotulo = rotulo};
+    return filas::resultado(nombre, rotulo, unidad, clave, formato);
 }
 
 Campo listaEstilos() {
