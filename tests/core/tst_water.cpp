@@ -511,6 +511,26 @@ class TestWater : public QObject {
                  qPrintable(aviso->mensaje.espanol + " / " + aviso->mensaje.ingles));
     }
 
+    // The region a state takes at the boundaries of IAPWS-IF97 (R7-97(2012), section 4): region
+    // 5 only above 1073,15 K, region 3 only above 623,15 K, and between regions 2 and 3 the B23
+    // line, p = n1 + n2·T + n3·T² (Eq. 5): 242,356 bar at 673,15 K.
+    void region_at_its_boundaries_data() {
+        QTest::addColumn<double>("tC");
+        QTest::addColumn<double>("pBar");
+        QTest::addColumn<int>("region");
+        QTest::newRow("800 ºC exactly: 2") << 800.0 << 10.0 << 2;
+        QTest::newRow("just above 800 ºC: 5") << 800.001 << 10.0 << 5;
+        QTest::newRow("350 ºC exactly: 1") << 350.0 << 500.0 << 1;
+        QTest::newRow("just above 350 ºC: 3") << 350.001 << 500.0 << 3;
+        QTest::newRow("400 ºC below B23: 2") << 400.0 << 242.3 << 2;
+        QTest::newRow("400 ºC above B23: 3") << 400.0 << 242.4 << 3;
+    }
+    void region_at_its_boundaries() {
+        QFETCH(double, tC);
+        QFETCH(double, pBar);
+        QTEST(estado(tC, pBar).region, "region");
+    }
+
     // What the window, the command and the note warn of besides the numbers: the critical
     // point's neighbourhood (1 % of 647,096 K and of 220,64 bar), the viscosity beyond
     // 900 ºC, and a state exactly at saturation (100 ºC at IF97's 1,01418 bar).
