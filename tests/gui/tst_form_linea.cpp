@@ -7,6 +7,7 @@
 #include "line/line_fields.h"
 #include "line/tabla_tramos.h"
 #include "pipeflow/form_reynolds.h"
+#include "water/form_agua_vapor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -162,6 +163,22 @@ class TestFormLinea : public PruebaGui {
         QCOMPARE(v->comboBomba()->count(), 4); // no pump, after 0, 1, 2
         QCOMPARE(v->texto(l::BombaTras), QStringLiteral("2"));
         QVERIFY(!texto(l::AlturaBomba).isEmpty());
+    }
+
+    // "Water and steam…": without a state it opens the water window and says what to do; with
+    // one it fills density, viscosity and vapour pressure (IAPWS-IF97 at 20 ºC: Psat 2,3392 kPa,
+    // 998,2 kg/m3 at 1 bar).
+    void water_and_steam() {
+        abrirDesdeTuberia();
+        pulsar(v, QStringLiteral("AguaLinea"));
+        auto *agua = ventanas().existente<FormAguaVapor>();
+        QVERIFY(agua && agua->isVisible());
+        QVERIFY(nota()->text().contains("water and steam window"));
+        teclear(agua, {{"TAgua", "20"}, {"PAgua", "1"}});
+        pulsar(v, QStringLiteral("AguaLinea"));
+        QVERIFY(texto(l::PsatLinea).startsWith("0,02339"));
+        QVERIFY(texto(l::DensidadLinea).startsWith("998,2"));
+        QVERIFY(texto(l::ViscLinea).startsWith("0,0010016"));
     }
 
     // The window's part of the case puts the same line back, and the flags switch it at once.
