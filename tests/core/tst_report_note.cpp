@@ -1,4 +1,5 @@
 #include "cases/case_file.h"
+#include "cases/report_header.h"
 #include "fields/language.h"
 #include "fields/numbers.h"
 #include "gas/gas_fields.h"
@@ -6,7 +7,6 @@
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_flow.h"
 #include "report/report.h"
-#include "cases/report_header.h"
 #include "report/report_windows.h"
 #include "water/water_fields.h"
 #include "water/water_state.h"
@@ -93,6 +93,7 @@ class TestReportNote : public QObject {
     // The defined mode substitutes the texts the window shows, π = 3,141592 and g = 9,81; each
     // line is built here from the worked example by hand.
     void defined_method_lines_data() {
+        QTest::addColumn<QString>("variante"); // "", "kinematic", "whole length"
         QTest::addColumn<QString>("comienzo");
         QTest::addColumn<QString>("linea");
         const double v = 36 / (3600 * 3.141592 * 0.1 * 0.1 / 4);
@@ -105,21 +106,40 @@ class TestReportNote : public QObject {
         const double k = std::round(2 * 998 * (vm * vm) / 200000 * 1e7) / 1e7;
         const QString V = coma(vm, 4), F = coma(f, 4);
         // clang-format off
-        QTest::newRow("velocity") << "V =" << "V = Q / (3600 · π · D² / 4) = 36 / (3600 · 3,141592 · 0,1² / 4) = " + V + " m/s";
-        QTest::newRow("Reynolds") << "Re =" << "Re = D · V · ρ / µ = 0,1 · " + V + " · 998 / 0,001 = " + coma(re, 0);
-        QTest::newRow("friction") << "1/√f" << "1/√f = −2 · log₁₀(0,05 / (3,7 · 100) + 2,51 / (" + coma(re, 0) + " · √f)) ⇒ f = " + F;
-        QTest::newRow("per metre") << "ΔP/L =" << "ΔP/L = " "f / D · ρ · V² / 2 = " + F + " / 100 · 998 · " + V + "² / 2 = " + coma(dp, 2) + " kPa/m";
-        QTest::newRow("per metre, bar") << "ΔP/L (bar/m)" << "ΔP/L (bar/m) = ΔP/L (kPa/m) / 100 = " + quince(dp) + " / 100 = " + coma(dpbar, 8) + " bar/m";
-        QTest::newRow("head") << "H =" << "H = Δz + f · L · V² / (2 · g · D) = 5 + " + F + " · 100 · " + V + "² / (2 · 9,81 · 0,1) = " + coma(5 + f * 100 * vm * vm / (2 * 9.81 * 0.1), 8) + " m";
-        QTest::newRow("total") << "ΔP = ΔP/L" << "ΔP = ΔP/L · L + ρ · Δz / 10.197,2 = " + coma(dpbar, 8) + " · 100 + 998 · 5 / 10.197,2 = " + quince(total) + " bar";
-        QTest::newRow("fittings") << "ΔP_K" << "ΔP_K = K · ρ · V² / 2 / 100.000 = 2 · 998 · " + V + "² / 2 / 100.000 = " + coma(k, 7) + " bar";
-        QTest::newRow("pipe and fittings") << "ΔP + ΔP_K" << "ΔP + ΔP_K = " + quince(total) + " + " + coma(k, 7) + " = " + coma(total + k, 7) + " bar";
+        QTest::newRow("velocity") << "" << "V =" << "V = Q / (3600 · π · D² / 4) = 36 / (3600 · 3,141592 · 0,1² / 4) = " + V + " m/s";
+        QTest::newRow("Reynolds") << "" << "Re =" << "Re = D · V · ρ / µ = 0,1 · " + V + " · 998 / 0,001 = " + coma(re, 0);
+        QTest::newRow("friction") << "" << "1/√f" << "1/√f = −2 · log₁₀(0,05 / (3,7 · 100) + 2,51 / (" + coma(re, 0) + " · √f)) ⇒ f = " + F;
+        QTest::newRow("per metre") << "" << "ΔP/L =" << "ΔP/L = " "f / D · ρ · V² / 2 = " + F + " / 100 · 998 · " + V + "² / 2 = " + coma(dp, 2) + " kPa/m";
+        QTest::newRow("per metre, bar") << "" << "ΔP/L (bar/m)" << "ΔP/L (bar/m) = ΔP/L (kPa/m) / 100 = " + quince(dp) + " / 100 = " + coma(dpbar, 8) + " bar/m";
+        QTest::newRow("head") << "" << "H =" << "H = Δz + f · L · V² / (2 · g · D) = 5 + " + F + " · 100 · " + V + "² / (2 · 9,81 · 0,1) = " + coma(5 + f * 100 * vm * vm / (2 * 9.81 * 0.1), 8) + " m";
+        QTest::newRow("total") << "" << "ΔP = ΔP/L" << "ΔP = ΔP/L · L + ρ · Δz / 10.197,2 = " + coma(dpbar, 8) + " · 100 + 998 · 5 / 10.197,2 = " + quince(total) + " bar";
+        QTest::newRow("fittings") << "" << "ΔP_K" << "ΔP_K = K · ρ · V² / 2 / 100.000 = 2 · 998 · " + V + "² / 2 / 100.000 = " + coma(k, 7) + " bar";
+        QTest::newRow("pipe and fittings") << "" << "ΔP + ΔP_K" << "ΔP + ΔP_K = " + quince(total) + " + " + coma(k, 7) + " = " + coma(total + k, 7) + " bar";
+        // The kinematic route (ν = 1e-6 m²/s) and the totals a double click on DPbar writes.
+        const double reNu = std::round(0.1 * vm / 0.000001);
+        const double dpTramo = f * 100 * 1000 / 100 * 998 * vm * vm / 2;
+        // The totals are shown in the plain form, without grouping.
+        const auto plano = [](double x) { return QString::number(x, 'g', 15).replace(u'.', u','); };
+        QTest::newRow("kinematic Reynolds") << "kinematic" << "Re =" << "Re = D · V / ν = 0,1 · " + V + " / 0,000001 = " + coma(reNu, 0);
+        QTest::newRow("whole length, Pa") << "whole length" << "ΔP = f · L" << "ΔP = f · L · 1000 / D · ρ · V² / 2 = " + F + " · 100 · 1000 / 100 · 998 · " + V + "² / 2 = " + plano(dpTramo) + " Pa";
+        QTest::newRow("whole length, bar") << "whole length" << "ΔP = ΔP (Pa)" << "ΔP = ΔP (Pa) / 100.000 = " + plano(dpTramo) + " / 100.000 = " + plano(dpTramo / 100000) + " bar";
         // clang-format on
     }
     void defined_method_lines() {
+        QFETCH(QString, variante);
         QFETCH(QString, comienzo);
         QFETCH(QString, linea);
-        const Informe inf = informeTuberia(ejemplo(false), kIngles, kFecha);
+        CamposMapa c = ejemplo(false);
+        if (variante == QLatin1String("kinematic")) {
+            c.fijarOpcion(t::Option3, false);
+            c.fijarOpcion(t::Option4, true);
+            c.escribir(t::vdinamica, QString());
+            c.escribir(t::Vcinematica, QStringLiteral("0,000001"));
+            QVERIFY(settle(c, [](CamposTexto &x) { CalcularTuberia(x, kIngles); }));
+        } else if (variante == QLatin1String("whole length")) {
+            QVERIFY(!PerdidaTramoTotal(c, kIngles));
+        }
+        const Informe inf = informeTuberia(c, kIngles, kFecha);
         const Paso *p = paso(inf, comienzo);
         QVERIFY2(p, qPrintable(comienzo));
         QCOMPARE(p->linea(), linea);
