@@ -456,15 +456,16 @@ class TestFormReynolds : public PruebaGui {
         QTRY_COMPARE(etiqueta(t::laminarturbulento)->text(), "Turbulento");
     }
 
-    void a_closed_window_comes_back_with_its_design_texts() {
+    // Closing throws nothing away: the window comes back with the inputs and options it had.
+    void a_closed_window_comes_back_with_its_inputs() {
         teclearEjemplo();
         QTest::mouseClick(control(t::Option4), Qt::LeftButton, {}, QPoint(5, 5));
         f->close();
         QTRY_VERIFY(!ventanas().existente<FormReynolds>());
         f = ventanas().mostrar<FormReynolds>();
-        QVERIFY(campo(t::Qproceso)->text().isEmpty());
-        QCOMPARE(campo(t::Desnivel)->text(), "0");
-        QVERIFY(control<QRadioButton>(t::Option3)->isChecked());
+        QCOMPARE(campo(t::Qproceso)->text(), "36");
+        QCOMPARE(campo(t::Desnivel)->text(), "5");
+        QVERIFY(control<QRadioButton>(t::Option4)->isChecked());
         QVERIFY(control<QRadioButton>(t::Option1)->isChecked());
     }
 

@@ -260,8 +260,9 @@ class TestReportGui : public prueba::PruebaGui {
         QCOMPARE(d->ktotal, f->texto(t::ktotal)); // the fittings window handed it over
         const Informe inf = informeTuberia(*f, Idioma, kFecha, d);
         QVERIFY(inf.accesorios && inf.accesorios->lineas.size() == 2);
+        // The note names the row's group beside the window's title.
         QCOMPARE(inf.accesorios->nominal + '|' + inf.accesorios->lineas[0].titulo,
-                 "DN 100|" + d->filas[0].titulo);
+                 "DN 100|" + d->filas[0].titulo + " (threaded)");
     }
 };
 
