@@ -224,6 +224,9 @@ int comandoLine(const QStringList &argumentos, QTextStream &salida, QTextStream 
         escribirTramos(salida, d, r);
     } else {
         escribirResultados(salida, r);
+        // The notes (a pressure below zero or Psat, the NPSH margin, curves that do not meet).
+        for (const l::Aviso &a : l::avisos(d, r))
+            errores << QStringLiteral("vorlo line: ") << a.texto.ingles << '\n';
     }
     return linea.terminarSalida(salida, errores);
 }

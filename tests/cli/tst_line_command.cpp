@@ -110,6 +110,8 @@ class TestLineCommand : public QObject {
         const Resultado r = ejecutar(opciones);
         QCOMPARE(r.codigo, int(Hecho));
         QCOMPARE(r.claves(), claves);
+        // Curves that do not meet are said so on standard error.
+        QCOMPARE(r.errores.contains("does not meet"), opciones.contains("0:10,90:5"));
         for (const QString &l : r.lineas())
             QCOMPARE(l.count('\t'), 2);
     }
