@@ -278,7 +278,7 @@ class TestReport : public QObject {
                      qPrintable(f.campo));
         QVERIFY(b.contains("\r\nLabelTuberia,Tubería,\"4\"\" Sch 40, \"\"XS\"\"\r\nnueva\",,\r\n"));
         // Each fitting by its row's title in the report's language, whatever the window showed.
-        QVERIFY(b.contains("\r\nNaccesorios(0)*k(0),Codo 90º (Uds × K),\"0,9\",,0.9\r\n"));
+        QVERIFY(b.contains("\r\nNaccesorios(0)*k(0),Codo 90º (rosca) (Uds × K),\"0,9\",,0.9\r\n"));
         QVERIFY(b.contains("\r\nDiametroNominal,Diámetro nominal de los K,DN 100,,\r\n"
                            "MetodoK,Método de los K,Tabla,,\r\n"));
         // The fifth column: the number of a quantity, nothing for an option, a note or a text.
