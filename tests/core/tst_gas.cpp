@@ -1,3 +1,4 @@
+#include "gas/gas_checks.h"
 #include "gas/gas_state.h"
 
 #include <QTest>
@@ -408,6 +409,38 @@ class TestGas : public QObject {
         QCOMPARE(c.texto(g::dproceso), "5,945");
         QVERIFY(c.texto(g::Qproceso).isEmpty());
         QVERIFY(c.texto(g::Qprocesomasico).isEmpty());
+    }
+
+    // What the help line says: a text the pass cannot take, and a Z outside 0,05-5 (kept).
+    void input_warnings_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("aviso"); // English; empty for none
+        QTest::newRow("Z 11") << gas::Zproceso << "11"
+                              << "Compressibility (Z): 11,0 is outside 0,05–5; check it (it is "
+                                 "used as given)";
+        QTest::newRow("Z 0,9") << gas::Zproceso << "0,9"
+                               << "";
+        QTest::newRow("Z 0,04") << gas::Z_paraQ << "0,04"
+                                << "Compressibility (Z): 0,0400 is outside 0,05–5; check it (it "
+                                   "is used as given)";
+        QTest::newRow("pressure negative") << gas::Pproceso << "-1"
+                                           << "Absolute Pressure: must be greater than zero";
+        QTest::newRow("temperature negative") << gas::tproceso << "-5"
+                                              << "";
+        QTest::newRow("density with a unit") << gas::dref << "0,8 kg"
+                                             << "Density: holds a unit or letters";
+    }
+    void input_warnings() {
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, aviso);
+        CamposMapa c;
+        c.escribir(campo, texto);
+        const auto m = gas::avisoEntradasGas(c);
+        QCOMPARE(m.has_value(), !aviso.isEmpty());
+        if (m)
+            QVERIFY2(m->ingles.startsWith(aviso) && !m->espanol.isEmpty(), qPrintable(m->ingles));
     }
 };
 

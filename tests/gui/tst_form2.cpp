@@ -670,6 +670,21 @@ class TestForm2 : public PruebaGui {
         teclear(f, g::dref, "2");
         QCOMPARE(campo(f, g::dref)->text(), "2");
     }
+
+    // A Z outside 0,05-5 is warned of in red on the help line, and used; a bad text is named.
+    void the_help_line_warns_of_inputs() {
+        auto *f = ventanas().mostrar<Form2>();
+        auto *linea = control<QLabel>(f, "MensajeAyuda");
+        f->escribir(g::Zproceso, "11");
+        QCOMPARE(linea->text(),
+                 "Compressibility (Z): 11,0 is outside 0,05–5; check it (it is used as given)");
+        QCOMPARE(linea->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        f->escribir(g::Zproceso, "1");
+        f->escribir(g::Pproceso, "-2");
+        QCOMPARE(linea->text(), "Absolute Pressure: must be greater than zero");
+        f->escribir(g::Pproceso, "2");
+        QVERIFY(linea->text().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestForm2)

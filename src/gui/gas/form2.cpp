@@ -17,6 +17,7 @@
 #include "gas/ayuda_gases.h"
 #include "gas/form2_tables.h"
 #include "gas/form2_texts.h"
+#include "gas/gas_checks.h"
 #include "gas/gas_state.h"
 #include "gas/linea.h"
 #include "report/report.h"
@@ -209,6 +210,23 @@ void Form2::Calcular() {
     ++m_profundidad;
     vorlo::Calcular(*this, m_modo);
     --m_profundidad;
+    if (m_profundidad == 0) {
+        m_aviso = gas::avisoEntradasGas(*this);
+        actualizarAyuda();
+    }
+}
+
+// The help line: what is wrong with the inputs (red) while it lasts, else the hint.
+void Form2::actualizarAyuda() {
+    const Lengua lengua = lenguaActual();
+    if (m_aviso)
+        ui->MensajeAyuda->setText(m_aviso->en(lengua));
+    else if (m_pista)
+        ui->MensajeAyuda->setText(m_pista->en(lengua));
+    else
+        ui->MensajeAyuda->clear();
+    fijarColorTexto(ui->MensajeAyuda,
+                    m_aviso ? kColorRojo : QPalette().color(QPalette::WindowText));
 }
 
 void Form2::alCambiar(const QString &nombre) {
@@ -308,9 +326,8 @@ void Form2::cambiarLengua(Lengua lengua) {
     cambiarIdioma(this, textosForm2(), lengua);
     aplicarTextos(this, textosAccionesInforme(), lengua);
     traducirMenuCaso(this, lengua);
-    // The help line's hint in the new language, as the window shows it now.
-    if (m_pista)
-        ui->MensajeAyuda->setText(m_pista->en(lengua));
+    // The help line in the new language, as the window shows it now.
+    actualizarAyuda();
     ajustarAlContenido(this);
 }
 
@@ -324,7 +341,7 @@ void Form2::restablecerColores() {
 
 void Form2::mostrarPista(const TextoBilingue &pista) {
     m_pista = &pista;
-    ui->MensajeAyuda->setText(pista.en(lenguaActual()));
+    actualizarAyuda();
 }
 
 void Form2::alPasarRaton(const QString &control) {

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -72,6 +73,7 @@ class Form2 : public QWidget, public CamposTexto {
     void alPasarRaton(const QString &control);
     // The help line's hint in the current language; it must outlive the window.
     void mostrarPista(const TextoBilingue &pista);
+    void actualizarAyuda();
     QLineEdit *campo(const QString &nombre) const;
 
     std::unique_ptr<Ui::Form2> ui;
@@ -81,6 +83,7 @@ class Form2 : public QWidget, public CamposTexto {
     int m_profundidad = 0;
     // The help line's hint (one of form2_texts.h), kept for a flag click.
     const TextoBilingue *m_pista = nullptr;
+    std::optional<TextoBilingue> m_aviso; // what is wrong with the inputs, after the last pass
 };
 
 } // namespace vorlo
