@@ -5,7 +5,8 @@
 # calculators, the Moody chart taking a new state, start-up time, idle CPU with both
 # calculators and the converter open, peak memory with every window, the worked example's
 # PDF report, `vorlo calc` / `vorlo report` from process start to exit, the line sizing table,
-# and one water or steam state per IAPWS-IF97 region.
+# one water or steam state per IAPWS-IF97 region, a control valve sized, a line with its pump
+# and system curve, and the gas pipeline's equations.
 # Usage: scripts/bench.sh [idle-seconds (default 60)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,8 @@ scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset release >/dev/null
 cmake --build --preset release --target vorlo_bench_core vorlo_bench_gui vorlo_bench_moody \
-  vorlo_bench_app vorlo_bench_report vorlo_bench_sizing vorlo_bench_water
+  vorlo_bench_app vorlo_bench_report vorlo_bench_sizing vorlo_bench_water vorlo_bench_valve \
+  vorlo_bench_line vorlo_bench_gaspipe
 b=build/release/bench
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 
@@ -36,3 +38,9 @@ echo "== Line sizing"
 "$b/vorlo_bench_sizing" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
 echo "== Water and steam: one state per IAPWS-IF97 region"
 "$b/vorlo_bench_water" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+echo "== Control valve"
+"$b/vorlo_bench_valve" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+echo "== Line and pump"
+"$b/vorlo_bench_line" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+echo "== Gas pipeline"
+"$b/vorlo_bench_gaspipe" "${opts[@]}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
