@@ -1,37 +1,19 @@
 #include "gas_pipe_fields.h"
 
+#include "fields/field_rows.h"
 #include "fields/numbers.h"
 
 namespace vorlo::gasoducto::campos {
 
 namespace {
 
-constexpr unsigned kEntrada = Caja | FiltroNumerico | LeidaPorPasada;
-constexpr unsigned kResultado = Caja;
-
-TextoBilingue texto(const char *espanol, const char *ingles) {
-    return {QString::fromUtf8(espanol), QString::fromUtf8(ingles)};
-}
-
-Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-              const char *clave) {
-    return {.nombre = nombre,
-            .rol = Rol::Entrada,
-            .marcas = kEntrada,
-            .rotulo = rotulo,
-            .unidad = QString::fromUtf8(unidad),
-            .etiqueta = QStringLiteral("Etiqueta") + nombre,
-            .clave = QString::fromLatin1(clave)};
-}
+using filas::entrada;
+using filas::texto;
 
 // Written with `decimales` in the window; the command prints every digit.
 Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
                 int decimales, const char *clave) {
-    Campo c = entrada(nombre, rotulo, unidad, clave);
-    c.rol = Rol::Resultado;
-    c.marcas = kResultado;
-    c.formato = {Formato::Fijo, decimales};
-    return c;
+    return filas::resultado(nombre, rotulo, unidad, clave, {Formato::Fijo, decimales});
 }
 
 const TextoBilingue kNombres[] = {
@@ -59,7 +41,7 @@ TablaCampos construir() {
         resultado(P2Gasoducto, texto("Presión de salida P2", "Outlet pressure P2"), barA, 4, "p2");
     for (Campo *c : {&q, &p2}) {
         c->rol = Rol::Entrada;
-        c->marcas = kEntrada;
+        c->marcas = filas::kMarcasEntrada;
     }
     const QList<SeccionCampos> secciones = {
         {texto("ECUACIÓN Y GAS", "EQUATION AND GAS"),

@@ -1,43 +1,17 @@
 #include "line_fields.h"
 
+#include "fields/field_rows.h"
+
 namespace vorlo::linea {
 
 namespace {
 
-constexpr unsigned kEntrada = Caja | FiltroNumerico | LeidaPorPasada | VaciaAlBorrar;
-constexpr unsigned kResultado = Caja | VaciaAlBorrar;
-
-TextoBilingue texto(const char *espanol, const char *ingles) {
-    return {QString::fromUtf8(espanol), QString::fromUtf8(ingles)};
-}
-
-QString etiquetaDe(const QString &nombre) {
-    return QStringLiteral("Etiqueta") + nombre;
-}
-
-Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-              const char *clave) {
-    return {.nombre = nombre,
-            .rol = Rol::Entrada,
-            .marcas = kEntrada,
-            .rotulo = rotulo,
-            .unidad = QString::fromUtf8(unidad),
-            .etiqueta = etiquetaDe(nombre),
-            .controlUnidad = QStringLiteral("Unidad") + nombre,
-            .clave = QString::fromLatin1(clave)};
-}
+using filas::entrada;
+using filas::texto;
 
 Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
                 int decimales, const char *clave) {
-    return {.nombre = nombre,
-            .rol = Rol::Resultado,
-            .marcas = kResultado,
-            .rotulo = rotulo,
-            .unidad = QString::fromUtf8(unidad),
-            .formato = {Formato::Fijo, decimales},
-            .etiqueta = etiquetaDe(nombre),
-            .controlUnidad = QStringLiteral("Unidad") + nombre,
-            .clave = QString::fromLatin1(clave)};
+    return filas::resultado(nombre, rotulo, unidad, clave, {Formato::Fijo, decimales});
 }
 
 QList<SeccionCampos> secciones() {
