@@ -3,6 +3,7 @@
 #include "fittings/fitting_rows.h"
 #include "gas/gas_fields.h"
 #include "report/report.h"
+#include "report/report_formats.h"
 #include "report/report_windows.h"
 #include "results/window_emulation.h"
 #include "water/water_fields.h"
@@ -117,6 +118,14 @@ class TestNoteRows : public QObject {
                         vistos << f.valor;
         QCOMPARE(vistos.size(), 3);
         QVERIFY2(!vistos.contains(QString()), qPrintable(vistos.join('|')));
+        // The CSV holds the other windows and the header too. Process density by hand:
+        // 1,293 · 5 / 1,01325 · 273,15 / 293,15 = 5,9451 kg/m3.
+        const QString csv = QString::fromUtf8(informe::csv(inf));
+        QVERIFY(csv.contains("\r\nreport.Proyecto,Project,Planta Norte,,\r\n"));
+        QVERIFY(csv.contains("\r\nreport.Revision,Revision,A,,\r\n"));
+        QVERIFY2(csv.contains("\r\ngas.dproceso,") && csv.contains(",kg/m3,5.945"),
+                 qPrintable(csv));
+        QVERIFY(csv.contains("\r\nwater.DensidadAgua,"));
     }
 };
 

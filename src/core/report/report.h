@@ -1,11 +1,11 @@
 #pragma once
 
 #include "cases/case_file.h"
+#include "cases/report_header.h"
 #include "fields/field_texts.h"
 #include "fittings/k_metodos.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_fields.h"
-#include "cases/report_header.h"
 #include "report/report_texts.h"
 
 #include <QDateTime>
@@ -128,6 +128,8 @@ struct Anexo {
     QList<Seccion> secciones;
     QList<Paso> metodo{};
     std::optional<GraficoAnexo> grafico{};
+    // The window's part of the case ("gas"): the CSV names the rows by it ("gas.Qproceso").
+    QString clave{};
 };
 
 // The water and steam window's hand-over to the pipe window: the state's temperature and

@@ -1,5 +1,6 @@
 #include "report_formats.h"
 
+#include "cases/report_header.h"
 #include "fields/numbers.h"
 #include "fittings/fittings_fields.h"
 
@@ -17,6 +18,22 @@ void lineaCsv(QString &out, const QString &campo, const QString &titulo, const Q
     out += valorCsv(campo) + QLatin1Char(',') + valorCsv(titulo) + QLatin1Char(',') +
            valorCsv(valor) + QLatin1Char(',') + valorCsv(unidad) + QLatin1Char(',') +
            (numero ? numeroCsv(valor) : QString()) + kCrLf;
+}
+
+// The header's texts a sheet files the rows under, then the other windows' rows, each named by
+// its window's part of the case ("water.DensidadAgua"; by its caption where it has no control).
+void lineasOtrasVentanas(QString &out, const Informe &inf) {
+    for (const Campo &c : cabecera::tabla().campos())
+        if (const QString t = inf.cabecera.texto(c.nombre); !t.isEmpty())
+            lineaCsv(out, QStringLiteral("report.") + c.nombre, inf.palabra(c.rotulo), t, QString(),
+                     false);
+    for (const Anexo &a : inf.anexos)
+        for (const Seccion &s : a.secciones)
+            for (const Fila &f : s.filas) {
+                const QString nombre = f.campo.isEmpty() ? f.titulo : f.campo;
+                lineaCsv(out, a.clave.isEmpty() ? nombre : a.clave + QLatin1Char('.') + nombre,
+                         f.titulo, f.valor, f.unidad, !f.nota);
+            }
 }
 
 QString html(const QString &t) {
@@ -87,6 +104,7 @@ QByteArray csv(const Informe &inf) {
                      l.producto, QString());
         }
     }
+    lineasOtrasVentanas(out, inf);
     return out.toUtf8();
 }
 

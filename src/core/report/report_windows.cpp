@@ -99,6 +99,7 @@ void anexoAgua(Informe &inf, const QString &t, const QString &p) {
     const Lengua l = inf.lengua();
     const TablaCampos &tabla = agua::camposAgua();
     Anexo a{tabla.titulo().en(l), {}, {}};
+    a.clave = caso::Agua;
     const auto tc = leerNumero(t);
     const auto bar = leerNumero(p);
     const std::optional<agua::ResultadoAgua> r =
@@ -134,7 +135,9 @@ void anexoGas(Informe &inf, const caso::Ventana &v) {
     const int modo = c.opcion(gas::Option2) ? gas::kModoProceso : gas::kModoNormalizado;
     settle(c, [modo](CamposTexto &x) { Calcular(x, modo); });
     const Informe g = informeGas(c, inf.idioma, inf.fecha);
-    inf.anexos.append({g.titulo, g.caso, g.secciones});
+    Anexo a{g.titulo, g.caso, g.secciones};
+    a.clave = caso::Gas;
+    inf.anexos.append(a);
     for (const QString &aviso : g.avisos)
         inf.avisos << g.titulo + QStringLiteral(": ") + aviso;
 }
@@ -155,6 +158,7 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
              o[2].rotulo.en(l) + QStringLiteral(": ") +
                  (e.friccionDada ? palabras::Si : palabras::No).en(l)},
             {}};
+    a.clave = caso::LineaGas;
     for (const SeccionCampos &sc : tabla.secciones()) {
         Seccion sec{sc.titulo.en(l), {}};
         for (const Campo &c : sc.campos) {
