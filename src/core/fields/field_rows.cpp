@@ -31,6 +31,11 @@ Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *
     return c;
 }
 
+Campo resultadoFijo(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
+                    int decimales, const char *clave) {
+    return resultado(nombre, rotulo, unidad, clave, {Formato::Fijo, decimales});
+}
+
 Campo nota(const QString &nombre, const TextoBilingue &rotulo) {
     return {.nombre = nombre,
             .rol = Rol::Nota,

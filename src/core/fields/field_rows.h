@@ -21,6 +21,9 @@ Campo entrada(const QString &nombre, const TextoBilingue &rotulo, const char *un
 // A computed number in the window's format, with its command-line key.
 Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
                 const char *clave, Formato formato);
+// A computed number shown with a fixed number of decimals.
+Campo resultadoFijo(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
+                    int decimales, const char *clave);
 // A text the calculation writes (a warning, a state in words).
 Campo nota(const QString &nombre, const TextoBilingue &rotulo = {});
 

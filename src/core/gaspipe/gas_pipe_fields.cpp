@@ -10,11 +10,8 @@ namespace {
 using filas::entrada;
 using filas::texto;
 
-// Written with `decimales` in the window; the command prints every digit.
-Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-                int decimales, const char *clave) {
-    return filas::resultado(nombre, rotulo, unidad, clave, {Formato::Fijo, decimales});
-}
+// Written with a fixed number of decimals in the window; the command prints every digit.
+constexpr auto resultado = &filas::resultadoFijo;
 
 const TextoBilingue kNombres[] = {
     texto("Ecuación general de flujo", "General flow equation"),

@@ -9,10 +9,8 @@ namespace {
 using filas::entrada;
 using filas::texto;
 
-Campo resultado(const QString &nombre, const TextoBilingue &rotulo, const char *unidad,
-                int decimales, const char *clave) {
-    return filas::resultado(nombre, rotulo, unidad, clave, {Formato::Fijo, decimales});
-}
+// Written with a fixed number of decimals in the window; the command prints every digit.
+constexpr auto resultado = &filas::resultadoFijo;
 
 QList<SeccionCampos> secciones() {
     Campo bomba = entrada(BombaTras, texto("Bomba", "Pump"), "", "pump-after");
