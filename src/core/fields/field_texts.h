@@ -63,12 +63,11 @@ class ValoresExactos {
     QHash<QString, Valor> m_valores;
 };
 
-// Field texts seen through the unrounded values: every read and write goes to `campos`, but a
-// field whose text is one a result was written as reads as that result's full value.
-class CamposExactos : public CamposTexto {
+// Field texts that pass every read and write on to other field texts: the base of a view that
+// changes only some of them.
+class CamposDelegados : public CamposTexto {
   public:
-    CamposExactos(CamposTexto &campos, ValoresExactos &valores)
-        : m_campos(campos), m_valores(valores) {}
+    explicit CamposDelegados(CamposTexto &campos) : m_campos(campos) {}
 
     QString texto(const QString &campo) const override { return m_campos.texto(campo); }
     void escribir(const QString &campo, const QString &texto) override {
@@ -78,17 +77,35 @@ class CamposExactos : public CamposTexto {
     void escribirColor(const QString &campo, ColorNota color) override {
         m_campos.escribirColor(campo, color);
     }
+    std::optional<double> valor(const QString &campo) const override {
+        return m_campos.valor(campo);
+    }
+    void escribirValor(const QString &campo, double x, const QString &texto) override {
+        m_campos.escribirValor(campo, x, texto);
+    }
+    bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
+    bool exacta() const override { return m_campos.exacta(); }
+
+  protected:
+    CamposTexto &m_campos;
+};
+
+// Field texts seen through the unrounded values: every read and write goes to `campos`, but a
+// field whose text is one a result was written as reads as that result's full value.
+class CamposExactos : public CamposDelegados {
+  public:
+    CamposExactos(CamposTexto &campos, ValoresExactos &valores)
+        : CamposDelegados(campos), m_valores(valores) {}
+
     std::optional<double> valor(const QString &campo) const override;
     // The value is kept before the write, which may run the calculation again, nested.
     void escribirValor(const QString &campo, double x, const QString &texto) override {
         m_valores.guardar(campo, texto, x);
         m_campos.escribirValor(campo, x, texto);
     }
-    bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
     bool exacta() const override { return true; }
 
   private:
-    CamposTexto &m_campos;
     ValoresExactos &m_valores;
 };
 

@@ -21,29 +21,14 @@ inline constexpr double kRugosidadRelativaMaxima = 0.05;
 
 // The field texts as a pass may use them: an input whose text it cannot take reads as empty.
 // Writes go through unchanged.
-class CamposValidos : public CamposTexto {
+class CamposValidos : public CamposDelegados {
   public:
-    explicit CamposValidos(CamposTexto &campos) : m_campos(campos) {}
+    explicit CamposValidos(CamposTexto &campos) : CamposDelegados(campos) {}
 
     QString texto(const QString &campo) const override;
-    void escribir(const QString &campo, const QString &texto) override {
-        m_campos.escribir(campo, texto);
-    }
-    bool opcion(const QString &nombre) const override { return m_campos.opcion(nombre); }
-    void escribirColor(const QString &campo, ColorNota color) override {
-        m_campos.escribirColor(campo, color);
-    }
     std::optional<double> valor(const QString &campo) const override;
-    void escribirValor(const QString &campo, double x, const QString &texto) override {
-        m_campos.escribirValor(campo, x, texto);
-    }
-    bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
-    bool exacta() const override { return m_campos.exacta(); }
     // Whether `campo` holds a text the pass cannot take.
     bool invalido(const QString &campo) const;
-
-  private:
-    CamposTexto &m_campos;
 };
 
 // What the help line says about the inputs after a pass, in both languages, red: each input
