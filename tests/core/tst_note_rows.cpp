@@ -127,6 +127,44 @@ class TestNoteRows : public QObject {
                  qPrintable(csv));
         QVERIFY(csv.contains("\r\nwater.DensidadAgua,"));
     }
+
+    // A gas window kept beside a pipe it did not feed says so; one that fed it is named as the
+    // pipe's source. By hand: 1,293 kg/m3 at 0 ºC and 1,01325 bar a is 5,945 kg/m3 at 20 ºC and
+    // 5 bar a, and 100 Nm3/h is 100 · 1,01325 / 5 · 293,15 / 273,15 = 21,75 m3/h.
+    void a_window_says_whether_it_feeds_the_pipe_data() {
+        QTest::addColumn<QString>("densidad");
+        QTest::addColumn<QString>("caudal");
+        QTest::addColumn<bool>("alimenta");
+        QTest::newRow("water line, gas kept") << "998"
+                                              << "36" << false;
+        QTest::newRow("gas handed over") << "5,945"
+                                         << "21,75" << true;
+    }
+    void a_window_says_whether_it_feeds_the_pipe() {
+        QFETCH(QString, densidad);
+        QFETCH(QString, caudal);
+        QFETCH(bool, alimenta);
+        CamposMapa tubo = prueba::ejemploTuberiaTextos();
+        tubo.escribir(tuberia::dproceso, densidad);
+        tubo.escribir(tuberia::Qproceso, caudal);
+        Contexto contexto;
+        contexto.ventanas.insert(caso::Gas, {{{gas::Option1, true}},
+                                             {{gas::dref, "1,293"},
+                                              {gas::tref, "0"},
+                                              {gas::Pproceso, "5"},
+                                              {gas::tproceso, "20"},
+                                              {gas::T_paraQ, "0"},
+                                              {gas::Qnormales, "100"},
+                                              {gas::Zref, "1"},
+                                              {gas::Pref, "1,01325"},
+                                              {gas::Zproceso, "1"},
+                                              {gas::P_paraQ, "1,01325"},
+                                              {gas::Z_paraQ, "1"}}});
+        const Informe inf = informeTuberia(tubo, kIngles, QDateTime(), contexto);
+        QCOMPARE(inf.anexos.size(), 1);
+        QCOMPARE(inf.anexos[0].caso.contains("Does not feed the pipe result."), !alimenta);
+        QCOMPARE(inf.caso.join('|').contains("Density and flow: from the gas window"), alimenta);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNoteRows)

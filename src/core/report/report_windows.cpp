@@ -181,6 +181,36 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
     inf.anexos.append(a);
 }
 
+// Said under a window's title when the pipe's result does not use its results.
+const TextoBilingue kNoAlimenta{QStringLiteral("No interviene en el resultado de la tubería."),
+                                QStringLiteral("Does not feed the pipe result.")};
+const TextoBilingue kDesdeGas{
+    QStringLiteral("Densidad y caudal: de la ventana de gases (sección «%1»)."),
+    QStringLiteral("Density and flow: from the gas window (section \"%1\").")};
+
+// A row's value in a list of sections, by its field's name.
+QString valorDe(const QList<Seccion> &secciones, const QString &campo) {
+    for (const Seccion &s : secciones)
+        for (const Fila &f : s.filas)
+            if (f.campo == campo)
+                return f.valor;
+    return {};
+}
+
+// The gas window fed the pipe when the pipe holds its process density and flow: the pipe's case
+// says where they came from; otherwise the gas section says it does not feed the result.
+void marcarGas(Informe &inf) {
+    Anexo &a = inf.anexos.last();
+    const QString densidad = valorDe(a.secciones, gas::dproceso);
+    const bool alimenta =
+        !densidad.isEmpty() && densidad == valorDe(inf.secciones, tuberia::dproceso) &&
+        valorDe(a.secciones, gas::Qproceso) == valorDe(inf.secciones, tuberia::Qproceso);
+    if (alimenta)
+        inf.caso << kDesdeGas.en(inf.lengua()).arg(a.titulo);
+    else
+        a.caso << inf.palabra(kNoAlimenta);
+}
+
 bool conTexto(const caso::Ventana &v) {
     for (const QString &t : v.textos)
         if (!t.trimmed().isEmpty())
@@ -243,13 +273,17 @@ QString lineaFluidoAgua(const OrigenAgua &o, Lengua lengua) {
 
 void anadirAnexos(Informe &inf, const Contexto &contexto, const std::optional<OrigenAgua> &agua) {
     const QMap<QString, caso::Ventana> &v = contexto.ventanas;
-    if (agua)
+    if (agua) {
         anexoAgua(inf, agua->temperatura, agua->presion);
-    else if (v.contains(caso::Agua) && conTexto(v.value(caso::Agua)))
+    } else if (v.contains(caso::Agua) && conTexto(v.value(caso::Agua))) {
         anexoAgua(inf, v.value(caso::Agua).textos.value(agua::TAgua),
                   v.value(caso::Agua).textos.value(agua::PAgua));
-    if (v.contains(caso::Gas))
+        inf.anexos.last().caso << inf.palabra(kNoAlimenta);
+    }
+    if (v.contains(caso::Gas)) {
         anexoGas(inf, v.value(caso::Gas));
+        marcarGas(inf);
+    }
     if (v.contains(caso::LineaGas) && conTexto(v.value(caso::LineaGas)))
         anexoLineaGas(inf, v.value(caso::LineaGas));
     if (v.contains(caso::Valvula))
