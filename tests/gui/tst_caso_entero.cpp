@@ -333,6 +333,9 @@ class TestCasoEntero : public PruebaGui {
         QWidget *w = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>())
                          : static_cast<QWidget *>(ventanas().mostrar<FormReynolds>());
         QCOMPARE(control<QMenu>(w, "Ayuda")->title(), titulo);
+        // Alt and a letter open the gas window's menus.
+        if (gas)
+            QCOMPARE(control<QMenu>(w, "Archivo")->title(), "&Archivo");
         control<QAction>(w, "AcercaDe")->trigger();
         QCOMPARE(mensajes.cajas.size(), 1);
         const QString texto = mensajes.cajas[0].texto;

@@ -8,7 +8,7 @@ const QList<TextoControl> &textosForm2() {
         QList<TextoControl> t = textosDeCampos(gas::tabla());
         t << TextoControl{"Command3", T::Texto, "Calcular Pérdida de Carga",
                           "Calculate Pressure Drop"}
-          << TextoControl{"Archivo", T::Texto, "Archivo", "File"}
+          << TextoControl{"Archivo", T::Texto, "&Archivo", "&File"}
           << TextoControl{"Command5", T::Tooltip, "Borrar", "Clear"};
         return t;
     }();
