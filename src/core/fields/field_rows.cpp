@@ -37,11 +37,9 @@ Campo resultadoFijo(const QString &nombre, const TextoBilingue &rotulo, const ch
 }
 
 Campo nota(const QString &nombre, const TextoBilingue &rotulo) {
-    return {.nombre = nombre,
-            .rol = Rol::Nota,
-            .marcas = VaciaAlBorrar | EsTexto,
-            .rotulo = rotulo,
-            .etiqueta = etiquetaDe(nombre)};
+    // A note stands across its row, with no caption label of its own.
+    return {
+        .nombre = nombre, .rol = Rol::Nota, .marcas = VaciaAlBorrar | EsTexto, .rotulo = rotulo};
 }
 
 } // namespace vorlo::filas
