@@ -85,7 +85,10 @@ GraficoLinea::GraficoLinea(QWidget *parent) : QChartView(parent) {
         s->attachAxis(m_x);
         s->attachAxis(m_y);
     }
+    // The view starts with a chart of its own, which it lets go of (not deletes) when given ours.
+    QChart *vacio = chart();
     setChart(grafico);
+    delete vacio;
     traducir(lenguaActual());
 }
 
