@@ -1,5 +1,7 @@
 #include "gas_line_fields.h"
 
+#include <optional>
+
 namespace vorlo::lineagas::campos {
 
 namespace {
@@ -108,18 +110,13 @@ QStringList entradas(bool calcularP2, bool friccionDada) {
     return e;
 }
 
-QStringList necesarios(const QString &campo, bool calcularP2, bool friccionDada) {
-    if (entradas(calcularP2, friccionDada).contains(campo))
-        return {};
-    // The whole line: what the flow equation needs, with the friction given or from Colebrook.
-    QStringList linea = {P1Linea, Densidad1, DLinea, LLinea, calcularP2 ? MasicoLinea : P2Linea};
-    if (friccionDada)
-        linea << fLinea;
-    else
-        linea << RugLinea << ViscLinea;
+namespace {
 
+// The velocity limits' inputs: nullopt for a field that is no limit.
+std::optional<QStringList> necesariosLimite(const QString &campo, const QStringList &linea,
+                                            bool calcularP2, bool friccionDada) {
     if (campo == VLimite)
-        return {P1Linea, Densidad1};
+        return QStringList{P1Linea, Densidad1};
     // The speed of sound sqrt(gamma P1 / rho1) with each end's velocity.
     if (campo == Mach1Linea || campo == Mach2Linea) {
         QStringList n =
@@ -132,6 +129,23 @@ QStringList necesarios(const QString &campo, bool calcularP2, bool friccionDada)
     // The outlet density rho1 P2 / P1.
     if (campo == VeLinea)
         return calcularP2 ? linea : QStringList{P1Linea, Densidad1, P2Linea};
+    return std::nullopt;
+}
+
+} // namespace
+
+QStringList necesarios(const QString &campo, bool calcularP2, bool friccionDada) {
+    if (entradas(calcularP2, friccionDada).contains(campo))
+        return {};
+    // The whole line: what the flow equation needs, with the friction given or from Colebrook.
+    QStringList linea = {P1Linea, Densidad1, DLinea, LLinea, calcularP2 ? MasicoLinea : P2Linea};
+    if (friccionDada)
+        linea << fLinea;
+    else
+        linea << RugLinea << ViscLinea;
+
+    if (const auto n = necesariosLimite(campo, linea, calcularP2, friccionDada))
+        return *n;
     if (campo == P2Linea || campo == MasicoLinea || campo == V2Linea)
         return linea;
     if (campo == DeltaPLinea || campo == DeltaPPorc)

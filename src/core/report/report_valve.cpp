@@ -110,6 +110,51 @@ void pasosFinales(QList<Paso> &m, const v::DatosValvula &d, const v::ResultadoVa
               n(r.cv) + QStringLiteral(" US gpm")});
 }
 
+// A choice shows its caption, not its key.
+QString textoMostrado(const Campo &f, const QString &valor, Lengua l) {
+    for (const Eleccion &e : f.elecciones)
+        if (e.clave == valor)
+            return e.texto.en(l);
+    return valor;
+}
+
+// The table's sections with the inputs of the fluid and every result that has a text.
+QList<Seccion> seccionesValvula(const CamposTexto &c, const QStringList &entradas, Lengua l) {
+    QList<Seccion> secciones;
+    for (const SeccionCampos &sc : v::camposValvula().secciones()) {
+        Seccion sec{sc.titulo.en(l), {}};
+        for (const Campo &f : sc.campos) {
+            const bool entrada = f.rol == Rol::Entrada;
+            if (entrada && !entradas.contains(f.nombre))
+                continue;
+            const QString valor = textoMostrado(f, c.texto(f.nombre), l);
+            if (!valor.isEmpty())
+                sec.filas.append(filaDe(f, valor, !entrada, l));
+        }
+        secciones.append(sec);
+    }
+    return secciones;
+}
+
+// The equations with the case's numbers, when the inputs size a valve.
+QList<Paso> metodoValvula(const CamposTexto &c, v::Fluido fluido, Lengua l) {
+    QList<Paso> metodo;
+    const auto datos = v::leerDatos(c);
+    const auto *d = std::get_if<v::DatosValvula>(&datos);
+    if (!d)
+        return metodo;
+    const v::Dimensionado dim = v::dimensionar(*d);
+    const auto *r = std::get_if<v::ResultadoValvula>(&dim);
+    if (!r)
+        return metodo;
+    if (fluido == v::Fluido::Liquido)
+        pasosLiquido(metodo, *d, *r, l);
+    else
+        pasosGas(metodo, *d, *r, l);
+    pasosFinales(metodo, *d, *r, l);
+    return metodo;
+}
+
 } // namespace
 
 std::optional<Anexo> anexoValvula(const caso::Ventana &parte, Lengua l) {
@@ -125,38 +170,11 @@ std::optional<Anexo> anexoValvula(const caso::Ventana &parte, Lengua l) {
         c.fijarOpcion(it.key(), it.value());
     v::calcularValvula(c, l);
     const v::Fluido fluido = v::fluidoDe(c);
-    const QStringList entradas = v::entradasDe(fluido);
     const TablaCampos &tabla = v::camposValvula();
     const QList<Campo> &o = tabla.opciones();
     Anexo a{tabla.titulo().en(l), {(fluido == v::Fluido::Gas ? o[1] : o[0]).rotulo.en(l)}, {}};
-    for (const SeccionCampos &sc : tabla.secciones()) {
-        Seccion sec{sc.titulo.en(l), {}};
-        for (const Campo &f : sc.campos) {
-            const bool entrada = f.rol == Rol::Entrada;
-            if (entrada && !entradas.contains(f.nombre))
-                continue;
-            QString valor = c.texto(f.nombre);
-            if (!f.elecciones.isEmpty())
-                for (const Eleccion &e : f.elecciones)
-                    if (e.clave == valor)
-                        valor = e.texto.en(l);
-            if (valor.isEmpty())
-                continue;
-            sec.filas.append(filaDe(f, valor, !entrada, l));
-        }
-        a.secciones.append(sec);
-    }
-    const auto datos = v::leerDatos(c);
-    if (const auto *d = std::get_if<v::DatosValvula>(&datos)) {
-        const v::Dimensionado dim = v::dimensionar(*d);
-        if (const auto *r = std::get_if<v::ResultadoValvula>(&dim)) {
-            if (fluido == v::Fluido::Liquido)
-                pasosLiquido(a.metodo, *d, *r, l);
-            else
-                pasosGas(a.metodo, *d, *r, l);
-            pasosFinales(a.metodo, *d, *r, l);
-        }
-    }
+    a.secciones = seccionesValvula(c, v::entradasDe(fluido), l);
+    a.metodo = metodoValvula(c, fluido, l);
     return a;
 }
 
