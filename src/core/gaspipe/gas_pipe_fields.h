@@ -11,6 +11,9 @@
 namespace vorlo::gasoducto::campos {
 
 inline const QString EcuacionGasoducto = QStringLiteral("EcuacionGasoducto");
+// The heading of the table that compares the five equations, in the window and the note.
+inline const TextoBilingue kTituloComparacion{QStringLiteral("COMPARACIÓN DE ECUACIONES"),
+                                              QStringLiteral("EQUATIONS COMPARED")};
 inline const QString SGGasoducto = QStringLiteral("SGGasoducto");
 inline const QString TGasoducto = QStringLiteral("TGasoducto");
 inline const QString ZGasoducto = QStringLiteral("ZGasoducto");

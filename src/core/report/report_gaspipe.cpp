@@ -121,7 +121,7 @@ QList<Paso> metodo(const g::Datos &d, const g::Resultado &r, Lengua l) {
 }
 
 Seccion comparacion(const g::Salidas &s, bool caudal, Lengua l) {
-    Seccion sec{t(l, "COMPARACIÓN DE ECUACIONES", "EQUATIONS COMPARED"), {}};
+    Seccion sec{c::kTituloComparacion.en(l), {}};
     const QString campo = caudal ? c::QGasoducto : c::P2Gasoducto;
     const Campo *f = c::tabla().campo(campo);
     for (std::size_t i = 0; i < g::kEcuaciones.size(); ++i) {

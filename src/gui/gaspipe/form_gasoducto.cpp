@@ -50,18 +50,17 @@ FormGasoducto::FormGasoducto(QWidget *parent)
                 yo->escribir(c::DGasoducto, diametro);
         });
     });
-    anadirTextos(
-        {{m_tuberias->objectName(), TextoControl::Texto, QStringLiteral("Tuberías…"),
-          QStringLiteral("Pipe sizes…")},
-         // An empty efficiency is each equation's own.
-         {c::EGasoducto, TextoControl::Tooltip,
-          QStringLiteral("Vacía: 0,92 en Weymouth y Panhandle, 1 en IGT"),
-          QStringLiteral("Empty: 0.92 for Weymouth and Panhandle, 1 for IGT")},
-         {c::CErosionalGasoducto, TextoControl::Tooltip,
-          QStringLiteral("100 servicio continuo, 125 intermitente"),
-          QStringLiteral("100 continuous service, 125 intermittent")},
-         {QStringLiteral("TablaEcuacionesTitulo"), TextoControl::Texto,
-          QStringLiteral("COMPARACIÓN DE ECUACIONES"), QStringLiteral("EQUATIONS COMPARED")}});
+    anadirTextos({{m_tuberias->objectName(), TextoControl::Texto, QStringLiteral("Tuberías…"),
+                   QStringLiteral("Pipe sizes…")},
+                  // An empty efficiency is each equation's own.
+                  {c::EGasoducto, TextoControl::Tooltip,
+                   QStringLiteral("Vacía: 0,92 en Weymouth y Panhandle, 1 en IGT"),
+                   QStringLiteral("Empty: 0.92 for Weymouth and Panhandle, 1 for IGT")},
+                  {c::CErosionalGasoducto, TextoControl::Tooltip,
+                   QStringLiteral("100 servicio continuo, 125 intermitente"),
+                   QStringLiteral("100 continuous service, 125 intermittent")},
+                  {QStringLiteral("TablaEcuacionesTitulo"), TextoControl::Texto,
+                   c::kTituloComparacion.espanol, c::kTituloComparacion.ingles}});
     caja(c::EGasoducto)->setPlaceholderText(QStringLiteral("0,92 · IGT 1"));
     for (const Campo &f : c::tabla().campos())
         if (const QString t = c::textoInicial(f.nombre); !t.isEmpty())

@@ -75,8 +75,8 @@ FormLinea::FormLinea(QWidget *parent)
     const TextoBilingue &bomba = l::tabla().campo(l::BombaTras)->rotulo;
     anadirTextos(
         {{QStringLiteral("EtiquetaBombaTras"), TextoControl::Texto, bomba.espanol, bomba.ingles},
-         {QStringLiteral("AguaLinea"), TextoControl::Texto, QStringLiteral("Agua y vapor…"),
-          QStringLiteral("Water and steam…")},
+         {QStringLiteral("AguaLinea"), TextoControl::Texto, kBotonAguaVapor.espanol,
+          kBotonAguaVapor.ingles},
          {QStringLiteral("AgregarTramo"), TextoControl::Texto, QStringLiteral("Añadir tramo"),
           QStringLiteral("Add segment")},
          {QStringLiteral("QuitarTramo"), TextoControl::Texto, QStringLiteral("Quitar tramo"),

@@ -1,6 +1,7 @@
 #include "form_valvula.h"
 
 #include "app/valve_entry.h"
+#include "app/water_entry.h"
 #include "fields/numbers.h"
 #include "valve/valve_fields.h"
 #include "valve/valve_styles.h"
@@ -42,8 +43,8 @@ FormValvula::FormValvula(QWidget *parent)
     m_notaAgua->setObjectName(QStringLiteral("NotaAguaValv"));
     m_notaAgua->setWordWrap(true);
     fluido->addWidget(m_notaAgua, fluido->rowCount(), 0, 1, 5);
-    anadirTextos({{m_agua->objectName(), TextoControl::Texto, QStringLiteral("Agua y vapor…"),
-                   QStringLiteral("Water and steam…")},
+    anadirTextos({{m_agua->objectName(), TextoControl::Texto, kBotonAguaVapor.espanol,
+                   kBotonAguaVapor.ingles},
                   {m_agua->objectName(), TextoControl::Tooltip,
                    QStringLiteral("Densidad, viscosidad y presión de vapor del agua a T1 y P1 "
                                   "(IAPWS-IF97); Pc = 220,64 bar a"),
