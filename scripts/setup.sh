@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   qt6-charts-dev libqt6opengl6-dev
   libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   xvfb xauth fonts-dejavu-core
   dpkg-dev lintian appstream desktop-file-utils poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl

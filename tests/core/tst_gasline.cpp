@@ -1,4 +1,5 @@
 #include "gasline/gas_line.h"
+#include "gasline/gas_line_fields.h"
 #include "gasline/gas_line_notes.h"
 #include "gasline/gas_line_window.h"
 #include "pipeflow/colebrook_exacto.h"
@@ -290,6 +291,50 @@ class TestGasLine : public QObject {
             const Limite lim = limiteAhogo(l, colebrookPara(0.05, 80));
             QVERIFY(relativo(*s.masicoMaximoKgH, lim.ahogo->masicoMaximo * 3600) < 1e-14);
         }
+    }
+
+    // Each bad input is named with its reason; the general "not valid" note gives way to it.
+    void bad_inputs_are_named_data() {
+        QTest::addColumn<bool>("calcularP2");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("aviso"); // English; empty for none
+        QTest::newRow("length negative") << true << campos::LLinea << "-5"
+                                         << "Length: must be greater than zero";
+        QTest::newRow("roughness zero") << true << campos::RugLinea << "0"
+                                        << "";
+        QTest::newRow("roughness negative") << true << campos::RugLinea << "-0,1"
+                                            << "Roughness: cannot be negative";
+        QTest::newRow("P1 with a unit") << true << campos::P1Linea << "10 bar"
+                                        << "Inlet pressure P1: holds a unit or letters; type "
+                                           "the number alone, in the field's unit";
+        QTest::newRow("flow in its mode") << true << campos::MasicoLinea << "0"
+                                          << "Mass flow: must be greater than zero";
+        QTest::newRow("flow out of its mode") << false << campos::MasicoLinea << "0"
+                                              << "";
+        QTest::newRow("P2 in its mode") << false << campos::P2Linea << "1,2,3"
+                                        << "Outlet pressure P2: is not a number";
+    }
+    void bad_inputs_are_named() {
+        QFETCH(bool, calcularP2);
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, aviso);
+        QHash<QString, QString> t = {{campos::P1Linea, "10"},        {campos::Densidad1, "11,3"},
+                                     {campos::DLinea, "500"},        {campos::RugLinea, "0,05"},
+                                     {campos::ViscLinea, "1,1E-05"}, {campos::LLinea, "1000"},
+                                     {campos::MasicoLinea, "1000"},  {campos::P2Linea, "9"}};
+        t[campo] = texto;
+        const auto leer = [&t](const QString &n) { return t.value(n); };
+        const vorlo::TextoBilingue a = avisoEntradas(leer, calcularP2, false);
+        QCOMPARE(a.ingles, aviso);
+        QCOMPARE(a.espanol.isEmpty(), aviso.isEmpty());
+        const NotaVentana n = notaVentana(
+            calcularVentana(entradasDe(leer, calcularP2, false), &vorlo::colebrookExacto), a);
+        QCOMPARE(n.roja, !aviso.isEmpty());
+        QVERIFY2(aviso.isEmpty() || (n.texto.ingles.startsWith(aviso) &&
+                                     !n.texto.ingles.contains("A value is not valid")),
+                 qPrintable(n.texto.ingles));
     }
 
     // Numbers below 1 in the note's sentences keep their leading zero.

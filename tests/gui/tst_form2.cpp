@@ -130,11 +130,15 @@ class TestForm2 : public PruebaGui {
         QCOMPARE(campo(f, g::Qprocesomasico)->text(), "129,304");
         QVERIFY(mensajes.cajas.isEmpty());
 
-        // Clearing the normalised flow keeps the results it gave.
+        // Results go with the input they were built on, and the help line says why.
         teclear(f, g::Qnormales, "");
-        QVERIFY(campo(f, g::Qnormales)->text().isEmpty());
-        QCOMPARE(campo(f, g::Qproceso)->text(), "21,75");
-        QCOMPARE(campo(f, g::Qprocesomasico)->text(), "129,304");
+        QVERIFY(campo(f, g::Qproceso)->text().isEmpty());
+        QVERIFY(campo(f, g::Qprocesomasico)->text().isEmpty());
+        QCOMPARE(campo(f, g::dproceso)->text(), "5,945");
+        teclear(f, g::Pproceso, "-5");
+        QVERIFY(campo(f, g::dproceso)->text().isEmpty());
+        QCOMPARE(control<QLabel>(f, "MensajeAyuda")->text(),
+                 "Absolute Pressure: must be greater than zero");
     }
 
     void typing_mode2_example_computes_normalised_flow() {

@@ -76,4 +76,25 @@ TextoBilingue mensajeCampo(const TextoBilingue &rotulo, const TextoBilingue &mot
             rotulo.ingles + QStringLiteral(": ") + motivo.ingles};
 }
 
+// A text that is no number, or whose value (the unrounded one in the exact mode) the
+// quantity cannot take.
+bool CamposValidos::invalido(const QString &campo) const {
+    const auto r = m_regla(campo);
+    const QString t = m_campos.texto(campo);
+    if (!r || t.isEmpty())
+        return false;
+    const auto x = m_campos.valor(campo);
+    return !x || problemaValor(*x, *r).has_value();
+}
+
+QString CamposValidos::texto(const QString &campo) const {
+    return invalido(campo) ? QString() : m_campos.texto(campo);
+}
+
+std::optional<double> CamposValidos::valor(const QString &campo) const {
+    if (invalido(campo))
+        return std::nullopt;
+    return m_campos.valor(campo);
+}
+
 } // namespace vorlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/field_texts.h"
 #include "fields/language.h"
 
 #include <QString>
@@ -31,5 +32,22 @@ std::optional<TextoBilingue> problemaValor(double x, Requisito requisito);
 
 // "<caption>: <reason>", in both languages.
 TextoBilingue mensajeCampo(const TextoBilingue &rotulo, const TextoBilingue &motivo);
+
+// The field texts as a pass may use them: an input whose text its rule refuses reads as empty,
+// so every result built on it is emptied rather than left from the last good value. Fields
+// without a rule, and writes, go through unchanged.
+class CamposValidos : public CamposDelegados {
+  public:
+    using Regla = std::optional<Requisito> (*)(const QString &campo);
+    CamposValidos(CamposTexto &campos, Regla regla) : CamposDelegados(campos), m_regla(regla) {}
+
+    QString texto(const QString &campo) const override;
+    std::optional<double> valor(const QString &campo) const override;
+    // Whether `campo` holds a text the pass cannot take.
+    bool invalido(const QString &campo) const;
+
+  private:
+    Regla m_regla;
+};
 
 } // namespace vorlo

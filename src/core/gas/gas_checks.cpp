@@ -15,11 +15,6 @@ bool esZ(const QString &n) {
     return n == Zref || n == Zproceso || n == Z_paraQ;
 }
 
-// Temperatures in ºC may be negative (absolute zero has its own message); the rest cannot.
-Requisito requisitoGas(const QString &n) {
-    return temperaturas().contains(n) ? Requisito::Cualquiera : Requisito::Positivo;
-}
-
 std::optional<TextoBilingue> avisoZ(const Campo &c, const QString &texto) {
     const auto z = leerNumero(texto);
     if (!z || *z <= 0 || (*z >= kZMinimo && *z <= kZMaximo))
@@ -38,7 +33,7 @@ std::optional<TextoBilingue> avisoEntradasGas(const CamposTexto &campos) {
         if (c.rol != Rol::Entrada)
             continue;
         const QString t = campos.texto(c.nombre);
-        auto m = problemaNumero(t, requisitoGas(c.nombre));
+        auto m = problemaNumero(t, *requisito(c.nombre));
         const auto aviso = m ? std::optional(mensajeCampo(c.rotulo, *m))
                              : (esZ(c.nombre) ? avisoZ(c, t) : std::nullopt);
         if (aviso) {

@@ -1,5 +1,6 @@
 #include "gas_state.h"
 
+#include "fields/input_checks.h"
 #include "fields/numbers.h"
 
 #include <array>
@@ -21,6 +22,13 @@ QString textoInicial(const QString &campo) {
     if (campo == Zref || campo == Zproceso || campo == Z_paraQ)
         return QStringLiteral("1");
     return {};
+}
+
+std::optional<Requisito> requisito(const QString &campo) {
+    if (!tabla().campo(campo))
+        return std::nullopt;
+    // Temperatures in ºC may be negative (each step has its own lower bound); the rest cannot.
+    return temperaturas().contains(campo) ? Requisito::Cualquiera : Requisito::Positivo;
 }
 
 } // namespace vorlo::gas
@@ -65,25 +73,27 @@ std::optional<std::array<double, N>> leer(const CamposTexto &c,
     return v;
 }
 
-// Writes a result unless it cannot be shown (a zero divisor or an overflow on the way).
-bool escribirResultado(CamposTexto &c, const QString &campo, double x, int decimales) {
-    if (!std::isfinite(x))
-        return false;
-    const auto t = formatoFijo(x, decimales);
-    if (!t)
-        return false;
-    c.escribir(campo, *t);
-    return true;
+// A result whose step cannot run goes with its inputs, unless the user typed it.
+void vaciar(CamposTexto &c, const QString &campo) {
+    if (c.calculado(campo))
+        c.escribir(campo, QString());
+}
+
+// Writes a result; one that cannot be shown (a zero divisor or an overflow on the way) goes.
+void escribirResultado(CamposTexto &c, const QString &campo, double x, int decimales) {
+    const auto t = std::isfinite(x) ? formatoFijo(x, decimales) : std::nullopt;
+    if (t)
+        c.escribirValor(campo, x, *t);
+    else
+        vaciar(c, campo);
 }
 
 // Density at process conditions from the density at its reference conditions.
 void densidadProceso(CamposTexto &c) {
     const auto v = leer<7>(c, {Zref, Pproceso, tref, dref, Zproceso, Pref, tproceso});
-    if (!v)
-        return;
+    if (!v || !((*v)[2] > kCeroAbsoluto) || !((*v)[6] > kMinimoTemperaturaDensidad))
+        return vaciar(c, dproceso);
     const auto [zRef, pProc, tRef, dRef, zProc, pRef, tProc] = *v;
-    if (!(zProc > 0) || !(tProc > kMinimoTemperaturaDensidad))
-        return;
     const double d =
         (((zRef * pProc) * (tRef + kKelvin)) * dRef) / ((tProc + kKelvin) * (pRef * zProc));
     escribirResultado(c, dproceso, d, kDecimalesDensidad);
@@ -94,46 +104,43 @@ void densidadProceso(CamposTexto &c) {
 void caudalMasico(CamposTexto &c) {
     const auto v = leer<2>(c, {Qproceso, dproceso});
     if (!v)
-        return;
+        return vaciar(c, Qprocesomasico);
     escribirResultado(c, Qprocesomasico, (*v)[0] * (*v)[1], kDecimalesCaudalMasico);
 }
 
-// Mode 1: the flow at process conditions from the normalised flow. Returns whether Qproceso was
-// written.
-bool caudalProceso(CamposTexto &c) {
+// Mode 1: the flow at process conditions from the normalised flow.
+void caudalProceso(CamposTexto &c) {
     const auto v = leer<7>(c, {Zproceso, Qnormales, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
     if (!v)
-        return false;
+        return vaciar(c, Qproceso);
     const auto [zProc, qN, tProc, pQ, zQ, pProc, tQ] = *v;
-    if (!(zQ > 0) || !(pProc > 0))
-        return false;
     const double q = (((zProc * qN) * (tProc + kKelvin)) * pQ) / ((tQ + kKelvin) * (pProc * zQ));
-    return escribirResultado(c, Qproceso, q, kDecimalesCaudalProceso);
+    escribirResultado(c, Qproceso, q, kDecimalesCaudalProceso);
 }
 
 // Mode 2: the normalised flow from the flow at process conditions.
 void caudalNormalizado(CamposTexto &c) {
     const auto v = leer<7>(c, {Zproceso, Qproceso, tproceso, P_paraQ, Z_paraQ, Pproceso, T_paraQ});
-    if (!v)
-        return;
+    if (!v || !((*v)[6] > kCeroAbsoluto) || !((*v)[6] < kMaximoTemperaturaParaQ))
+        return vaciar(c, Qnormales);
     const auto [zProc, qP, tProc, pQ, zQ, pProc, tQ] = *v;
-    if (!(zProc > 0) || !(pQ > 0) || !(tQ > kCeroAbsoluto) || !(tQ < kMaximoTemperaturaParaQ))
-        return;
     const double q = (((zQ * qP) * (tQ + kKelvin)) * pProc) / ((tProc + kKelvin) * (zProc * pQ));
     escribirResultado(c, Qnormales, q, kDecimalesCaudalNormalizado);
 }
 
 } // namespace
 
-void Calcular(CamposTexto &c, int modo) {
+void Calcular(CamposTexto &campos, int modo) {
+    // Inputs the pass cannot take count as absent, and so empty every result built on them.
+    CamposValidos c(campos, gas::requisito);
     // Every step reads its operands afresh, so a later step works with the rounded texts an
     // earlier one wrote.
     densidadProceso(c);
     caudalMasico(c);
     if (modo == kModoNormalizado) {
         // The mass flow follows the new flow.
-        if (caudalProceso(c))
-            caudalMasico(c);
+        caudalProceso(c);
+        caudalMasico(c);
     } else if (modo == kModoProceso) {
         caudalNormalizado(c);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/field_texts.h"
+#include "fields/input_checks.h"
 #include "gas/gas_fields.h"
 
 #include <QString>
@@ -19,6 +20,10 @@ QStringList temperaturas();
 // The texts a freshly opened window holds (fields not listed are empty).
 QString textoInicial(const QString &campo);
 
+// What an input of the pass can be: temperatures any number, the rest above zero; nullopt for a
+// name outside the table.
+std::optional<Requisito> requisito(const QString &campo);
+
 // Below this a temperature in ºC has no physical meaning.
 inline constexpr double kCeroAbsoluto = -273.15;
 } // namespace vorlo::gas
@@ -26,8 +31,9 @@ inline constexpr double kCeroAbsoluto = -273.15;
 namespace vorlo {
 
 // One pass of the gas state conversion over the field texts, in mode `modo` (1 or 2; with any
-// other value the flow step is left out). A result whose conditions are not met, whose operands
-// are not numbers, or whose value cannot be represented keeps its current text.
+// other value the flow step is left out). A result whose operands are missing, not numbers or
+// out of range (zero or negative where the quantity cannot be), or whose value cannot be
+// represented, is emptied when the pass wrote it; a text the user typed there stays.
 void Calcular(CamposTexto &campos, int modo);
 
 } // namespace vorlo

@@ -1,7 +1,9 @@
 #include "gas_line_notes.h"
 
+#include "fields/input_checks.h"
 #include "fields/numbers.h"
 #include "flowlimits/flow_limits.h"
+#include "gasline/gas_line_fields.h"
 
 namespace vorlo::lineagas {
 
@@ -94,6 +96,39 @@ TextoBilingue textoNota(const Salidas &s) {
                            "one density, would be misleading here")};
     }
     return {};
+}
+
+TextoBilingue avisoEntradas(const std::function<QString(const QString &)> &texto, bool calcularP2,
+                            bool friccionDada) {
+    TextoBilingue aviso;
+    for (const QString &n : campos::entradas(calcularP2, friccionDada)) {
+        const Requisito r = n == campos::RugLinea ? Requisito::NoNegativo : Requisito::Positivo;
+        const auto m = problemaNumero(texto(n), r);
+        if (!m)
+            continue;
+        const TextoBilingue frase = mensajeCampo(campos::tabla().campo(n)->rotulo, *m);
+        const QString separador = aviso.espanol.isEmpty() ? QString() : QStringLiteral(". ");
+        aviso.espanol += separador + frase.espanol;
+        aviso.ingles += separador + frase.ingles;
+    }
+    return aviso;
+}
+
+NotaVentana notaVentana(const Salidas &s, const TextoBilingue &avisoEntradas) {
+    NotaVentana n{avisoEntradas, !avisoEntradas.espanol.isEmpty()};
+    const auto anadir = [&n](const TextoBilingue &t) {
+        if (t.espanol.isEmpty())
+            return;
+        const bool primera = n.texto.espanol.isEmpty();
+        n.texto.espanol += (primera ? QString() : QStringLiteral(". ")) + t.espanol;
+        n.texto.ingles += (primera ? QString() : QStringLiteral(". ")) + t.ingles;
+    };
+    if (!(n.roja && s.nota == Nota::DatoNoValido))
+        anadir(textoNota(s));
+    const TextoBilingue limites = textoLimites(s);
+    anadir(limites);
+    n.roja = n.roja || s.nota == Nota::Ahogada || !limites.espanol.isEmpty();
+    return n;
 }
 
 } // namespace vorlo::lineagas

@@ -23,27 +23,6 @@ std::optional<Requisito> requisito(const QString &campo) {
     return *it;
 }
 
-// A text that is no number, or whose value (the unrounded one in the exact mode) the
-// quantity cannot take.
-bool CamposValidos::invalido(const QString &campo) const {
-    const auto r = requisito(campo);
-    const QString t = m_campos.texto(campo);
-    if (!r || t.isEmpty())
-        return false;
-    const auto x = m_campos.valor(campo);
-    return !x || problemaValor(*x, *r).has_value();
-}
-
-QString CamposValidos::texto(const QString &campo) const {
-    return invalido(campo) ? QString() : m_campos.texto(campo);
-}
-
-std::optional<double> CamposValidos::valor(const QString &campo) const {
-    if (invalido(campo))
-        return std::nullopt;
-    return m_campos.valor(campo);
-}
-
 namespace {
 
 // The inputs the user sees and whose problems are reported: the hidden viscosity is not.

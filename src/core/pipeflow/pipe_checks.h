@@ -19,18 +19,6 @@ std::optional<Requisito> requisito(const QString &campo);
 // extrapolated.
 inline constexpr double kRugosidadRelativaMaxima = 0.05;
 
-// The field texts as a pass may use them: an input whose text it cannot take reads as empty.
-// Writes go through unchanged.
-class CamposValidos : public CamposDelegados {
-  public:
-    explicit CamposValidos(CamposTexto &campos) : CamposDelegados(campos) {}
-
-    QString texto(const QString &campo) const override;
-    std::optional<double> valor(const QString &campo) const override;
-    // Whether `campo` holds a text the pass cannot take.
-    bool invalido(const QString &campo) const;
-};
-
 // What the help line says about the inputs after a pass, in both languages, red: each input
 // the pass could not take and why, and where the friction factor is extrapolated or has no
 // Colebrook root. nullopt when all is well.

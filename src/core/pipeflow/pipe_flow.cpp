@@ -389,7 +389,7 @@ namespace {
 void pasada(CamposTexto &campos, const QString &idioma, Modo modo) {
     vaciarDiametroCero(campos);
     // Inputs the pass cannot take count as absent, and so empty every result built on them.
-    CamposValidos c(campos);
+    CamposValidos c(campos, requisito);
     velocidad(c, modo);
     vaciarVelocidadSinCaudal(c);
     vaciarVelocidadSinDiametro(c);

@@ -173,6 +173,10 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
         }
         a.secciones.append(sec);
     }
+    const TextoBilingue avisoEntradas = lineagas::avisoEntradas(
+        [&v](const QString &n) { return v.textos.value(n); }, e.calcularP2, e.friccionDada);
+    if (!avisoEntradas.espanol.isEmpty())
+        inf.avisos << a.titulo + QStringLiteral(": ") + avisoEntradas.en(l);
     if (const QString nota = lineagas::textoNota(s).en(l); !nota.isEmpty())
         inf.avisos << a.titulo + QStringLiteral(": ") + nota;
     // The velocity limits' warnings, as the window adds them to its note.

@@ -266,14 +266,13 @@ void FormLineaGas::Calcular() {
             escribir(f.nombre, lineagas::salida(f.nombre, s));
     m_escribiendo = anterior;
 
-    QString nota = textoNota(s, idiomaActual());
-    const QString avisos = lineagas::textoLimites(s).en(idiomaActual());
-    if (!avisos.isEmpty())
-        nota += (nota.isEmpty() ? QString() : QStringLiteral(". ")) + avisos;
-    if (m_nota->text() != nota)
-        m_nota->setText(nota);
-    const bool roja = s.nota == lineagas::Nota::Ahogada || !avisos.isEmpty();
-    fijarColorTexto(m_nota, roja ? kColorRojo : QPalette().color(QPalette::WindowText));
+    const auto aviso = lineagas::avisoEntradas(
+        [this](const QString &n) { return campo(n)->text(); }, calcularP2(), friccionDada());
+    const lineagas::NotaVentana nota = lineagas::notaVentana(s, aviso);
+    const QString texto = nota.texto.en(idiomaActual());
+    if (m_nota->text() != texto)
+        m_nota->setText(texto);
+    fijarColorTexto(m_nota, nota.roja ? kColorRojo : QPalette().color(QPalette::WindowText));
     avisarCambioCaso();
 }
 

@@ -109,8 +109,4 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
     return (esEntrada ? entradas : resultados).value(campo);
 }
 
-QString textoNota(const lineagas::Salidas &s, const QString &idioma) {
-    return lineagas::textoNota(s).en(idioma);
-}
-
 } // namespace vorlo

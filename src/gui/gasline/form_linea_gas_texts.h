@@ -17,7 +17,4 @@ const TextoBilingue &pistaGeneralLinea();
 // when the field has none.
 TextoBilingue pistaLinea(const QString &campo, bool esEntrada);
 
-// The note under the results in the language `idioma`; empty with no note.
-QString textoNota(const lineagas::Salidas &salidas, const QString &idioma);
-
 } // namespace vorlo
