@@ -240,6 +240,8 @@ int comandoSize(const QStringList &argumentos, QTextStream &salida, QTextStream 
     if (const int codigo = linea.terminarSalida(salida, errores); codigo != Hecho)
         return codigo;
     errores << textoEleccionCli(d) << '\n';
+    if (const auto extrapolado = textoExtrapolado(d))
+        errores << "warning: " << conPunto(extrapolado->ingles) << '\n';
     return Hecho;
 }
 

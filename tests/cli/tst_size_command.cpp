@@ -124,6 +124,17 @@ class TestSizeCommand : public QObject {
         QCOMPARE(r.errores, "no size meets the criteria\n");
     }
 
+    // ε/D above 0,05 in the sizes up to 1/2" (1/15,80 mm): said after the pick.
+    void extrapolation_is_warned() {
+        const Resultado r =
+            ejecutar(kAgua.mid(0, 6) + QStringList{"--roughness", "1", "--vmax", "3"});
+        QCOMPARE(r.codigo, int(Hecho));
+        QVERIFY2(r.errores.endsWith("\nwarning: ε/D above 0.05 up to 1/2\" Sch 40: the Colebrook "
+                                    "factor of those sizes is extrapolated beyond the Moody "
+                                    "chart\n"),
+                 qPrintable(r.errores));
+    }
+
     void pick() {
         QFETCH(QStringList, opciones);
         QFETCH(int, filas);

@@ -181,6 +181,37 @@ class TestSizing : public QObject {
                  QStringLiteral("1/8\" Sch 40 — 377,98 m/s"));
     }
 
+    // Above ε/D 0,05 the Colebrook factor is extrapolated: said up to the largest such size.
+    void extrapolated_factor_is_said_data() {
+        QTest::addColumn<double>("rugosidad");
+        QTest::addColumn<double>("viscosidad");
+        QTest::addColumn<QString>("hasta"); // empty: no warning
+        QTest::newRow("commercial steel") << 0.045 << 0.001 << "";
+        // 1/15,80 = 0,063 in 1/2"; 1/20,93 = 0,048 in 3/4".
+        QTest::newRow("1 mm: up to 1/2\"") << 1.0 << 0.001 << "1/2\" Sch 40";
+        // 30/574,65 = 0,052 in 24"; 30/777,8 = 0,039 in 32".
+        QTest::newRow("30 mm: up to 24\"") << 30.0 << 0.001 << "24\" Sch 40";
+        // Laminar in every size: 64/Re, no Colebrook to extrapolate.
+        QTest::newRow("1 mm, laminar") << 1.0 << 1000.0 << "";
+    }
+    void extrapolated_factor_is_said() {
+        QFETCH(double, rugosidad);
+        QFETCH(double, viscosidad);
+        QFETCH(QString, hasta);
+        EntradaDimensionado e = agua50(3);
+        e.rugosidad = rugosidad;
+        e.viscosidad = viscosidad;
+        const Dimensionado d = dimensionar(e);
+        const auto aviso = textoExtrapolado(d);
+        QCOMPARE(aviso.has_value(), !hasta.isEmpty());
+        if (!aviso)
+            return;
+        QCOMPARE(aviso->ingles, QStringLiteral("ε/D above 0,05 up to %1: the Colebrook factor of "
+                                               "those sizes is extrapolated beyond the Moody chart")
+                                    .arg(hasta));
+        QVERIFY(textoResultado(d).espanol.endsWith(aviso->espanol));
+    }
+
     void invalid_input_data() {
         QTest::addColumn<EntradaDimensionado>("e");
         QTest::addColumn<MotivoInvalido>("motivo");

@@ -1,6 +1,7 @@
 #include "sizing.h"
 
 #include "pipeflow/colebrook_exacto.h"
+#include "pipeflow/pipe_checks.h"
 #include "pipeflow/regimen.h"
 
 #include <QHash>
@@ -58,6 +59,8 @@ FilaDimensionado calcularFila(const EntradaDimensionado &e, const TuberiaNormali
         r.f.reset();
         r.perdida.reset();
     }
+    r.extrapolada =
+        r.f && r.re >= kReLaminar && e.rugosidad / t.interior > tuberia::kRugosidadRelativaMaxima;
     r.cumpleVelocidad = !e.velocidadMaxima || r.velocidad <= *e.velocidadMaxima;
     // A size whose drop is unknown cannot be shown to stay within a drop limit.
     r.cumplePerdida = !e.perdidaMaxima || (r.perdida && *r.perdida <= *e.perdidaMaxima);
@@ -109,6 +112,13 @@ Dimensionado dimensionar(const EntradaDimensionado &entrada) {
     if (d.filas.isEmpty())
         d.motivo = MotivoInvalido::Cedula;
     return d;
+}
+
+const FilaDimensionado *Dimensionado::ultimaExtrapolada() const {
+    for (auto it = filas.crbegin(); it != filas.crend(); ++it)
+        if (it->extrapolada)
+            return &*it;
+    return nullptr;
 }
 
 QStringList cedulasDe(NormaTuberia norma) {

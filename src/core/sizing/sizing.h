@@ -32,6 +32,8 @@ struct FilaDimensionado {
     std::optional<double> perdida; // bar per 100 m; absent with f
     bool cumpleVelocidad = true;   // also true when there is no velocity limit
     bool cumplePerdida = true;     // also true when there is no drop limit
+    // The Colebrook factor of a relative roughness above the Moody chart's (ε/D > 0,05).
+    bool extrapolada = false;
 
     // A size whose drop cannot be computed (no root, or an overflow) never meets the limits.
     bool cumple() const { return perdida && cumpleVelocidad && cumplePerdida; }
@@ -56,6 +58,8 @@ struct Dimensionado {
     bool sinCriterio = false;
 
     const FilaDimensionado *eleccion() const { return elegida ? &filas.at(*elegida) : nullptr; }
+    // The largest size whose factor is extrapolated (every smaller one is too); null for none.
+    const FilaDimensionado *ultimaExtrapolada() const;
 };
 
 Dimensionado dimensionar(const EntradaDimensionado &entrada);
@@ -76,8 +80,11 @@ TextoBilingue textoNingunoCumple();
 TextoBilingue textoSinCriterio();
 // `4" Sch 40 — 1,69 m/s, 0,262 bar/100 m`; without the drop when f has no value.
 TextoBilingue textoEleccion(const FilaDimensionado &fila);
-// The line under the table: the pick, that none meets the limits, or why there are no rows.
+// The line under the table: the pick, that none meets the limits, or why there are no rows;
+// then, where Colebrook is used beyond the Moody chart, up to which size.
 TextoBilingue textoResultado(const Dimensionado &d);
+// `ε/D above 0,05 up to 1/2" Sch 40: …`; nullopt when no size's factor is extrapolated.
+std::optional<TextoBilingue> textoExtrapolado(const Dimensionado &d);
 // The pick's description from its numbers written by the caller (the command line writes them
 // with a decimal point).
 QString describirEleccion(const TuberiaNormalizada &t, const QString &velocidad,

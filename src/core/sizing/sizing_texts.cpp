@@ -80,12 +80,31 @@ TextoBilingue textoEleccion(const FilaDimensionado &fila) {
         describirEleccion(fila.tuberia, aplicar(kFormatoVelocidad, fila.velocidad), perdida));
 }
 
+std::optional<TextoBilingue> textoExtrapolado(const Dimensionado &d) {
+    const FilaDimensionado *f = d.ultimaExtrapolada();
+    if (!f)
+        return std::nullopt;
+    const QString tamano = designacionTuberia(f->tuberia);
+    return TextoBilingue{
+        QStringLiteral("ε/D por encima de 0,05 hasta %1: el factor de Colebrook de esos tamaños "
+                       "está extrapolado fuera del diagrama de Moody")
+            .arg(tamano),
+        QStringLiteral("ε/D above 0,05 up to %1: the Colebrook factor of those sizes is "
+                       "extrapolated beyond the Moody chart")
+            .arg(tamano)};
+}
+
 TextoBilingue textoResultado(const Dimensionado &d) {
     if (d.motivo)
         return textoMotivo(*d.motivo);
-    if (const FilaDimensionado *f = d.eleccion())
-        return textoEleccion(*f);
-    return d.sinCriterio ? textoSinCriterio() : textoNingunoCumple();
+    TextoBilingue t = d.eleccion()    ? textoEleccion(*d.eleccion())
+                      : d.sinCriterio ? textoSinCriterio()
+                                      : textoNingunoCumple();
+    if (const auto extrapolado = textoExtrapolado(d)) {
+        t.espanol += QStringLiteral(". ") + extrapolado->espanol;
+        t.ingles += QStringLiteral(". ") + extrapolado->ingles;
+    }
+    return t;
 }
 
 const QList<ColumnaDimensionado> &columnasDimensionado() {

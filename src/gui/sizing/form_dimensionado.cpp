@@ -334,8 +334,10 @@ void FormDimensionado::escribirEleccion() {
     const QString t = problema.value_or(textoResultado(m_resultado)).en(m_lengua);
     if (m_eleccion->text() != t)
         m_eleccion->setText(t);
-    // A reason or "none meets" stands out in red.
-    escribirColor(EleccionDim, m_resultado.eleccion() ? ColorNota::Normal : ColorNota::Rojo);
+    // A reason, "none meets" or an extrapolated pick stands out in red.
+    const FilaDimensionado *eleccion = m_resultado.eleccion();
+    escribirColor(EleccionDim,
+                  eleccion && !eleccion->extrapolada ? ColorNota::Normal : ColorNota::Rojo);
     m_usar->setEnabled(m_resultado.eleccion() != nullptr);
 }
 
