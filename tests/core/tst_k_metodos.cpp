@@ -2,6 +2,7 @@
 #include "fittings/k_metodos.h"
 
 #include <QTest>
+#include <cmath>
 #include <limits>
 
 using namespace vorlo;
@@ -75,6 +76,59 @@ class TestKMetodos : public QObject {
         }
         QCOMPARE(fila < 0 ? suma : todos.k[fila].value_or(kNaN), k);
         QCOMPARE(fila < 0 ? sumaPropia : kDe(metodo, fila, d, re).value_or(kNaN), k);
+    }
+
+    // Every row against the published constants (docs/fittings-methods.md: Hooper's 2-K and
+    // Darby's 3-K tables as reprinted), each K worked at two Reynolds numbers and, for 3-K, two
+    // nominal sizes, so that a constant moved to another row shows in that row.
+    void every_row_has_its_published_constants_data() {
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<double>("k1Hooper");
+        QTest::addColumn<double>("kInfinito");
+        QTest::addColumn<double>("k1Darby");
+        QTest::addColumn<double>("ki");
+        QTest::addColumn<double>("kd");
+        // clang-format off
+        QTest::newRow("0 threaded elbow 90 standard") << 0 << 800.0 << 0.4 << 800.0 << 0.14 << 4.0;
+        QTest::newRow("1 threaded elbow 90 long radius") << 1 << 800.0 << 0.2 << 800.0 << 0.071 << 4.2;
+        QTest::newRow("2 threaded elbow 45 standard") << 2 << 500.0 << 0.2 << 500.0 << 0.071 << 4.2;
+        QTest::newRow("3 threaded return bend") << 3 << 1000.0 << 0.6 << 1000.0 << 0.23 << 4.0;
+        QTest::newRow("4 threaded tee run-through") << 4 << 200.0 << 0.1 << 200.0 << 0.091 << 4.0;
+        QTest::newRow("5 threaded tee as elbow") << 5 << 500.0 << 0.7 << 500.0 << 0.274 << 4.0;
+        QTest::newRow("6 globe valve") << 6 << 1500.0 << 4.0 << 1500.0 << 1.7 << 3.6;
+        QTest::newRow("7 gate valve") << 7 << 300.0 << 0.1 << 300.0 << 0.037 << 3.9;
+        QTest::newRow("8 angle valve") << 8 << 1000.0 << 2.0 << 1000.0 << 0.69 << 4.0;
+        QTest::newRow("9 swing check valve") << 9 << 1500.0 << 1.5 << 1500.0 << 0.46 << 4.0;
+        QTest::newRow("10 flanged elbow 90 standard") << 10 << 800.0 << 0.25 << 800.0 << 0.091 << 4.0;
+        QTest::newRow("11 flanged elbow 90 long radius") << 11 << 800.0 << 0.2 << 800.0 << 0.071 << 4.2;
+        QTest::newRow("12 flanged elbow 45 long radius") << 12 << 500.0 << 0.15 << 500.0 << 0.052 << 4.0;
+        QTest::newRow("13 flanged return bend") << 13 << 1000.0 << 0.35 << 1000.0 << 0.12 << 4.0;
+        QTest::newRow("14 flanged return bend long radius") << 14 << 1000.0 << 0.3 << 1000.0 << 0.1 << 4.0;
+        QTest::newRow("15 flanged tee run-through") << 15 << 150.0 << 0.05 << 150.0 << 0.05 << 4.0;
+        QTest::newRow("16 flanged tee as elbow") << 16 << 800.0 << 0.8 << 800.0 << 0.28 << 4.0;
+        QTest::newRow("17 flanged globe valve") << 17 << 1500.0 << 4.0 << 1500.0 << 1.7 << 3.6;
+        QTest::newRow("18 flanged gate valve") << 18 << 300.0 << 0.1 << 300.0 << 0.037 << 3.9;
+        QTest::newRow("19 flanged angle valve") << 19 << 1000.0 << 2.0 << 1000.0 << 0.69 << 4.0;
+        QTest::newRow("20 flanged swing check valve") << 20 << 1500.0 << 1.5 << 1500.0 << 0.46 << 4.0;
+        // clang-format on
+    }
+    void every_row_has_its_published_constants() {
+        QFETCH(int, fila);
+        QFETCH(double, k1Hooper);
+        QFETCH(double, kInfinito);
+        QFETCH(double, k1Darby);
+        QFETCH(double, ki);
+        QFETCH(double, kd);
+        // Schedule 40 bores of 1" and 12": Dn 1 and 12 exactly.
+        for (const auto &[d, dn] : {std::pair{26.64, 1.0}, std::pair{303.18, 12.0}}) {
+            QCOMPARE(nominalDarbyPulgadas(d), dn);
+            for (const double re : {1e3, 1e6}) {
+                QCOMPARE(kDosK(fila, d, re).value_or(kNaN),
+                         k1Hooper / re + kInfinito * (1 + 25.4 / d));
+                QCOMPARE(kTresK(fila, d, re).value_or(kNaN),
+                         k1Darby / re + ki * (1 + kd / std::pow(dn, 0.3)));
+            }
+        }
     }
 
     // Dn: exact at the schedule 40 sizes, linear between them and past both ends.
