@@ -312,7 +312,7 @@ void ventanaTuberias(const QString &sfx) {
 // solved for the flow at 9 bar a.
 void ventanaLineaGas(const QString &sfx) {
     abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
-                   QStringLiteral("11,3"), QString(), QStringLiteral("10")});
+                   QStringLiteral("11,3"), QString(), QStringLiteral("10"), QStringLiteral("15")});
     auto *linea = ventanas().existente<FormLineaGas>();
     if (!linea) {
         fallo(QStringLiteral("no gas line window"));

@@ -308,6 +308,11 @@ class TestGasLine : public QObject {
         QTest::newRow("P1 with a unit") << true << campos::P1Linea << "10 bar"
                                         << "Inlet pressure P1: holds a unit or letters; type "
                                            "the number alone, in the field's unit";
+        QTest::newRow("temperature below zero ºC") << true << campos::TLinea << "-20"
+                                                   << "";
+        QTest::newRow("temperature below absolute zero")
+            << true << campos::TLinea << "-300"
+            << "Gas temperature: must be above absolute zero, -273,15 ºC";
         QTest::newRow("flow in its mode") << true << campos::MasicoLinea << "0"
                                           << "Mass flow: must be greater than zero";
         QTest::newRow("flow out of its mode") << false << campos::MasicoLinea << "0"

@@ -275,6 +275,7 @@ class TestCasoEntero : public PruebaGui {
         teclear(tubo(), t::dint, "100");
         pulsar(tubo(), "CommandLineaGas");
         QCOMPARE(campo(ventanas().existente<FormLineaGas>(), lg::P1Linea)->text(), "5");
+        QCOMPARE(campo(ventanas().existente<FormLineaGas>(), lg::TLinea)->text(), "20");
     }
 
     // Open case goes through the standard file dialog, for cases and results files alike, and
@@ -333,9 +334,10 @@ class TestCasoEntero : public PruebaGui {
         QWidget *w = gas ? static_cast<QWidget *>(ventanas().mostrar<Form2>())
                          : static_cast<QWidget *>(ventanas().mostrar<FormReynolds>());
         QCOMPARE(control<QMenu>(w, "Ayuda")->title(), titulo);
-        // Alt and a letter open the gas window's menus.
-        if (gas)
-            QCOMPARE(control<QMenu>(w, "Archivo")->title(), "&Archivo");
+        // Alt and a letter open every menu: each title has its mnemonic.
+        for (const QString &menu :
+             gas ? QStringList{"Archivo"} : QStringList{"Archivo", "Edición", "Ver"})
+            QVERIFY2(control<QMenu>(w, menu)->title().startsWith('&'), qPrintable(menu));
         control<QAction>(w, "AcercaDe")->trigger();
         QCOMPARE(mensajes.cajas.size(), 1);
         const QString texto = mensajes.cajas[0].texto;

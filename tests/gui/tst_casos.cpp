@@ -64,7 +64,8 @@ class TestCasos : public PruebaGui {
         teclear(acc, accesorios::Naccesorios(21), QStringLiteral("2"));
         tic(tubo(), 2);
         abrirLineaGas({QStringLiteral("100"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
-                       QStringLiteral("5,9"), QStringLiteral("3000"), QStringLiteral("50")});
+                       QStringLiteral("5,9"), QStringLiteral("3000"), QStringLiteral("50"),
+                       QString()});
         abrirAguaVapor();
         auto *agua = ventanas().existente<FormAguaVapor>();
         teclear(agua, agua::TAgua, QStringLiteral("150"));

@@ -363,7 +363,7 @@ class TestFormReynolds : public PruebaGui {
         QCOMPARE(f->windowTitle(), "REYNOLDS NUMBER, VELOCITY, FRICTION FACTOR AND PRESSURE DROP");
         QCOMPARE(etiqueta("Label20")->text(), "Pressure drop per meter of straigth pipe length");
         QCOMPARE(control<QPushButton>("Command3")->text(), "Fittings");
-        QCOMPARE(control<QMenu>("Edición")->title(), "Edition");
+        QCOMPARE(control<QMenu>("Edición")->title(), "&Edition");
         QCOMPARE(control<QAction>("Borrar_Pantalla")->text(), "Delete");
         for (const char *n : {"Command10", "Command11", "Command17", "Command13", "Command8",
                               "Command14", "Command15"})

@@ -136,7 +136,7 @@ class TestFriccionVentana : public PruebaGui {
         QVERIFY(etiqueta(m, "EstadoMoody").contains("f = " + v->texto(t::ffinal)));
         // The menu item opens the same single window.
         auto *ver = control<QMenu>(v, "Ver");
-        QCOMPARE(ver->title(), "View");
+        QCOMPARE(ver->title(), "&View");
         auto *item = control<QAction>(v, "Moody");
         QCOMPARE(item->text(), "Moody chart");
         item->trigger();

@@ -141,7 +141,7 @@ class TestHostileInput : public PruebaGui {
     void gas_line_window_survives_every_text_in_every_field() {
         QFETCH(QString, opcion);
         QFETCH(bool, fDada);
-        abrirLineaGas({"500", "0,05", "0,000011", "11,3", "523745,13", "10"});
+        abrirLineaGas({"500", "0,05", "0,000011", "11,3", "523745,13", "10", "15"});
         auto *l = ventanas().existente<FormLineaGas>();
         QVERIFY(l);
         pulsar(l, opcion);

@@ -293,19 +293,19 @@ class TestLineaGas : public prueba::PruebaGui {
     // "Take from pipe" replaces only the texts it was given.
     void entry_point_fills_one_window_and_leaves_it_independent() {
         ventanas().cerrarTodas();
-        abrirLineaGas({"500", "0,05", "0,000011", "11,3", "100000", "10"});
+        abrirLineaGas({"500", "0,05", "0,000011", "11,3", "100000", "10", "15"});
         auto *primera = ventanas().existente<FormLineaGas>();
         QVERIFY(primera);
         v = primera;
         QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::ViscLinea, lg::Densidad1, lg::MasicoLinea,
-                         lg::P1Linea}),
-                 QStringList({"500", "0,05", "0,000011", "11,3", "100000", "10"}));
+                         lg::P1Linea, lg::TLinea}),
+                 QStringList({"500", "0,05", "0,000011", "11,3", "100000", "10", "15"}));
         QVERIFY(texto(lg::P2Linea).isEmpty()); // no length yet
         teclear(lg::LLinea, "1000");
         QVERIFY(!texto(lg::P2Linea).isEmpty());
         elegir(lg::OpcionMasico); // a flow given makes it solve for P2 again
         const QStringList propios = textos({lg::DLinea, lg::RugLinea, lg::P2Linea});
-        abrirLineaGas({"400", "", "", "", "50000", ""});
+        abrirLineaGas({"400", "", "", "", "50000", "", ""});
         QCOMPARE(ventanas().existente<FormLineaGas>(), primera);
         QCOMPARE(textos({lg::DLinea, lg::RugLinea, lg::P2Linea}), propios);
         QVERIFY(control<QRadioButton>(v, lg::OpcionMasico)->isChecked());

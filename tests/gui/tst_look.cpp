@@ -83,7 +83,8 @@ QWidget *ventanaGasoducto() {
 
 QWidget *lineaGas() {
     abrirLineaGas({QStringLiteral("500"), QStringLiteral("0,05"), QStringLiteral("0,000011"),
-                   QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10")});
+                   QStringLiteral("11,3"), QStringLiteral("1000000"), QStringLiteral("10"),
+                   QStringLiteral("15")});
     auto *f = ventanas().existente<FormLineaGas>();
     teclear(f, lg::LLinea, QStringLiteral("1000"));
     return f;

@@ -29,6 +29,8 @@ TablaCampos construir() {
                QStringLiteral("Inlet pressure P1"), barA),
           fila(Densidad1, QStringLiteral("EtiquetaDensidad1"), QStringLiteral("Densidad a P1"),
                QStringLiteral("Density at P1"), QStringLiteral("kg/m3")),
+          fila(TLinea, QStringLiteral("EtiquetaTLinea"), QStringLiteral("Temperatura del gas"),
+               QStringLiteral("Gas temperature"), QStringLiteral("ºC")),
           fila(DLinea, QStringLiteral("EtiquetaDLinea"), QStringLiteral("Diámetro Interior"),
                QStringLiteral("Internal Diameter"), QStringLiteral("mm")),
           fila(RugLinea, QStringLiteral("EtiquetaRugLinea"), QStringLiteral("Rugosidad"),
@@ -103,7 +105,7 @@ QStringList todos() {
 }
 
 QStringList entradas(bool calcularP2, bool friccionDada) {
-    QStringList e = {P1Linea, Densidad1, DLinea, RugLinea, ViscLinea, LLinea, GammaLinea};
+    QStringList e = {P1Linea, Densidad1, TLinea, DLinea, RugLinea, ViscLinea, LLinea, GammaLinea};
     e << (calcularP2 ? MasicoLinea : P2Linea);
     if (friccionDada)
         e << fLinea;

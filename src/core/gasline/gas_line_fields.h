@@ -17,6 +17,9 @@ inline const QString ViscLinea = QStringLiteral("ViscLinea");
 inline const QString LLinea = QStringLiteral("LLinea");
 // Ratio of specific heats, for the speed of sound and so the Mach numbers.
 inline const QString GammaLinea = QStringLiteral("GammaLinea");
+// The temperature the line is isothermal at, which the density at P1 belongs to: the record of
+// that density's basis (the isothermal calculation itself needs no temperature).
+inline const QString TLinea = QStringLiteral("TLinea");
 inline const QString MasicoLinea = QStringLiteral("MasicoLinea");
 inline const QString P2Linea = QStringLiteral("P2Linea");
 inline const QString fLinea = QStringLiteral("fLinea");

@@ -13,6 +13,24 @@ namespace {
 const QString kKgH = QStringLiteral("\u00A0kg/\u2060h");
 const QString kBarA = QStringLiteral("\u00A0bar\u00A0a");
 
+// Below this a temperature in ºC has no physical meaning.
+constexpr double kCeroAbsoluto = -273.15;
+
+// Why an input's text cannot be taken: a roughness may be zero, a temperature below zero ºC
+// (not below absolute zero), the rest must be above zero.
+std::optional<TextoBilingue> problemaEntrada(const QString &campo, const QString &texto) {
+    if (campo != campos::TLinea)
+        return problemaNumero(texto, campo == campos::RugLinea ? Requisito::NoNegativo
+                                                               : Requisito::Positivo);
+    if (const auto m = problemaNumero(texto, Requisito::Cualquiera))
+        return m;
+    const auto t = leerNumero(texto);
+    if (!t || *t > kCeroAbsoluto)
+        return std::nullopt;
+    return TextoBilingue{QStringLiteral("debe estar por encima del cero absoluto, -273,15 ºC"),
+                         QStringLiteral("must be above absolute zero, -273,15 ºC")};
+}
+
 // A fixed-decimals number as a sentence writes it: with its leading zero (",1349" is "0,1349").
 std::optional<QString> enFrase(std::optional<QString> t) {
     if (t && (t->startsWith(u',') || t->startsWith(QStringLiteral("-,"))))
@@ -102,8 +120,7 @@ TextoBilingue avisoEntradas(const std::function<QString(const QString &)> &texto
                             bool friccionDada) {
     TextoBilingue aviso;
     for (const QString &n : campos::entradas(calcularP2, friccionDada)) {
-        const Requisito r = n == campos::RugLinea ? Requisito::NoNegativo : Requisito::Positivo;
-        const auto m = problemaNumero(texto(n), r);
+        const auto m = problemaEntrada(n, texto(n));
         if (!m)
             continue;
         const TextoBilingue frase = mensajeCampo(campos::tabla().campo(n)->rotulo, *m);

@@ -14,6 +14,7 @@ struct DatosLineaGas {
     QString densidad;           // gas density at P1, kg/m3
     QString masicoKgH;          // mass flow, kg/h
     QString p1;                 // inlet pressure, bar a
+    QString temperatura;        // the gas temperature the density belongs to, ºC
 };
 
 // Shows the gas line window (one at a time) and offers it `inicial`: a window with no inputs of

@@ -56,8 +56,9 @@ std::optional<resultados::Resultados> estadoTuberia();
 // A results file's options and fields into the pipe flow window (shown), which recalculates.
 void abrirEnTuberia(const resultados::Resultados &r);
 
-// gas/: the gas window's process pressure text, when that window exists.
-std::optional<QString> presionProcesoGas();
+// gas/: a text of the gas window (its process pressure, its temperature), from the window or,
+// once it is closed, from the case; nullopt when there is neither.
+std::optional<QString> textoProcesoGas(const QString &campo);
 // gas/: the reference conditions of a picked liquid into the gas window, loading it without
 // showing it if needed; each write recalculates like any change.
 void entregarReferenciaGas(const QString &densidad, const QString &compresibilidad,

@@ -32,14 +32,14 @@ void reiniciarGas() {
     v->cargarCaso(inicial);
 }
 
-std::optional<QString> presionProcesoGas() {
+std::optional<QString> textoProcesoGas(const QString &campo) {
     if (const Form2 *v = ventanas().existente<Form2>())
-        return v->texto(gas::Pproceso);
+        return v->texto(campo);
     // Closed after handing its flow and density over, the window's inputs stay in the case:
-    // the pressure the density belongs to with them.
+    // the pressure and temperature the density belongs to with them.
     const caso::Caso c = casoActual();
     if (c.ventanas.contains(caso::Gas))
-        return c.ventanas.value(caso::Gas).textos.value(gas::Pproceso);
+        return c.ventanas.value(caso::Gas).textos.value(campo);
     return std::nullopt;
 }
 

@@ -281,8 +281,8 @@ void FormLineaGas::tomarDatos(const DatosLineaGas &datos) {
     m_tomarTuberia->setEnabled(true);
     // The window's own texts in the fields an offer fills win over it: the button hands it
     // over on request.
-    const QStringList ofrecidos = {c::DLinea,    c::RugLinea,    c::ViscLinea,
-                                   c::Densidad1, c::MasicoLinea, c::P1Linea};
+    const QStringList ofrecidos = {c::DLinea,      c::RugLinea, c::ViscLinea, c::Densidad1,
+                                   c::MasicoLinea, c::P1Linea,  c::TLinea};
     if (std::any_of(ofrecidos.cbegin(), ofrecidos.cend(),
                     [this](const QString &n) { return !campo(n)->text().isEmpty(); }))
         return;
@@ -300,7 +300,8 @@ void FormLineaGas::TomarTuberiaLinea_Click() {
         {c::ViscLinea, datos.viscosidadDinamica},
         {c::Densidad1, datos.densidad},
         {c::MasicoLinea, datos.masicoKgH},
-        {c::P1Linea, datos.p1}};
+        {c::P1Linea, datos.p1},
+        {c::TLinea, datos.temperatura}};
     for (const auto &[nombre, texto] : pares)
         if (!texto.isEmpty())
             campo(nombre)->setText(texto);

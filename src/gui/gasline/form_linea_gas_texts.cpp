@@ -42,6 +42,11 @@ TextoBilingue pistaLinea(const QString &campo, bool esEntrada) {
         {c::Densidad1,
          {"Densidad del gas a P1 y a la temperatura de la línea, que es la misma en toda ella",
           "Gas density at P1 and the line temperature, which is the same all along the line"}},
+        {c::TLinea,
+         {"Temperatura del gas en toda la línea, a la que corresponde la densidad a P1: queda "
+          "anotada en el caso y la nota (el cálculo isotérmico no la usa)",
+          "Gas temperature all along the line, which the density at P1 belongs to: it is "
+          "recorded in the case and the note (the isothermal calculation does not use it)"}},
         {c::DLinea,
          {"Diámetro interior, el mismo en toda la línea",
           "Internal diameter, the same all along the line"}},

@@ -10,6 +10,7 @@
 #include "app/sizing_entry.h"
 #include "app/texts.h"
 #include "fields/numbers.h"
+#include "gas/gas_fields.h"
 #include "pipeflow/pipe_fields.h"
 #include "results/results_file.h"
 #include "ui_form_reynolds.h"
@@ -124,7 +125,8 @@ void FormReynolds::CommandLineaGas_Click() {
                                : texto(tuberia::vdinamica);
     d.densidad = texto(tuberia::dproceso);
     d.masicoKgH = producto(tuberia::Qproceso, tuberia::dproceso);
-    d.p1 = presionProcesoGas().value_or(QString());
+    d.p1 = textoProcesoGas(gas::Pproceso).value_or(QString());
+    d.temperatura = textoProcesoGas(gas::tproceso).value_or(QString());
     abrirLineaGas(d);
 }
 
