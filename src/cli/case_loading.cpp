@@ -1,7 +1,7 @@
 #include "case_loading.h"
 
-#include "fields/language.h"
 #include "cases/report_header.h"
+#include "fields/language.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -38,6 +38,18 @@ std::optional<QString> leerCabecera(const QCommandLineParser &parser, bool conSa
         if (parser.values(c.clave).size() > 1)
             return QStringLiteral("an option is given more than once");
         l.cabecera.insert(c.nombre, parser.value(c.clave));
+        if (c.nombre != informe::cabecera::Cifras)
+            continue;
+        // Digits ask for the engineering presentation, over the case's choice.
+        bool ok = false;
+        const int n = parser.value(c.clave).toInt(&ok);
+        if (!ok || n < informe::cabecera::kCifrasMinimas || n > informe::cabecera::kCifrasMaximas)
+            return QStringLiteral("--%1 takes a whole number from %2 to %3, got '%4'")
+                .arg(c.clave)
+                .arg(informe::cabecera::kCifrasMinimas)
+                .arg(informe::cabecera::kCifrasMaximas)
+                .arg(parser.value(c.clave));
+        l.cabecera.insert(informe::cabecera::Presentacion, informe::cabecera::kIngenieria);
     }
     return std::nullopt;
 }
@@ -72,10 +84,21 @@ void anadirOpciones(QCommandLineParser &parser, bool conSalida) {
                       QStringLiteral("The report file: .pdf or .csv."),
                       QStringLiteral("file")});
     // The note's header, each over the case's own text.
-    for (const Campo &c : informe::cabecera::tabla().campos())
-        if (!c.clave.isEmpty())
+    for (const Campo &c : informe::cabecera::tabla().campos()) {
+        if (c.clave.isEmpty())
+            continue;
+        if (c.nombre == informe::cabecera::Cifras)
+            parser.addOption({c.clave,
+                              QStringLiteral("Engineering presentation: every number of the note "
+                                             "with <n> significant digits (default %1), in the "
+                                             "note language's convention; the CSV keeps the "
+                                             "window's texts.")
+                                  .arg(informe::cabecera::kCifrasDefecto),
+                              QStringLiteral("n")});
+        else
             parser.addOption({c.clave, c.rotulo.ingles + QStringLiteral(" in the header."),
                               QStringLiteral("text")});
+    }
 }
 
 // The report's output: given, and a PDF or a CSV by its name.

@@ -15,6 +15,7 @@ namespace {
 const QString kUso = QStringLiteral(
     "Usage: vorlo report CASE -o OUT.pdf|OUT.csv [--lang es|en] [--exact|--defined]\n"
     "                    [--project T] [--line T] [--revision T] [--prepared T] [--checked T]\n"
+    "                    [--digits N]\n"
     "Opens CASE, a case (.vorlo) or a results file (.vrq), as File > Open does, settles the pipe\n"
     "flow calculation as the window does, and writes its report: a PDF calculation note or a\n"
     "CSV table, chosen by the extension of OUT. The note has a title block with the case's\n"
@@ -25,6 +26,10 @@ const QString kUso = QStringLiteral(
     "of the report (default: en). --exact computes every result from the exact Colebrook\n"
     "friction factor and unrounded values, --defined in the defined mode; without either a\n"
     "case keeps the mode it was saved in, and a results file takes the defined mode.\n"
+    "--digits N presents every number of the note with N significant digits (2 to 15; the\n"
+    "case's report details may ask for it too, default 4) in the note language's convention:\n"
+    "decimal point and comma grouping in English, decimal comma and point grouping in Spanish.\n"
+    "The CSV keeps the window's texts and their value_number.\n"
     "Exit codes: 0 done, 2 wrong usage, 3 the case cannot be read (nothing is written),\n"
     "4 the output cannot be written (an earlier file stays as it was).\n");
 

@@ -2,9 +2,9 @@
 // Moody chart drawn as vectors; the other windows a case holds.
 #include "case_commands.h"
 #include "cases/case_file.h"
+#include "cases/report_header.h"
 #include "fittings/fittings_fields.h"
 #include "pipeflow/ejemplo.h"
-#include "cases/report_header.h"
 #include "water/water_fields.h"
 
 #include "../support/cli_fixture.h"
@@ -137,6 +137,48 @@ class TestReportCommand : public QObject {
               "Temperatura de saturación", "Método de cálculo", "K = Σ n · K = 1 · 2 = 2"})
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
         QVERIFY(texto.contains("Avisos") && texto.contains("AGUA Y VAPOR (IAPWS-IF97): "));
+    }
+
+    // --digits presents every number with that many significant digits in the note language's
+    // convention; the same quantity agrees in both its units, and the CSV keeps the window's
+    // texts. 2 to 15 digits only.
+    void digits_present_the_note_in_engineering_form_data() {
+        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<QStringList>("dice"); // in the note's text; empty: wrong usage
+        // clang-format off
+        QTest::newRow("as the window, English") << QStringList{}
+            << QStringList{"Reynolds 127.065", "0,16 kPa/m", "0,00159353 bar/m"};
+        QTest::newRow("4 digits, English") << QStringList{"--digits", "4"}
+            << QStringList{"Reynolds 127,100", "0.1594 kPa/m", "0.001594 bar/m",
+                           "Numbers with 4 sig"};
+        QTest::newRow("3 digits, Spanish") << QStringList{"--digits", "3", "--lang", "es"}
+            << QStringList{"Reynolds 127.000", "0,159 kPa/m", "0,00159 bar/m"};
+        QTest::newRow("1 digit") << QStringList{"--digits", "1"} << QStringList{};
+        QTest::newRow("not a number") << QStringList{"--digits", "four"} << QStringList{};
+        // clang-format on
+    }
+    void digits_present_the_note_in_engineering_form() {
+        QFETCH(QStringList, opciones);
+        QFETCH(QStringList, dice);
+        const QString pdf = m_dir.filePath("digitos.pdf");
+        QFile::remove(pdf);
+        const prueba::Resultado r = report(QStringList{m_caso, "-o", pdf} + opciones);
+        if (dice.isEmpty()) {
+            QCOMPARE(r.codigo, 2);
+            QVERIFY2(r.errores.contains("takes a whole number from 2 to 15"),
+                     qPrintable(r.errores));
+            QVERIFY(!QFile::exists(pdf));
+            return;
+        }
+        QCOMPARE(r.codigo, 0);
+        const QString texto = compacto(paginas(pdf).join(' '));
+        for (const QString &d : dice)
+            QVERIFY2(texto.contains(d), qPrintable(d));
+        const QString csv = m_dir.filePath("digitos.csv");
+        QCOMPARE(report(QStringList{m_caso, "-o", csv} + opciones).codigo, 0);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(f.readAll()).contains("127.065,,127065"));
     }
 
     void a_header_option_twice_is_wrong_usage() {

@@ -5,6 +5,7 @@
 #include "pipeflow/pipe_flow.h"
 #include "report/report.h"
 #include "report/report_formats.h"
+#include "report/report_presentation.h"
 #include "results/results_io.h"
 
 #include "../support/core_fixture.h"
@@ -49,6 +50,65 @@ DatosAccesorios datosAccesorios(const QString &ktotal) {
 class TestReport : public QObject {
     Q_OBJECT
   private slots:
+    // The engineering presentation's numbers: exactly N significant digits for a value, at most
+    // N for a number in a text (a constant keeps its digits), in each language's convention.
+    void engineering_numbers_data() {
+        QTest::addColumn<QString>("texto"); // empty: numeroIngenieria(x)
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("cifras"); // 0: no rounding
+        QTest::addColumn<bool>("espanol");
+        QTest::addColumn<QString>("esperado");
+        // clang-format off
+        QTest::newRow("small, fixed")        << "" << 0.00695 << 4 << false << "0.006950";
+        QTest::newRow("below 1e-4: exponent") << "" << 6.954e-5 << 4 << false << "6.954E-05";
+        QTest::newRow("rounded whole, en")   << "" << 430902.0 << 4 << false << "430,900";
+        QTest::newRow("rounded whole, es")   << "" << 430902.0 << 4 << true << "430.900";
+        QTest::newRow("padded")              << "" << 36.0 << 4 << false << "36.00";
+        QTest::newRow("zero")                << "" << 0.0 << 3 << true << "0,00";
+        QTest::newRow("negative")            << "" << -1.5 << 4 << false << "-1.500";
+        QTest::newRow("1e9: exponent")       << "" << 1234567890.0 << 4 << false << "1.235E+09";
+        QTest::newRow("round up to 10")      << "" << 9.9996 << 4 << false << "10.00";
+        QTest::newRow("Re in a sentence")    << "Re 430.902" << 0.0 << 4 << false << "Re 430,900";
+        QTest::newRow("grouping only")       << "laminar up to 2.000" << 0.0 << 0 << false << "laminar up to 2,000";
+        QTest::newRow("leading zero")        << "f ,0197" << 0.0 << 0 << false << "f 0.0197";
+        QTest::newRow("exponent")            << "1,58760E-05" << 0.0 << 4 << false << "1.588E-05";
+        QTest::newRow("few digits kept")     << "3,7 · 2,51" << 0.0 << 4 << false << "3.7 · 2.51";
+        QTest::newRow("words and codes")     << "4\" Sch 40, API RP 14E, m3/h, IF97" << 0.0 << 4 << false << "4\" Sch 40, API RP 14E, m3/h, IF97";
+        QTest::newRow("long, es")            << "3,13602494513654 bar" << 0.0 << 4 << true << "3,136 bar";
+        // clang-format on
+    }
+    void engineering_numbers() {
+        QFETCH(QString, texto);
+        QFETCH(double, x);
+        QFETCH(int, cifras);
+        QFETCH(bool, espanol);
+        QFETCH(QString, esperado);
+        const Lengua l = espanol ? Lengua::Espanol : Lengua::Ingles;
+        QCOMPARE(texto.isEmpty()
+                     ? numeroIngenieria(x, cifras, l)
+                     : numerosEnConvencion(texto, l, cifras ? std::optional(cifras) : std::nullopt),
+                 esperado);
+    }
+
+    // One quantity in two units agrees when presented: the unrounded values, not the window's
+    // 0,16 kPa/m. Presenting twice changes nothing; the CSV keeps the window's texts.
+    void engineering_note_agrees_across_units() {
+        const CamposMapa c = ejemplo();
+        Informe inf = informeTuberia(c, kIngles, kFecha);
+        const QByteArray csvVentana = csv(inf);
+        inf.cabecera.textos = {{"Presentacion", "ingenieria"}, {"Cifras", "4"}};
+        const Informe p = presentado(inf);
+        QHash<QString, QString> v;
+        for (const Fila &f : p.filas())
+            v.insert(f.campo, f.valor);
+        QCOMPARE(v.value(t::DP), "0.1594");
+        QCOMPARE(v.value(t::DPbar), "0.001594");
+        QCOMPARE(v.value(t::Re), "127,100");
+        QCOMPARE(v.value(t::Qproceso), "36"); // typed: no digits added
+        QCOMPARE(presentado(p).filas(), p.filas());
+        QVERIFY(csv(inf).contains(csvVentana.mid(csvVentana.indexOf("Qproceso"))));
+    }
+
     void values_are_the_texts_as_shown() {
         const CamposMapa c = ejemplo();
         const Informe inf = informeTuberia(c, kIngles, kFecha);

@@ -22,6 +22,31 @@ Campo parrafo(const QString &nombre, const QString &es, const QString &en) {
     return c;
 }
 
+Campo presentacion() {
+    return {.nombre = Presentacion,
+            .rol = Rol::Entrada,
+            .marcas = Caja | EsTexto,
+            .rotulo = {QStringLiteral("Números de la nota"), QStringLiteral("Numbers in the note")},
+            .etiqueta = QStringLiteral("Etiqueta") + Presentacion,
+            .elecciones = {{kComoVentana,
+                            {QStringLiteral("Como los muestra la ventana"),
+                             QStringLiteral("As the window shows them")}},
+                           {kIngenieria,
+                            {QStringLiteral("Ingeniería: cifras significativas"),
+                             QStringLiteral("Engineering: significant digits")}}}};
+}
+
+// The command line's --digits asks for the engineering form by itself.
+Campo cifras() {
+    return {
+        .nombre = Cifras,
+        .rol = Rol::Entrada,
+        .marcas = Caja,
+        .rotulo = {QStringLiteral("Cifras significativas"), QStringLiteral("Significant digits")},
+        .etiqueta = QStringLiteral("Etiqueta") + Cifras,
+        .clave = QStringLiteral("digits")};
+}
+
 TablaCampos construir() {
     const QList<SeccionCampos> secciones = {
         {{QStringLiteral("DATOS DEL INFORME"), QStringLiteral("REPORT DETAILS")},
@@ -32,7 +57,8 @@ TablaCampos construir() {
           texto(Preparado, QStringLiteral("Preparado por"), QStringLiteral("Prepared by"),
                 "prepared"),
           texto(Revisado, QStringLiteral("Revisado por"), QStringLiteral("Checked by"), "checked"),
-          parrafo(Observaciones, QStringLiteral("Observaciones"), QStringLiteral("Remarks"))}},
+          parrafo(Observaciones, QStringLiteral("Observaciones"), QStringLiteral("Remarks")),
+          presentacion(), cifras()}},
     };
     return TablaCampos({QStringLiteral("Datos del informe"), QStringLiteral("Report details")},
                        QStringLiteral("TituloDatosInforme"), secciones);
@@ -48,10 +74,22 @@ const TablaCampos &tabla() {
 } // namespace cabecera
 
 bool Cabecera::vacia() const {
-    for (const QString &t : textos)
-        if (!t.trimmed().isEmpty())
+    for (auto it = textos.cbegin(); it != textos.cend(); ++it)
+        // How numbers are shown is no content of the header.
+        if (it.key() != cabecera::Presentacion && it.key() != cabecera::Cifras &&
+            !it.value().trimmed().isEmpty())
             return false;
     return true;
+}
+
+std::optional<int> Cabecera::cifras() const {
+    if (texto(cabecera::Presentacion) != cabecera::kIngenieria)
+        return std::nullopt;
+    bool ok = false;
+    const int n = texto(cabecera::Cifras).trimmed().toInt(&ok);
+    return ok && n >= cabecera::kCifrasMinimas && n <= cabecera::kCifrasMaximas
+               ? n
+               : cabecera::kCifrasDefecto;
 }
 
 } // namespace vorlo::informe

@@ -28,15 +28,21 @@ class CamposTexto {
     // Writes a result: its text, formatted from `x`. A view that keeps results unrounded
     // (ValoresExactos) keeps `x` with it.
     virtual void escribirValor(const QString &campo, double x, const QString &texto) {
-        (void)x;
-        m_escritos.insert(campo, texto);
+        m_escritos.insert(campo, {texto, x});
         escribir(campo, texto);
     }
     // Whether a field still shows the result a pass wrote into it, rather than a text typed or
     // handed over: a result whose inputs are gone is emptied, a typed value is the user's.
     virtual bool calculado(const QString &campo) const {
         const auto it = m_escritos.constFind(campo);
-        return it != m_escritos.cend() && !it->isEmpty() && *it == texto(campo);
+        return it != m_escritos.cend() && !it->texto.isEmpty() && it->texto == texto(campo);
+    }
+    // The unrounded value of a result the field still shows as the pass wrote it (a note
+    // presents it with its own digits); nullopt for a typed or emptied field.
+    virtual std::optional<double> valorEscrito(const QString &campo) const {
+        if (!calculado(campo))
+            return std::nullopt;
+        return m_escritos.value(campo).x;
     }
 
     // Whether the view keeps results unrounded (the exact mode): a result then shows at
@@ -44,7 +50,11 @@ class CamposTexto {
     virtual bool exacta() const { return false; }
 
   private:
-    QHash<QString, QString> m_escritos;
+    struct Escrito {
+        QString texto;
+        double x = 0;
+    };
+    QHash<QString, Escrito> m_escritos;
 };
 
 // The unrounded value of each result written, with the text it was written as: while a field
@@ -84,6 +94,9 @@ class CamposDelegados : public CamposTexto {
         m_campos.escribirValor(campo, x, texto);
     }
     bool calculado(const QString &campo) const override { return m_campos.calculado(campo); }
+    std::optional<double> valorEscrito(const QString &campo) const override {
+        return m_campos.valorEscrito(campo);
+    }
     bool exacta() const override { return m_campos.exacta(); }
 
   protected:

@@ -131,8 +131,9 @@ void seccionesTuberia(Informe &inf, const CamposTexto &c, const CamposMapa &nota
         for (const Campo &campo : s.campos) {
             if (!visibleEnTuberia(campo, c))
                 continue;
-            sec.filas.append(
-                fila(inf, campo, notas.texto(campo.nombre), campo.rol != Rol::Entrada));
+            Fila f = fila(inf, campo, notas.texto(campo.nombre), campo.rol != Rol::Entrada);
+            f.numero = c.valorEscrito(campo.nombre);
+            sec.filas.append(f);
         }
         inf.secciones.append(sec);
     }
@@ -275,8 +276,8 @@ Informe informeGas(const CamposTexto &c, const QString &idioma, const QDateTime 
         if (sec.titulo.endsWith(QLatin1Char(':')))
             sec.titulo.chop(1);
         for (const Campo &campo : s.campos) {
-            const Fila f =
-                fila(inf, campo, c.texto(campo.nombre), calculados.contains(campo.nombre));
+            Fila f = fila(inf, campo, c.texto(campo.nombre), calculados.contains(campo.nombre));
+            f.numero = c.valorEscrito(campo.nombre);
             sec.filas.append(f);
             // The window's own message for a temperature below absolute zero.
             const auto v = temps.contains(campo.nombre) ? c.valor(campo.nombre) : std::nullopt;

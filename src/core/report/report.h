@@ -31,6 +31,8 @@ struct Fila {
     QString unidad;
     bool calculado = false; // a field the program computes (shown light blue in the window)
     bool nota = false;      // a text rather than a number (a note, a designation)
+    // A result's unrounded value, where the note knows it (its engineering form's digits).
+    std::optional<double> numero{};
     bool operator==(const Fila &) const = default;
 
     // The value as the note prints it: a number below 1 with its leading zero ("0,0197").
@@ -178,6 +180,8 @@ struct Informe {
     std::optional<PuntoGrafico> grafico;
     // The other windows the note includes.
     QList<Anexo> anexos;
+    // Its numbers already in the header's engineering form (presentado()).
+    bool presentado = false;
 
     Lengua lengua() const;
     // Every quantity row, section after section.

@@ -1,5 +1,7 @@
 #include "report_formats.h"
 
+#include "report/report_presentation.h"
+
 #include "cases/report_header.h"
 #include "fields/numbers.h"
 #include "fittings/fittings_fields.h"
@@ -116,7 +118,8 @@ QString celda(const QString &valor) {
     return v;
 }
 
-QString textoPlano(const Informe &inf) {
+QString textoPlano(const Informe &original) {
+    const Informe inf = presentado(original);
     QString out;
     const auto linea = [&out](const QStringList &celdas) {
         QStringList l;
@@ -148,7 +151,8 @@ QString textoPlano(const Informe &inf) {
     return out;
 }
 
-QString tablaHtml(const Informe &inf) {
+QString tablaHtml(const Informe &original) {
+    const Informe inf = presentado(original);
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
     if (!inf.modo.isEmpty())
         out += QStringLiteral("<p>%1</p>\n").arg(html(inf.modo));

@@ -39,6 +39,11 @@ const TextoBilingue KTotal{QStringLiteral("K total"), QStringLiteral("K total")}
 const TextoBilingue Avisos{QStringLiteral("Avisos"), QStringLiteral("Warnings")};
 const TextoBilingue Notas{QStringLiteral("Notas"), QStringLiteral("Notes")};
 const TextoBilingue Pagina{QStringLiteral("Página %1 de %2"), QStringLiteral("Page %1 of %2")};
+const TextoBilingue ValoresIngenieria{
+    QStringLiteral("Números con %1 cifras significativas (presentación de ingeniería): coma "
+                   "decimal y punto entre millares. El CSV conserva los textos de la ventana."),
+    QStringLiteral("Numbers with %1 significant digits (engineering presentation): decimal "
+                   "point, comma between thousands. The CSV keeps the window's texts.")};
 const TextoBilingue ValoresComoVentana{
     QStringLiteral("Los valores son los que muestra la ventana, con sus mismas cifras (coma "
                    "decimal, punto de miles), y un cero delante de la coma."),

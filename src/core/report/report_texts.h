@@ -43,6 +43,8 @@ extern const TextoBilingue Avisos;
 extern const TextoBilingue Notas;
 extern const TextoBilingue Pagina; // "%1" of "%2"
 extern const TextoBilingue ValoresComoVentana;
+// Said instead in the engineering presentation; %1 the significant digits.
+extern const TextoBilingue ValoresIngenieria;
 extern const TextoBilingue Calculados;
 extern const TextoBilingue TramoCompleto;
 extern const TextoBilingue Tuberia;

@@ -167,9 +167,11 @@ void anexoLineaGas(Informe &inf, const caso::Ventana &v) {
                 continue;
             }
             const auto x = lineagas::salida(c.nombre, s);
-            sec.filas.append(filaDe(
+            Fila f = filaDe(
                 c, x ? formatoFijo(*x, lg::decimales(c.nombre)).value_or(QString()) : QString(),
-                true, l));
+                true, l);
+            f.numero = x;
+            sec.filas.append(f);
         }
         a.secciones.append(sec);
     }

@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,6 +43,9 @@ FormDatosInforme::FormDatosInforme(QWidget *parent)
         {QStringLiteral("CerrarDatosInforme"), TextoControl::Texto, QStringLiteral("Cerrar"),
          QStringLiteral("Close")},
     });
+    // An empty count of digits takes the default, which the box shows greyed.
+    if (auto *cifras = findChild<QLineEdit *>(cab::Cifras))
+        cifras->setPlaceholderText(QString::number(cab::kCifrasDefecto));
     mostrar(cabeceraInforme());
 }
 

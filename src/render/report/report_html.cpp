@@ -1,5 +1,7 @@
 #include "report_html.h"
 
+#include "report/report_presentation.h"
+
 #include "cases/report_header.h"
 #include "report/report_pdf.h"
 
@@ -236,7 +238,8 @@ QString html::tituloGrafico(const Informe &inf) {
            parrafoPequeno(h(inf.palabra(palabras::DiagramaMoodyNota)));
 }
 
-QString documentoHtml(const Informe &inf) {
+QString documentoHtml(const Informe &original) {
+    const Informe inf = presentado(original);
     QString d = bloqueTitulo(inf) + secciones(inf, inf.secciones);
     if (inf.accesorios)
         d += accesorios(inf);
