@@ -15,6 +15,7 @@
 #include "fittings/form_accesorios.h"
 #include "gas/form2.h"
 #include "pipeflow/form_reynolds.h"
+#include "pipeflow/pipe_erosional.h"
 #include "sizing/form_dimensionado.h"
 #include "sizing/sizing_fields.h"
 #include "water/form_agua_vapor.h"
@@ -55,6 +56,7 @@ class TestCasos : public PruebaGui {
     void llenarTodo() {
         abrirFormReynolds();
         teclearEjemploTuberia(tubo());
+        teclear(tubo(), t::CErosional, QStringLiteral("125")); // intermittent service
         pulsar(tubo(), t::CheckExacto);
         entregarTuberiaDimensionada(QStringLiteral("102,26"), QStringLiteral("4\" Sch 40"));
         pulsar(tubo(), "Command3"); // fittings
@@ -112,6 +114,7 @@ class TestCasos : public PruebaGui {
         QVERIFY(mensajes.cajas.isEmpty());
         QCOMPARE(tubo()->texto(t::Qproceso), "");
         QCOMPARE(tubo()->texto(t::Desnivel), "0");
+        QCOMPARE(tubo()->texto(t::CErosional), "100");
         QVERIFY(!ventanas().existente<Form2>() ||
                 ventanas().existente<Form2>()->texto(g::dref).isEmpty());
         QCOMPARE(rutaCaso(), "");
@@ -126,6 +129,7 @@ class TestCasos : public PruebaGui {
         QCOMPARE(tubo()->texto(t::PcargaTuberiaYaccesorios), dp);
         QCOMPARE(tubo()->texto(t::LabelTuberia), "4\" Sch 40");
         QVERIFY(tubo()->opcion(t::CheckExacto));
+        QCOMPARE(tubo()->texto(t::CErosional), "125");
         QCOMPARE(casosRecientes().value(0), m_dir.filePath("linea 7.vorlo"));
     }
 

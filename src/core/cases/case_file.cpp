@@ -13,6 +13,7 @@
 #include "gasline/gas_line_fields.h"
 #include "gaspipe/gas_pipe_fields.h"
 #include "line/line_fields.h"
+#include "pipeflow/pipe_erosional.h"
 #include "pipeflow/pipe_fields.h"
 #include "sizing/sizing_fields.h"
 #include "valve/valve_fields.h"
@@ -100,6 +101,17 @@ Esquema esquemaAccesorios() {
     return e;
 }
 
+// The pipe window's inputs, and the erosional velocity's constant C beside them.
+Esquema esquemaTuberia() {
+    Esquema e = desdeTabla(Tuberia, tuberia::campos(), [](const Campo &c) {
+        return entrada(c) && (c.tiene(Caja) || c.tiene(EsTexto));
+    });
+    const Campo &c = *tuberia::camposErosional().campo(tuberia::CErosional);
+    e.textos.insert(c.nombre, Tipo::Numero);
+    e.rotulos.insert(c.nombre, c.rotulo);
+    return e;
+}
+
 // The sizing window's inputs, with the pipe standard (by name) and schedule it sizes in.
 Esquema esquemaDimensionado() {
     Esquema e = desdeTabla(Dimensionado, tablaDimensionado(), entrada);
@@ -110,9 +122,7 @@ Esquema esquemaDimensionado() {
 
 QList<Esquema> construirEsquemas() {
     return {
-        desdeTabla(
-            Tuberia, tuberia::campos(),
-            [](const Campo &c) { return entrada(c) && (c.tiene(Caja) || c.tiene(EsTexto)); }),
+        esquemaTuberia(),
         esquemaAccesorios(),
         conIniciales(desdeTabla(Gas, gas::tabla(), entrada), &gas::textoInicial),
         // Solving for P2 or for the flow, and with f given or not, turns results into inputs.

@@ -1,5 +1,8 @@
 #include "pipe_case.h"
 
+#include "fields/numbers.h"
+#include "flowlimits/flow_limits.h"
+#include "pipeflow/pipe_erosional.h"
 #include "pipeflow/pipe_fields.h"
 
 namespace vorlo::caso {
@@ -18,6 +21,11 @@ void cargarTuberia(DestinoTuberia &destino, const Ventana &parte) {
         if (e.textos.contains(c.nombre) && c.nombre != LabelTuberia)
             destino.escribir(c.nombre, parte.textos.value(c.nombre));
     destino.escribir(LabelTuberia, parte.textos.value(LabelTuberia));
+    // A case made before C was kept takes the window's start value.
+    destino.escribir(
+        CErosional,
+        parte.textos.value(CErosional,
+                           formatoPlano(limites::kCErosionalContinuo).value_or(QString())));
     destino.calcular();
 }
 

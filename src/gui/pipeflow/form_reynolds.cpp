@@ -27,6 +27,7 @@
 #include "pipeflow/form_reynolds_texts.h"
 #include "pipeflow/friccion_exacta.h"
 #include "pipeflow/pipe_checks.h"
+#include "pipeflow/pipe_erosional.h"
 #include "pipeflow/pipe_flow.h"
 #include "pipeflow/pipe_notes.h"
 #include "pipeflow/regimen.h"
@@ -149,6 +150,11 @@ FormReynolds::FormReynolds(QWidget *parent)
     // Initialize.
     CalcularTuberia();
     anadirErosional(this);
+    // The erosional constant is the user's choice, kept with the case.
+    if (QLineEdit *c = findChild<QLineEdit *>(tuberia::CErosional)) {
+        m_campos.insert(tuberia::CErosional, c);
+        connect(c, &QLineEdit::textChanged, this, [] { avisarCambioCaso(); });
+    }
 }
 
 FormReynolds::~FormReynolds() = default;
