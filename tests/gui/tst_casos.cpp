@@ -5,6 +5,7 @@
 #include "app/gasline_entry.h"
 #include "app/globals.h"
 #include "app/open_windows.h"
+#include "app/report_details_entry.h"
 #include "app/sizing_entry.h"
 #include "app/texts.h"
 #include "app/water_entry.h"
@@ -76,6 +77,8 @@ class TestCasos : public PruebaGui {
         auto *gasV = ventanas().existente<Form2>();
         gasV->Option2_Click();
         teclearEjemploGas(gasV);
+        // Report details with no presentation chosen: the file must still open.
+        cambiarTextoCabecera(informe::cabecera::Proyecto, QStringLiteral("Planta Norte"));
     }
     void responderGuardar(const QString &nombre) {
         m_dialogos.respuesta = DialogosArchivo::Eleccion{m_dir.filePath(nombre), QString()};
@@ -99,7 +102,7 @@ class TestCasos : public PruebaGui {
         llenarTodo();
         const caso::Caso antes = casoActual();
         QCOMPARE(antes.ventanas.keys(), QStringList({caso::Accesorios, caso::Gas, caso::LineaGas,
-                                                     caso::Tuberia, caso::Agua}));
+                                                     caso::Tuberia, caso::Informe, caso::Agua}));
         const QString dp = tubo()->texto(t::PcargaTuberiaYaccesorios);
         QVERIFY(!dp.isEmpty());
         responderGuardar("linea 7");

@@ -75,9 +75,9 @@ const TablaCampos &tabla() {
 
 bool Cabecera::vacia() const {
     for (auto it = textos.cbegin(); it != textos.cend(); ++it)
-        // How numbers are shown is no content of the header.
-        if (it.key() != cabecera::Presentacion && it.key() != cabecera::Cifras &&
-            !it.value().trimmed().isEmpty())
+        // The window's own way of showing numbers is the default, no content.
+        if (!it.value().trimmed().isEmpty() &&
+            !(it.key() == cabecera::Presentacion && it.value() == cabecera::kComoVentana))
             return false;
     return true;
 }

@@ -41,8 +41,12 @@ std::optional<caso::Ventana> casoDatosInforme() {
     if (cabecera().vacia())
         return std::nullopt;
     caso::Ventana v;
-    for (const Campo &c : cab::tabla().campos())
-        v.textos.insert(c.nombre, cabecera().texto(c.nombre));
+    for (const Campo &c : cab::tabla().campos()) {
+        // A choice never made is the first, as the window shows it: the file holds a key.
+        const QString t = cabecera().texto(c.nombre);
+        v.textos.insert(c.nombre,
+                        t.isEmpty() && !c.elecciones.isEmpty() ? c.elecciones.first().clave : t);
+    }
     return v;
 }
 
