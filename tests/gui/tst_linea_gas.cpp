@@ -275,8 +275,9 @@ class TestLineaGas : public prueba::PruebaGui {
         moverSobre(campo(sobre));
         for (int i = 0; i < kTodos.size(); ++i)
             QCOMPARE(fondos()[i], rojos.split(' ').contains(kTodos[i]) ? kRojo : antes[i]);
-        QVERIFY(!ayuda().isEmpty() && ayuda() != general);  // its own hint
-        moverSobre(control<QWidget>(v, "MarcoResultados")); // the free surface restores all
+        QVERIFY(!ayuda().isEmpty() && ayuda() != general); // its own hint
+        moverSobre(
+            control<QWidget>(v, "EncabezadoResultadosMarco")); // the free surface restores all
         QCOMPARE(fondos(), antes);
         QCOMPARE(ayuda(), general);
     }

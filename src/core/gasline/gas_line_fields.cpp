@@ -84,7 +84,7 @@ TablaCampos construir() {
          .marcas = Opcion,
          .rotulo = {QStringLiteral("Calcular caudal"), QStringLiteral("Solve for flow")}},
         {.nombre = FijarF,
-         .marcas = Opcion,
+         .marcas = Opcion | Casilla,
          .rotulo = {QStringLiteral("Factor de fricción dado"),
                     QStringLiteral("Given friction factor")}},
     };

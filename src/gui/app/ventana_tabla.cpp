@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,8 +63,15 @@ VentanaTabla::VentanaTabla(const TablaCampos &tabla, const QString &objeto,
 
 // The inputs outlive the window while the program runs, and go into the case.
 VentanaTabla::~VentanaTabla() {
+    // A derived window's own parteCaso() is gone by now: it left its part itself.
+    if (!m_clave.isEmpty() && !m_parteDejada)
+        dejarPendiente(m_clave, VentanaTabla::parteCaso());
+}
+
+void VentanaTabla::dejarParte() {
     if (!m_clave.isEmpty())
         dejarPendiente(m_clave, parteCaso());
+    m_parteDejada = true;
 }
 
 void VentanaTabla::construir() {
@@ -136,6 +144,7 @@ void VentanaTabla::construirSeccion(QVBoxLayout *capas, int indice) {
         marco->setFrameShape(QFrame::StyledPanel);
         capas->addWidget(marco);
         marco->setLayout(rejilla);
+        m_marcos << marco;
     }
     rejilla->setColumnStretch(4, 1);
     m_rejillas << rejilla;
@@ -225,10 +234,11 @@ QWidget *VentanaTabla::nuevoControl(const Campo &c) {
     } else {
         e->setFixedWidth(kAnchoCampo);
     }
+    // A result some options make an input is filtered too.
+    if (c.tiene(FiltroNumerico))
+        m_filtro->instalar(e);
     if (c.rol == Rol::Entrada) {
         fijarFondo(e, kColorEntrada);
-        if (c.tiene(FiltroNumerico))
-            m_filtro->instalar(e);
     } else {
         // Results are never typed into; they can still be selected and copied.
         e->setReadOnly(true);
@@ -240,9 +250,9 @@ QWidget *VentanaTabla::nuevoControl(const Campo &c) {
 }
 
 void VentanaTabla::conectar() {
-    for (auto it = m_cajas.cbegin(); it != m_cajas.cend(); ++it)
-        if (m_tabla.campo(it.key())->rol == Rol::Entrada)
-            connect(it.value(), &QLineEdit::textChanged, this, &VentanaTabla::alCambiar);
+    // Every box: a result that an option makes an input recalculates when typed into.
+    for (QLineEdit *e : std::as_const(m_cajas))
+        connect(e, &QLineEdit::textChanged, this, &VentanaTabla::alCambiar);
     for (QPlainTextEdit *p : std::as_const(m_parrafos))
         connect(p, &QPlainTextEdit::textChanged, this, &VentanaTabla::alCambiar);
     for (QComboBox *l : std::as_const(m_listas))
@@ -256,7 +266,61 @@ void VentanaTabla::alCambiar() {
     // A radio button going off is half of a switch; the other half recalculates.
     if (auto *b = qobject_cast<QRadioButton *>(sender()); b && !b->isChecked())
         return;
+    // A result written from outside (a hand-over into a result box) is no input.
+    if (auto *e = qobject_cast<QLineEdit *>(sender()); e && e->isReadOnly())
+        return;
     recalcular();
+}
+
+void VentanaTabla::fijarEntrada(const QString &nombre, bool entrada) {
+    QLineEdit *e = m_cajas.value(nombre);
+    if (!e || e->isReadOnly() == !entrada)
+        return;
+    e->setReadOnly(!entrada);
+    e->setFocusPolicy(entrada ? Qt::StrongFocus : Qt::ClickFocus);
+    fijarFondo(e, entrada ? kColorEntrada : kColorCalculable);
+}
+
+void VentanaTabla::restablecerColores() {
+    for (QLineEdit *e : std::as_const(m_cajas))
+        fijarFondo(e, e->isReadOnly() ? kColorCalculable : kColorEntrada);
+}
+
+void VentanaTabla::activarResaltado() {
+    QList<QWidget *> superficies{this};
+    for (QFrame *f : std::as_const(m_marcos))
+        superficies << f;
+    for (QLineEdit *e : std::as_const(m_cajas))
+        superficies << e;
+    for (QWidget *w : superficies) {
+        w->installEventFilter(this);
+        w->setMouseTracking(true);
+    }
+}
+
+QStringList VentanaTabla::necesariosDe(const QString &) const {
+    return {};
+}
+
+void VentanaTabla::alPasarSobre(const QString &) {}
+
+bool VentanaTabla::eventFilter(QObject *obj, QEvent *ev) {
+    if (ev->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(obj, ev);
+    auto *caja = qobject_cast<QLineEdit *>(obj);
+    if (!caja || !m_cajas.contains(caja->objectName())) {
+        restablecerColores();
+        alPasarSobre(QString());
+        return QWidget::eventFilter(obj, ev);
+    }
+    for (const QString &n : necesariosDe(caja->objectName()))
+        if (QLineEdit *e = m_cajas.value(n))
+            fijarFondo(e, kColorRojo);
+    alPasarSobre(caja->objectName());
+    // A move over a field stops there: the surface behind it would reset the colours.
+    if (static_cast<QMouseEvent *>(ev)->buttons() == Qt::NoButton)
+        return true;
+    return QWidget::eventFilter(obj, ev);
 }
 
 void VentanaTabla::recalcular() {

@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -77,6 +78,25 @@ class VentanaTabla : public QWidget, public CamposTexto {
     QGridLayout *rejilla(int seccion) const { return m_rejillas.value(seccion); }
     QVBoxLayout *zonaInferior() const { return m_inferior; }
 
+    // A field the options turn into an input or a result (a flow or an outlet pressure): white,
+    // typed into and recalculating as an input; light blue and read-only as a result. The text
+    // it shows stays.
+    void fijarEntrada(const QString &nombre, bool entrada);
+    // Every box back to its colour: white an input, light blue a result.
+    void restablecerColores();
+    // The fields a value needs, in red while the mouse is over it, and the window's free
+    // surface (its frames) restoring the colours: activarResaltado() switches it on, the
+    // derived window says which inputs a field needs and what the help line says.
+    void activarResaltado();
+    virtual QStringList necesariosDe(const QString &campo) const;
+    // The mouse is over a field (its name), or over the free surface (empty).
+    virtual void alPasarSobre(const QString &campo);
+    bool eventFilter(QObject *obj, QEvent *ev) override;
+
+    // A window whose case part is not the schema's whole (parteCaso overridden) leaves it
+    // pending from its own destructor through this; the base's then leaves nothing.
+    void dejarParte();
+
     // Every computed field emptied.
     void vaciarResultados();
     // A note's text, in red or in the window's text colour.
@@ -106,7 +126,9 @@ class VentanaTabla : public QWidget, public CamposTexto {
     QHash<QString, QAbstractButton *> m_opciones;
     QHash<QString, QString> m_ocultos;
     QList<QGridLayout *> m_rejillas;
+    QList<QFrame *> m_marcos;
     QList<TextoControl> m_textos;
+    bool m_parteDejada = false;
     QVBoxLayout *m_inferior = nullptr;
     FiltroTeclas *m_filtro = nullptr;
     // Writes made by the calculation raise change events; they must not start it again.

@@ -1,29 +1,19 @@
 #pragma once
 
 #include "app/gasline_entry.h"
+#include "app/ventana_tabla.h"
 #include "cases/case_file.h"
 #include "gasline/gas_line_window.h"
 
-#include <QHash>
-#include <QWidget>
-
-class QPushButton;
-
-class QCheckBox;
-class QFrame;
-class QGridLayout;
 class QLabel;
-class QLineEdit;
-class QRadioButton;
+class QPushButton;
 
 namespace vorlo {
 
-class FiltroTeclas;
-
 // The gas line window: isothermal flow over a whole line, solving for the outlet pressure or the
 // flow, live. Every change of an input's text recalculates from the inputs' values; the results
-// it writes are never read back.
-class FormLineaGas : public QWidget {
+// it writes are never read back. The options make the flow or P2, and f, inputs or results.
+class FormLineaGas : public VentanaTabla {
     Q_OBJECT
   public:
     explicit FormLineaGas(QWidget *parent = nullptr);
@@ -37,12 +27,12 @@ class FormLineaGas : public QWidget {
     void TomarTuberiaLinea_Click();
 
     // One calculation from the inputs' texts.
-    void Calcular();
+    void Calcular() { recalcular(); }
 
     // The options and the inputs of the mode, as a case keeps them; and such a state put back
-    // (a missing input empty), then one calculation.
-    caso::Ventana estadoCaso() const;
-    void cargarCaso(const caso::Ventana &v);
+    // (a missing input empty, a missing γ the window's), then one calculation.
+    caso::Ventana parteCaso() const override;
+    void cargarParte(const caso::Ventana &v) override;
 
     bool calcularP2() const;
     bool friccionDada() const;
@@ -50,40 +40,23 @@ class FormLineaGas : public QWidget {
     void fijarColebrook(lineagas::FuncionColebrook colebrook);
 
   protected:
-    bool eventFilter(QObject *obj, QEvent *ev) override;
+    void calcular() override;
+    QStringList necesariosDe(const QString &campo) const override;
+    void alPasarSobre(const QString &campo) override;
 
   private:
-    void construir();
-    QGridLayout *nuevaSeccion(const QString &encabezado, const QString &marco);
-    QLineEdit *nuevaFila(QGridLayout *rejilla, const QString &campo);
-    void conectarEventos();
-    void alCambiarModo();
-    void alPasarRaton(QObject *obj);
-    bool esSuperficie(const QObject *obj) const;
-    void restablecerColores();
-    void mostrarPista(const QString &espanol, const QString &ingles);
-    void escribir(const QString &campo, const std::optional<double> &valor);
+    void mostrarModo();
+    void escribirResultado(const QString &campo, const std::optional<double> &valor);
+    void mostrarPista(const TextoBilingue &pista);
     lineagas::Entradas leerEntradas() const;
-    QLineEdit *campo(const QString &nombre) const { return m_campos.value(nombre); }
 
-    QHash<QString, QLineEdit *> m_campos;
-    QList<QFrame *> m_marcos;
-    QList<const QObject *> m_superficies; // the section frames: the window's free surface
-    QList<QGridLayout *> m_rejillas;
-    QRadioButton *m_opcionP2 = nullptr;
-    QRadioButton *m_opcionMasico = nullptr;
-    QCheckBox *m_fijarF = nullptr;
     QLabel *m_nota = nullptr;
     QLabel *m_ayuda = nullptr;
-    FiltroTeclas *m_filtro = nullptr;
+    QPushButton *m_tomarTuberia = nullptr;
     lineagas::FuncionColebrook m_colebrook;
-    // Set while the window writes its own fields or takes a batch of texts: those changes do
-    // not run the calculation.
-    bool m_escribiendo = false;
     // What the pipe window offered last: put in when the window had no inputs of its own, else
     // kept for the button.
     DatosLineaGas m_ofrecidos;
-    QPushButton *m_tomarTuberia = nullptr;
 };
 
 } // namespace vorlo

@@ -13,17 +13,13 @@ namespace {
 namespace c = lineagas::campos;
 } // namespace
 
-const QList<TextoControl> &textosFormLineaGas() {
-    static const QList<TextoControl> tabla =
-        QList<TextoControl>{{QString(), TextoControl::Titulo, c::tabla().titulo().espanol,
-                             c::tabla().titulo().ingles}} +
-        textosDeCampos(c::tabla()) +
-        QList<TextoControl>{{QStringLiteral("CommandGasoducto"), TextoControl::Texto,
-                             QStringLiteral("Gasoducto…"), QStringLiteral("Gas pipeline…")},
-                            {QStringLiteral("TomarTuberiaLinea"), TextoControl::Texto,
-                             QStringLiteral("Tomar de la tubería"),
-                             QStringLiteral("Take from pipe")}};
-    return tabla;
+const QList<TextoControl> &textosBotonesLineaGas() {
+    static const QList<TextoControl> textos = {
+        {QStringLiteral("CommandGasoducto"), TextoControl::Texto, QStringLiteral("Gasoducto…"),
+         QStringLiteral("Gas pipeline…")},
+        {QStringLiteral("TomarTuberiaLinea"), TextoControl::Texto,
+         QStringLiteral("Tomar de la tubería"), QStringLiteral("Take from pipe")}};
+    return textos;
 }
 
 const TextoBilingue &pistaGeneralLinea() {

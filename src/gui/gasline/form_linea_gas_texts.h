@@ -8,8 +8,8 @@
 
 namespace vorlo {
 
-// Every caption of the gas line window in both languages.
-const QList<TextoControl> &textosFormLineaGas();
+// The captions of the window's own buttons in both languages (the fields' come from its table).
+const QList<TextoControl> &textosBotonesLineaGas();
 
 // The help line's general hint, shown over the window's free surface.
 const TextoBilingue &pistaGeneralLinea();

@@ -7,12 +7,12 @@ namespace vorlo {
 
 std::optional<caso::Ventana> casoLineaGas() {
     if (const FormLineaGas *v = ventanas().existente<FormLineaGas>())
-        return v->estadoCaso();
+        return v->parteCaso();
     return std::nullopt;
 }
 
 void cargarCasoLineaGas(const caso::Ventana &v) {
-    ventanas().obtener<FormLineaGas>()->cargarCaso(v);
+    ventanas().obtener<FormLineaGas>()->cargarParte(v);
 }
 
 void abrirLineaGas(const DatosLineaGas &inicial) {

@@ -103,16 +103,8 @@ void FormGasoducto::construirTabla() {
 // The flow or P2 is the input, the other the result, by the option.
 void FormGasoducto::mostrarModo() {
     const bool caudal = g::calculaCaudal(*this);
-    const std::pair<const QString &, bool> filas[] = {{c::QGasoducto, !caudal},
-                                                      {c::P2Gasoducto, caudal}};
-    for (const auto &[nombre, esEntrada] : filas) {
-        QLineEdit *e = caja(nombre);
-        if (e->isReadOnly() == !esEntrada)
-            continue;
-        e->setReadOnly(!esEntrada);
-        e->setFocusPolicy(esEntrada ? Qt::StrongFocus : Qt::ClickFocus);
-        fijarFondo(e, esEntrada ? kColorEntrada : kColorCalculable);
-    }
+    fijarEntrada(c::QGasoducto, !caudal);
+    fijarEntrada(c::P2Gasoducto, caudal);
 }
 
 void FormGasoducto::llenarTabla(const g::Salidas &s) {
