@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlo {
 
@@ -68,6 +69,54 @@ VentanaTabla::~VentanaTabla() {
         dejarPendiente(m_clave, VentanaTabla::parteCaso());
 }
 
+QGridLayout *VentanaTabla::nuevaSeccion(const QString &etiqueta) {
+    auto *titulo = new QLabel(this);
+    titulo->setObjectName(etiqueta);
+    titulo->setFont(negrita(titulo->font()));
+    auto *marco = new QFrame(this);
+    marco->setObjectName(etiqueta + QStringLiteral("Marco"));
+    marco->setFrameShape(QFrame::StyledPanel);
+    auto *rejilla = new QGridLayout(marco);
+    rejilla->setColumnStretch(4, 1);
+    // Before the lower zone.
+    const int antes = m_capas->indexOf(m_inferior);
+    m_capas->insertWidget(antes, marco);
+    m_capas->insertWidget(antes, titulo);
+    m_rejillas << rejilla;
+    m_marcos << marco;
+    m_secciones.append({titulo, marco});
+    return rejilla;
+}
+
+void VentanaTabla::disponerEnColumnas(const QList<QList<int>> &columnas) {
+    auto *fila = new QHBoxLayout;
+    int donde = -1;
+    for (const QList<int> &indices : columnas) {
+        auto *columna = new QVBoxLayout;
+        for (int i : indices) {
+            const auto [titulo, marco] = m_secciones.value(i);
+            if (!titulo)
+                continue;
+            const int en = m_capas->indexOf(titulo);
+            donde = donde < 0 ? en : std::min(donde, en);
+            m_capas->removeWidget(titulo);
+            m_capas->removeWidget(marco);
+            columna->addWidget(titulo);
+            columna->addWidget(marco);
+        }
+        columna->addStretch(1);
+        fila->addLayout(columna);
+    }
+    m_capas->insertLayout(std::max(donde, 0), fila);
+}
+
+void VentanaTabla::zonaInferiorCrece() {
+    // The stretch after the lower zone gives way to it.
+    if (QLayoutItem *ultimo = m_capas->itemAt(m_capas->count() - 1); ultimo && ultimo->spacerItem())
+        delete m_capas->takeAt(m_capas->count() - 1);
+    m_capas->setStretchFactor(m_inferior, 1);
+}
+
 void VentanaTabla::dejarParte() {
     if (!m_clave.isEmpty())
         dejarPendiente(m_clave, parteCaso());
@@ -76,6 +125,7 @@ void VentanaTabla::dejarParte() {
 
 void VentanaTabla::construir() {
     auto *capas = new QVBoxLayout(this);
+    m_capas = capas;
     auto *cabeza = new QHBoxLayout;
     auto *titulo = new QLabel(this);
     titulo->setObjectName(m_tabla.etiquetaTitulo());
@@ -145,6 +195,7 @@ void VentanaTabla::construirSeccion(QVBoxLayout *capas, int indice) {
         capas->addWidget(marco);
         marco->setLayout(rejilla);
         m_marcos << marco;
+        m_secciones.append({titulo, marco});
     }
     rejilla->setColumnStretch(4, 1);
     m_rejillas << rejilla;

@@ -77,6 +77,13 @@ class VentanaTabla : public QWidget, public CamposTexto {
     QAbstractButton *botonOpcion(const QString &nombre) const;
     QGridLayout *rejilla(int seccion) const { return m_rejillas.value(seccion); }
     QVBoxLayout *zonaInferior() const { return m_inferior; }
+    // A section of the window's own (controls the table does not hold), after the table's,
+    // framed under the heading label `etiqueta`: its grid. Its index follows the table's.
+    QGridLayout *nuevaSeccion(const QString &etiqueta);
+    // The sections side by side: each list, of section indices, one column.
+    void disponerEnColumnas(const QList<QList<int>> &columnas);
+    // The lower zone takes the window's spare height (a table that grows with the window).
+    void zonaInferiorCrece();
 
     // A field the options turn into an input or a result (a flow or an outlet pressure): white,
     // typed into and recalculating as an input; light blue and read-only as a result. The text
@@ -127,6 +134,9 @@ class VentanaTabla : public QWidget, public CamposTexto {
     QHash<QString, QString> m_ocultos;
     QList<QGridLayout *> m_rejillas;
     QList<QFrame *> m_marcos;
+    // Each section's heading and frame, in the order built.
+    QList<std::pair<QLabel *, QFrame *>> m_secciones;
+    QVBoxLayout *m_capas = nullptr;
     QList<TextoControl> m_textos;
     bool m_parteDejada = false;
     QVBoxLayout *m_inferior = nullptr;

@@ -33,8 +33,6 @@ namespace d = dimensionado;
 // The columns whose values the limits judge, in columnasDimensionado()'s order.
 constexpr int kColumnaVelocidad = 2;
 constexpr int kColumnaPerdida = 5;
-// Wide enough for a flow of thousands of m3/h with its grouping and decimals.
-constexpr int kAnchoCampo = 120;
 // Rows the table shows without scrolling when the window opens.
 constexpr int kFilasVisibles = 14;
 // The background of the picked size's row: a pale green, apart from the input colours.
@@ -63,91 +61,31 @@ QTableWidgetItem *nuevaCelda(int columna) {
 
 } // namespace
 
-FormDimensionado::FormDimensionado(QWidget *parent) : QWidget(parent), m_lengua(lenguaActual()) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("FormDimensionado"));
-    setWindowIcon(icono(QStringLiteral("vorlo")));
-    construir();
-
-    auto *filtro = new FiltroTeclas(FiltroTeclas::reglaNumerica(), this);
-    for (QLineEdit *e : std::as_const(m_campos))
-        filtro->instalar(e);
-
-    m_llenando = true;
+// Process data on the left; the limits and the pipe's standard and schedule on the right; the
+// sizes under them, taking the window's spare height.
+FormDimensionado::FormDimensionado(QWidget *parent)
+    : VentanaTabla(tablaDimensionado(), QStringLiteral("FormDimensionado"), caso::Dimensionado,
+                   parent) {
+    construirServicios(rejilla(1));
+    construirTuberia();
+    disponerEnColumnas({{0}, {1, 2}});
+    construirTabla();
+    zonaInferior()->addWidget(m_tabla, 1);
+    construirEleccion();
+    zonaInferiorCrece();
+    anadirTextos(textosFormDimensionado());
     llenarNormas();
-    m_llenando = false;
     conectarEventos();
-    aplicarLengua(m_lengua);
-    // The caption columns of the three sections line up, wide enough for either language.
-    igualarColumna(m_rejillas, 0, textosFormDimensionado());
+    alCambiarIdioma(lengua());
 }
 
-FormDimensionado::~FormDimensionado() = default;
-
-QGridLayout *FormDimensionado::nuevaSeccion(QLayout *destino, const QString &encabezado,
-                                            const QString &marco) {
-    auto *titulo = new QLabel(this);
-    titulo->setObjectName(encabezado);
-    titulo->setFont(negrita(titulo->font()));
-    destino->addWidget(titulo);
-    auto *frame = new QFrame(this);
-    frame->setObjectName(marco);
-    frame->setFrameShape(QFrame::StyledPanel);
-    destino->addWidget(frame);
-    auto *rejilla = new QGridLayout(frame);
-    rejilla->setColumnStretch(3, 1);
-    m_rejillas << rejilla;
-    return rejilla;
+// The inputs outlive the window while the program runs, and go into the case.
+FormDimensionado::~FormDimensionado() {
+    dejarParte();
 }
 
-// A row of the field table: its caption, its text box and its unit, a converter button where
-// the converter knows the quantity.
-void FormDimensionado::nuevaFila(QGridLayout *rejilla, const Campo &c) {
-    QLineEdit *e = filaDeCampo(this, rejilla, c, kAnchoCampo);
-    const int fila = rejilla->rowCount() - 1;
-    const QString unidad = QStringLiteral("(%1)").arg(c.unidad);
-    if (c.magnitud.isEmpty()) {
-        auto *u = new QLabel(unidad, this);
-        u->setObjectName(c.controlUnidad);
-        rejilla->addWidget(u, fila, 2);
-    } else {
-        auto *b = new QPushButton(unidad, this);
-        b->setObjectName(c.controlUnidad);
-        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        rejilla->addWidget(b, fila, 2);
-        conectarBotonUnidad(b, e, c.magnitud, ModoConversor::Edicion);
-    }
-    m_campos.insert(c.nombre, e);
-}
-
-void FormDimensionado::construir() {
-    const QList<SeccionCampos> &secciones = tablaDimensionado().secciones();
-    auto *capas = new QVBoxLayout(this);
-    auto *titulo = new QLabel(this);
-    titulo->setObjectName(tablaDimensionado().etiquetaTitulo());
-    titulo->setFont(negrita(titulo->font(), 11));
-    capas->addWidget(titulo);
-
-    // Process data on the left; the limits and the pipe's standard and schedule on the right.
-    auto *arriba = new QHBoxLayout;
-    auto *izquierda = new QVBoxLayout;
-    auto *derecha = new QVBoxLayout;
-    arriba->addLayout(izquierda);
-    arriba->addLayout(derecha);
-    capas->addLayout(arriba);
-    QGridLayout *proceso =
-        nuevaSeccion(izquierda, secciones[0].etiqueta, QStringLiteral("MarcoProcesoDim"));
-    for (const Campo &c : secciones[0].campos)
-        nuevaFila(proceso, c);
-    izquierda->addStretch(1);
-    QGridLayout *criterios =
-        nuevaSeccion(derecha, secciones[1].etiqueta, QStringLiteral("MarcoCriteriosDim"));
-    for (const Campo &c : secciones[1].campos)
-        nuevaFila(criterios, c);
-    construirServicios(criterios);
-
-    QGridLayout *tuberia = nuevaSeccion(derecha, QStringLiteral("EtiquetaTuberiaDim"),
-                                        QStringLiteral("MarcoTuberiaDim"));
+void FormDimensionado::construirTuberia() {
+    QGridLayout *tuberia = nuevaSeccion(QStringLiteral("EtiquetaTuberiaDim"));
     m_norma = new QComboBox(this);
     m_norma->setObjectName(NormaDim);
     m_cedula = new QComboBox(this);
@@ -163,11 +101,9 @@ void FormDimensionado::construir() {
         tuberia->addWidget(caption, fila, 0);
         tuberia->addWidget(lista, fila, 1, 1, 2);
     }
-    derecha->addStretch(1);
+}
 
-    construirTabla();
-    capas->addWidget(m_tabla, 1);
-
+void FormDimensionado::construirEleccion() {
     auto *abajo = new QHBoxLayout;
     auto *rotulo = new QLabel(this);
     rotulo->setObjectName(QStringLiteral("EtiquetaEleccionDim"));
@@ -181,7 +117,7 @@ void FormDimensionado::construir() {
     abajo->addWidget(rotulo);
     abajo->addWidget(m_eleccion, 1);
     abajo->addWidget(m_usar);
-    capas->addLayout(abajo);
+    zonaInferior()->addLayout(abajo);
 }
 
 void FormDimensionado::construirServicios(QGridLayout *rejilla) {
@@ -205,11 +141,11 @@ void FormDimensionado::ServicioDim_Click() {
     const auto texto = [](const std::optional<double> &x) {
         return x ? formatoPlano(*x).value_or(QString()) : QString();
     };
-    m_llenando = true;
-    escribir(d::VmaxDim, texto(s->velocidadMaxima));
-    escribir(d::DPmaxDim, texto(s->perdidaMaxima));
-    m_llenando = false;
-    Calcular();
+    // Both limits, then one calculation.
+    caso::Ventana limites;
+    limites.textos = {{d::VmaxDim, texto(s->velocidadMaxima)},
+                      {d::DPmaxDim, texto(s->perdidaMaxima)}};
+    VentanaTabla::cargarParte(limites);
 }
 
 void FormDimensionado::construirTabla() {
@@ -234,22 +170,12 @@ void FormDimensionado::construirTabla() {
 }
 
 void FormDimensionado::conectarEventos() {
-    for (auto it = m_campos.cbegin(); it != m_campos.cend(); ++it)
-        connect(it.value(), &QLineEdit::textChanged, this, [this] {
-            if (!m_llenando)
-                Calcular();
-        });
     connect(m_norma, &QComboBox::currentIndexChanged, this, [this] { NormaDim_Click(); });
-    connect(m_cedula, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_llenando)
-            Calcular();
-    });
+    connect(m_cedula, &QComboBox::currentIndexChanged, this, [this] { recalcular(); });
     connect(m_tabla, &QTableWidget::cellDoubleClicked, this,
             [this](int fila, int) { TablaDim_DblClick(fila); });
     connect(m_usar, &QPushButton::clicked, this, &FormDimensionado::UsarDim_Click);
     connect(m_servicio, &QComboBox::activated, this, [this] { ServicioDim_Click(); });
-    connect(&avisoIdioma(), &AvisoIdioma::cambiado, this,
-            [this](Lengua lengua) { aplicarLengua(lengua); });
 }
 
 void FormDimensionado::llenarNormas() {
@@ -278,11 +204,10 @@ void FormDimensionado::NormaDim_Click() {
             m_cedula->addItem(textoCedula({norma, 0, 0, c, 0, 0, 0}), c);
         m_cedula->setCurrentIndex(m_cedula->findData(cedula));
     }
-    if (!m_llenando)
-        Calcular();
+    recalcular();
 }
 
-void FormDimensionado::Calcular() {
+void FormDimensionado::calcular() {
     m_resultado = dimensionar(entradaDesdeTextos(*this, normaActual(), cedulaActual()));
     llenarTabla();
     escribirEleccion();
@@ -293,7 +218,7 @@ void FormDimensionado::llenarTabla() {
     if (m_tabla->rowCount() != filas.size())
         m_tabla->setRowCount(int(filas.size()));
     for (int i = 0; i < filas.size(); ++i)
-        pintarFila(i, filas.at(i), celdasDimensionado(filas.at(i), m_lengua));
+        pintarFila(i, filas.at(i), celdasDimensionado(filas.at(i), lengua()));
     // The pick is selected; a double click on another row still hands that one. A pick out of
     // sight is brought to the middle, with the sizes around it.
     if (m_resultado.elegida) {
@@ -331,7 +256,7 @@ void FormDimensionado::escribirEleccion() {
     // A text that cannot be taken is named with what is wrong in it, not only that it is wrong.
     const auto problema =
         m_resultado.motivo ? problemaTextosDimensionado(*this) : std::optional<TextoBilingue>();
-    const QString t = problema.value_or(textoResultado(m_resultado)).en(m_lengua);
+    const QString t = problema.value_or(textoResultado(m_resultado)).en(lengua());
     if (m_eleccion->text() != t)
         m_eleccion->setText(t);
     // A reason, "none meets" or an extrapolated pick stands out in red.
@@ -341,27 +266,24 @@ void FormDimensionado::escribirEleccion() {
     m_usar->setEnabled(m_resultado.eleccion() != nullptr);
 }
 
-// The fixed texts, the column titles, the marks of the rows and the pick line in `lengua`.
-void FormDimensionado::aplicarLengua(Lengua lengua) {
-    m_lengua = lengua;
-    aplicarTextos(this, textosFormDimensionado(), lengua);
+// The column titles, the placeholders, the services and the pick line in `lengua`.
+void FormDimensionado::alCambiarIdioma(Lengua lengua) {
     QStringList titulos;
     for (const ColumnaDimensionado &c : columnasDimensionado())
         titulos << c.titulo.en(lengua);
     m_tabla->setHorizontalHeaderLabels(titulos);
     fijarAnchosColumnas(m_tabla, lengua);
     for (const QString &n : {d::VmaxDim, d::DPmaxDim})
-        campo(n)->setPlaceholderText(textoSinLimite().en(lengua));
+        caja(n)->setPlaceholderText(textoSinLimite().en(lengua));
     findChild<QLabel *>(QStringLiteral("EtiquetaServicioDim"))
         ->setText(rotuloServicio().en(lengua));
     for (int i = 1; i < m_servicio->count(); ++i)
         m_servicio->setItemText(i, serviciosDimensionado().at(i - 1).nombre.en(lengua));
-    Calcular();
-    ajustarAlContenido(this);
+    VentanaTabla::alCambiarIdioma(lengua);
 }
 
 void FormDimensionado::tomarDatos(const DatosDimensionado &datos) {
-    m_llenando = true;
+    caso::Ventana parte;
     const std::pair<const QString &, const QString &> pares[] = {
         {d::QDim, datos.caudal},
         {d::DensidadDim, datos.densidad},
@@ -369,9 +291,19 @@ void FormDimensionado::tomarDatos(const DatosDimensionado &datos) {
         {d::RugDim, datos.rugosidad}};
     for (const auto &[nombre, t] : pares)
         if (!t.isEmpty())
-            escribir(nombre, t);
-    m_llenando = false;
-    Calcular();
+            parte.textos.insert(nombre, t);
+    VentanaTabla::cargarParte(parte);
+}
+
+void FormDimensionado::cargarParte(const caso::Ventana &v) {
+    // The standard first: it sets the schedules the schedule is chosen from; a missing input
+    // is empty.
+    caso::Ventana parte = v;
+    for (const Campo &c : tablaDimensionado().campos())
+        parte.textos.insert(c.nombre, v.textos.value(c.nombre));
+    if (v.textos.contains(NormaDim))
+        escribir(NormaDim, v.textos.value(NormaDim));
+    VentanaTabla::cargarParte(parte);
 }
 
 void FormDimensionado::UsarDim_Click() {
@@ -391,23 +323,17 @@ void FormDimensionado::entregar(const TuberiaNormalizada &t) {
 }
 
 QString FormDimensionado::texto(const QString &nombre) const {
-    if (const QLineEdit *e = campo(nombre))
-        return e->text();
     if (nombre == NormaDim)
         return nombreNorma(normaActual());
     if (nombre == CedulaDim)
         return cedulaActual();
     if (nombre == EleccionDim)
         return m_eleccion->text();
-    return {};
+    return VentanaTabla::texto(nombre);
 }
 
 void FormDimensionado::escribir(const QString &nombre, const QString &t) {
-    if (QLineEdit *e = campo(nombre)) {
-        // An identical text is no change and raises no change event.
-        if (e->text() != t)
-            e->setText(t);
-    } else if (nombre == NormaDim) {
+    if (nombre == NormaDim) {
         for (int i = 0; i < m_norma->count(); ++i)
             if (m_norma->itemText(i) == t)
                 m_norma->setCurrentIndex(i);
@@ -416,11 +342,9 @@ void FormDimensionado::escribir(const QString &nombre, const QString &t) {
             m_cedula->setCurrentIndex(i);
     } else if (nombre == EleccionDim) {
         m_eleccion->setText(t);
+    } else {
+        VentanaTabla::escribir(nombre, t);
     }
-}
-
-bool FormDimensionado::opcion(const QString &) const {
-    return false; // the window has no option buttons
 }
 
 void FormDimensionado::escribirColor(const QString &nombre, ColorNota color) {
@@ -428,6 +352,8 @@ void FormDimensionado::escribirColor(const QString &nombre, ColorNota color) {
         fijarColorTexto(m_eleccion, color == ColorNota::Rojo
                                         ? kColorRojo
                                         : QPalette().color(QPalette::WindowText));
+    else
+        VentanaTabla::escribirColor(nombre, color);
 }
 
 } // namespace vorlo

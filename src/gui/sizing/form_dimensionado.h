@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/sizing_entry.h"
+#include "app/ventana_tabla.h"
 #include "fields/field_texts.h"
 #include "fields/language.h"
 #include "sizing/sizing.h"
@@ -23,7 +24,7 @@ namespace vorlo {
 // the limits is picked, and that size or any double-clicked row goes to the pipe flow window.
 // Its inputs, the standard, the schedule and the pick line are reachable by name through
 // CamposTexto.
-class FormDimensionado : public QWidget, public CamposTexto {
+class FormDimensionado : public VentanaTabla {
     Q_OBJECT
   public:
     // Names of the controls beyond the field table's inputs.
@@ -43,26 +44,31 @@ class FormDimensionado : public QWidget, public CamposTexto {
     // the lists lack changes nothing.
     QString texto(const QString &campo) const override;
     void escribir(const QString &campo, const QString &texto) override;
-    bool opcion(const QString &nombre) const override;
     void escribirColor(const QString &campo, ColorNota color) override;
+
+    // The inputs, the standard first (it sets the schedules the schedule is chosen from).
+    void cargarParte(const caso::Ventana &v) override;
 
     // Fills the fields from the texts given (the empty ones are left alone), then recalculates
     // once.
     void tomarDatos(const DatosDimensionado &datos);
 
     // The table and the pick line from the inputs.
-    void Calcular();
+    void Calcular() { recalcular(); }
     // What the last calculation gave.
     const Dimensionado &resultado() const { return m_resultado; }
 
     void UsarDim_Click();             // the pick to the pipe flow window
     void TablaDim_DblClick(int fila); // that row's size to the pipe flow window
 
+  protected:
+    void calcular() override;
+    void alCambiarIdioma(Lengua lengua) override;
+
   private:
-    void construir();
-    QGridLayout *nuevaSeccion(QLayout *destino, const QString &encabezado, const QString &marco);
-    void nuevaFila(QGridLayout *rejilla, const Campo &c);
+    void construirTuberia();
     void construirTabla();
+    void construirEleccion();
     void conectarEventos();
     void llenarNormas();
     void NormaDim_Click(); // the schedules of the new standard, keeping the wall where it can
@@ -73,12 +79,8 @@ class FormDimensionado : public QWidget, public CamposTexto {
     void escribirEleccion();
     void construirServicios(QGridLayout *rejilla);
     void ServicioDim_Click(); // the service's limits into the criteria
-    void aplicarLengua(Lengua lengua);
     void entregar(const TuberiaNormalizada &t);
-    QLineEdit *campo(const QString &nombre) const { return m_campos.value(nombre); }
 
-    QHash<QString, QLineEdit *> m_campos;
-    QList<QGridLayout *> m_rejillas;
     QComboBox *m_norma = nullptr;
     QComboBox *m_cedula = nullptr;
     QTableWidget *m_tabla = nullptr;
@@ -86,10 +88,6 @@ class FormDimensionado : public QWidget, public CamposTexto {
     QPushButton *m_usar = nullptr;
     QComboBox *m_servicio = nullptr;
     Dimensionado m_resultado;
-    Lengua m_lengua;
-    // Set while the window fills several fields or lists at once: those changes do not each
-    // run the calculation.
-    bool m_llenando = false;
 };
 
 } // namespace vorlo

@@ -11,18 +11,12 @@ void abrirDimensionado(const DatosDimensionado &datos) {
 
 std::optional<caso::Ventana> casoDimensionado() {
     if (const FormDimensionado *v = ventanas().existente<FormDimensionado>())
-        return caso::parteDe(*v, caso::Dimensionado);
+        return v->parteCaso();
     return std::nullopt;
 }
 
-// The standard first: it sets the schedules the schedule is chosen from; then the inputs.
 void cargarCasoDimensionado(const caso::Ventana &v) {
-    FormDimensionado *w = ventanas().obtener<FormDimensionado>();
-    for (const QString &n : {dimensionado::NormaDim, dimensionado::CedulaDim})
-        if (v.textos.contains(n))
-            w->escribir(n, v.textos.value(n));
-    for (const Campo &c : tablaDimensionado().campos())
-        w->escribir(c.nombre, v.textos.value(c.nombre));
+    ventanas().obtener<FormDimensionado>()->cargarParte(v);
 }
 
 } // namespace vorlo
