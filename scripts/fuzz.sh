@@ -3,6 +3,7 @@
 # each for the given number of seconds (default 60), starting from the seed corpora in
 # fuzz/corpus. Usage: scripts/fuzz.sh [seconds] [target ...]
 #
+# The targets run side by side, VORLO_FUZZ_JOBS at a time (default: one a core).
 # Exits 1 when any target crashes, leaks, times out, runs out of memory, fails a property or
 # exits non-zero (the other targets still run). The reproducer then lies in
 # build/fuzz/artifacts/<target>/, the full output in build/fuzz/logs/<target>.log, and the
@@ -26,10 +27,35 @@ fi
 
 raiz="$PWD/build/fuzz"
 fallidos=()
+# The targets run side by side, one a core (VORLO_FUZZ_JOBS, default the cores there are); each
+# is reported in order once all have ended.
+trabajos="${VORLO_FUZZ_JOBS:-$(nproc)}"
+lanzar() { # target
+  local t="$1" bin="$raiz/fuzz/$1" artefactos="$raiz/artifacts/$1" corpus="$raiz/corpus/$1"
+  local log="$raiz/logs/$1.log" rc=0
+  # Fresh each run: the committed corpus is only read, and an old reproducer cannot be taken for
+  # a new one.
+  rm -rf "$artefactos" "$corpus"
+  mkdir -p "$artefactos" "$corpus" "$(dirname "$log")"
+  if [ -d "fuzz/corpus/$t" ]; then cp -r "fuzz/corpus/$t/." "$corpus/"; fi
+  # The outer timeout only guards against a run that stops answering; libFuzzer's own per-input
+  # timeout normally ends a hang first and leaves a timeout-* reproducer.
+  timeout --kill-after=10 "$((seconds * 2 + timeout_unidad + 60))" \
+    "$bin" -max_total_time="$seconds" -max_len=4096 -timeout="$timeout_unidad" \
+    -print_final_stats=1 -artifact_prefix="$artefactos/" "$corpus" >"$log" 2>&1 || rc=$?
+  echo "$rc" >"$log.rc"
+}
+for t in "${targets[@]}"; do
+  rm -f "$raiz/logs/$t.log.rc"
+  [ -x "$raiz/fuzz/$t" ] || continue
+  while [ "$(jobs -rp | wc -l)" -ge "$trabajos" ]; do wait -n || true; done
+  lanzar "$t" &
+done
+wait || true
+
 for t in "${targets[@]}"; do
   bin="$raiz/fuzz/$t"
   artefactos="$raiz/artifacts/$t"
-  corpus="$raiz/corpus/$t"
   log="$raiz/logs/$t.log"
   echo "== $t: $seconds s"
   if [ ! -x "$bin" ]; then
@@ -37,17 +63,7 @@ for t in "${targets[@]}"; do
     fallidos+=("$t")
     continue
   fi
-  # Fresh each run: the committed corpus is only read, and an old reproducer cannot be taken for
-  # a new one.
-  rm -rf "$artefactos" "$corpus"
-  mkdir -p "$artefactos" "$corpus" "$(dirname "$log")"
-  if [ -d "fuzz/corpus/$t" ]; then cp -r "fuzz/corpus/$t/." "$corpus/"; fi
-  rc=0
-  # The outer timeout only guards against a run that stops answering; libFuzzer's own per-input
-  # timeout normally ends a hang first and leaves a timeout-* reproducer.
-  timeout --kill-after=10 "$((seconds * 2 + timeout_unidad + 60))" \
-    "$bin" -max_total_time="$seconds" -max_len=4096 -timeout="$timeout_unidad" \
-    -print_final_stats=1 -artifact_prefix="$artefactos/" "$corpus" >"$log" 2>&1 || rc=$?
+  rc="$(cat "$log.rc" 2>/dev/null || echo 1)"
   corridas="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
   # slow-unit-* files only report a slow input; the other kinds are failures.
   reproductores=("$artefactos"/crash-* "$artefactos"/leak-* "$artefactos"/timeout-* \
