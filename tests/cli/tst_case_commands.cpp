@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTextStream>
 #include <cmath>
 
@@ -424,5 +426,5 @@ class TestCaseCommands : public QObject {
     }
 };
 
-QTEST_MAIN(TestCaseCommands)
+VORLO_PRUEBA(TestCaseCommands, Ventanas)
 #include "tst_case_commands.moc"

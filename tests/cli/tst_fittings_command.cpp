@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTextStream>
 
 using namespace vorlo::cli;
@@ -140,5 +142,5 @@ class TestFittingsCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestFittingsCommand)
+VORLO_PRUEBA(TestFittingsCommand, Nucleo)
 #include "tst_fittings_command.moc"

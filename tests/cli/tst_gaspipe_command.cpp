@@ -4,6 +4,8 @@
 #include "../support/cli_fixture.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -122,5 +124,5 @@ class TestGaspipeCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestGaspipeCommand)
+VORLO_PRUEBA(TestGaspipeCommand, Nucleo)
 #include "tst_gaspipe_command.moc"

@@ -4,6 +4,8 @@
 #include "../support/cli_fixture.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -193,5 +195,5 @@ class TestLineCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestLineCommand)
+VORLO_PRUEBA(TestLineCommand, Nucleo)
 #include "tst_line_command.moc"

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTextStream>
 
 using namespace vorlo;
@@ -170,5 +172,5 @@ class TestPipesCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestPipesCommand)
+VORLO_PRUEBA(TestPipesCommand, Nucleo)
 #include "tst_pipes_command.moc"

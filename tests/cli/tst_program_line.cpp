@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo::cli;
 using Tipo = Arranque::Tipo;
 
@@ -70,5 +72,5 @@ class TestProgramLine : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramLine)
+VORLO_PRUEBA(TestProgramLine, Nucleo)
 #include "tst_program_line.moc"

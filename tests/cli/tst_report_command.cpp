@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 namespace cab = vorlo::informe::cabecera;
 namespace t = vorlo::tuberia;
@@ -190,5 +192,5 @@ class TestReportCommand : public QObject {
     }
 };
 
-QTEST_MAIN(TestReportCommand)
+VORLO_PRUEBA(TestReportCommand, Ventanas)
 #include "tst_report_command.moc"

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTextStream>
 #include <cmath>
 
@@ -184,5 +186,5 @@ class TestSizeCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestSizeCommand)
+VORLO_PRUEBA(TestSizeCommand, Nucleo)
 #include "tst_size_command.moc"

@@ -4,6 +4,8 @@
 #include "../support/cli_fixture.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -134,5 +136,5 @@ class TestValveCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestValveCommand)
+VORLO_PRUEBA(TestValveCommand, Nucleo)
 #include "tst_valve_command.moc"

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTextStream>
 #include <cmath>
 
@@ -220,5 +222,5 @@ class TestWaterCommand : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestWaterCommand)
+VORLO_PRUEBA(TestWaterCommand, Nucleo)
 #include "tst_water_command.moc"

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/file_helpers.h"
 
 using namespace vorlo;
@@ -173,5 +175,5 @@ class TestCaseFile : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestCaseFile)
+VORLO_PRUEBA(TestCaseFile, SinAplicacion)
 #include "tst_case_file.moc"

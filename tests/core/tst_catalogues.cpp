@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 
 // Expected rows as the catalogue tables print them; each value also as the plain text a field
@@ -191,5 +193,5 @@ class TestCatalogues : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestCatalogues)
+VORLO_PRUEBA(TestCatalogues, SinAplicacion)
 #include "tst_catalogues.moc"

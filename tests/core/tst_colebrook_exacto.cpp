@@ -1,6 +1,8 @@
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -190,5 +192,5 @@ class TestColebrookExacto : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestColebrookExacto)
+VORLO_PRUEBA(TestColebrookExacto, SinAplicacion)
 #include "tst_colebrook_exacto.moc"

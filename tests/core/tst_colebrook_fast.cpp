@@ -1,6 +1,8 @@
 #include "pipeflow/colebrook.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -350,5 +352,5 @@ class TestColebrookFast : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestColebrookFast)
+VORLO_PRUEBA(TestColebrookFast, SinAplicacion)
 #include "tst_colebrook_fast.moc"

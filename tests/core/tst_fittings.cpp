@@ -3,6 +3,8 @@
 
 #include <QStringList>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <array>
 #include <cmath>
 #include <limits>
@@ -453,5 +455,5 @@ class TestFittings : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestFittings)
+VORLO_PRUEBA(TestFittings, Nucleo)
 #include "tst_fittings.moc"

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/core_fixture.h"
 
 using namespace vorlo;
@@ -199,5 +201,5 @@ class TestFriccionExacta : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestFriccionExacta)
+VORLO_PRUEBA(TestFriccionExacta, SinAplicacion)
 #include "tst_friccion_exacta.moc"

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 namespace g = vorlo::gas;
 
@@ -465,5 +467,5 @@ class TestGas : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestGas)
+VORLO_PRUEBA(TestGas, SinAplicacion)
 #include "tst_gas.moc"

@@ -5,6 +5,8 @@
 #include "pipeflow/colebrook_exacto.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -403,5 +405,5 @@ class TestGasLine : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestGasLine)
+VORLO_PRUEBA(TestGasLine, SinAplicacion)
 #include "tst_gasline.moc"

@@ -7,6 +7,8 @@
 #include "report/report_gaspipe.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -294,5 +296,5 @@ class TestGasPipe : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestGasPipe)
+VORLO_PRUEBA(TestGasPipe, Nucleo)
 #include "tst_gaspipe.moc"

@@ -2,6 +2,8 @@
 #include "fittings/k_metodos.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <limits>
 
@@ -274,5 +276,5 @@ class TestKMetodos : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestKMetodos)
+VORLO_PRUEBA(TestKMetodos, Nucleo)
 #include "tst_k_metodos.moc"

@@ -4,6 +4,8 @@
 #include "report/report_line.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -333,5 +335,5 @@ class TestLine : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestLine)
+VORLO_PRUEBA(TestLine, Nucleo)
 #include "tst_line.moc"

@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::informe;
 
@@ -167,5 +169,5 @@ class TestNoteRows : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestNoteRows)
+VORLO_PRUEBA(TestNoteRows, Nucleo)
 #include "tst_note_rows.moc"

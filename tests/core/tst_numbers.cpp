@@ -1,6 +1,8 @@
 #include "fields/numbers.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -159,12 +161,18 @@ class TestNumbers : public QObject {
     void trailing_zeros_go_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("sin");
-        QTest::newRow("decimals") << "1,2500" << "1,25";
-        QTest::newRow("whole") << "3,000" << "3";
-        QTest::newRow("grouped whole") << "1.000,000" << "1.000";
-        QTest::newRow("mantissa only") << "1,500E-05" << "1,5E-05";
-        QTest::newRow("no comma: tens kept") << "1500" << "1500";
-        QTest::newRow("no leading zero") << ",0500" << ",05";
+        QTest::newRow("decimals") << "1,2500"
+                                  << "1,25";
+        QTest::newRow("whole") << "3,000"
+                               << "3";
+        QTest::newRow("grouped whole") << "1.000,000"
+                                       << "1.000";
+        QTest::newRow("mantissa only") << "1,500E-05"
+                                       << "1,5E-05";
+        QTest::newRow("no comma: tens kept") << "1500"
+                                             << "1500";
+        QTest::newRow("no leading zero") << ",0500"
+                                         << ",05";
     }
     void trailing_zeros_go() {
         QFETCH(QString, texto);
@@ -288,5 +296,5 @@ class TestNumbers : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestNumbers)
+VORLO_PRUEBA(TestNumbers, SinAplicacion)
 #include "tst_numbers.moc"

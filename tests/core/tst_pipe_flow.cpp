@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/core_fixture.h"
 
 using namespace vorlo;
@@ -391,5 +393,5 @@ class TestPipeFlow : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestPipeFlow)
+VORLO_PRUEBA(TestPipeFlow, SinAplicacion)
 #include "tst_pipe_flow.moc"

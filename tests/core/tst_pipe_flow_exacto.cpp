@@ -4,6 +4,8 @@
 #include "pipeflow/pipe_flow.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -214,5 +216,5 @@ class TestPipeFlowExacto : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestPipeFlowExacto)
+VORLO_PRUEBA(TestPipeFlowExacto, SinAplicacion)
 #include "tst_pipe_flow_exacto.moc"

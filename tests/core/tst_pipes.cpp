@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 
 Q_DECLARE_METATYPE(vorlo::NormaTuberia)
@@ -216,5 +218,5 @@ class TestPipes : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestPipes)
+VORLO_PRUEBA(TestPipes, SinAplicacion)
 #include "tst_pipes.moc"

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::informe;
 namespace t = vorlo::tuberia;
@@ -408,5 +410,5 @@ class TestReport : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestReport)
+VORLO_PRUEBA(TestReport, SinAplicacion)
 #include "tst_report.moc"

@@ -15,6 +15,8 @@
 
 #include <QRegularExpression>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <numbers>
 
@@ -371,5 +373,5 @@ class TestReportNote : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestReportNote)
+VORLO_PRUEBA(TestReportNote, SinAplicacion)
 #include "tst_report_note.moc"

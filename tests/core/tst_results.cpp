@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -421,5 +423,5 @@ class TestResults : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestResults)
+VORLO_PRUEBA(TestResults, Nucleo)
 #include "tst_results.moc"

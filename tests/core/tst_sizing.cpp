@@ -3,6 +3,8 @@
 #include "sizing/sizing_fields.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -349,5 +351,5 @@ class TestSizing : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestSizing)
+VORLO_PRUEBA(TestSizing, Nucleo)
 #include "tst_sizing.moc"

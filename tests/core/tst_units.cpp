@@ -1,6 +1,8 @@
 #include "units/conversionuds.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 #include <limits>
 
@@ -182,5 +184,5 @@ class TestUnits : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnits)
+VORLO_PRUEBA(TestUnits, Nucleo)
 #include "tst_units.moc"

@@ -3,6 +3,8 @@
 #include "valve/valve_fields.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -346,5 +348,5 @@ class TestValve : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestValve)
+VORLO_PRUEBA(TestValve, Nucleo)
 #include "tst_valve.moc"

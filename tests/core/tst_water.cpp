@@ -5,6 +5,8 @@
 #include "water/water_warnings.h"
 
 #include <QTest>
+
+#include "../support/runner.h"
 #include <array>
 #include <cmath>
 
@@ -621,5 +623,5 @@ class TestWater : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestWater)
+VORLO_PRUEBA(TestWater, Nucleo)
 #include "tst_water.moc"

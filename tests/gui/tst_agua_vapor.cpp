@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 #include <algorithm>
 #include <numbers>
@@ -283,5 +285,5 @@ class TestAguaVapor : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestAguaVapor)
+VORLO_PRUEBA(TestAguaVapor, Ventanas)
 #include "tst_agua_vapor.moc"

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 
@@ -108,5 +110,5 @@ class TestArranque : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestArranque)
+VORLO_PRUEBA(TestArranque, Ventanas)
 #include "tst_arranque.moc"

@@ -22,6 +22,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTimer>
 
 using namespace vorlo;
@@ -204,5 +206,5 @@ class TestCalcIgualVentana : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestCalcIgualVentana)
+VORLO_PRUEBA(TestCalcIgualVentana, Ventanas)
 #include "tst_calc_igual_ventana.moc"

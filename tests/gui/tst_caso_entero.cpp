@@ -40,6 +40,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 
@@ -356,5 +358,5 @@ class TestCasoEntero : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestCasoEntero)
+VORLO_PRUEBA(TestCasoEntero, Ventanas)
 #include "tst_caso_entero.moc"

@@ -32,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 
@@ -363,5 +365,5 @@ class TestCasos : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestCasos)
+VORLO_PRUEBA(TestCasos, Ventanas)
 #include "tst_casos.moc"

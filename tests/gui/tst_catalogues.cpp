@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 
 using namespace vorlo;
@@ -433,5 +435,5 @@ class TestCatalogueWindows : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestCatalogueWindows)
+VORLO_PRUEBA(TestCatalogueWindows, Ventanas)
 #include "tst_catalogues.moc"

@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTimer>
 
 using namespace vorlo;
@@ -599,5 +601,5 @@ class TestConverter : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestConverter)
+VORLO_PRUEBA(TestConverter, Ventanas)
 #include "tst_converter.moc"

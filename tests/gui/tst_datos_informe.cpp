@@ -27,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 namespace cab = vorlo::informe::cabecera;
@@ -218,5 +220,5 @@ class TestDatosInforme : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestDatosInforme)
+VORLO_PRUEBA(TestDatosInforme, Ventanas)
 #include "tst_datos_informe.moc"

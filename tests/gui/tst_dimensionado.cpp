@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -360,5 +362,5 @@ class TestDimensionado : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestDimensionado)
+VORLO_PRUEBA(TestDimensionado, Ventanas)
 #include "tst_dimensionado.moc"

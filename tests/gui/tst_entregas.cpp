@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -167,5 +169,5 @@ class TestEntregas : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestEntregas)
+VORLO_PRUEBA(TestEntregas, Ventanas)
 #include "tst_entregas.moc"

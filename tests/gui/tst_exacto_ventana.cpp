@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <cmath>
 
 using namespace vorlo;
@@ -150,5 +152,5 @@ class TestExactoVentana : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestExactoVentana)
+VORLO_PRUEBA(TestExactoVentana, Ventanas)
 #include "tst_exacto_ventana.moc"

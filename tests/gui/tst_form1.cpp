@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 
 using namespace vorlo;
@@ -80,5 +82,5 @@ class TestForm1 : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestForm1)
+VORLO_PRUEBA(TestForm1, Ventanas)
 #include "tst_form1.moc"

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 
 using namespace vorlo;
@@ -691,5 +693,5 @@ class TestForm2 : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestForm2)
+VORLO_PRUEBA(TestForm2, Ventanas)
 #include "tst_form2.moc"

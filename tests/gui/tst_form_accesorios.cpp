@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <algorithm>
 
 using namespace vorlo;
@@ -555,5 +557,5 @@ class TestFormAccesorios : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormAccesorios)
+VORLO_PRUEBA(TestFormAccesorios, Ventanas)
 #include "tst_form_accesorios.moc"

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 
 #include "../support/gui_fixture.h"
@@ -168,5 +170,5 @@ class TestFormGasoducto : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormGasoducto)
+VORLO_PRUEBA(TestFormGasoducto, Ventanas)
 #include "tst_form_gasoducto.moc"

@@ -21,6 +21,8 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 #include <QTreeView>
 #include <csignal>
@@ -572,5 +574,5 @@ class TestFormGuardar : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormGuardar)
+VORLO_PRUEBA(TestFormGuardar, Ventanas)
 #include "tst_form_guardar.moc"

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -203,5 +205,5 @@ class TestFormLinea : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormLinea)
+VORLO_PRUEBA(TestFormLinea, Ventanas)
 #include "tst_form_linea.moc"

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QTimer>
 #include <QToolButton>
 
@@ -480,5 +482,5 @@ class TestFormReynolds : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormReynolds)
+VORLO_PRUEBA(TestFormReynolds, Ventanas)
 #include "tst_form_reynolds.moc"

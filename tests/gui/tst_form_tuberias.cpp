@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -277,5 +279,5 @@ class TestFormTuberias : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormTuberias)
+VORLO_PRUEBA(TestFormTuberias, Ventanas)
 #include "tst_form_tuberias.moc"

@@ -10,9 +10,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+
+#include "../support/runner.h"
 
 using namespace vorlo;
 using namespace vorlo::prueba;
@@ -146,5 +148,5 @@ class TestFormValvula : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFormValvula)
+VORLO_PRUEBA(TestFormValvula, Ventanas)
 #include "tst_form_valvula.moc"

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 
@@ -150,5 +152,5 @@ class TestFriccionVentana : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestFriccionVentana)
+VORLO_PRUEBA(TestFriccionVentana, Ventanas)
 #include "tst_friccion_ventana.moc"

@@ -21,6 +21,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::prueba;
 
@@ -228,5 +230,5 @@ class TestHostileInput : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestHostileInput)
+VORLO_PRUEBA(TestHostileInput, Ventanas)
 #include "tst_hostile_input.moc"

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 #include <numbers>
 
@@ -321,5 +323,5 @@ class TestLineaGas : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestLineaGas)
+VORLO_PRUEBA(TestLineaGas, Ventanas)
 #include "tst_linea_gas.moc"

@@ -41,6 +41,8 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include "../support/runner.h"
 #include <QToolButton>
 #include <functional>
 
@@ -478,5 +480,5 @@ class TestLook : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestLook)
+VORLO_PRUEBA(TestLook, Ventanas)
 #include "tst_look.moc"

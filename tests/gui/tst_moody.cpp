@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/file_helpers.h"
 #include "../support/gui_fixture.h"
 #include <algorithm>
@@ -349,5 +351,5 @@ class TestMoody : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestMoody)
+VORLO_PRUEBA(TestMoody, Ventanas)
 #include "tst_moody.moc"

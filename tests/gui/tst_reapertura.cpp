@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -99,5 +101,5 @@ class TestReapertura : public PruebaGui {
     }
 };
 
-QTEST_MAIN(TestReapertura)
+VORLO_PRUEBA(TestReapertura, Ventanas)
 #include "tst_reapertura.moc"

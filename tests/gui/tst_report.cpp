@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/runner.h"
+
 using namespace vorlo;
 using namespace vorlo::informe;
 using namespace vorlo::prueba;
@@ -266,5 +268,5 @@ class TestReportGui : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestReportGui)
+VORLO_PRUEBA(TestReportGui, Ventanas)
 #include "tst_report.moc"

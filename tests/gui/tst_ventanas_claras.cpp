@@ -17,6 +17,8 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "../support/runner.h"
+
 #include "../support/gui_fixture.h"
 
 using namespace vorlo;
@@ -208,5 +210,5 @@ class TestVentanasClaras : public prueba::PruebaGui {
     }
 };
 
-QTEST_MAIN(TestVentanasClaras)
+VORLO_PRUEBA(TestVentanasClaras, Ventanas)
 #include "tst_ventanas_claras.moc"

@@ -1,1 +1,0 @@
-// Anchors the precompiled header shared by the tests.
