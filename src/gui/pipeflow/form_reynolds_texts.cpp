@@ -1,5 +1,7 @@
 #include "form_reynolds_texts.h"
 
+#include "app/water_entry.h"
+
 #include "pipeflow/pipe_fields.h"
 #include "report/report_texts.h"
 
@@ -44,13 +46,13 @@ const QList<TextoControl> &textosFormReynolds() {
             {"Ver", T::Texto, "&Ver", "&View"},
             {"Moody", T::Texto, informe::palabras::DiagramaMoody.espanol,
              informe::palabras::DiagramaMoody.ingles},
-            {"CommandAguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
+            {"CommandAguaVapor", T::Texto, kBotonAguaVapor.espanol, kBotonAguaVapor.ingles},
             {"CommandAguaVapor", T::Tooltip,
              "Densidad y viscosidad del agua o del vapor a cualquier temperatura y presión "
              "(IAPWS-IF97)",
              "Density and viscosity of water or steam at any temperature and pressure "
              "(IAPWS-IF97)"},
-            {"AguaVapor", T::Texto, "Agua y vapor…", "Water and steam…"},
+            {"AguaVapor", T::Texto, kBotonAguaVapor.espanol, kBotonAguaVapor.ingles},
             {"CommandLinea", T::Texto, "Línea…", "Line…"},
             {"CommandLinea", T::Tooltip,
              "Una línea de varios tramos en serie, con o sin bomba: presión final, caudal, "
