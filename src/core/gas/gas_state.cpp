@@ -28,7 +28,9 @@ std::optional<Requisito> requisito(const QString &campo) {
     if (!tabla().campo(campo))
         return std::nullopt;
     // Temperatures in ºC may be negative (each step has its own lower bound); the rest cannot.
-    return temperaturas().contains(campo) ? Requisito::Cualquiera : Requisito::Positivo;
+    // Asked for every read of a pass: the list is made once.
+    static const QStringList enGrados = temperaturas();
+    return enGrados.contains(campo) ? Requisito::Cualquiera : Requisito::Positivo;
 }
 
 } // namespace vorlo::gas
